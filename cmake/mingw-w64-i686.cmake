@@ -1,0 +1,5 @@
+# Windows i686 programs with MinGW-w64 (built, not run: no 32-bit Wine here).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

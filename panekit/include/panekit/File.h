@@ -1,0 +1,86 @@
+// CFile: a byte stream over one file, with the platform's open and save
+// dialogs and self-deleting temporary files.
+//
+// Modes (both Open forms, Reopen and ShowDialog):
+//   0  save dialog;  write only, a new file or an existing one emptied
+//   1  open dialog;  read only, an existing file
+//   2  open dialog;  read and write, an existing file
+//   any other value: open dialog; on Windows the value is passed as both the
+//      access mask and the creation disposition, and the POSIX backend reads
+//      it the same way.
+// Every open is exclusive: while one CFile holds a file, no other open of it
+// succeeds (share mode 0 on Windows, an advisory lock elsewhere).
+//
+// After any failed open, read or write, m_Filename is empty: callers test the
+// name, not the result, to learn whether they hold a file.
+//
+// Copies refer to the same open handle. The handle is shared between them and
+// closed for real only when the last copy that holds it lets it go, so a
+// handle is never closed twice, whichever copy is closed or destroyed first.
+// While another copy still holds a temporary file open, Close leaves the file
+// in place; the last holder's Close deletes it.
+//
+// Names longer than 1023 characters are refused (result 0, empty name).
+#ifndef PANEKIT_FILE_H
+#define PANEKIT_FILE_H
+
+#include "panekit/Access.h"
+
+class PANEKIT_API CFile : public CAccess {
+public:
+    enum { FilenameCapacity = 1024 };
+
+    char m_Filename[FilenameCapacity];
+    PanekitFileHandle m_Handle;
+    unsigned int m_OffsetPosition;
+    const char* m_Filter;
+    int m_Temporary;
+    const char* m_DefExt;
+
+    explicit CFile(const char* filter);
+    CFile(const CFile& other);
+    CFile& operator=(const CFile& other);
+    ~CFile();
+
+    // 1 when the user confirmed (the full path is then in buffer, which holds
+    // FilenameCapacity bytes), 0 when cancelled or failed.
+    int ShowDialog(HWND owner, char* buffer, int mode);
+    // 1 opened, 0 chosen but not opened (name now empty), -1 cancelled
+    // (object unchanged).
+    int Open(HWND owner, int mode);
+    // 1 opened, 0 null name, name too long, or open failed (name now empty).
+    int Open(const char* name, int mode);
+    int Reopen(int mode);
+    int OpenAsTemporary(const char* prefix);
+    void Close();
+    unsigned long GetFilesize();
+    char* GetFilename();
+    int IsOpened();
+    void SetDefExt(const char* extension);
+
+    // Replaces the file named target by this object's file, which must be
+    // closed (Named state) and is then renamed; afterwards the object names
+    // target. Used to write a document beside its target and put it in place
+    // only once every byte is written. 1 on success; 0 when the move failed,
+    // in which case both files are as they were and the name is unchanged.
+    int ReplaceTarget(const char* target);
+    // Deletes the named file, which must be closed. 1 on success, 0 otherwise.
+    // The name is kept.
+    int Delete();
+
+    virtual unsigned long GetOffsetPosition();
+    virtual int SetPos(unsigned long position);
+    virtual unsigned long Read(void* buffer, unsigned long count);
+    virtual unsigned long Write(void* buffer, unsigned long count);
+    virtual unsigned long GetSize();
+
+private:
+    struct HandleShare;
+    HandleShare* m_Share;
+
+    void AdoptHandle(PanekitFileHandle handle);
+    void ReleaseHandle();
+    void ForgetFile();
+};
+
+#endif

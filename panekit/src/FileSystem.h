@@ -1,0 +1,41 @@
+// The operating-system calls behind CFile and CMemory. One implementation
+// per platform (FileSystemWin32.cpp, FileSystemPosix.cpp); the streams
+// themselves are written once, over these.
+#ifndef PANEKIT_FILESYSTEM_H
+#define PANEKIT_FILESYSTEM_H
+
+#include "panekit/Platform.h"
+
+namespace panekit {
+namespace os {
+
+// Opens name as CFile's mode table says. Returns 0 on failure.
+PanekitFileHandle openFile(const char* name, int mode);
+// Creates and opens a new temporary file for reading and writing, its name
+// formed from directory, prefix and unique and written to name (capacity
+// bytes). Returns 0 on failure.
+PanekitFileHandle createTemporaryFile(const char* prefix, unsigned int unique, char* name,
+                                      unsigned long capacity);
+void closeFile(PanekitFileHandle handle);
+bool readFile(PanekitFileHandle handle, void* buffer, unsigned long count, unsigned long* done);
+bool writeFile(PanekitFileHandle handle, const void* buffer, unsigned long count,
+               unsigned long* done);
+// Moves the file pointer to position bytes from the beginning.
+bool seekFile(PanekitFileHandle handle, unsigned long position);
+// The low 32 bits of the file's size.
+bool fileSize(PanekitFileHandle handle, unsigned long* size);
+bool deleteFile(const char* name);
+bool replaceFile(const char* source, const char* target);
+
+// 1 when the user chose a file (its full path is in buffer), 0 otherwise.
+int showFileDialog(HWND owner, char* buffer, unsigned long capacity, int mode, const char* filter,
+                   const char* defaultExtension);
+
+void* heapAllocate(unsigned long bytes);
+void heapRelease(void* block);
+void debugOutput(const char* text);
+
+}  // namespace os
+}  // namespace panekit
+
+#endif

@@ -1,0 +1,135 @@
+// Windows implementation of the stream operations: the kernel's file and heap
+// functions and the common file dialogs.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "FileSystem.h"
+
+namespace panekit {
+namespace os {
+
+namespace {
+
+struct ModeFlags {
+    DWORD access;
+    DWORD creation;
+};
+
+ModeFlags modeFlags(int mode) {
+    switch (mode) {
+    case 0: return {GENERIC_WRITE, CREATE_ALWAYS};
+    case 1: return {GENERIC_READ, OPEN_EXISTING};
+    case 2: return {GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING};
+    default: return {static_cast<DWORD>(mode), static_cast<DWORD>(mode)};
+    }
+}
+
+PanekitFileHandle handleOrNull(HANDLE handle) {
+    return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+}
+
+}  // namespace
+
+PanekitFileHandle openFile(const char* name, int mode) {
+    ModeFlags flags = modeFlags(mode);
+    return handleOrNull(CreateFileA(name, flags.access, 0, nullptr, flags.creation, 0, nullptr));
+}
+
+PanekitFileHandle createTemporaryFile(const char* prefix, unsigned int unique, char* name,
+                                      unsigned long capacity) {
+    char directory[MAX_PATH + 1];
+    DWORD length = GetTempPathA(sizeof directory - 1, directory);
+    if (length == 0 || length >= sizeof directory - 1 || capacity < MAX_PATH) return nullptr;
+    if (!GetTempFileNameA(directory, prefix, unique, name)) return nullptr;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    if (unique != 0) {
+        // With a number of its own the name is not checked for uniqueness:
+        // never take over a file that another program left under that name.
+        handle = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_TEMPORARY, nullptr);
+        if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) {
+            // Let the system pick a free number instead; it creates the file.
+            if (!GetTempFileNameA(directory, prefix, 0, name)) return nullptr;
+        } else {
+            return handleOrNull(handle);
+        }
+    }
+    return handleOrNull(CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_TEMPORARY, nullptr));
+}
+
+void closeFile(PanekitFileHandle handle) { CloseHandle(handle); }
+
+bool readFile(PanekitFileHandle handle, void* buffer, unsigned long count, unsigned long* done) {
+    DWORD moved = 0;
+    BOOL ok = ::ReadFile(handle, buffer, count, &moved, nullptr);
+    *done = moved;
+    return ok != FALSE;
+}
+
+bool writeFile(PanekitFileHandle handle, const void* buffer, unsigned long count,
+               unsigned long* done) {
+    DWORD moved = 0;
+    BOOL ok = ::WriteFile(handle, buffer, count, &moved, nullptr);
+    *done = moved;
+    return ok != FALSE;
+}
+
+bool seekFile(PanekitFileHandle handle, unsigned long position) {
+    LONG high = 0;
+    DWORD result = SetFilePointer(handle, static_cast<LONG>(position), &high, FILE_BEGIN);
+    return !(result == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR);
+}
+
+bool fileSize(PanekitFileHandle handle, unsigned long* size) {
+    DWORD low = GetFileSize(handle, nullptr);
+    if (low == INVALID_FILE_SIZE) return false;
+    *size = low;
+    return true;
+}
+
+bool deleteFile(const char* name) { return DeleteFileA(name) != FALSE; }
+
+bool replaceFile(const char* source, const char* target) {
+    return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+int showFileDialog(HWND owner, char* buffer, unsigned long capacity, int mode, const char* filter,
+                   const char* defaultExtension) {
+    char chosen[1024];
+    chosen[0] = '\0';
+    OPENFILENAMEA dialog;
+    std::memset(&dialog, 0, sizeof dialog);
+    // The record in its original form, without the fields added for later
+    // versions of the dialog (76 bytes in a 32-bit program).
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = chosen;
+    dialog.nMaxFile = sizeof chosen;
+    dialog.lpstrDefExt = defaultExtension;
+    BOOL confirmed;
+    if (mode == 0) {
+        dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN;
+        confirmed = GetSaveFileNameA(&dialog);
+    } else {
+        dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON;
+        confirmed = GetOpenFileNameA(&dialog);
+    }
+    if (!confirmed || std::strlen(chosen) >= capacity) return 0;
+    std::memcpy(buffer, chosen, std::strlen(chosen) + 1);
+    return 1;
+}
+
+void* heapAllocate(unsigned long bytes) { return HeapAlloc(GetProcessHeap(), 0, bytes); }
+
+void heapRelease(void* block) { HeapFree(GetProcessHeap(), 0, block); }
+
+void debugOutput(const char* text) { OutputDebugStringA(text); }
+
+}  // namespace os
+}  // namespace panekit
