@@ -78,6 +78,9 @@ TEST(MemoryTest, AllocReplacesTheBlockAndFreeEmptiesIt) {
 }
 
 TEST(MemoryTest, ImpossibleAllocationLeavesNoBlock) {
+    // Only where sizes beyond 32 bits can be asked for; a 4 GiB block may
+    // well be granted on 64-bit Windows.
+    if (sizeof(unsigned long) <= 4) GTEST_SKIP() << "no size beyond the 32-bit range to ask for";
     CMemory memory;
     ASSERT_EQ(1, memory.Alloc(10));
     EXPECT_EQ(0, memory.Alloc(~0ul));

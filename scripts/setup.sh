@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build, the tests and the
+# editor need and the machine lacks. Quick and silent when nothing is missing.
+set -euo pipefail
+
+packages=(
+    make cmake ninja-build g++ clang            # native tree, fuzzing
+    libgtest-dev googletest                     # tests: native library, sources for Windows
+    g++-mingw-w64-x86-64 g++-mingw-w64-i686     # the Windows trees
+    wine wine64                                 # runs the Windows programs
+    xvfb xauth xdotool x11-apps imagemagick     # virtual display, driving and screenshots
+    fonts-ipafont-gothic                        # Japanese dialog texts
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Runs every test of the built trees and fails when any of them fails:
+# the native tests, the same under AddressSanitizer and UBSan, and the win64
+# tests under Wine on a virtual display. Each runner's summary is printed.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+failed=()
+passed_programs=0
+failed_programs=0
+
+run_ctest() {
+    local tree=$1; shift
+    echo "== $tree"
+    local log
+    log=$(mktemp)
+    "$@" ctest --test-dir "build/$tree" --output-on-failure 2>&1 | tee "$log"
+    local status=${PIPESTATUS[0]}
+    # "N% tests passed, F tests failed out of T"
+    local summary
+    summary=$(grep -E 'tests failed out of [0-9]+' "$log" | tail -n 1)
+    rm -f "$log"
+    if [ -n "$summary" ]; then
+        local failures total
+        failures=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$summary")
+        total=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$summary")
+        passed_programs=$((passed_programs + total - failures))
+        failed_programs=$((failed_programs + failures))
+    fi
+    if [ "$status" -ne 0 ] || [ -z "$summary" ]; then
+        failed+=("$tree")
+        [ -n "$summary" ] || failed_programs=$((failed_programs + 1))
+    fi
+}
+
+run_ctest native
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    run_ctest native-sanitize
+
+# Windows programs need an X display: a virtual one of their own.
+prefix="$PWD/build/win64/wineprefix"
+scripts/wine-prefix.sh "$prefix"
+run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24"
+WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+
+# One line over all trees; it counts test programs, each a group of cases.
+echo "Summary: $passed_programs passed, $failed_programs failed"
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "FAILED in: ${failed[*]}"
+    exit 1
+fi

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Makes a Wine prefix ready for Lumigrid, once:  wine-prefix.sh PREFIX
+# Mono and Gecko are not offered (there is no network), and the dialogs' font
+# faces are mapped to IPA fonts with the same metrics, so Japanese texts are
+# legible whatever the locale.
+set -euo pipefail
+prefix=$(realpath -m "$1")
+ready="$prefix/.lumigrid-ready"
+[ -f "$ready" ] && exit 0
+
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$prefix"
+wineboot --init >/dev/null 2>&1 || true
+
+reg=$(mktemp --suffix=.reg)
+trap 'rm -f "$reg"' EXIT
+{
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    for face in "ＭＳ Ｐゴシック" "MS PGothic" "MS UI Gothic" "ＭＳ ＵＩ Gothic"; do
+        printf '"%s"="IPAPGothic"\r\n' "$face"
+    done
+    for face in "ＭＳ ゴシック" "MS Gothic"; do
+        printf '"%s"="IPAGothic"\r\n' "$face"
+    done
+} | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
+wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+wineserver -w
+touch "$ready"
