@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "DialogAnswerer.h"
 #include "ScratchDirectory.h"
 
 namespace {
@@ -393,6 +394,74 @@ TEST_F(FileTest, WithoutADialogTheChoiceCountsAsCancelled) {
     ASSERT_EQ(1, file.Open(path.c_str(), 1));
     EXPECT_EQ(-1, file.Open(static_cast<HWND>(nullptr), 0));
     EXPECT_TRUE(IsOpen(file, path));
+}
+#endif
+
+#ifdef _WIN32
+// The real common dialogs, answered by a person's actions.
+TEST_F(FileTest, CancelledDialogLeavesTheObjectAsItWas) {
+    std::string path = MakeFile("kept.bin", "x");
+    CFile file(PatternFilter);
+    {
+        DialogAnswerer answerer({DialogAnswerer::Cancel()});
+        EXPECT_EQ(-1, file.Open(static_cast<HWND>(nullptr), 1));
+        EXPECT_EQ(1, answerer.Answered());
+    }
+    EXPECT_TRUE(IsEmpty(file));
+
+    ASSERT_EQ(1, file.Open(path.c_str(), 1));
+    {
+        DialogAnswerer answerer({DialogAnswerer::Cancel()});
+        EXPECT_EQ(-1, file.Open(static_cast<HWND>(nullptr), 0));
+    }
+    EXPECT_TRUE(IsOpen(file, path));
+
+    char buffer[CFile::FilenameCapacity] = "unchanged";
+    {
+        DialogAnswerer answerer({DialogAnswerer::Cancel()});
+        EXPECT_EQ(0, file.ShowDialog(nullptr, buffer, 1));
+    }
+    EXPECT_STREQ("unchanged", buffer);
+}
+
+TEST_F(FileTest, OpenDialogOpensTheChosenFile) {
+    std::string path = MakeFile("chosen.led", "abc");
+    CFile file(PatternFilter);
+    DialogAnswerer answerer({DialogAnswerer::ChooseFile(path)});
+    ASSERT_EQ(1, file.Open(static_cast<HWND>(nullptr), 1));
+    EXPECT_TRUE(IsOpen(file, path));
+    EXPECT_EQ("abc", ReadText(file, 10));
+}
+
+TEST_F(FileTest, SaveDialogAddsTheDefaultExtensionAndCreatesTheFile) {
+    std::string typed = scratch.File("fresh");
+    CFile file(PatternFilter);
+    file.SetDefExt("led");
+    DialogAnswerer answerer({DialogAnswerer::ChooseFile(typed)});
+    ASSERT_EQ(1, file.Open(static_cast<HWND>(nullptr), 0));
+    EXPECT_TRUE(IsOpen(file, typed + ".led"));
+    EXPECT_EQ(0u, file.GetFilesize());
+}
+
+TEST_F(FileTest, SaveDialogOnAnExistingFileAsksThenEmptiesIt) {
+    std::string path = MakeFile("existing.led", "old content");
+    CFile file(PatternFilter);
+    // The dialog, then its overwrite question.
+    DialogAnswerer answerer({DialogAnswerer::ChooseFile(path), DialogAnswerer::Press(IDYES)});
+    ASSERT_EQ(1, file.Open(static_cast<HWND>(nullptr), 0));
+    EXPECT_EQ(2, answerer.Answered());
+    EXPECT_TRUE(IsOpen(file, path));
+    EXPECT_EQ(0u, file.GetFilesize()) << "emptied by the open, before anything is written";
+}
+
+TEST_F(FileTest, ChosenFileThatCannotBeOpenedEmptiesTheName) {
+    std::string path = MakeFile("busy.led", "abc");
+    CFile holder(PatternFilter);
+    ASSERT_EQ(1, holder.Open(path.c_str(), 1));
+    CFile file(PatternFilter);
+    DialogAnswerer answerer({DialogAnswerer::ChooseFile(path)});
+    EXPECT_EQ(0, file.Open(static_cast<HWND>(nullptr), 1));
+    EXPECT_TRUE(IsEmpty(file));
 }
 #endif
 
