@@ -2,15 +2,19 @@
 # Makes a Wine prefix ready for Lumigrid, once:  wine-prefix.sh PREFIX
 # Mono and Gecko are not offered (there is no network), and the dialogs' font
 # faces are mapped to IPA fonts with the same metrics, so Japanese texts are
-# legible whatever the locale.
+# legible whatever the locale. Windows are unmanaged: the virtual display has
+# no window manager, and Wine would otherwise wait two seconds for one each
+# time a window is hidden (scripts/run-editor.sh hands them to the window
+# manager of a real display).
 set -euo pipefail
 prefix=$(realpath -m "$1")
-ready="$prefix/.lumigrid-ready"
+# The marker names the version of these settings; a newer one redoes them.
+ready="$prefix/.lumigrid-ready-2"
 [ -f "$ready" ] && exit 0
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$prefix"
-wineboot --init >/dev/null 2>&1 || true
+[ -f "$prefix/system.reg" ] || wineboot --init >/dev/null 2>&1 || true
 
 reg=$(mktemp --suffix=.reg)
 trap 'rm -f "$reg"' EXIT
@@ -23,6 +27,8 @@ trap 'rm -f "$reg"' EXIT
     for face in "ＭＳ ゴシック" "MS Gothic"; do
         printf '"%s"="IPAGothic"\r\n' "$face"
     done
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+    printf '"Managed"="N"\r\n'
 } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
 wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
 wineserver -w
