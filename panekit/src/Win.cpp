@@ -6,6 +6,11 @@
 
 namespace window = panekit::window;
 
+// The record's layout is that of the 32-bit build, where it is 72 bytes.
+#ifndef _WIN64
+static_assert(sizeof(PANEKITWNDCLASS) == PANEKITWNDCLASS_MINIMUM_SIZE, "tag_PANEKITWNDCLASS layout");
+#endif
+
 namespace {
 
 const UINT requiredForCreation = PWC_WNDPROC | PWC_CLASSNAME | PWC_STYLE;

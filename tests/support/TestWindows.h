@@ -55,22 +55,22 @@ inline bool ClassIsRegistered(HINSTANCE instance, const std::string& name) {
     return GetClassInfoExA(instance, name.c_str(), &windowClass) != 0;
 }
 
+struct ClassSearch {
+    std::string name;
+    int count;
+};
+
+inline BOOL CALLBACK CountIfOfClass(HWND window, LPARAM parameter) {
+    ClassSearch* search = reinterpret_cast<ClassSearch*>(parameter);
+    char className[300];
+    if (GetClassNameA(window, className, sizeof className) && search->name == className) ++search->count;
+    return TRUE;
+}
+
 // Windows of this thread whose class is the given one.
 inline int CountWindowsOfClass(const std::string& name) {
-    struct Search {
-        std::string name;
-        int count;
-    } search{name, 0};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM parameter) -> BOOL {
-            Search* search = reinterpret_cast<Search*>(parameter);
-            char className[300];
-            if (GetClassNameA(window, className, sizeof className) && search->name == className)
-                ++search->count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ClassSearch search{name, 0};
+    EnumThreadWindows(GetCurrentThreadId(), CountIfOfClass, reinterpret_cast<LPARAM>(&search));
     return search.count;
 }
 
