@@ -66,6 +66,8 @@ void size(HWND window, int width, int height) {
 
 CChild::CChild(HINSTANCE instance) : CWin(instance), m_Parent(nullptr) {}
 
+CChild::CChild(const CChild& other) : CWin(other), m_Parent(other.m_Parent) {}
+
 CChild& CChild::operator=(const CChild& other) {
     if (this == &other) return *this;
     CWin::operator=(other);

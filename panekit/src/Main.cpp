@@ -6,8 +6,7 @@
 
 CMain::CMain(HINSTANCE instance) : CWin(instance), m_ChildNodes(nullptr) { m_Title[0] = '\0'; }
 
-CMain::CMain(const CMain& other) : CWin(other.m_AppInstance), m_ChildNodes(nullptr) {
-    CWin::operator=(other);
+CMain::CMain(const CMain& other) : CWin(other), m_ChildNodes(nullptr) {
     std::memcpy(m_Title, other.m_Title, sizeof m_Title);
     CopyNodesFrom(other);
 }

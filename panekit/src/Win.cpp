@@ -51,6 +51,8 @@ CWin::CWin(HINSTANCE instance)
     m_ReadTitle[0] = '\0';
 }
 
+CWin::CWin(const CWin& other) : m_AppInstance(nullptr), m_WindowHandle(nullptr) { *this = other; }
+
 CWin& CWin::operator=(const CWin& other) {
     if (this == &other) return *this;
     m_AppInstance = other.m_AppInstance;

@@ -139,13 +139,17 @@ TEST_F(ChildTest, NothingHappensWithoutAParentWindow) {
     ExpectPlaced(30, 40, 20, 10);
 }
 
-TEST_F(ChildTest, AnAssignedCopyPlacesTheSameWindow) {
+TEST_F(ChildTest, CopiesPlaceTheSameWindow) {
     CChild copy(nullptr);
     copy = child;
     EXPECT_EQ(child.GetWindowHandle(), copy.GetWindowHandle());
     EXPECT_EQ(child.m_Parent, copy.m_Parent);
     copy.Move(1, 2);
     ExpectPlaced(1, 2, 20, 10);
+    CChild constructed(child);
+    EXPECT_EQ(instance, constructed.GetAppInstance());
+    constructed.Resize(-1, 0);
+    ExpectPlaced(1, 2, 100, 10);
 }
 
 }  // namespace

@@ -87,6 +87,7 @@ public:
 
     explicit CWin(HINSTANCE instance);
     // Copies every member: both objects then refer to the same window.
+    CWin(const CWin& other);
     CWin& operator=(const CWin& other);
     // Leaves the window alone.
     ~CWin();
@@ -154,6 +155,7 @@ public:
     HWND m_Parent;
 
     explicit CChild(HINSTANCE instance);
+    CChild(const CChild& other);
     CChild& operator=(const CChild& other);
     ~CChild();
 
