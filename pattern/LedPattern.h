@@ -23,6 +23,8 @@
 
 #include "LedFileHeader.h"
 
+class HexImageWriter;
+
 class LedPattern {
 public:
     static constexpr std::uint32_t MaxFrames = 2048;
@@ -48,6 +50,9 @@ public:
     void CopyFrame(std::uint32_t frame, std::uint8_t* destination) const;
     void SetFrameCount(std::uint32_t count);
     void SetFileName(const char* path);
+    // Pushes the frame's display program bitmap into the writer (see
+    // DisplayProgram.h); a frame out of range comes out as all unlit.
+    void EmitFrame(HexImageWriter& writer, std::uint32_t frame) const;
 
     // Bytes of one frame: rows x row bytes.
     std::size_t FrameSize() const { return static_cast<std::size_t>(rows) * rowBytes; }

@@ -1,0 +1,14 @@
+// lumigrid-cli: the document core on the command line. RunCli is the whole
+// program; main only hands it the process's arguments and streams, so tests
+// run every command in-process.
+#ifndef LUMIGRID_CLI_CLI_H
+#define LUMIGRID_CLI_CLI_H
+
+#include <ostream>
+
+// Exit statuses.
+enum CliStatus { CliSuccess = 0, CliFailure = 1, CliUsageError = 2 };
+
+int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& err);
+
+#endif

@@ -1,0 +1,5 @@
+#include <iostream>
+
+#include "Cli.h"
+
+int main(int argc, char** argv) { return RunCli(argc, argv, std::cout, std::cerr); }

@@ -1,0 +1,129 @@
+#include "DisplayList.h"
+
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "ReplacementFile.h"
+
+const char ListFileFilter[] = "LED Data File List (*.ll)\0*.ll\0All Files (*.*)\0*.*\0";
+const char ListFileExtension[] = "ll";
+const char ResetMark[] = ":Reset";
+
+namespace {
+
+const char LineEnd[] = "\r\n";
+const char CarriageReturn = '\r';
+const char LineFeed = '\n';
+
+std::unique_ptr<CFile> NewListFile() {
+    return std::unique_ptr<CFile>(new (std::nothrow) CFile(ListFileFilter));
+}
+
+}  // namespace
+
+bool DisplayListEntry::IsReset() const { return std::strcmp(text.get(), ResetMark) == 0; }
+
+DisplayList::DisplayList() : first(nullptr), last(nullptr), listFile_(NewListFile()) {}
+
+DisplayList::~DisplayList() { Clear(); }
+
+void DisplayList::Release() {
+    Clear();
+    listFile_.reset();
+}
+
+void DisplayList::Clear() {
+    // One by one: a long list must not become a deep chain of destructors.
+    while (first) {
+        DisplayListEntry* next = first->next;
+        delete first;
+        first = next;
+    }
+    last = nullptr;
+}
+
+bool DisplayList::IsSelected() const { return listFile_ && listFile_->m_Filename[0]; }
+
+const char* DisplayList::FileName() const { return listFile_ ? listFile_->m_Filename : ""; }
+
+std::size_t DisplayList::EntryCount() const {
+    std::size_t count = 0;
+    for (const DisplayListEntry* entry = first; entry; entry = entry->next) ++count;
+    return count;
+}
+
+bool DisplayList::Add(const char* text, bool save) {
+    if (!text || !*text || !IsSelected()) return false;
+    std::size_t length = std::strlen(text);
+    if (length > MaxLineLength) return false;
+    DisplayListEntry* entry = new (std::nothrow) DisplayListEntry{nullptr, nullptr};
+    if (!entry) return false;
+    entry->text.reset(new (std::nothrow) char[length + 1]);
+    if (!entry->text) {
+        delete entry;
+        return false;
+    }
+    std::memcpy(entry->text.get(), text, length + 1);
+    if (last) last->next = entry;
+    else first = entry;
+    last = entry;
+    return save ? Save() : true;
+}
+
+bool DisplayList::Save() {
+    if (!IsSelected()) return false;
+    ReplacementFile output;
+    if (!output.Create(listFile_->m_Filename)) return false;
+    for (const DisplayListEntry* entry = first; entry; entry = entry->next) {
+        output.Write(entry->text.get(), std::strlen(entry->text.get()));
+        output.Write(LineEnd, sizeof LineEnd - 1);
+    }
+    return output.Commit();
+}
+
+bool DisplayList::Load() {
+    if (!IsSelected()) return false;
+    CFile& file = *listFile_;
+    file.Reopen(1);
+    char line[MaxLineLength + 1];
+    std::size_t length = 0;
+    // A line that cannot be kept whole is skipped: no entry may name a file
+    // other than the line did. A NUL byte would cut the text, so it counts.
+    bool unusable = false;
+    char chunk[4096];
+    for (;;) {
+        unsigned long got = file.Read(chunk, sizeof chunk);
+        if (got == 0) break;
+        for (unsigned long i = 0; i < got; ++i) {
+            char byte = chunk[i];
+            if (byte == LineFeed) continue;
+            if (byte == CarriageReturn) {
+                if (!unusable) {
+                    line[length] = '\0';
+                    Add(line, false);
+                }
+                length = 0;
+                unusable = false;
+            } else if (byte == '\0' || length == MaxLineLength) {
+                unusable = true;
+            } else {
+                line[length++] = byte;
+            }
+        }
+    }
+    // A failed read empties the name; the end of the file does not.
+    bool complete = IsSelected();
+    file.Close();
+    return complete;
+}
+
+bool DisplayList::SelectFile(const char* path, bool create) {
+    std::unique_ptr<CFile> chosen = NewListFile();
+    if (!chosen || !path || chosen->Open(path, create ? 0 : 1) != 1) return false;
+    chosen->SetDefExt(ListFileExtension);
+    chosen->Close();
+    Clear();
+    listFile_ = std::move(chosen);
+    return Load();
+}

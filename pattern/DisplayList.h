@@ -1,0 +1,92 @@
+// DisplayList: the pattern files and reset marks that make up what the
+// display shows, in order, kept in a .ll text file.
+//
+// The .ll file holds one entry per line, each ended by CR LF when written.
+// Reading: CR ends a line; an LF is dropped wherever it stands; an empty line
+// adds nothing; bytes after the last CR are ignored. A line longer than
+// MaxLineLength bytes, or holding a NUL byte, is skipped whole, never cut, so
+// no entry names a file other than the line did; Add refuses overlong texts
+// for the same reason.
+//
+// Entries exist only while a list file is selected (its name is not empty).
+// Save rewrites the whole file beside it and puts it in place only when
+// complete, so a failed rewrite leaves the previous list file intact.
+#ifndef LUMIGRID_PATTERN_DISPLAYLIST_H
+#define LUMIGRID_PATTERN_DISPLAYLIST_H
+
+#include <cstddef>
+#include <memory>
+
+#include "panekit/File.h"
+
+// Filter list of the file dialogs for list files, and their default extension.
+extern const char ListFileFilter[];
+extern const char ListFileExtension[];
+// The entry text that stands for a reset of the display (case-sensitive).
+extern const char ResetMark[];
+
+struct DisplayListEntry {
+    std::unique_ptr<char[]> text;
+    DisplayListEntry* next;
+
+    bool IsReset() const;
+};
+
+class DisplayList {
+public:
+    // The line buffer holds this many bytes plus the terminator.
+    static constexpr std::size_t MaxLineLength = 4095;
+
+    DisplayList();
+    ~DisplayList();
+    DisplayList(const DisplayList&) = delete;
+    DisplayList& operator=(const DisplayList&) = delete;
+
+    // Clear, then forget the list file.
+    void Release();
+    // Frees every entry; the file is not touched.
+    void Clear();
+    // Appends text (and with save, rewrites the list file). False when
+    // nothing was added: empty or overlong text, no list selected, out of
+    // memory; or when the rewrite failed.
+    bool Add(const char* text, bool save);
+    // Rewrites the list file from the entries. False when no list is
+    // selected or the rewrite failed (the previous file is then intact).
+    bool Save();
+    // Appends the entries of the list file. False when it could not be read
+    // to its end; the entries read until then stay.
+    bool Load();
+    // Makes path the list file: with create, a new empty file (an existing
+    // one is emptied); otherwise an existing file, whose entries replace the
+    // current ones. False when the file cannot be opened: the current list
+    // file and entries then stay as they were. Also false when the chosen
+    // file could not be read to its end (see Load).
+    bool SelectFile(const char* path, bool create);
+
+#ifdef _WIN32
+    // Lets the user pick an existing list file, or name a new one (create),
+    // in the file dialogs, makes it the list file and says so in a message
+    // box. A cancelled dialog or a file that cannot be opened changes nothing.
+    void ChooseFile(HWND owner, bool create);
+    // Adds each entry's text to a list box, first to last.
+    void FillListBox(HWND listBox) const;
+    // Builds the display program of the list into a HEX file that the user
+    // names and sets up in the dialogs; a failed export is reported in a
+    // message box and leaves no file.
+    void CreateHexFile(HWND owner);
+#endif
+
+    // Whether a list file is selected.
+    bool IsSelected() const;
+    // The list file's full name; empty while none is selected.
+    const char* FileName() const;
+    std::size_t EntryCount() const;
+
+    DisplayListEntry* first;
+    DisplayListEntry* last;
+
+private:
+    std::unique_ptr<CFile> listFile_;
+};
+
+#endif

@@ -1,0 +1,146 @@
+#include "DisplayProgram.h"
+
+#include <cstring>
+
+namespace {
+
+const std::uint8_t ResetItem[] = {0x60, 0x00};
+const unsigned PictureCommandNibble[] = {1, 0, 3, 4};   // by control code; Scroll has its own block
+const unsigned ScrollCommandNibble = 3;
+// The largest frame: 255 x 255 pixels.
+const std::size_t MaxFrameProgramBytes = (255 * 255 + 7) / 8;
+
+std::uint8_t EmittedControlCode(const LedFileHeader& header) {
+    return header.controlCode == ControlAnimation ? static_cast<std::uint8_t>(ControlNormal) : header.controlCode;
+}
+
+std::uint8_t EmittedWait(const LedFileHeader& header) {
+    return header.controlCode == ControlAnimation ? 0 : header.wait;
+}
+
+bool HasItems(std::uint8_t controlCode) { return controlCode <= ControlOnOff; }
+
+// Transposes an 8 x 8 bit block held one row per byte, row 0 in the most
+// significant byte and column 0 in each byte's top bit, into one column per
+// byte in the same arrangement.
+std::uint64_t TransposeBlock(std::uint64_t x) {
+    x = (x & 0xAA55AA55AA55AA55ull) | ((x & 0x00AA00AA00AA00AAull) << 7) | ((x >> 7) & 0x00AA00AA00AA00AAull);
+    x = (x & 0xCCCC3333CCCC3333ull) | ((x & 0x0000CCCC0000CCCCull) << 14) | ((x >> 14) & 0x0000CCCC0000CCCCull);
+    x = (x & 0xF0F0F0F00F0F0F0Full) | ((x & 0x00000000F0F0F0F0ull) << 28) | ((x >> 28) & 0x00000000F0F0F0F0ull);
+    return x;
+}
+
+void EmitPattern(const LedPattern& pattern, HexImageWriter& writer) {
+    const std::uint32_t pairs = pattern.header.FrameCount() / 2;
+    const std::uint8_t controlCode = EmittedControlCode(pattern.header);
+    const std::uint8_t wait = EmittedWait(pattern.header);
+    if (controlCode == ControlScroll) {
+        writer.Push(ScrollCommandNibble, 4);
+        writer.Push((pairs >> 8) & 0xF, 4);
+        writer.Push(pairs & 0xFF, 8);
+        for (std::uint32_t i = 0; i < pairs; ++i) {
+            pattern.EmitFrame(writer, 2 * i);
+            pattern.EmitFrame(writer, 2 * i + 1);
+        }
+    } else if (HasItems(controlCode)) {
+        for (std::uint32_t i = 0; i < pairs; ++i) {
+            writer.Push(PictureCommandNibble[controlCode], 4);
+            writer.Push(0, 4);
+            writer.Push(wait, 8);
+            pattern.EmitFrame(writer, 2 * i);
+            pattern.EmitFrame(writer, 2 * i + 1);
+        }
+    }
+}
+
+EntryPlan PlanPattern(const PatternLoadResult& loaded) {
+    EntryPlan plan{EntryKind::Skipped, loaded.status, loaded.fileHeader, 0};
+    if (!loaded.pattern) return plan;
+    const LedPattern& pattern = *loaded.pattern;
+    plan.header = pattern.header;
+    const std::uint8_t controlCode = EmittedControlCode(pattern.header);
+    if (!HasItems(controlCode)) return plan;
+    plan.kind = EntryKind::Pattern;
+    const std::uint64_t pairs = pattern.header.FrameCount() / 2;
+    const std::uint64_t pairBytes = 2ull * FrameProgramBytes(pattern.columns, pattern.rows);
+    plan.bytes = controlCode == ControlScroll ? 2 + pairs * pairBytes : pairs * (2 + pairBytes);
+    return plan;
+}
+
+}  // namespace
+
+std::uint32_t FrameProgramBytes(std::uint8_t columns, std::uint8_t rows) {
+    return columns == 0 ? 0 : (static_cast<std::uint32_t>(columns) * rows + 7) / 8;
+}
+
+void LedPattern::EmitFrame(HexImageWriter& writer, std::uint32_t frame) const {
+    if (columns == 0) return;
+    std::uint8_t program[MaxFrameProgramBytes];
+    std::size_t length = 0;
+    const std::uint8_t* bits = Frame(frame);
+    if (bits && rows % 8 == 0) {
+        // Whole bytes per column: transpose 8 x 8 blocks instead of walking
+        // every pixel. Column x's bytes land at x * rows / 8.
+        const std::size_t columnBytes = rows / 8;
+        for (unsigned columnByte = 0; columnByte < rowBytes; ++columnByte) {
+            const unsigned firstColumn = columnByte * 8;
+            const unsigned columnsHere = columns - firstColumn < 8 ? columns - firstColumn : 8;
+            for (std::size_t block = 0; block < columnBytes; ++block) {
+                std::uint64_t x = 0;
+                for (unsigned k = 0; k < 8; ++k) x = (x << 8) | bits[(block * 8 + k) * rowBytes + columnByte];
+                x = ~TransposeBlock(x);
+                for (unsigned j = 0; j < columnsHere; ++j)
+                    program[(firstColumn + j) * columnBytes + block] = static_cast<std::uint8_t>(x >> (56 - 8 * j));
+            }
+        }
+        length = columns * columnBytes;
+    } else {
+        std::uint8_t accumulator = 0;
+        unsigned bitCount = 0;
+        for (unsigned x = 0; x < columns; ++x) {
+            for (unsigned y = 0; y < rows; ++y) {
+                if (!GetPixel(frame, x, y)) accumulator = static_cast<std::uint8_t>(accumulator | (0x80 >> bitCount));
+                if (++bitCount == 8) {
+                    program[length++] = accumulator;
+                    accumulator = 0;
+                    bitCount = 0;
+                }
+            }
+        }
+        if (bitCount != 0) program[length++] = accumulator;
+    }
+    writer.PushBytes(program, length);
+}
+
+EntryPlan PlanEntry(const char* text) {
+    LedFileHeader none;
+    std::memset(&none, 0, sizeof none);
+    if (std::strcmp(text, ResetMark) == 0)
+        return EntryPlan{EntryKind::Reset, PatternLoadStatus::Loaded, none, sizeof ResetItem};
+    return PlanPattern(ReadPatternFile(text));
+}
+
+const char* DescribeSkip(const EntryPlan& plan) {
+    if (plan.kind != EntryKind::Skipped) return "";
+    if (plan.loadStatus == PatternLoadStatus::Loaded || plan.loadStatus == PatternLoadStatus::EndsEarly)
+        return "its control code is none of Normal, Animation, Scroll, On-Off";
+    return DescribePatternLoadStatus(plan.loadStatus);
+}
+
+bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe) {
+    std::size_t index = 0;
+    for (const DisplayListEntry* entry = list.first; entry; entry = entry->next, ++index) {
+        if (!writer.IsOpen() || writer.Error() != HexExportError::None) break;
+        EntryPlan plan;
+        if (entry->IsReset()) {
+            writer.PushBytes(ResetItem, sizeof ResetItem);
+            plan = PlanEntry(entry->text.get());
+        } else {
+            PatternLoadResult loaded = ReadPatternFile(entry->text.get());
+            plan = PlanPattern(loaded);
+            if (plan.kind == EntryKind::Pattern) EmitPattern(*loaded.pattern, writer);
+        }
+        if (observe) observe(index, *entry, plan);
+    }
+    return writer.IsOpen() && writer.Error() == HexExportError::None;
+}

@@ -1,0 +1,158 @@
+#include "DisplayList.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "DirectoryListing.h"
+#include "FileSizeLimit.h"
+#include "ScratchDirectory.h"
+
+namespace {
+
+typedef std::vector<std::string> Texts;
+
+Texts EntriesOf(const DisplayList& list) {
+    Texts texts;
+    for (const DisplayListEntry* entry = list.first; entry; entry = entry->next) texts.push_back(entry->text.get());
+    return texts;
+}
+
+class DisplayListTest : public ::testing::Test {
+protected:
+    ScratchDirectory scratch;
+
+    // The entries a list file of these bytes loads as.
+    Texts LoadedFrom(const std::string& bytes) {
+        std::string path = scratch.File("read.ll");
+        ScratchDirectory::Write(path, bytes);
+        DisplayList list;
+        EXPECT_TRUE(list.SelectFile(path.c_str(), false));
+        return EntriesOf(list);
+    }
+};
+
+TEST_F(DisplayListTest, WithoutAListFileNothingIsAdded) {
+    DisplayList list;
+    EXPECT_FALSE(list.IsSelected());
+    EXPECT_STREQ("", list.FileName());
+    EXPECT_FALSE(list.Add("C:\\p\\a.led", false));
+    EXPECT_FALSE(list.Save());
+    EXPECT_EQ(nullptr, list.first);
+}
+
+TEST_F(DisplayListTest, SavedEntriesEndInCarriageReturnLineFeed) {
+    std::string path = scratch.File("new.ll");
+    DisplayList list;
+    ASSERT_TRUE(list.SelectFile(path.c_str(), true));
+    EXPECT_EQ(path, list.FileName());
+    EXPECT_TRUE(list.Add("C:\\p\\a.led", false));
+    EXPECT_TRUE(list.Add(":Reset", true));
+    EXPECT_EQ("C:\\p\\a.led\r\n:Reset\r\n", ScratchDirectory::ReadText(path));
+    EXPECT_FALSE(list.Add("", true));
+    EXPECT_EQ(2u, list.EntryCount());
+    EXPECT_TRUE(list.last->IsReset());
+    EXPECT_FALSE(list.first->IsReset());
+
+    list.Clear();
+    EXPECT_EQ(nullptr, list.first);
+    EXPECT_EQ(nullptr, list.last);
+    ASSERT_TRUE(list.Save());
+    EXPECT_EQ("", ScratchDirectory::ReadText(path));
+    EXPECT_EQ((std::vector<std::string>{"new.ll"}), NamesIn(scratch));
+}
+
+TEST_F(DisplayListTest, ReadingRules) {
+    EXPECT_EQ((Texts{"A", "B"}), LoadedFrom("A\r\n\r\nB\r\n"));
+    EXPECT_EQ((Texts{"A"}), LoadedFrom("A\r\nB"));
+    EXPECT_EQ((Texts{"A", "B"}), LoadedFrom("A\rB\r"));
+    EXPECT_EQ(Texts{}, LoadedFrom("A\nB\n"));
+    EXPECT_EQ((Texts{"abcd"}), LoadedFrom("ab\ncd\r"));
+    EXPECT_EQ(Texts{}, LoadedFrom(""));
+    EXPECT_EQ((Texts{":Reset", ":reset"}), LoadedFrom(":Reset\r\n:reset\r\n"));
+}
+
+TEST_F(DisplayListTest, OverlongLinesAreSkippedWhole) {
+    const std::string longest(DisplayList::MaxLineLength, 'x');
+    const std::string tooLong(DisplayList::MaxLineLength + 1, 'y');
+    const std::string huge(20000, 'z');
+    EXPECT_EQ((Texts{"a", longest, "b", "c"}),
+              LoadedFrom("a\r\n" + longest + "\r\n" + tooLong + "\r\nb\r\n" + huge + "\r\nc\r\n"));
+    // LF bytes are not part of the line, so they do not make it too long.
+    EXPECT_EQ((Texts{longest}), LoadedFrom(longest.substr(0, 10) + "\n\n" + longest.substr(10) + "\r"));
+    // A NUL would cut the name: the line is skipped as well.
+    EXPECT_EQ((Texts{"d"}), LoadedFrom(std::string("ab\0c\r\nd\r\n", 9)));
+
+    std::string path = scratch.File("long.ll");
+    DisplayList list;
+    ASSERT_TRUE(list.SelectFile(path.c_str(), true));
+    EXPECT_FALSE(list.Add(tooLong.c_str(), false));
+    EXPECT_TRUE(list.Add(longest.c_str(), false));
+}
+
+TEST_F(DisplayListTest, LoadAppendsAndSelectingAnotherFileReplaces) {
+    std::string first = scratch.File("first.ll");
+    std::string second = scratch.File("second.ll");
+    ScratchDirectory::Write(first, std::string("a.led\r\n"));
+    ScratchDirectory::Write(second, std::string("b.led\r\n:Reset\r\n"));
+    DisplayList list;
+    ASSERT_TRUE(list.SelectFile(first.c_str(), false));
+    EXPECT_TRUE(list.Load());
+    EXPECT_EQ((Texts{"a.led", "a.led"}), EntriesOf(list));
+    ASSERT_TRUE(list.SelectFile(second.c_str(), false));
+    EXPECT_EQ((Texts{"b.led", ":Reset"}), EntriesOf(list));
+
+    // A file that cannot be opened changes nothing.
+    EXPECT_FALSE(list.SelectFile(scratch.File("missing.ll").c_str(), false));
+    EXPECT_EQ(second, list.FileName());
+    EXPECT_EQ((Texts{"b.led", ":Reset"}), EntriesOf(list));
+
+    // Creating empties an existing file and the list.
+    ASSERT_TRUE(list.SelectFile(first.c_str(), true));
+    EXPECT_EQ(Texts{}, EntriesOf(list));
+    EXPECT_EQ("", ScratchDirectory::ReadText(first));
+
+    list.Release();
+    EXPECT_FALSE(list.IsSelected());
+    EXPECT_FALSE(list.Add("c.led", false));
+}
+
+TEST_F(DisplayListTest, AFailedRewriteKeepsTheOldListFile) {
+    std::string path = scratch.File("kept.ll");
+    const std::string old = "old.led\r\n:Reset\r\n";
+    ScratchDirectory::Write(path, old);
+    DisplayList list;
+    ASSERT_TRUE(list.SelectFile(path.c_str(), false));
+    list.Add(std::string(3000, 'n').c_str(), false);
+
+#ifndef _WIN32
+    {
+        FileSizeLimit fullDisk(100);
+        EXPECT_FALSE(list.Save());
+        EXPECT_FALSE(list.Add("more.led", true));
+    }
+    EXPECT_EQ(old, ScratchDirectory::ReadText(path));
+    EXPECT_EQ((std::vector<std::string>{"kept.ll"}), NamesIn(scratch));
+    // The list file is still the selected one and the entries stay.
+    EXPECT_TRUE(list.IsSelected());
+    EXPECT_EQ(4u, list.EntryCount());
+#endif
+
+    // The list file's place is taken by a directory: nothing can replace it.
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(list.Save());
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ((std::vector<std::string>{"kept.ll"}), NamesIn(scratch));
+}
+
+TEST_F(DisplayListTest, AManyThousandEntryListLoadsAndClears) {
+    std::string text;
+    for (int i = 0; i < 200000; ++i) text += "p.led\r";
+    Texts entries = LoadedFrom(text);
+    EXPECT_EQ(200000u, entries.size());
+}
+
+}  // namespace
