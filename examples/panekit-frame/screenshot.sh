@@ -6,7 +6,7 @@
 # after two resizes, are put side by side in OUTPUT.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
-tree=${1:-build/win64}
+tree=$(realpath -m "${1:-build/win64}")
 output=$(realpath -m "${2:-panekit-frame.png}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -46,7 +46,7 @@ xdotool windowclose "$window" 2>/dev/null || true
 sleep 1
 kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true
-WINEPREFIX="$PWD/$tree/wineprefix" wineserver -k 2>/dev/null || true
+WINEPREFIX="$tree/wineprefix" wineserver -k 2>/dev/null || true
 
 convert "$work/before.png" "$work/larger.png" "$work/smaller.png" -background '#202020' \
     -gravity east -splice 12x0 -gravity north +append +repage -resize 70% -colors 24 +dither \
