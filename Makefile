@@ -2,19 +2,24 @@
 #
 #   make test   install what is missing, build every tree, run every test
 #   make run    install what is missing, build, start the editor under Wine
+#   make fuzz   run the libFuzzer targets longer (FUZZ_SECONDS each, default 300)
+#   make bench  time lumigrid-cli build against objcopy and srec_cat
 #
 # Trees: build/native (g++), build/native-sanitize (ASan + UBSan),
-# build/win64 (MinGW x86_64, run under Wine), build/win32 (MinGW i686, built only).
+# build/win64 (MinGW x86_64, run under Wine), build/win32 (MinGW i686, built only),
+# build/native-fuzz (clang, libFuzzer with ASan + UBSan).
 
 CMAKE_GENERATOR := Ninja
-TREES := native native-sanitize win64 win32
+TREES := native native-sanitize win64 win32 native-fuzz
+FUZZ_SECONDS ?= 300
 
 config_native          :=
 config_native-sanitize := -DLUMIGRID_SANITIZE=ON
 config_win64           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
 config_win32           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake
+config_native-fuzz     := -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DLUMIGRID_FUZZ=ON -DLUMIGRID_TESTS=OFF
 
-.PHONY: all setup test run clean $(TREES)
+.PHONY: all setup test run fuzz bench clean $(TREES)
 
 all: $(TREES)
 
@@ -32,6 +37,14 @@ test: setup
 run: setup
 	@$(MAKE) --no-print-directory win64
 	@scripts/run-editor.sh
+
+fuzz: setup
+	@$(MAKE) --no-print-directory native-fuzz
+	@scripts/fuzz.sh $(FUZZ_SECONDS) build/native-fuzz
+
+bench: setup
+	@$(MAKE) --no-print-directory native
+	@bench/run.sh build/native/bin/lumigrid-cli
 
 clean:
 	rm -rf build

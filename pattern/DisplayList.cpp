@@ -16,21 +16,18 @@ const char LineEnd[] = "\r\n";
 const char CarriageReturn = '\r';
 const char LineFeed = '\n';
 
-std::unique_ptr<CFile> NewListFile() {
-    return std::unique_ptr<CFile>(new (std::nothrow) CFile(ListFileFilter));
-}
-
 }  // namespace
 
 bool DisplayListEntry::IsReset() const { return std::strcmp(text.get(), ResetMark) == 0; }
 
-DisplayList::DisplayList() : first(nullptr), last(nullptr), listFile_(NewListFile()) {}
+DisplayList::DisplayList() : first(nullptr), last(nullptr), listFile_(ListFileFilter) {}
 
 DisplayList::~DisplayList() { Clear(); }
 
 void DisplayList::Release() {
     Clear();
-    listFile_.reset();
+    listFile_.Close();
+    listFile_ = CFile(ListFileFilter);
 }
 
 void DisplayList::Clear() {
@@ -43,9 +40,9 @@ void DisplayList::Clear() {
     last = nullptr;
 }
 
-bool DisplayList::IsSelected() const { return listFile_ && listFile_->m_Filename[0]; }
+bool DisplayList::IsSelected() const { return listFile_.m_Filename[0] != '\0'; }
 
-const char* DisplayList::FileName() const { return listFile_ ? listFile_->m_Filename : ""; }
+const char* DisplayList::FileName() const { return listFile_.m_Filename; }
 
 std::size_t DisplayList::EntryCount() const {
     std::size_t count = 0;
@@ -74,7 +71,7 @@ bool DisplayList::Add(const char* text, bool save) {
 bool DisplayList::Save() {
     if (!IsSelected()) return false;
     ReplacementFile output;
-    if (!output.Create(listFile_->m_Filename)) return false;
+    if (!output.Create(listFile_.m_Filename)) return false;
     for (const DisplayListEntry* entry = first; entry; entry = entry->next) {
         output.Write(entry->text.get(), std::strlen(entry->text.get()));
         output.Write(LineEnd, sizeof LineEnd - 1);
@@ -84,7 +81,7 @@ bool DisplayList::Save() {
 
 bool DisplayList::Load() {
     if (!IsSelected()) return false;
-    CFile& file = *listFile_;
+    CFile& file = listFile_;
     file.Reopen(1);
     char line[MaxLineLength + 1];
     std::size_t length = 0;
@@ -119,11 +116,12 @@ bool DisplayList::Load() {
 }
 
 bool DisplayList::SelectFile(const char* path, bool create) {
-    std::unique_ptr<CFile> chosen = NewListFile();
-    if (!chosen || !path || chosen->Open(path, create ? 0 : 1) != 1) return false;
-    chosen->SetDefExt(ListFileExtension);
-    chosen->Close();
+    CFile chosen(ListFileFilter);
+    if (!path || chosen.Open(path, create ? 0 : 1) != 1) return false;
+    chosen.SetDefExt(ListFileExtension);
+    chosen.Close();
     Clear();
-    listFile_ = std::move(chosen);
+    // The chosen file is closed, so the list file takes over only its name.
+    listFile_ = chosen;
     return Load();
 }

@@ -86,7 +86,7 @@ public:
     DisplayListEntry* last;
 
 private:
-    std::unique_ptr<CFile> listFile_;
+    CFile listFile_;
 };
 
 #endif

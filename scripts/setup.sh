@@ -10,6 +10,7 @@ packages=(
     wine wine64                                 # runs the Windows programs
     xvfb xauth xdotool x11-apps imagemagick     # virtual display, driving and screenshots
     fonts-ipafont-gothic                        # Japanese dialog texts
+    binutils srecord                            # peer readers of the HEX files: objcopy, srec_cat
 )
 
 missing=()

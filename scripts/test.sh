@@ -43,6 +43,22 @@ scripts/wine-prefix.sh "$prefix"
 run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24"
 WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
 
+# The libFuzzer targets of the fuzz tree, a few seconds each; make fuzz runs
+# them longer.
+echo "== native-fuzz"
+fuzz_log=$(mktemp)
+scripts/fuzz.sh "${FUZZ_TEST_SECONDS:-5}" build/native-fuzz 2>&1 | tee "$fuzz_log"
+fuzz_status=${PIPESTATUS[0]}
+fuzz_summary=$(grep -E '^Fuzzing: [0-9]+ passed, [0-9]+ failed' "$fuzz_log" | tail -n 1)
+rm -f "$fuzz_log"
+if [ -n "$fuzz_summary" ]; then
+    passed_programs=$((passed_programs + $(sed -E 's/Fuzzing: ([0-9]+) passed.*/\1/' <<<"$fuzz_summary")))
+    failed_programs=$((failed_programs + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$fuzz_summary")))
+else
+    failed_programs=$((failed_programs + 1))
+fi
+[ "$fuzz_status" -eq 0 ] && [ -n "$fuzz_summary" ] || failed+=(native-fuzz)
+
 # One line over all trees; it counts test programs, each a group of cases.
 echo "Summary: $passed_programs passed, $failed_programs failed"
 if [ ${#failed[@]} -gt 0 ]; then

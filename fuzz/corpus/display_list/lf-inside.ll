@@ -1,0 +1,2 @@
+ab
+cdtail-without-cr

@@ -1,0 +1,2 @@
+C:\p\a.led
+:Reset
