@@ -22,6 +22,7 @@
 #include <memory>
 
 #include "LedFileHeader.h"
+#include "panekit/Platform.h"
 
 class HexImageWriter;
 
@@ -50,6 +51,14 @@ public:
     void CopyFrame(std::uint32_t frame, std::uint8_t* destination) const;
     void SetFrameCount(std::uint32_t count);
     void SetFileName(const char* path);
+#ifdef _WIN32
+    // Saves the pattern as its user asks (SaveDialog.cpp). A first save and
+    // every save as choose the file in the save dialog and then the control
+    // code in SaveDialog, whose list box is offered when listSelected; a plain
+    // save of a named pattern writes silently with the add-to-list flag 0.
+    // False when cancelled or when writing failed (the file is then as it was).
+    bool Save(HWND owner, bool listSelected, bool saveAs);
+#endif
     // Pushes the frame's display program bitmap into the writer (see
     // DisplayProgram.h); a frame out of range comes out as all unlit.
     void EmitFrame(HexImageWriter& writer, std::uint32_t frame) const;

@@ -1,0 +1,135 @@
+#include "Application.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+
+#include "EditorState.h"
+#include "GridWindow.h"
+#include "MainWindow.h"
+#include "SliderWindow.h"
+#include "resource.h"
+
+namespace {
+
+const wchar_t MainClassName[] = L"LUMIGRID";
+const wchar_t GridClassName[] = L"LUMIGRIDEDIT";
+const int GridWindowId = 1;
+
+bool RegisterClasses(HINSTANCE instance) {
+    WNDCLASSEXW mainClass = {};
+    mainClass.cbSize = sizeof mainClass;
+    mainClass.lpfnWndProc = MainWindowProcedure;
+    mainClass.hInstance = instance;
+    mainClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    mainClass.hIconSm = LoadIconW(nullptr, IDI_WINLOGO);
+    mainClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    mainClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    mainClass.lpszClassName = MainClassName;
+    return RegisterClassExW(&mainClass) != 0;
+}
+
+bool RegisterGridClass(HINSTANCE instance) {
+    WNDCLASSEXW gridClass = {};
+    gridClass.cbSize = sizeof gridClass;
+    gridClass.lpfnWndProc = GridWindowProcedure;
+    gridClass.hInstance = instance;
+    gridClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    gridClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    gridClass.lpszClassName = GridClassName;
+    return RegisterClassExW(&gridClass) != 0;
+}
+
+void CreateSurface() {
+    HDC windowDc = GetDC(editor.sliderWindow);
+    editor.surface = CreateCompatibleDC(windowDc);
+    editor.surfaceBitmap = CreateCompatibleBitmap(windowDc, SurfaceWidth, SurfaceHeight);
+    editor.keptSurfaceBitmap = static_cast<HBITMAP>(SelectObject(editor.surface, editor.surfaceBitmap));
+    ReleaseDC(editor.sliderWindow, windowDc);
+}
+
+void SetRadioMark(UINT first, UINT last, UINT chosen) {
+    CheckMenuRadioItem(editor.menu, first, last, chosen, MF_BYCOMMAND);
+}
+
+}  // namespace
+
+bool StartUp(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+
+    if (!RegisterClasses(instance)) return false;
+    editor.menu = LoadMenuW(instance, L"mainmenu");
+    editor.mainWindow = CreateWindowExW(0, MainClassName, L"Lumigrid Ver 1.0", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                        editor.menu, instance, nullptr);
+    if (!editor.mainWindow) return false;
+    if (!RegisterGridClass(instance)) return false;
+    editor.gridWindow = CreateWindowExW(WS_EX_CLIENTEDGE, GridClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100,
+                                        editor.mainWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(GridWindowId)),
+                                        instance, nullptr);
+    if (!editor.gridWindow) return false;
+    editor.sliderWindow = CreateDialogParamW(instance, L"SliderWindow", editor.mainWindow, SliderDialogProcedure,
+                                             reinterpret_cast<LPARAM>(&editor));
+    CreateSurface();
+
+    editor.pattern.reset(new LedPattern);
+    editor.pattern->Create(16, 16);
+    editor.pattern->SetFrameCount(2);
+    editor.pattern->modified = false;
+    editor.views[0] = PlaneView(editor.pattern.get(), 10, 10, 330, 330, 0);
+    editor.views[1] = PlaneView(editor.pattern.get(), 330, 10, 650, 330, 1);
+
+    editor.editMode = EditXor;
+    editor.planeCount = 2;
+    editor.frameCount = 2;
+    editor.targetPlane = 0;
+    editor.firstFrame = 0;
+    editor.transparent = 1;
+    editor.clipboard.reset();
+    editor.displayList.Release();
+    editor.penDown = 0;
+    editor.lastCell = NoCell;
+
+    SetRadioMark(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, IDM_EDIT_XOR_MODE);
+    SetRadioMark(IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, IDM_VIEW_TWO_PLANES);
+    CheckMenuItem(editor.menu, IDM_VIEW_TRANSPARENT, MF_BYCOMMAND | MF_CHECKED);
+    UpdateLayout();
+    UpdateSlider();
+    return true;
+}
+
+void TearDown() {
+    editor.displayList.Release();
+    editor.clipboard.reset();
+    for (PlaneView& view : editor.views) view = PlaneView();
+    editor.pattern.reset();
+    if (editor.surface) {
+        SelectObject(editor.surface, editor.keptSurfaceBitmap);
+        DeleteObject(editor.surfaceBitmap);
+        DeleteDC(editor.surface);
+    }
+    editor.surface = nullptr;
+    editor.surfaceBitmap = nullptr;
+    editor.keptSurfaceBitmap = nullptr;
+    // The classes go with the session, so that a new one can register them.
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    UnregisterClassW(GridClassName, instance);
+    UnregisterClassW(MainClassName, instance);
+}
+
+void UpdateLayout() {
+    RECT client;
+    RECT slider;
+    GetClientRect(editor.mainWindow, &client);
+    GetWindowRect(editor.sliderWindow, &slider);
+    int sliderHeight = slider.bottom - slider.top;
+    MoveWindow(editor.sliderWindow, 0, client.bottom - sliderHeight, client.right, sliderHeight, TRUE);
+    MoveWindow(editor.gridWindow, 0, 0, client.right, client.bottom - sliderHeight, TRUE);
+}
+
+void UpdateTitle() {
+    wchar_t title[64];
+    std::swprintf(title, 64, L"Lumigrid ver 1.0  [ %4d / %4d ]", editor.firstFrame, editor.frameCount);
+    SetWindowTextW(editor.mainWindow, title);
+}

@@ -1,0 +1,186 @@
+#include "Commands.h"
+
+#include <cstring>
+#include <new>
+
+#include "EditorState.h"
+#include "GridWindow.h"
+#include "LedFile.h"
+#include "ListEditDialog.h"
+#include "OptionsDialog.h"
+#include "SliderWindow.h"
+#include "resource.h"
+
+namespace {
+
+std::uint32_t EditedFrame() { return static_cast<std::uint32_t>(editor.firstFrame + editor.targetPlane); }
+
+void SetRadioMark(UINT first, UINT last, UINT chosen) {
+    CheckMenuRadioItem(editor.menu, first, last, chosen, MF_BYCOMMAND);
+}
+
+void OnEditMode(UINT command) {
+    SetRadioMark(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, command);
+    editor.editMode = static_cast<int>(command - IDM_EDIT_XOR_MODE);
+}
+
+void OnPlaneCount(UINT command) {
+    SetRadioMark(IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, command);
+    editor.planeCount = static_cast<int>(command - IDM_VIEW_ONE_PLANE + 1);
+    if (editor.targetPlane >= editor.planeCount) editor.targetPlane = 0;
+    UpdateSlider();
+    RepaintGrid();
+}
+
+void OnChangeTarget() {
+    if (editor.planeCount <= 1) return;
+    editor.targetPlane = (editor.targetPlane + 1) % editor.planeCount;
+    RepaintGrid();
+}
+
+void OnOption(HWND window) {
+    INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), L"animationoption", window, OptionsDialogProcedure,
+                                     reinterpret_cast<LPARAM>(&editor));
+    if (result == IDOK) editor.pattern->SetFrameCount(static_cast<std::uint32_t>(editor.frameCount));
+    // The pattern may hold fewer frames than asked for, never more.
+    editor.frameCount = static_cast<int>(editor.pattern->frameCount);
+    editor.targetPlane = 0;
+    editor.firstFrame = 0;
+    UpdateSlider();
+    RepaintGrid();
+}
+
+void OnTransparent() {
+    editor.transparent = !editor.transparent;
+    CheckMenuItem(editor.menu, IDM_VIEW_TRANSPARENT, MF_BYCOMMAND | (editor.transparent ? MF_CHECKED : MF_UNCHECKED));
+    RepaintGrid();
+}
+
+void OnCopy() {
+    std::size_t size = editor.pattern->FrameSize();
+    editor.clipboard.reset(new (std::nothrow) std::uint8_t[size ? size : 1]());
+    if (editor.clipboard) editor.pattern->CopyFrame(EditedFrame(), editor.clipboard.get());
+}
+
+bool ListSelected() { return editor.displayList.IsSelected(); }
+
+void OnLoad(HWND window) {
+    if (!AskSaveChanges(window)) return;
+    std::unique_ptr<LedPattern> loaded = LoadPattern(window, nullptr);
+    if (!loaded) return;
+    // The clipboard only pastes into frames of its own size.
+    if (loaded->FrameSize() != editor.pattern->FrameSize()) editor.clipboard.reset();
+    editor.pattern = std::move(loaded);
+    editor.ShowPattern(editor.pattern.get());
+    editor.firstFrame = 0;
+    editor.frameCount = static_cast<int>(editor.pattern->frameCount);
+    UpdateSlider();
+    RepaintGrid();
+}
+
+void OnSaveAs(HWND window) {
+    // Only a save that has just succeeded with the box ticked adds to the list.
+    if (editor.pattern->Save(window, ListSelected(), true) && editor.pattern->header.addToList)
+        editor.displayList.Add(editor.pattern->fileName.get(), true);
+}
+
+void OnAddToList(HWND window) {
+    if (editor.pattern->fileName) {
+        editor.displayList.Add(editor.pattern->fileName.get(), true);
+    } else if (editor.pattern->Save(window, true, true) && editor.pattern->header.addToList) {
+        // A first save offered from here adds the file when the box is ticked, as Save As does.
+        editor.displayList.Add(editor.pattern->fileName.get(), true);
+    }
+}
+
+void OnEditListFile(HWND window) {
+    DialogBoxParamW(GetModuleHandleW(nullptr), L"ListEditDialog", window, ListEditDialogProcedure,
+                    reinterpret_cast<LPARAM>(&editor.displayList));
+}
+
+void OnPaste() {
+    if (!editor.clipboard) return;
+    editor.pattern->PasteFrame(EditedFrame(), editor.clipboard.get());
+    RepaintGrid();
+}
+
+}  // namespace
+
+LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
+    UINT id = LOWORD(command);
+    switch (id) {
+    case IDM_FILE_EXIT:
+        SendMessageW(editor.mainWindow, WM_CLOSE, 0, 0);
+        return 0;
+    case IDM_EDIT_ALL_CLEAR:
+        editor.pattern->ClearFrame(static_cast<std::uint32_t>(editor.TargetView().frameIndex));
+        RepaintGrid();
+        return 0;
+    case IDM_EDIT_XOR_MODE:
+    case IDM_EDIT_OR_MODE:
+    case IDM_EDIT_ERASE_MODE:
+        OnEditMode(id);
+        return 0;
+    case IDM_VIEW_ONE_PLANE:
+    case IDM_VIEW_TWO_PLANES:
+        OnPlaneCount(id);
+        return 0;
+    case IDM_EDIT_CHANGE_TARGET:
+        OnChangeTarget();
+        return 0;
+    case IDM_VIEW_OPTION:
+        OnOption(window);
+        return 0;
+    case IDM_VIEW_TRANSPARENT:
+        OnTransparent();
+        return 0;
+    case IDM_EDIT_COPY:
+        OnCopy();
+        return 0;
+    case IDM_EDIT_PASTE:
+        OnPaste();
+        return 0;
+    case IDM_FILE_LOAD:
+        OnLoad(window);
+        return 0;
+    case IDM_FILE_SAVE:
+        editor.pattern->Save(window, ListSelected(), false);
+        return 0;
+    case IDM_FILE_SAVE_AS:
+        OnSaveAs(window);
+        return 0;
+    case IDM_FILE_ADD_TO_LIST:
+        OnAddToList(window);
+        // Goes on to default processing, as the command always has.
+        return DefWindowProcW(window, WM_COMMAND, command, parameter);
+    case IDM_FILE_CREATE_HEX:
+        editor.displayList.CreateHexFile(editor.mainWindow);
+        return 0;
+    case IDM_EDIT_LIST_FILE:
+        OnEditListFile(window);
+        return 0;
+    case IDM_EDIT_INVERSE:
+        editor.pattern->InvertFrame(EditedFrame());
+        RepaintGrid();
+        return 0;
+    default:
+        return DefWindowProcW(window, WM_COMMAND, command, parameter);
+    }
+}
+
+void OnInitMenu() {
+    EnableMenuItem(editor.menu, IDM_EDIT_PASTE, MF_BYCOMMAND | (editor.clipboard ? MF_ENABLED : MF_GRAYED));
+    UINT listState = MF_BYCOMMAND | (ListSelected() ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(editor.menu, IDM_FILE_CREATE_HEX, listState);
+    EnableMenuItem(editor.menu, IDM_EDIT_LIST_FILE, listState);
+    EnableMenuItem(editor.menu, IDM_FILE_ADD_TO_LIST, listState);
+}
+
+bool AskSaveChanges(HWND window) {
+    if (!editor.pattern->modified) return true;
+    int answer = MessageBoxW(editor.mainWindow,
+                             L"データは変更されています。\n現在編集しているデータを保存しますか？", L"確認",
+                             MB_YESNO | MB_ICONWARNING);
+    if (answer != IDYES) return true;
+    return editor.pattern->Save(window, ListSelected(), false);
+}

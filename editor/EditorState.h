@@ -1,0 +1,54 @@
+// EditorState: the editor's one global record of windows, modes and the
+// objects it owns, from start-up to tear-down. The dialogs receive its
+// address and change it in place.
+#ifndef LUMIGRID_EDITOR_EDITORSTATE_H
+#define LUMIGRID_EDITOR_EDITORSTATE_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "DisplayList.h"
+#include "LedPattern.h"
+#include "PlaneView.h"
+
+enum EditMode { EditXor = 0, EditOr = 1, EditErase = 2 };
+
+// The drawing surface every paint composes the grid in.
+const int SurfaceWidth = 680;
+const int SurfaceHeight = 480;
+
+// The boxes of the two views in the grid window.
+const RECT ViewBoxes[2] = {{10, 10, 330, 330}, {330, 10, 650, 330}};
+
+struct EditorState {
+    HWND mainWindow = nullptr;
+    HWND gridWindow = nullptr;
+    HWND sliderWindow = nullptr;
+    HMENU menu = nullptr;
+    HDC surface = nullptr;
+    HBITMAP keptSurfaceBitmap = nullptr;   // selected back before the surface is deleted
+    HBITMAP surfaceBitmap = nullptr;       // the 680 x 480 bitmap
+    int editMode = EditXor;
+    int planeCount = 2;
+    int frameCount = 2;
+    int targetPlane = 0;
+    int firstFrame = 0;
+    std::uint8_t transparent = 1;
+    std::unique_ptr<std::uint8_t[]> clipboard;
+    std::unique_ptr<LedPattern> pattern;
+    PlaneView views[2];
+    DisplayList displayList;
+    std::uint8_t penDown = 0;
+    Cell lastCell = NoCell;
+
+    // The view that editing acts on, and the frame it shows.
+    PlaneView& TargetView() { return views[targetPlane]; }
+    // Points both views at a pattern and lays them out for its size.
+    void ShowPattern(LedPattern* shown);
+};
+
+extern EditorState editor;
+
+#endif

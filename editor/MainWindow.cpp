@@ -1,0 +1,43 @@
+#include "MainWindow.h"
+
+#include "Application.h"
+#include "Commands.h"
+#include "EditorState.h"
+
+namespace {
+
+void OnSizing(RECT* dragged) {
+    if (dragged->right - dragged->left < MinimumWindowWidth) dragged->right = dragged->left + MinimumWindowWidth;
+    if (dragged->bottom - dragged->top < MinimumWindowHeight) dragged->bottom = dragged->top + MinimumWindowHeight;
+}
+
+void OnClose(HWND window) {
+    if (!AskSaveChanges(window)) return;
+    DestroyWindow(window);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        return OnCommand(window, wParam, lParam);
+    case WM_INITMENU:
+        OnInitMenu();
+        return 0;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) UpdateLayout();
+        return 0;
+    case WM_SIZING:
+        OnSizing(reinterpret_cast<RECT*>(lParam));
+        return TRUE;
+    case WM_CLOSE:
+        OnClose(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}

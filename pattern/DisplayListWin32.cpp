@@ -1,0 +1,61 @@
+// The display list's operations that show windows: choosing the list file in
+// the file dialogs, filling a list box and exporting the HEX file. Windows only.
+#include <windows.h>
+
+#include "DisplayList.h"
+#include "DisplayProgram.h"
+#include "HexImageWriter.h"
+
+namespace {
+
+// Why an export left no file, in the words the user reads.
+const wchar_t* ExportFailureText(HexExportError error) {
+    switch (error) {
+    case HexExportError::ImageTooLarge:
+        return L"データが大きすぎて、選択した種類の Hex File に収まりません。\n"
+               L"Hex File は作成されませんでした。";
+    case HexExportError::WriteFailed:
+        return L"Hex File の書き込みに失敗しました。\nHex File は作成されませんでした。";
+    case HexExportError::CannotCreate:
+        return L"Hex File を作成できませんでした。\n保存先を確認してください。";
+    case HexExportError::CannotReplace:
+        return L"Hex File を置き換えられませんでした。\n以前のファイルはそのまま残っています。";
+    default:
+        return L"Hex File を作成できませんでした。";
+    }
+}
+
+}  // namespace
+
+void DisplayList::ChooseFile(HWND owner, bool create) {
+    CFile chooser(ListFileFilter);
+    chooser.SetDefExt(ListFileExtension);
+    char chosen[CFile::FilenameCapacity] = "";
+    if (!chooser.ShowDialog(owner, chosen, create ? 0 : 1)) return;
+    // A file that cannot be opened changes nothing and says nothing, as a
+    // cancelled dialog. One that opens replaces the list, even if it then
+    // cannot be read to its end.
+    {
+        CFile probe(ListFileFilter);
+        if (probe.Open(chosen, create ? 0 : 1) != 1) return;
+    }
+    SelectFile(chosen, create);
+    MessageBoxW(owner, L"リストデータを変更しました。", L"確認", MB_OK);
+}
+
+void DisplayList::FillListBox(HWND listBox) const {
+    for (const DisplayListEntry* entry = first; entry; entry = entry->next)
+        SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry->text.get()));
+}
+
+void DisplayList::CreateHexFile(HWND owner) {
+    HexImageWriter writer;
+    if (!writer.Open(owner)) {
+        // A cancel says nothing; a file that could not be begun does.
+        if (writer.Error() != HexExportError::None)
+            MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
+        return;
+    }
+    BuildDisplayProgram(*this, writer);
+    if (!writer.Close()) MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
+}

@@ -1,0 +1,131 @@
+#include "EditorSession.h"
+#include "MainWindow.h"
+
+namespace {
+
+using ApplicationTest = EditorSession;
+
+TEST_F(ApplicationTest, StartsWithTheFirstPageOfTwoFramesAndTheMenuMarks) {
+    EXPECT_EQ(L"Lumigrid ver 1.0  [    0 /    2 ]", Title());
+    EXPECT_TRUE(MenuMarked(IDM_EDIT_XOR_MODE));
+    EXPECT_FALSE(MenuMarked(IDM_EDIT_OR_MODE));
+    EXPECT_TRUE(MenuMarked(IDM_VIEW_TWO_PLANES));
+    EXPECT_FALSE(MenuMarked(IDM_VIEW_ONE_PLANE));
+    EXPECT_TRUE(MenuMarked(IDM_VIEW_TRANSPARENT));
+    EXPECT_FALSE(IsWindowEnabled(Trackbar()));
+    EXPECT_EQ(16, editor.pattern->columns);
+    EXPECT_EQ(2u, editor.pattern->frameCount);
+    EXPECT_FALSE(editor.pattern->modified);
+    EXPECT_EQ(0, editor.pattern->header.wait);
+    // The views of a 16 x 16 pattern: 20-pixel cells in the two boxes.
+    EXPECT_EQ(20, editor.views[0].cellWidth);
+    EXPECT_EQ(330, editor.views[0].right);
+    EXPECT_EQ(330, editor.views[1].left);
+    EXPECT_EQ(650, editor.views[1].right);
+    EXPECT_EQ(330, editor.views[1].bottom);
+}
+
+TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
+    HMENU file = GetSubMenu(editor.menu, 0);
+    HMENU edit = GetSubMenu(editor.menu, 1);
+    HMENU view = GetSubMenu(editor.menu, 2);
+    wchar_t text[64];
+    GetMenuStringW(editor.menu, 0, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(L"&File", text);
+    const UINT fileItems[] = {IDM_FILE_LOAD, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, 0, IDM_FILE_ADD_TO_LIST,
+                              IDM_FILE_CREATE_HEX, 0, IDM_FILE_EXIT};
+    ASSERT_EQ(8, GetMenuItemCount(file));
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(fileItems[i], GetMenuItemID(file, i)) << "File item " << i;
+    const UINT editItems[] = {IDM_EDIT_COPY, IDM_EDIT_PASTE, 0, IDM_EDIT_INVERSE, IDM_EDIT_ALL_CLEAR, 0,
+                              IDM_EDIT_XOR_MODE, IDM_EDIT_OR_MODE, IDM_EDIT_ERASE_MODE, 0,
+                              IDM_EDIT_CHANGE_TARGET, 0, IDM_EDIT_LIST_FILE};
+    ASSERT_EQ(13, GetMenuItemCount(edit));
+    for (int i = 0; i < 13; ++i) EXPECT_EQ(editItems[i], GetMenuItemID(edit, i)) << "Edit item " << i;
+    const UINT viewItems[] = {IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, 0, IDM_VIEW_TRANSPARENT, 0, IDM_VIEW_OPTION};
+    ASSERT_EQ(6, GetMenuItemCount(view));
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(viewItems[i], GetMenuItemID(view, i)) << "View item " << i;
+    GetMenuStringW(editor.menu, IDM_FILE_CREATE_HEX, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(L"Create &Hex File...", text);
+}
+
+TEST_F(ApplicationTest, LayoutPutsTheSliderAlongTheBottom) {
+    SetWindowPos(editor.mainWindow, nullptr, 0, 0, 700, 600, SWP_NOZORDER | SWP_NOMOVE);
+    RECT client, slider, grid;
+    GetClientRect(editor.mainWindow, &client);
+    GetWindowRect(editor.sliderWindow, &slider);
+    GetWindowRect(editor.gridWindow, &grid);
+    MapWindowPoints(nullptr, editor.mainWindow, reinterpret_cast<POINT*>(&slider), 2);
+    MapWindowPoints(nullptr, editor.mainWindow, reinterpret_cast<POINT*>(&grid), 2);
+    int sliderHeight = slider.bottom - slider.top;
+    EXPECT_GT(sliderHeight, 0);
+    EXPECT_EQ(0, slider.left);
+    EXPECT_EQ(client.right, slider.right);
+    EXPECT_EQ(client.bottom, slider.bottom);
+    EXPECT_EQ(0, grid.left);
+    EXPECT_EQ(0, grid.top);
+    EXPECT_EQ(client.right, grid.right);
+    EXPECT_EQ(client.bottom - sliderHeight, grid.bottom);
+
+    // Minimised, the children stay; restored, they are laid out anew.
+    ShowWindow(editor.mainWindow, SW_MINIMIZE);
+    RECT minimisedGrid;
+    GetWindowRect(editor.gridWindow, &minimisedGrid);
+    MapWindowPoints(nullptr, editor.mainWindow, reinterpret_cast<POINT*>(&minimisedGrid), 2);
+    EXPECT_EQ(grid.right, minimisedGrid.right);
+    ShowWindow(editor.mainWindow, SW_RESTORE);
+    GetClientRect(editor.mainWindow, &client);
+    GetWindowRect(editor.gridWindow, &grid);
+    EXPECT_EQ(client.right, grid.right - grid.left);
+}
+
+TEST_F(ApplicationTest, DraggingBelowTheMinimumPushesTheRightAndBottomEdges) {
+    RECT dragged = {200, 100, 300, 200};
+    SendMessageW(editor.mainWindow, WM_SIZING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&dragged));
+    EXPECT_EQ(200, dragged.left);
+    EXPECT_EQ(200 + MinimumWindowWidth, dragged.right);
+    EXPECT_EQ(100, dragged.top);
+    EXPECT_EQ(100 + MinimumWindowHeight, dragged.bottom);
+    RECT large = {0, 0, 800, 700};
+    SendMessageW(editor.mainWindow, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&large));
+    EXPECT_EQ(800, large.right);
+    EXPECT_EQ(700, large.bottom);
+}
+
+TEST_F(ApplicationTest, ClosingAnUnmodifiedPatternAsksNothing) {
+    SendMessageW(editor.mainWindow, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(editor.mainWindow));
+    MSG message;
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(0u, message.wParam);
+}
+
+TEST_F(ApplicationTest, PlaneAndTargetCommands) {
+    Command(IDM_EDIT_CHANGE_TARGET);
+    EXPECT_EQ(1, editor.targetPlane);
+    Command(IDM_EDIT_CHANGE_TARGET);
+    EXPECT_EQ(0, editor.targetPlane);
+    Command(IDM_EDIT_CHANGE_TARGET);
+    Command(IDM_VIEW_ONE_PLANE);
+    EXPECT_EQ(1, editor.planeCount);
+    EXPECT_EQ(0, editor.targetPlane) << "the target view 1 is gone";
+    EXPECT_TRUE(MenuMarked(IDM_VIEW_ONE_PLANE));
+    EXPECT_FALSE(MenuMarked(IDM_VIEW_TWO_PLANES));
+    Command(IDM_EDIT_CHANGE_TARGET);
+    EXPECT_EQ(0, editor.targetPlane) << "one plane: nothing to change to";
+
+    Command(IDM_EDIT_ERASE_MODE);
+    EXPECT_EQ(EditErase, editor.editMode);
+    EXPECT_TRUE(MenuMarked(IDM_EDIT_ERASE_MODE));
+    EXPECT_FALSE(MenuMarked(IDM_EDIT_XOR_MODE));
+    Command(IDM_EDIT_OR_MODE);
+    EXPECT_EQ(EditOr, editor.editMode);
+
+    Command(IDM_VIEW_TRANSPARENT);
+    EXPECT_EQ(0, editor.transparent);
+    EXPECT_FALSE(MenuMarked(IDM_VIEW_TRANSPARENT));
+    Command(IDM_VIEW_TRANSPARENT);
+    EXPECT_EQ(1, editor.transparent);
+    EXPECT_TRUE(MenuMarked(IDM_VIEW_TRANSPARENT));
+}
+
+}  // namespace

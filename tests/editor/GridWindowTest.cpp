@@ -1,0 +1,161 @@
+#include "EditorSession.h"
+#include "PlaneView.h"
+
+namespace {
+
+using GridWindowTest = EditorSession;
+
+bool Lit(int frame, int column, int row) { return editor.pattern->GetPixel(frame, column, row); }
+
+TEST_F(GridWindowTest, ClickLightsACellExactlyOnce) {
+    Press(CellX(0, 3), CellY(4));
+    EXPECT_TRUE(Lit(0, 3, 4));
+    Move(CellX(0, 3) + 5, CellY(4) - 5);  // still the same cell
+    Release(CellX(0, 3), CellY(4));
+    EXPECT_TRUE(Lit(0, 3, 4));
+    EXPECT_TRUE(editor.pattern->modified);
+    // A double click is two presses: the cell toggles back.
+    Click(CellX(0, 3), CellY(4));
+    EXPECT_FALSE(Lit(0, 3, 4));
+}
+
+TEST_F(GridWindowTest, DraggingToggledEachCellEnteredIncludingOneLeftAndReentered) {
+    Press(CellX(0, 0), CellY(0));
+    Move(CellX(0, 1), CellY(0));
+    EXPECT_TRUE(Lit(0, 0, 0));
+    EXPECT_TRUE(Lit(0, 1, 0));
+    Move(CellX(0, 0), CellY(0));  // back to A: toggled again
+    EXPECT_FALSE(Lit(0, 0, 0));
+    // Out of the view's cells and back into the cell just left.
+    Move(5, 5);
+    Move(CellX(0, 0), CellY(0));
+    EXPECT_TRUE(Lit(0, 0, 0));
+    Release(CellX(0, 0), CellY(0));
+    Move(CellX(0, 5), CellY(5));
+    EXPECT_FALSE(Lit(0, 5, 5)) << "the pen is up";
+}
+
+TEST_F(GridWindowTest, OrAndEraseModes) {
+    Command(IDM_EDIT_ERASE_MODE);
+    Click(CellX(0, 2), CellY(2));
+    EXPECT_FALSE(Lit(0, 2, 2));
+    EXPECT_FALSE(editor.pattern->modified) << "erasing a dark LED changes nothing";
+    Command(IDM_EDIT_OR_MODE);
+    Click(CellX(0, 2), CellY(2));
+    EXPECT_TRUE(Lit(0, 2, 2));
+    editor.pattern->modified = false;
+    Click(CellX(0, 2), CellY(2));
+    EXPECT_TRUE(Lit(0, 2, 2));
+    EXPECT_TRUE(editor.pattern->modified) << "Or on a lit LED still counts as a change";
+    Command(IDM_EDIT_ERASE_MODE);
+    editor.pattern->modified = false;
+    Click(CellX(0, 2), CellY(2));
+    EXPECT_FALSE(Lit(0, 2, 2));
+    EXPECT_TRUE(editor.pattern->modified);
+}
+
+TEST_F(GridWindowTest, OnlyTheTargetViewIsEdited) {
+    Click(CellX(1, 0), CellY(4));
+    EXPECT_FALSE(Lit(1, 0, 4));
+    EXPECT_FALSE(editor.pattern->modified);
+    RightClick(100, 100);
+    EXPECT_EQ(1, editor.targetPlane);
+    Click(CellX(1, 0), CellY(4));
+    EXPECT_TRUE(Lit(1, 0, 4));
+    // A double right click switches twice.
+    RightClick(100, 100);
+    RightClick(100, 100);
+    EXPECT_EQ(1, editor.targetPlane);
+}
+
+TEST_F(GridWindowTest, PenStaysDownAfterAReleaseOutsideTheGrid) {
+    Press(CellX(0, 0), CellY(0));
+    // The release happened over another window: the grid never hears of it.
+    Move(CellX(0, 7), CellY(7));
+    EXPECT_TRUE(Lit(0, 7, 7));
+    Release(CellX(0, 7), CellY(7));
+    EXPECT_EQ(0, editor.penDown);
+}
+
+TEST_F(GridWindowTest, HitTestingAtTheViewEdges) {
+    Cell cell = editor.views[1].HitTest(330, 100);
+    EXPECT_EQ(0, cell.column);
+    EXPECT_EQ(4, cell.row);
+    EXPECT_TRUE(editor.views[0].HitTest(330, 100).IsNone());
+    EXPECT_TRUE(editor.views[0].HitTest(100, 330).IsNone());
+    EXPECT_TRUE(editor.views[1].HitTest(100, 330).IsNone());
+    EXPECT_TRUE(editor.views[0].HitTest(-5, 20).IsNone());
+    Cell last = editor.views[0].HitTest(329, 329);
+    EXPECT_EQ(15, last.column);
+    EXPECT_EQ(15, last.row);
+}
+
+TEST_F(GridWindowTest, LedColoursOnTheSurface) {
+    editor.pattern->SetPixel(0, 0, 0);
+    EXPECT_EQ(LitColour, SurfacePixel(CellX(0, 0), CellY(0)));
+    EXPECT_EQ(UnlitColour, SurfacePixel(CellX(0, 1), CellY(0)));
+    EXPECT_EQ(RGB(0, 0, 0), SurfacePixel(10, 100)) << "grid line";
+    EXPECT_EQ(TargetFrameColour, SurfacePixel(8, 100)) << "target frame around view 0";
+    EXPECT_NE(TargetFrameColour, SurfacePixel(650 + 2, 100)) << "view 1 is not the target";
+    EXPECT_EQ(RGB(255, 255, 255), SurfacePixel(670, 400)) << "background";
+    RightClick(100, 100);
+    EXPECT_EQ(TargetFrameColour, SurfacePixel(652, 100));
+
+    // One plane: view 1's area stays white.
+    Command(IDM_VIEW_ONE_PLANE);
+    EXPECT_EQ(RGB(255, 255, 255), SurfacePixel(CellX(1, 0), CellY(0)));
+    EXPECT_EQ(TargetFrameColour, SurfacePixel(8, 100));
+}
+
+TEST_F(GridWindowTest, TransparentModeDimsThePreviousPage) {
+    SetFrames(4);
+    editor.pattern->SetPixel(0, 0, 0);  // frame 0: lit, frame 2: dark
+    editor.pattern->SetPixel(1, 1, 0);  // frame 1: lit, frame 3: dark
+    editor.pattern->SetPixel(2, 2, 0);  // frame 2: lit
+    // First page: there is no page before it.
+    EXPECT_EQ(LitColour, SurfacePixel(CellX(0, 0), CellY(0)));
+    EXPECT_EQ(UnlitColour, SurfacePixel(CellX(0, 2), CellY(0)));
+    MoveSlider(1);
+    EXPECT_EQ(PreviousPageColour, SurfacePixel(CellX(0, 0), CellY(0)));
+    EXPECT_EQ(LitColour, SurfacePixel(CellX(0, 2), CellY(0)));
+    EXPECT_EQ(PreviousPageColour, SurfacePixel(CellX(1, 1), CellY(0)));
+    EXPECT_EQ(UnlitColour, SurfacePixel(CellX(1, 0), CellY(0)));
+    Command(IDM_VIEW_TRANSPARENT);
+    EXPECT_EQ(UnlitColour, SurfacePixel(CellX(0, 0), CellY(0)));
+}
+
+TEST_F(GridWindowTest, PatternsOfAnotherSizeAreLaidOutToFit) {
+    std::unique_ptr<LedPattern> wide(new LedPattern);
+    wide->Create(40, 8);
+    wide->SetFrameCount(2);
+    editor.ShowPattern(wide.get());
+    EXPECT_EQ(8, editor.views[0].cellWidth) << "320 / 40";
+    EXPECT_EQ(8, editor.views[0].cellHeight);
+    EXPECT_EQ(330, editor.views[0].right);
+    EXPECT_EQ(74, editor.views[0].bottom);
+    EXPECT_EQ(330, editor.views[1].left);
+    Press(329, 73);
+    Release(329, 73);
+    EXPECT_TRUE(wide->GetPixel(0, 39, 7));
+    Click(329, 80);  // below the pattern's last row
+    EXPECT_EQ(UnlitColour, SurfacePixel(10 + 8 * 38 + 4, 10 + 8 * 7 + 4));
+
+    std::unique_ptr<LedPattern> huge(new LedPattern);
+    huge->Create(255, 255);
+    editor.ShowPattern(huge.get());
+    EXPECT_EQ(1, editor.views[0].cellWidth);
+    Click(10 + 254, 10 + 254);
+    EXPECT_TRUE(huge->GetPixel(0, 254, 254));
+    EXPECT_EQ(LitColour, SurfacePixel(10 + 254, 10 + 254));
+    Click(10 + 255, 10 + 100);
+    EXPECT_FALSE(huge->GetPixel(0, 254, 100));
+
+    std::unique_ptr<LedPattern> empty(new LedPattern);
+    empty->Create(0, 0);
+    editor.ShowPattern(empty.get());
+    Click(20, 20);
+    EXPECT_EQ(RGB(255, 255, 255), SurfacePixel(20, 20));
+    editor.ShowPattern(editor.pattern.get());
+}
+
+}  // namespace
