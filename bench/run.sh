@@ -10,10 +10,10 @@
 # the 1 MiB the 20-bit format can address. Each program runs RUNS times (15
 # by default), the three in turn, and its median counts.
 #
-# It runs twice: in a directory on disk (build/bench), where lumigrid-cli's
-# safe replacement waits for the new file to reach the disk (fsync) before it
-# takes the target's name and the other two do not, and in memory
-# (/dev/shm, where there is one), where that wait costs nothing.
+# It runs twice: in a directory on disk (bench/ in the CLI's build tree),
+# where lumigrid-cli's safe replacement waits for the new file to reach the
+# disk (fsync) before it takes the target's name and the other two do not,
+# and in memory (/dev/shm, where there is one), where that wait costs nothing.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cli=$(realpath "${1:-$here/../build/native/bin/lumigrid-cli}")
@@ -23,7 +23,7 @@ for tool in objcopy srec_cat; do
 done
 [ -x "$cli" ] || { echo "bench: $cli is not built" >&2; exit 1; }
 
-disk="$here/../build/bench"
+disk="$(dirname "$cli")/../bench"
 rm -rf "$disk"
 mkdir -p "$disk"
 memory=""
@@ -40,7 +40,8 @@ make_pattern() {
     head -c $((frames * 32)) /dev/urandom >> "$name"
 }
 
-now() { date +%s%N; }
+# Wall clock in nanoseconds, without starting a process.
+now() { local t=${EPOCHREALTIME/[.,]/}; echo $((10#$t * 1000)); }
 
 measure() {
     local where=$1 label=$2

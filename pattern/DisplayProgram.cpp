@@ -1,6 +1,7 @@
 #include "DisplayProgram.h"
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -30,26 +31,106 @@ std::uint64_t TransposeBlock(std::uint64_t x) {
     return x;
 }
 
+// Writes the frame's bitmap to out (FrameProgramBytes of room); returns its
+// length.
+std::size_t WriteFrameBitmap(const LedPattern& pattern, std::uint32_t frame, std::uint8_t* out) {
+    const unsigned columns = pattern.columns, rows = pattern.rows, rowBytes = pattern.rowBytes;
+    if (columns == 0) return 0;
+    const std::uint8_t* bits = pattern.Frame(frame);
+    if (bits && rows % 8 == 0) {
+        // Whole bytes per column: transpose 8 x 8 blocks instead of walking
+        // every pixel. Column x's bytes land at x * rows / 8.
+        const std::size_t columnBytes = rows / 8;
+        for (unsigned columnByte = 0; columnByte < rowBytes; ++columnByte) {
+            const unsigned firstColumn = columnByte * 8;
+            const unsigned columnsHere = columns - firstColumn < 8 ? columns - firstColumn : 8;
+            for (std::size_t block = 0; block < columnBytes; ++block) {
+                const std::uint8_t* row = bits + block * 8 * rowBytes + columnByte;
+                std::uint64_t x = 0;
+                for (unsigned k = 0; k < 8; ++k, row += rowBytes) x = (x << 8) | *row;
+                x = ~TransposeBlock(x);
+                std::uint8_t* column = out + firstColumn * columnBytes + block;
+                if (columnsHere == 8) {
+                    for (unsigned j = 0; j < 8; ++j) column[j * columnBytes] = static_cast<std::uint8_t>(x >> (56 - 8 * j));
+                } else {
+                    for (unsigned j = 0; j < columnsHere; ++j)
+                        column[j * columnBytes] = static_cast<std::uint8_t>(x >> (56 - 8 * j));
+                }
+            }
+        }
+        return columns * columnBytes;
+    }
+    std::size_t length = 0;
+    std::uint8_t accumulator = 0;
+    unsigned bitCount = 0;
+    for (unsigned x = 0; x < columns; ++x) {
+        for (unsigned y = 0; y < rows; ++y) {
+            if (!pattern.GetPixel(frame, x, y)) accumulator = static_cast<std::uint8_t>(accumulator | (0x80 >> bitCount));
+            if (++bitCount == 8) {
+                out[length++] = accumulator;
+                accumulator = 0;
+                bitCount = 0;
+            }
+        }
+    }
+    if (bitCount != 0) out[length++] = accumulator;
+    return length;
+}
+
+// Gathers a pattern's items and hands them to the writer in large pieces:
+// the same bytes in the same order as pushing each one by itself.
+class ProgramStage {
+public:
+    explicit ProgramStage(HexImageWriter& writer) : writer_(writer), bytes_(new std::uint8_t[Capacity]), length_(0) {}
+    ~ProgramStage() { Flush(); }
+
+    void Command(std::uint8_t high, std::uint8_t low) {
+        MakeRoom(2);
+        bytes_[length_++] = high;
+        bytes_[length_++] = low;
+    }
+    void Frame(const LedPattern& pattern, std::uint32_t frame) {
+        MakeRoom(MaxFrameProgramBytes);
+        length_ += WriteFrameBitmap(pattern, frame, bytes_.get() + length_);
+    }
+    void Flush() {
+        writer_.PushBytes(bytes_.get(), length_);
+        length_ = 0;
+    }
+
+private:
+    static constexpr std::size_t Capacity = 64 * 1024;
+
+    void MakeRoom(std::size_t count) {
+        if (Capacity - length_ < count) Flush();
+    }
+
+    HexImageWriter& writer_;
+    std::unique_ptr<std::uint8_t[]> bytes_;
+    std::size_t length_;
+};
+
 void EmitPattern(const LedPattern& pattern, HexImageWriter& writer) {
     const std::uint32_t pairs = pattern.header.FrameCount() / 2;
     const std::uint8_t controlCode = EmittedControlCode(pattern.header);
     const std::uint8_t wait = EmittedWait(pattern.header);
+    if (!HasItems(controlCode)) return;
+    ProgramStage stage(writer);
     if (controlCode == ControlScroll) {
-        writer.Push(ScrollCommandNibble, 4);
-        writer.Push((pairs >> 8) & 0xF, 4);
-        writer.Push(pairs & 0xFF, 8);
-        for (std::uint32_t i = 0; i < pairs; ++i) {
-            pattern.EmitFrame(writer, 2 * i);
-            pattern.EmitFrame(writer, 2 * i + 1);
+        // 3, then the pair count in three nibbles.
+        stage.Command(static_cast<std::uint8_t>(ScrollCommandNibble << 4 | ((pairs >> 8) & 0xF)),
+                      static_cast<std::uint8_t>(pairs & 0xFF));
+        for (std::uint32_t i = 0; i < pairs && writer.Error() == HexExportError::None; ++i) {
+            stage.Frame(pattern, 2 * i);
+            stage.Frame(pattern, 2 * i + 1);
         }
-    } else if (HasItems(controlCode)) {
-        for (std::uint32_t i = 0; i < pairs; ++i) {
-            writer.Push(PictureCommandNibble[controlCode], 4);
-            writer.Push(0, 4);
-            writer.Push(wait, 8);
-            pattern.EmitFrame(writer, 2 * i);
-            pattern.EmitFrame(writer, 2 * i + 1);
-        }
+        return;
+    }
+    for (std::uint32_t i = 0; i < pairs && writer.Error() == HexExportError::None; ++i) {
+        // The command nibble, 0, then the wait byte.
+        stage.Command(static_cast<std::uint8_t>(PictureCommandNibble[controlCode] << 4), wait);
+        stage.Frame(pattern, 2 * i);
+        stage.Frame(pattern, 2 * i + 1);
     }
 }
 
@@ -74,42 +155,8 @@ std::uint32_t FrameProgramBytes(std::uint8_t columns, std::uint8_t rows) {
 }
 
 void LedPattern::EmitFrame(HexImageWriter& writer, std::uint32_t frame) const {
-    if (columns == 0) return;
-    std::uint8_t program[MaxFrameProgramBytes];
-    std::size_t length = 0;
-    const std::uint8_t* bits = Frame(frame);
-    if (bits && rows % 8 == 0) {
-        // Whole bytes per column: transpose 8 x 8 blocks instead of walking
-        // every pixel. Column x's bytes land at x * rows / 8.
-        const std::size_t columnBytes = rows / 8;
-        for (unsigned columnByte = 0; columnByte < rowBytes; ++columnByte) {
-            const unsigned firstColumn = columnByte * 8;
-            const unsigned columnsHere = columns - firstColumn < 8 ? columns - firstColumn : 8;
-            for (std::size_t block = 0; block < columnBytes; ++block) {
-                std::uint64_t x = 0;
-                for (unsigned k = 0; k < 8; ++k) x = (x << 8) | bits[(block * 8 + k) * rowBytes + columnByte];
-                x = ~TransposeBlock(x);
-                for (unsigned j = 0; j < columnsHere; ++j)
-                    program[(firstColumn + j) * columnBytes + block] = static_cast<std::uint8_t>(x >> (56 - 8 * j));
-            }
-        }
-        length = columns * columnBytes;
-    } else {
-        std::uint8_t accumulator = 0;
-        unsigned bitCount = 0;
-        for (unsigned x = 0; x < columns; ++x) {
-            for (unsigned y = 0; y < rows; ++y) {
-                if (!GetPixel(frame, x, y)) accumulator = static_cast<std::uint8_t>(accumulator | (0x80 >> bitCount));
-                if (++bitCount == 8) {
-                    program[length++] = accumulator;
-                    accumulator = 0;
-                    bitCount = 0;
-                }
-            }
-        }
-        if (bitCount != 0) program[length++] = accumulator;
-    }
-    writer.PushBytes(program, length);
+    std::uint8_t bitmap[MaxFrameProgramBytes];
+    writer.PushBytes(bitmap, WriteFrameBitmap(*this, frame, bitmap));
 }
 
 EntryPlan PlanEntry(const char* text) {

@@ -17,6 +17,28 @@ enum RecordType : std::uint8_t {
 
 const char EndOfFileRecord[] = ":00000001FF\r\n";
 const char UpperDigits[] = "0123456789ABCDEF";
+
+// The two digits of every byte value, high nibble first.
+struct DigitPairs {
+    char text[256][2];
+    DigitPairs() {
+        for (int value = 0; value < 256; ++value) {
+            text[value][0] = UpperDigits[value >> 4];
+            text[value][1] = UpperDigits[value & 0xF];
+        }
+    }
+};
+const DigitPairs Pairs;
+
+// Writes count bytes as digit pairs; returns the low 8 bits of their sum.
+std::uint8_t WriteDigits(char* text, const std::uint8_t* bytes, std::size_t count) {
+    unsigned sum = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::memcpy(text + 2 * i, Pairs.text[bytes[i]], 2);
+        sum += bytes[i];
+    }
+    return static_cast<std::uint8_t>(sum);
+}
 const std::uint8_t StartBytes[] = {0xF0, 0x00};
 const std::uint8_t EndBytes[] = {0x00, 0x00};
 
@@ -36,8 +58,8 @@ public:
     explicit RecordLine(char* text) : text_(text), length_(1), sum_(0) { text_[0] = ':'; }
 
     void Byte(std::uint8_t value) {
-        text_[length_++] = UpperDigits[value >> 4];
-        text_[length_++] = UpperDigits[value & 0xF];
+        std::memcpy(text_ + length_, Pairs.text[value], 2);
+        length_ += 2;
         sum_ = static_cast<std::uint8_t>(sum_ + value);
     }
     void Word(std::uint16_t value) {
@@ -49,6 +71,10 @@ public:
         std::memcpy(text_ + length_, digits, count);
         length_ += count;
         sum_ = static_cast<std::uint8_t>(sum_ + sum);
+    }
+    void Bytes(const std::uint8_t* bytes, std::size_t count) {
+        sum_ = static_cast<std::uint8_t>(sum_ + WriteDigits(text_ + length_, bytes, count));
+        length_ += 2 * count;
     }
     void Finish() {
         Byte(static_cast<std::uint8_t>(-sum_));
@@ -130,18 +156,18 @@ void HexImageWriter::PushBytes(const std::uint8_t* bytes, std::size_t count) {
             --count;
             continue;
         }
+        if (pendingDigits == 0 && count >= RecordBytes) {
+            // A whole record goes straight to the file.
+            WriteDataRecord(nullptr, bytes, RecordBytes);
+            pushedNibbles_ += RecordDigits;
+            bytes += RecordBytes;
+            count -= RecordBytes;
+            continue;
+        }
         // As many whole bytes as the pending record has room for.
         const std::size_t room = (RecordDigits - pendingDigits) / 2;
         const std::size_t take = count < room ? count : room;
-        char* digits = recordBuffer + pendingDigits;
-        unsigned sum = checksum;
-        for (std::size_t i = 0; i < take; ++i) {
-            const std::uint8_t byte = bytes[i];
-            digits[2 * i] = UpperDigits[byte >> 4];
-            digits[2 * i + 1] = UpperDigits[byte & 0xF];
-            sum += byte;
-        }
-        checksum = static_cast<std::uint8_t>(sum);
+        checksum = static_cast<std::uint8_t>(checksum + WriteDigits(recordBuffer + pendingDigits, bytes, take));
         pendingDigits = static_cast<std::uint8_t>(pendingDigits + 2 * take);
         pushedNibbles_ += 2 * take;
         bytes += take;
@@ -152,22 +178,29 @@ void HexImageWriter::PushBytes(const std::uint8_t* bytes, std::size_t count) {
 
 void HexImageWriter::FlushRecord() {
     if (!Accepting()) return;
+    const std::uint8_t count = static_cast<std::uint8_t>(pendingDigits / 2);
+    WriteDataRecord(recordBuffer, nullptr, count);
+    checksum = 0;
+    pendingDigits = 0;
+}
+
+// One data record at the record address, from the pending digits (with their
+// checksum) or from bytes; then the extended address record that is due.
+void HexImageWriter::WriteDataRecord(const char* digits, const std::uint8_t* bytes, std::uint8_t count) {
     if (addressLimit < ExtendedAddressLimit && recordAddress > SixteenBitAddressEnd) {
         Fail(HexExportError::ImageTooLarge);
         return;
     }
-    const std::uint8_t count = static_cast<std::uint8_t>(pendingDigits / 2);
     char* text = output_.Reserve(RecordLine::MaxLength);
     if (!text) return Fail(HexExportError::WriteFailed);
     RecordLine line(text);
     line.Byte(count);
     line.Word(static_cast<std::uint16_t>(recordAddress));
     line.Byte(DataRecord);
-    line.Digits(recordBuffer, pendingDigits, checksum);
+    if (digits) line.Digits(digits, pendingDigits, checksum);
+    else line.Bytes(bytes, count);
     line.Finish();
     output_.Advance(line.Length());
-    checksum = 0;
-    pendingDigits = 0;
     recordAddress += count;
     if (addressLimit >= ExtendedAddressLimit && recordAddress == wrapDistance) {
         if (extendedAddress == 0xFFFF) {

@@ -91,6 +91,7 @@ public:
 
 private:
     void PushNibble(unsigned nibble);
+    void WriteDataRecord(const char* digits, const std::uint8_t* bytes, std::uint8_t count);
     void WriteExtendedAddress();
     void WriteLine(const char* line, std::size_t length);
     void Fail(HexExportError error);
