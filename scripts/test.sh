@@ -43,6 +43,16 @@ scripts/wine-prefix.sh "$prefix"
 run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24"
 WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
 
+# The real editor, driven as a person would, on a virtual display of its own.
+echo "== win64 end to end"
+if xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/editor_end_to_end.sh build/win64; then
+    passed_programs=$((passed_programs + 1))
+else
+    failed_programs=$((failed_programs + 1))
+    failed+=("win64 end to end (screenshots in build/win64/e2e-screenshots)")
+fi
+WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+
 # The libFuzzer targets of the fuzz tree, a few seconds each; make fuzz runs
 # them longer.
 echo "== native-fuzz"
