@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "DialogAnswerer.h"
+#include "DirectoryListing.h"
 #include "EditorSession.h"
 #include "LedFile.h"
 #include "ScratchDirectory.h"
@@ -346,6 +347,29 @@ TEST_F(CommandsTest, HexStartAddressBeyondTwentyBitsIsRefusedUntilCorrected) {
     EXPECT_EQ(L"不正な値", answerer.Titles()[2]);
     std::string text = ScratchDirectory::ReadText(hex);
     EXPECT_EQ(0u, text.find(":04000003F000FFFF0B\r\n")) << text;
+}
+
+TEST_F(CommandsTest, AnImageTooLargeForItsFormatIsReportedAndLeavesNoFile) {
+    SelectList("big.ll");
+    // Ten frames of 255 x 255 make an image of about 80 KiB, beyond the
+    // 16-bit addresses of the 8-bit format.
+    std::string big = MakePattern("big.led", 255, 255, 10);
+    editor.displayList.Add(big.c_str(), true);
+    std::string hex = scratch.File("big.hex");
+    HexAnswer shown;
+    std::wstring message;
+    DialogAnswerer answerer({DialogAnswerer::ChooseFile(hex), shown.Answer(0, nullptr, IDOK), [&](HWND box) {
+                                 wchar_t text[512] = L"";
+                                 GetDlgItemTextW(box, 0xFFFF, text, 512);
+                                 message = text;
+                                 DialogAnswerer::Press(IDOK)(box);
+                             }});
+    Command(IDM_FILE_CREATE_HEX);
+    ASSERT_EQ(3, answerer.Answered());
+    EXPECT_EQ(L"エラー", answerer.Titles()[2]);
+    EXPECT_NE(std::wstring::npos, message.find(L"Hex File は作成されませんでした。")) << message.c_str();
+    EXPECT_FALSE(ScratchDirectory::Exists(hex));
+    EXPECT_EQ((std::vector<std::string>{"big.led", "big.ll"}), NamesIn(scratch)) << "no partial file beside it";
 }
 
 TEST_F(CommandsTest, CancelledHexOptionsLeaveNoFile) {

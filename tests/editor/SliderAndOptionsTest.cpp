@@ -1,5 +1,6 @@
 #include "DialogAnswerer.h"
 #include "EditorSession.h"
+#include "ScratchDirectory.h"
 
 namespace {
 
@@ -137,6 +138,58 @@ TEST_F(SliderAndOptionsTest, OptionsCancelStillReturnsToTheFirstPage) {
     EXPECT_EQ(0, editor.firstFrame);
     EXPECT_EQ(0, editor.targetPlane);
     EXPECT_EQ(0, SliderPosition());
+}
+
+TEST_F(SliderAndOptionsTest, NewAndBrowseChooseTheListFileThroughTheFileDialogs) {
+    ScratchDirectory scratch;
+    std::string existing = scratch.File("old.ll");
+    ScratchDirectory::Write(existing, std::string("C:\\p\\a.led\r\n:Reset\r\n"));
+    std::string fresh = scratch.File("fresh");
+    std::wstring afterNew, afterBrowse, afterCancelledBrowse, notice;
+    auto readListBox = [](std::wstring* into) {
+        return [into](HWND dialog) {
+            wchar_t text[1100] = L"";
+            GetDlgItemTextW(dialog, IDC_LIST_FILE, text, 1100);
+            *into = text;
+        };
+    };
+    {
+        DialogAnswerer answerer({[&](HWND dialog) {
+                                     // New, with its save dialog and notice answered below.
+                                     DialogAnswerer::Press(IDC_LIST_NEW)(dialog);
+                                 },
+                                 DialogAnswerer::ChooseFile(fresh),
+                                 [&](HWND box) {
+                                     wchar_t text[256] = L"";
+                                     GetDlgItemTextW(box, 0xFFFF, text, 256);
+                                     notice = text;
+                                     DialogAnswerer::Press(IDOK)(box);
+                                 },
+                                 [&](HWND dialog) {
+                                     readListBox(&afterNew)(dialog);
+                                     DialogAnswerer::Press(IDC_LIST_BROWSE)(dialog);
+                                 },
+                                 DialogAnswerer::ChooseFile(existing), DialogAnswerer::Press(IDOK),
+                                 [&](HWND dialog) {
+                                     readListBox(&afterBrowse)(dialog);
+                                     DialogAnswerer::Press(IDC_LIST_BROWSE)(dialog);
+                                 },
+                                 DialogAnswerer::Cancel(),
+                                 [&](HWND dialog) {
+                                     readListBox(&afterCancelledBrowse)(dialog);
+                                     DialogAnswerer::Press(IDCANCEL)(dialog);
+                                 }});
+        Command(IDM_VIEW_OPTION);
+        EXPECT_EQ(L"確認", answerer.Titles()[2]);
+    }
+    EXPECT_EQ(L"リストデータを変更しました。", notice);
+    EXPECT_EQ(std::wstring(fresh.begin(), fresh.end()) + L".ll", afterNew);
+    EXPECT_TRUE(ScratchDirectory::Exists(fresh + ".ll"));
+    EXPECT_EQ(std::wstring(existing.begin(), existing.end()), afterBrowse);
+    EXPECT_EQ(afterBrowse, afterCancelledBrowse) << "a cancelled Browse keeps the list file";
+    // Chosen in a dialog that was then cancelled, the list stays chosen.
+    EXPECT_STREQ(existing.c_str(), editor.displayList.FileName());
+    EXPECT_EQ(2u, editor.displayList.EntryCount());
 }
 
 }  // namespace
