@@ -16,7 +16,7 @@ const wchar_t MainClassName[] = L"LUMIGRID";
 const wchar_t GridClassName[] = L"LUMIGRIDEDIT";
 const int GridWindowId = 1;
 
-bool RegisterClasses(HINSTANCE instance) {
+WNDCLASSEXW MainClass(HINSTANCE instance) {
     WNDCLASSEXW mainClass = {};
     mainClass.cbSize = sizeof mainClass;
     mainClass.lpfnWndProc = MainWindowProcedure;
@@ -26,18 +26,19 @@ bool RegisterClasses(HINSTANCE instance) {
     mainClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     mainClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     mainClass.lpszClassName = MainClassName;
-    return RegisterClassExW(&mainClass) != 0;
+    return mainClass;
 }
 
-bool RegisterGridClass(HINSTANCE instance) {
-    WNDCLASSEXW gridClass = {};
-    gridClass.cbSize = sizeof gridClass;
+// The grid's class is the main one's description with its own procedure,
+// no icons and a white background.
+WNDCLASSEXW GridClass(HINSTANCE instance) {
+    WNDCLASSEXW gridClass = MainClass(instance);
     gridClass.lpfnWndProc = GridWindowProcedure;
-    gridClass.hInstance = instance;
-    gridClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    gridClass.hIcon = nullptr;
+    gridClass.hIconSm = nullptr;
     gridClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     gridClass.lpszClassName = GridClassName;
-    return RegisterClassExW(&gridClass) != 0;
+    return gridClass;
 }
 
 void CreateSurface() {
@@ -58,13 +59,15 @@ bool StartUp(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
 
-    if (!RegisterClasses(instance)) return false;
+    WNDCLASSEXW mainClass = MainClass(instance);
+    if (!RegisterClassExW(&mainClass)) return false;
     editor.menu = LoadMenuW(instance, L"mainmenu");
     editor.mainWindow = CreateWindowExW(0, MainClassName, L"Lumigrid Ver 1.0", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                         editor.menu, instance, nullptr);
     if (!editor.mainWindow) return false;
-    if (!RegisterGridClass(instance)) return false;
+    WNDCLASSEXW gridClass = GridClass(instance);
+    if (!RegisterClassExW(&gridClass)) return false;
     editor.gridWindow = CreateWindowExW(WS_EX_CLIENTEDGE, GridClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100,
                                         editor.mainWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(GridWindowId)),
                                         instance, nullptr);
