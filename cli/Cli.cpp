@@ -9,7 +9,9 @@
 #include "DisplayProgram.h"
 #include "HexImageWriter.h"
 #include "HexOptions.h"
+#include "ImageCommands.h"
 #include "LedFile.h"
+#include "ListCommands.h"
 
 #ifndef LUMIGRID_VERSION
 #define LUMIGRID_VERSION "unknown"
@@ -24,6 +26,14 @@ const char UsageText[] =
     "  lumigrid-cli build LIST.ll -o OUT.hex [--format 8bit|16bit|20bit|32bit] [--start ADDRESS] [--strict]\n"
     "  lumigrid-cli show PATTERN.led\n"
     "  lumigrid-cli check LIST.ll\n"
+    "  lumigrid-cli import IMAGE... -o PATTERN.led [--mode normal|animation|scroll|onoff] [--wait N]\n"
+    "               [--threshold N] [--invert]\n"
+    "  lumigrid-cli render PATTERN.led -o IMAGE.png [--frame N] [--scale N] [--columns N]\n"
+    "  lumigrid-cli list new LIST.ll\n"
+    "  lumigrid-cli list add LIST.ll PATTERN.led... [--at INDEX]\n"
+    "  lumigrid-cli list reset LIST.ll [--at INDEX]\n"
+    "  lumigrid-cli list remove LIST.ll INDEX\n"
+    "  lumigrid-cli list show LIST.ll\n"
     "  lumigrid-cli --help | --version\n";
 
 const char HelpText[] =
@@ -38,6 +48,18 @@ const char HelpText[] =
     "show   Prints a pattern file's header and every frame (# lit, . dark).\n"
     "check  Prints what each entry of a display list adds to the display\n"
     "       program, or why it would be skipped; exit status 1 if any would be.\n"
+    "import Makes a pattern of pictures (PNG, BMP, GIF, JPEG): each picture is a\n"
+    "       frame, and each frame of an animated GIF. All of one size, at most\n"
+    "       255 x 255, and at most 2048 frames. A pixel is lit when it is opaque\n"
+    "       and its luminance is at least --threshold (0-255, default 128); with\n"
+    "       --invert when it is opaque and darker. --mode defaults to animation,\n"
+    "       --wait (1-255) to 1.\n"
+    "render Draws a pattern as the editor shows it, to a PNG: one frame with\n"
+    "       --frame N (from 0), else all frames, --columns to a row (default 8);\n"
+    "       each LED --scale pixels (1-64, default 8; from 7 up drawn round).\n"
+    "list   Makes and edits display lists; entries are counted from 0. add and\n"
+    "       reset make a missing list, insert before entry --at or append, and\n"
+    "       store patterns by full path; show prints the entries numbered.\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 usage error. No command leaves a\n"
     "partial output file behind.\n";
@@ -283,5 +305,8 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
     if (name == "build") return Build(command, args);
     if (name == "show") return Show(command, args);
     if (name == "check") return Check(command, args);
+    if (name == "import") return RunImport(args, out, err);
+    if (name == "render") return RunRender(args, out, err);
+    if (name == "list") return RunList(args, out, err);
     return command.Usage("unknown command " + Quoted(name.c_str()));
 }

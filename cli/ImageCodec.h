@@ -1,0 +1,53 @@
+// ImageCodec: pictures in and out, through the stb image libraries (Debian
+// libstb-dev, header-only). ImageCodec.cpp is the one file that compiles
+// their implementation; nothing else includes them for decoding.
+//
+// Decoding reads PNG, BMP, GIF and JPEG from memory. The size is read from
+// the header first and a picture larger than the caller allows is refused
+// before anything is decoded, so a hostile file cannot make it allocate more
+// than a few frames of the allowed size. The frames of an animated GIF are
+// handed out one by one, each as it stands after the frames before it (the
+// canvas the GIF describes), so the caller can stop early and no more than
+// three frames are held at once.
+#ifndef LUMIGRID_CLI_IMAGECODEC_H
+#define LUMIGRID_CLI_IMAGECODEC_H
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+enum class ImageDecodeStatus {
+    Decoded,
+    NotAnImage,     // no known format, or damaged before its first picture
+    Damaged,        // a GIF that breaks off or goes wrong after some frames
+    TooLarge,       // wider or higher than allowed (size in the result when known)
+    NoPixels,       // zero width or height
+    Stopped,        // the frame sink asked to stop
+    OutOfMemory,
+};
+
+struct ImageDecodeResult {
+    ImageDecodeStatus status;
+    int width;           // 0 when not known
+    int height;
+    unsigned frames;     // frames handed to the sink
+    std::string reason;  // the decoder's own short words, for NotAnImage and Damaged
+};
+
+// Receives one frame: width x height pixels of 4 bytes (red, green, blue,
+// alpha), row-major from the top. Returns false to stop decoding.
+typedef std::function<bool(const std::uint8_t* rgba, int width, int height)> ImageFrameSink;
+
+// Bytes are read only below size; at most MaxImageBytes of them.
+ImageDecodeResult DecodeImage(const std::uint8_t* bytes, std::size_t size, int maxSide, const ImageFrameSink& frame);
+
+// The most bytes DecodeImage takes: it indexes its input with int.
+constexpr std::size_t MaxImageBytes = 256u * 1024 * 1024;
+
+// PNG file bytes of an RGB picture (3 bytes a pixel, row-major from the top).
+// Empty when it cannot be encoded (no memory, or a size of 0).
+std::vector<std::uint8_t> EncodePng(const std::uint8_t* rgb, int width, int height);
+
+#endif

@@ -1,0 +1,44 @@
+#include "PathNames.h"
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <system_error>
+#endif
+
+#ifdef _WIN32
+
+// The narrow (ANSI) functions, since list files hold names in the system's
+// code page as the editor's dialogs deliver them.
+std::string FullPathName(const std::string& path) {
+    if (path.empty()) return std::string();
+    char buffer[MAX_PATH * 4];
+    DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    if (length == 0 || length >= sizeof buffer) return std::string();
+    return std::string(buffer, length);
+}
+
+bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+#else
+
+std::string FullPathName(const std::string& path) {
+    if (path.empty()) return std::string();
+    std::error_code error;
+    std::filesystem::path full = std::filesystem::absolute(path, error);
+    if (error) return std::string();
+    return full.lexically_normal().string();
+}
+
+bool PathExists(const std::string& path) {
+    struct stat status;
+    return lstat(path.c_str(), &status) == 0;
+}
+
+#endif
