@@ -1,0 +1,304 @@
+// lumigrid-cli import: pictures made here, pattern files compared byte for
+// byte.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "CliRun.h"
+#include "GifWriter.h"
+#include "PictureFiles.h"
+#include "ScratchDirectory.h"
+
+namespace {
+
+typedef std::vector<unsigned char> Bytes;
+
+const Rgba White = {255, 255, 255, 255};
+const Rgba Black = {0, 0, 0, 255};
+const Rgba Yellow = {255, 255, 0, 255};
+const Rgba Grey127 = {127, 127, 127, 255};
+const Rgba Grey128 = {128, 128, 128, 255};
+const Rgba Red = {255, 0, 0, 255};
+const Rgba Green = {0, 255, 0, 255};
+const Rgba Blue = {0, 0, 255, 255};
+
+// Palette indexes of the GIFs below.
+const GifWriter::Colour GifPalette[4] = {{0, 0, 0}, {255, 255, 255}, {255, 255, 0}, {0, 0, 255}};
+enum : std::uint8_t { K = 0, W = 1, Y = 2, T = 3 };
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// count rows of the same bytes.
+Bytes Rows(const Bytes& row, int count) {
+    Bytes rows;
+    for (int i = 0; i < count; ++i) rows.insert(rows.end(), row.begin(), row.end());
+    return rows;
+}
+
+class ImageImportTest : public ::testing::Test {
+protected:
+    ScratchDirectory scratch;
+    std::string output = scratch.File("out.led");
+
+    std::string Picture(const std::string& name, const TestPicture& picture, PictureFormat format = PictureFormat::Png) {
+        std::string path = scratch.File(name);
+        WritePicture(path, picture, format);
+        return path;
+    }
+    std::string Gif(const std::string& name, const GifWriter& gif) {
+        std::string path = scratch.File(name);
+        ScratchDirectory::Write(path, gif.Bytes());
+        return path;
+    }
+    // 16 x 8 in two 8 x 8 blocks, so that even JPEG keeps them apart.
+    static TestPicture Blocks(Rgba left, Rgba right) {
+        TestPicture picture(16, 8, left);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 8; x < 16; ++x) picture.At(x, y) = right;
+        return picture;
+    }
+    static std::vector<std::uint8_t> GifBlocks(std::uint8_t left, std::uint8_t right) {
+        std::vector<std::uint8_t> indexes;
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 16; ++x) indexes.push_back(x < 8 ? left : right);
+        return indexes;
+    }
+    void ExpectRefused(const std::vector<std::string>& args, const std::string& message) {
+        CliOutcome outcome = RunCliWith(args);
+        EXPECT_EQ(1, outcome.status) << ShownArguments(args);
+        EXPECT_NE(std::string::npos, outcome.err.find(message)) << outcome.err;
+        EXPECT_EQ(1, std::count(outcome.err.begin(), outcome.err.end(), '\n')) << outcome.err;
+        EXPECT_FALSE(ScratchDirectory::Exists(output)) << ShownArguments(args);
+    }
+};
+
+TEST(GifWriterTest, WritesTheBytesOfAPlainGif) {
+    GifWriter gif(2, 1, GifPalette);
+    gif.AddFrame({W, Y});
+    // Codes clear 4, 1, 2, end 5 at 3 bits each, from the low bit: 8C 0A.
+    EXPECT_EQ((Bytes{0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x02, 0x00, 0x01, 0x00, 0x91, 0x00, 0x00,
+                     0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0xFF,
+                     0x21, 0xF9, 0x04, 0x04, 0x0A, 0x00, 0x00, 0x00,
+                     0x2C, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x01, 0x00, 0x00,
+                     0x02, 0x02, 0x8C, 0x0A, 0x00, 0x3B}),
+              gif.Bytes());
+}
+
+#ifndef _WIN32
+// ImageMagick, a decoder of its own, finds the frames the writer meant,
+// composed as an animation shows them.
+TEST(GifWriterTest, ImageMagickReadsTheFramesBack) {
+    ScratchDirectory scratch;
+    GifWriter gif(4, 2, GifPalette);
+    gif.AddFrame({W, K, K, K, K, K, K, Y});
+    gif.AddFrame({K, W, K, K, K, K, Y, K});
+    gif.AddFrame({T, T, W, K, T, T, T, T}, T);
+    std::string path = scratch.File("anim.gif"), raw = scratch.File("anim.rgb");
+    ScratchDirectory::Write(path, gif.Bytes());
+    ASSERT_EQ(0, std::system(("convert '" + path + "' -coalesce -depth 8 'rgb:" + raw + "'").c_str()));
+    const Bytes k = {0, 0, 0}, w = {255, 255, 255}, y = {255, 255, 0};
+    EXPECT_EQ(Concat({w, k, k, k, k, k, k, y, k, w, k, k, k, k, y, k, k, w, w, k, k, k, y, k}),
+              ScratchDirectory::Read(raw));
+}
+#endif
+
+TEST_F(ImageImportTest, PixelsAreLitByLuminanceAndOpacity) {
+    TestPicture picture(10, 2, Black);
+    const Rgba first[10] = {White, Black, Yellow, Grey127, Grey128, Red, Green, Blue, {255, 255, 255, 0},
+                            {255, 255, 255, 127}};
+    for (int x = 0; x < 10; ++x) picture.At(x, 0) = first[x];
+    picture.At(1, 1) = {255, 255, 255, 128};
+    picture.At(9, 1) = White;
+    std::string png = Picture("known.png", picture);
+
+    ASSERT_EQ(0, RunCliWith({"import", png, "-o", output}).status);
+    // Animation, wait 1, one frame of 2 rows of 2 bytes and 10 columns, add-to-list 0.
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x02, 0x02, 0x0A, 0x00,
+                     0xAA, 0x00, 0x40, 0x40}),
+              ScratchDirectory::Read(output));
+
+    // Transparent pixels stay dark when inverted.
+    ASSERT_EQ(0, RunCliWith({"import", png, "-o", output, "--invert", "--mode", "scroll", "--wait", "9"}).status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x02, 0x09, 0x01, 0x00, 0x02, 0x02, 0x0A, 0x00,
+                     0x55, 0x00, 0xBF, 0x80}),
+              ScratchDirectory::Read(output));
+
+    ASSERT_EQ(0, RunCliWith({"import", png, "--output=" + output, "--threshold=200", "--mode=onoff"}).status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x03, 0x01, 0x01, 0x00, 0x02, 0x02, 0x0A, 0x00,
+                     0xA0, 0x00, 0x40, 0x40}),
+              ScratchDirectory::Read(output));
+
+    ASSERT_EQ(0, RunCliWith({"import", png, "-o", output, "--threshold", "0", "--mode", "normal"}).status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x00, 0x01, 0x01, 0x00, 0x02, 0x02, 0x0A, 0x00,
+                     0xFF, 0x00, 0xFF, 0xC0}),
+              ScratchDirectory::Read(output));
+}
+
+TEST_F(ImageImportTest, EveryFrameOfAnAnimatedGifInOrder) {
+    GifWriter gif(4, 2, GifPalette);
+    gif.AddFrame({W, K, K, K, K, K, K, Y});
+    gif.AddFrame({K, W, K, K, K, K, Y, K});
+    // Transparent pixels show the frame before.
+    gif.AddFrame({T, T, W, K, T, T, T, T}, T);
+    CliOutcome imported = RunCliWith({"import", Gif("anim.gif", gif), "-o", output});
+    EXPECT_EQ(0, imported.status) << imported.err;
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x03, 0x00, 0x02, 0x01, 0x04, 0x00,
+                     0x80, 0x10, 0x40, 0x20, 0x60, 0x20}),
+              ScratchDirectory::Read(output));
+    EXPECT_NE(std::string::npos, imported.err.find("note: 3 frames: the display program shows frames in pairs"));
+}
+
+TEST_F(ImageImportTest, GifDisposalAndTransparencyOfTheFirstFrame) {
+    // The first frame's transparent pixel has nothing behind it: dark, also
+    // inverted. The second frame is undone after it is shown, so the third,
+    // all transparent, shows the first again.
+    GifWriter gif(2, 1, GifPalette);
+    gif.AddFrame({W, T}, T);
+    gif.AddFrame({K, W}, -1, GifWriter::ToPrevious);
+    gif.AddFrame({T, T}, T);
+    std::string path = Gif("dispose.gif", gif);
+    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output}).status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x03, 0x00, 0x01, 0x01, 0x02, 0x00, 0x80, 0x40, 0x80}),
+              ScratchDirectory::Read(output));
+    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--invert"}).status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x03, 0x00, 0x01, 0x01, 0x02, 0x00, 0x00, 0x80, 0x00}),
+              ScratchDirectory::Read(output));
+}
+
+TEST_F(ImageImportTest, PicturesOfEveryFormatBecomeFramesInTheOrderGiven) {
+    GifWriter gif(16, 8, GifPalette);
+    gif.AddFrame(GifBlocks(K, W));
+    gif.AddFrame(GifBlocks(Y, Y));
+    CliOutcome imported = RunCliWith({"import", Picture("a.png", Blocks(White, Black)), Gif("b.gif", gif),
+                                      Picture("c.bmp", Blocks(Black, Black), PictureFormat::Bmp),
+                                      Picture("d.jpg", Blocks(White, Black), PictureFormat::Jpeg), "-o", output,
+                                      "--wait", "255"});
+    ASSERT_EQ(0, imported.status) << imported.err;
+    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0xFF, 0x05, 0x00, 0x08, 0x02, 0x10, 0x00},
+                      Rows({0xFF, 0x00}, 8), Rows({0x00, 0xFF}, 8), Rows({0xFF, 0xFF}, 8), Rows({0x00, 0x00}, 8),
+                      Rows({0xFF, 0x00}, 8)}),
+              ScratchDirectory::Read(output));
+}
+
+TEST_F(ImageImportTest, SizeLimitsAreTheEditors) {
+    ASSERT_EQ(0, RunCliWith({"import", Picture("max.png", TestPicture(255, 255, White)), "-o", output}).status);
+    Bytes largest = ScratchDirectory::Read(output);
+    ASSERT_EQ(12u + 255u * 32u, largest.size());
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0xFF, 0x20, 0xFF, 0x00}),
+              Bytes(largest.begin(), largest.begin() + 12));
+    // The spare low bit of each row stays clear.
+    EXPECT_EQ(0xFE, largest[12 + 31]);
+    std::remove(output.c_str());
+
+    std::string kept = scratch.File("kept.led");
+    ScratchDirectory::Write(kept, std::string("previous"));
+    std::string wide = Picture("wide.png", TestPicture(256, 1, White));
+    CliOutcome refused = RunCliWith({"import", wide, "-o", kept});
+    EXPECT_EQ(1, refused.status);
+    EXPECT_EQ("lumigrid-cli: '" + wide + "' is 256 x 1 pixels; a pattern holds at most 255 x 255\n", refused.err);
+    EXPECT_EQ("previous", ScratchDirectory::ReadText(kept));
+    ExpectRefused({"import", Picture("high.bmp", TestPicture(3, 256, White), PictureFormat::Bmp), "-o", output},
+                  "is 3 x 256 pixels");
+
+    std::string small = Picture("small.png", TestPicture(4, 2, White));
+    std::string other = Picture("other.png", TestPicture(4, 3, White));
+    ExpectRefused({"import", small, other, "-o", output},
+                  "'" + other + "' is 4 x 3 pixels, but the frames before it are 4 x 2");
+}
+
+TEST_F(ImageImportTest, AtMost2048Frames) {
+    GifWriter full(1, 1, GifPalette);
+    for (int i = 0; i < 2048; ++i) full.AddFrame({static_cast<std::uint8_t>(i % 2 ? W : K)});
+    std::string fullPath = Gif("full.gif", full);
+    ASSERT_EQ(0, RunCliWith({"import", fullPath, "-o", output}).status);
+    Bytes pattern = ScratchDirectory::Read(output);
+    ASSERT_EQ(12u + 2048u, pattern.size());
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x00, 0x08, 0x01, 0x01, 0x01, 0x00, 0x00, 0x80, 0x00}),
+              Bytes(pattern.begin(), pattern.begin() + 15));
+    EXPECT_EQ(0x80, pattern.back());
+    std::remove(output.c_str());
+
+    ExpectRefused({"import", fullPath, Picture("one.png", TestPicture(1, 1, White)), "-o", output},
+                  "more than 2048 frames (the most a pattern holds)");
+    full.AddFrame({W});
+    ExpectRefused({"import", Gif("over.gif", full), "-o", output}, "more than 2048 frames");
+}
+
+TEST_F(ImageImportTest, DamagedAndForeignFilesAreRefusedWithoutOutput) {
+    std::string text = scratch.File("notes.png");
+    ScratchDirectory::Write(text, std::string("not a picture at all"));
+    ExpectRefused({"import", text, "-o", output}, "cannot read '" + text + "': not a PNG, BMP, GIF or JPEG picture");
+    std::string empty = scratch.File("empty.gif");
+    ScratchDirectory::Write(empty, std::string());
+    ExpectRefused({"import", empty, "-o", output}, "not a PNG, BMP, GIF or JPEG picture");
+    ExpectRefused({"import", scratch.File("missing.png"), "-o", output}, "cannot open '");
+
+    GifWriter gif(16, 8, GifPalette);
+    gif.AddFrame(GifBlocks(W, K));
+    const std::size_t oneFrame = gif.Bytes().size() - 1;
+    gif.AddFrame(GifBlocks(K, W));
+    const Bytes whole = gif.Bytes();
+    std::string cut = scratch.File("cut.gif");
+    ScratchDirectory::Write(cut, Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(oneFrame + 30)));
+    ExpectRefused({"import", cut, "-o", output}, "cannot read '" + cut + "': damaged after frame 1");
+    // Without its end mark the last frame cannot be told from a cut one.
+    ScratchDirectory::Write(cut, Bytes(whole.begin(), whole.end() - 1));
+    ExpectRefused({"import", cut, "-o", output}, "damaged after frame 1 (the file ends inside a frame)");
+
+    std::string png = Picture("good.png", TestPicture(8, 8, White));
+    Bytes pngBytes = ScratchDirectory::Read(png);
+    ScratchDirectory::Write(cut, Bytes(pngBytes.begin(), pngBytes.begin() + 40));
+    ExpectRefused({"import", cut, "-o", output}, "not a PNG, BMP, GIF or JPEG picture, or damaged");
+
+    CliOutcome nowhere = RunCliWith({"import", png, "-o", scratch.File("no/such/out.led")});
+    EXPECT_EQ(1, nowhere.status);
+    EXPECT_EQ("lumigrid-cli: cannot write '" + scratch.File("no/such/out.led") + "'\n", nowhere.err);
+}
+
+TEST_F(ImageImportTest, UsageErrors) {
+    std::string png = Picture("p.png", TestPicture(2, 2, White));
+    const std::vector<std::vector<std::string>> wrong = {
+        {"import"},
+        {"import", png},
+        {"import", "-o", output},
+        {"import", png, "-o"},
+        {"import", png, "-o", output, "--mode", "blink"},
+        {"import", png, "-o", output, "--mode"},
+        {"import", png, "-o", output, "--wait", "0"},
+        {"import", png, "-o", output, "--wait", "256"},
+        {"import", png, "-o", output, "--wait", "x"},
+        {"import", png, "-o", output, "--threshold", "256"},
+        {"import", png, "-o", output, "--threshold", "-1"},
+        {"import", png, "-o", output, "--negate"},
+    };
+    for (const auto& args : wrong) {
+        CliOutcome outcome = RunCliWith(args);
+        EXPECT_EQ(2, outcome.status) << ShownArguments(args);
+        EXPECT_EQ(0u, outcome.err.find("lumigrid-cli: import: ")) << outcome.err;
+        EXPECT_EQ(1, std::count(outcome.err.begin(), outcome.err.end(), '\n')) << outcome.err;
+    }
+    EXPECT_FALSE(ScratchDirectory::Exists(output));
+}
+
+TEST_F(ImageImportTest, FromAGifToAHexFileInThreeCommands) {
+    GifWriter gif(4, 2, GifPalette);
+    gif.AddFrame({W, K, K, K, K, K, K, Y});
+    gif.AddFrame({K, W, K, K, K, K, Y, K});
+    std::string list = scratch.File("show.ll"), hex = scratch.File("show.hex");
+    ASSERT_EQ(0, RunCliWith({"import", Gif("anim.gif", gif), "-o", output}).status);
+    ASSERT_EQ(0, RunCliWith({"list", "add", list, output}).status);
+    ASSERT_EQ(0, RunCliWith({"build", list, "-o", hex}).status);
+    // F0 00, a picture item 10 00 and the two frames column by column with
+    // 1 for dark (7E, DB), then 00 00.
+    EXPECT_EQ(":08000000F00010007EDB00009F\r\n:00000001FF\r\n", ScratchDirectory::ReadText(hex));
+}
+
+}  // namespace
