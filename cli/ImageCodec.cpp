@@ -1,5 +1,6 @@
 #include "ImageCodec.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -12,6 +13,11 @@
 #define STBI_ONLY_GIF
 #define STBI_ONLY_JPEG
 #define STBI_NO_STDIO
+// Zeroed memory: on some damaged JPEG files the decoder hands back pixels it
+// never wrote, which would otherwise be whatever the heap held before.
+#define STBI_MALLOC(size) std::calloc(1, size)
+#define STBI_REALLOC(pointer, size) std::realloc(pointer, size)
+#define STBI_FREE(pointer) std::free(pointer)
 // The header check refuses anything above 255 x 255 anyway; this bound only
 // keeps a decoder that met a header it disagrees with from sizing buffers of
 // gigabytes.
@@ -102,6 +108,68 @@ private:
     std::vector<stbi_uc> beforePrevious_;
 };
 
+// The decoder of this stb_image release (2.27) trusts the code counts of a
+// JPEG Huffman table: counts adding up to more than the 256 symbols a table
+// holds overrun it. Such a table is corrupt whatever reads it, so every
+// table that a JPEG reader could find (any FF C4 marker, also one inside
+// other segments, where it costs at most a refusal) is checked first,
+// walked as the decoder walks it, with zeros past the end as it reads them.
+bool HasOverfullHuffmanTable(const std::uint8_t* bytes, std::size_t size) {
+    auto byteAt = [&](std::size_t at) -> unsigned { return at < size ? bytes[at] : 0u; };
+    if (size < 2 || bytes[0] != 0xFF) return false;
+    for (std::size_t marker = 0; marker + 1 < size; ++marker) {
+        if (bytes[marker] != 0xFF || bytes[marker + 1] != 0xC4) continue;
+        std::size_t at = marker + 2;
+        long length = static_cast<long>(byteAt(at) << 8 | byteAt(at + 1)) - 2;
+        at += 2;
+        while (length > 0 && at < size) {
+            unsigned symbols = 0;
+            for (int i = 1; i <= 16; ++i) symbols += byteAt(at + i);
+            if (symbols > 256) return true;
+            at += 17 + symbols;
+            length -= 17 + static_cast<long>(symbols);
+        }
+    }
+    return false;
+}
+
+// A BMP of 1, 4 or 8 bits a pixel whose palette has fewer colours than its
+// pixels can name: the decoder of this release takes the missing colours from
+// a palette it never filled, so the picture would show whatever the stack
+// held. The copy returned has the palette filled up with black, read by the
+// decoder's own header reader and counted as it counts; the pixels are
+// untouched. Empty when no copy is needed, refused when the palette would
+// end before it begins.
+bool FillShortBmpPalette(const std::uint8_t* bytes, std::size_t size, std::vector<std::uint8_t>* copy) {
+    if (size < 2 || bytes[0] != 'B' || bytes[1] != 'M') return true;
+    stbi__context context;
+    stbi__start_mem(&context, bytes, static_cast<int>(size));
+    stbi__bmp_data info;
+    std::memset(&info, 0, sizeof info);
+    info.all_a = 255;
+    if (!stbi__bmp_parse_header(&context, &info)) return true;   // the decoder refuses it too
+    if (info.bpp != 1 && info.bpp != 4 && info.bpp != 8) return true;
+    const long entrySize = info.hsz == 12 ? 3 : 4;
+    const long entries = info.hsz == 12 ? (static_cast<long>(info.offset) - info.extra_read - 24) / 3
+                                        : (static_cast<long>(info.offset) - info.extra_read - info.hsz) >> 2;
+    const long needed = 1L << info.bpp;
+    if (entries <= 0) return false;
+    if (entries >= needed) return true;
+    const std::size_t paletteEnd =
+        static_cast<std::size_t>(context.img_buffer - context.img_buffer_original) + entries * entrySize;
+    const std::size_t added = static_cast<std::size_t>((needed - entries) * entrySize);
+    try {
+        copy->assign(bytes, bytes + size);
+        if (copy->size() < paletteEnd) copy->resize(paletteEnd, 0);
+        copy->insert(copy->begin() + static_cast<std::ptrdiff_t>(paletteEnd), added, 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    const std::uint32_t offset = static_cast<std::uint32_t>(info.offset) + static_cast<std::uint32_t>(added);
+    for (int i = 0; i < 4; ++i) (*copy)[10 + i] = static_cast<std::uint8_t>(offset >> (8 * i));
+    return true;
+}
+
 void AppendBytes(void* context, void* data, int size) {
     auto* out = static_cast<std::vector<std::uint8_t>*>(context);
     const auto* from = static_cast<const std::uint8_t*>(data);
@@ -121,6 +189,19 @@ ImageDecodeResult DecodeImage(const std::uint8_t* bytes, std::size_t size, int m
     if (!bytes || size == 0 || size > MaxImageBytes) {
         stbi__g_failure_reason = size == 0 ? "empty file" : "file too large";
         return Outcome(ImageDecodeStatus::NotAnImage);
+    }
+    if (HasOverfullHuffmanTable(bytes, size)) {
+        stbi__g_failure_reason = "bad Huffman table";
+        return Outcome(ImageDecodeStatus::NotAnImage);
+    }
+    std::vector<std::uint8_t> filled;
+    if (!FillShortBmpPalette(bytes, size, &filled)) {
+        stbi__g_failure_reason = "bad palette";
+        return Outcome(ImageDecodeStatus::NotAnImage);
+    }
+    if (!filled.empty()) {
+        bytes = filled.data();
+        size = filled.size();
     }
     const int length = static_cast<int>(size);
     int width = 0, height = 0, components = 0;

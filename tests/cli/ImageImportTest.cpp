@@ -263,6 +263,44 @@ TEST_F(ImageImportTest, DamagedAndForeignFilesAreRefusedWithoutOutput) {
     EXPECT_EQ("lumigrid-cli: cannot write '" + scratch.File("no/such/out.led") + "'\n", nowhere.err);
 }
 
+// The decoder of the packaged stb_image overruns its tables on these; the
+// sanitizer trees would stop here if one reached it.
+TEST_F(ImageImportTest, AJpegHuffmanTableOfMoreThan256SymbolsIsRefused) {
+    std::string jpeg = Picture("p.jpg", Blocks(White, Black), PictureFormat::Jpeg);
+    Bytes bytes = ScratchDirectory::Read(jpeg);
+    const unsigned char dht[] = {0xFF, 0xC4};
+    auto table = std::search(bytes.begin(), bytes.end(), dht, dht + 2);
+    ASSERT_NE(bytes.end(), table);
+    // Length, class and number, then 16 counts of 32 symbols each.
+    std::fill(table + 5, table + 21, 0x20);
+    ScratchDirectory::Write(jpeg, bytes);
+    ExpectRefused({"import", jpeg, "-o", output}, "or damaged (bad Huffman table)");
+}
+
+// The packaged decoder would read the missing colours from memory it never
+// wrote (valgrind shows it when the palette is not filled up).
+TEST_F(ImageImportTest, ColoursMissingFromABmpPaletteAreBlack) {
+    // 8 x 1 at 1 bit a pixel with one palette colour, white; the pixels use
+    // colours 1, 0, 1, 0, 0, 0, 0, 0.
+    const Bytes bmp = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 58, 0, 0, 0,
+                       40, 0, 0, 0, 8, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 4, 0, 0, 0,
+                       0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0,
+                       0xFF, 0xFF, 0xFF, 0x00,
+                       0xA0, 0x00, 0x00, 0x00};
+    std::string path = scratch.File("short.bmp");
+    ScratchDirectory::Write(path, bmp);
+    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output}).status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x01, 0x01, 0x08, 0x00, 0x5F}),
+              ScratchDirectory::Read(output));
+
+    // A palette said to end before it begins.
+    Bytes broken = bmp;
+    broken[10] = 20;
+    ScratchDirectory::Write(path, broken);
+    std::remove(output.c_str());
+    ExpectRefused({"import", path, "-o", output}, "or damaged (bad palette)");
+}
+
 TEST_F(ImageImportTest, UsageErrors) {
     std::string png = Picture("p.png", TestPicture(2, 2, White));
     const std::vector<std::vector<std::string>> wrong = {
