@@ -170,6 +170,35 @@ bool FillShortBmpPalette(const std::uint8_t* bytes, std::size_t size, std::vecto
     return true;
 }
 
+// The decoders of this release keep colour palettes in local arrays and, in
+// damaged files, read entries that were never filled in. Filling the stack
+// where their frames will lie, once with one value and once with another,
+// shows such a read as a difference between two decodings.
+#if defined(__GNUC__)
+#define LUMIGRID_NOINLINE __attribute__((noinline))
+#else
+#define LUMIGRID_NOINLINE
+#endif
+
+LUMIGRID_NOINLINE void FillStackBelow(std::uint8_t value) {
+    volatile std::uint8_t area[64 * 1024];
+    for (std::size_t i = 0; i < sizeof area; ++i) area[i] = value;
+}
+
+struct Pixels {
+    std::unique_ptr<stbi_uc, void (*)(void*)> data{nullptr, stbi_image_free};
+    int width = 0;
+    int height = 0;
+};
+
+LUMIGRID_NOINLINE Pixels LoadAfterFilling(std::uint8_t fill, const std::uint8_t* bytes, int length) {
+    FillStackBelow(fill);
+    Pixels pixels;
+    int components = 0;
+    pixels.data.reset(stbi_load_from_memory(bytes, length, &pixels.width, &pixels.height, &components, 4));
+    return pixels;
+}
+
 void AppendBytes(void* context, void* data, int size) {
     auto* out = static_cast<std::vector<std::uint8_t>*>(context);
     const auto* from = static_cast<const std::uint8_t*>(data);
@@ -216,19 +245,25 @@ ImageDecodeResult DecodeImage(const std::uint8_t* bytes, std::size_t size, int m
     GifFrames gif(bytes, size);
     if (gif.IsGif()) return gif.Decode(width, height, frame);
 
-    int decodedWidth = 0, decodedHeight = 0;
-    std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
-        stbi_load_from_memory(bytes, length, &decodedWidth, &decodedHeight, &components, 4), stbi_image_free);
-    if (!pixels) {
+    // Decoded twice over different stack contents: a picture that comes out
+    // differently read memory the decoder never wrote, and is refused.
+    Pixels pixels = LoadAfterFilling(0x00, bytes, length);
+    if (!pixels.data) {
         const char* reason = stbi_failure_reason();
         if (reason && std::strcmp(reason, "outofmem") == 0) return Outcome(ImageDecodeStatus::OutOfMemory);
         return Outcome(ImageDecodeStatus::NotAnImage, width, height);
     }
-    if (decodedWidth != width || decodedHeight != height) {
+    if (pixels.width != width || pixels.height != height) {
         stbi__g_failure_reason = "picture size differs from the header";
         return Outcome(ImageDecodeStatus::NotAnImage, width, height);
     }
-    if (!frame(pixels.get(), width, height)) return Outcome(ImageDecodeStatus::Stopped, width, height, 1);
+    Pixels again = LoadAfterFilling(0xFF, bytes, length);
+    if (!again.data || again.width != width || again.height != height ||
+        std::memcmp(pixels.data.get(), again.data.get(), static_cast<std::size_t>(width) * height * 4) != 0) {
+        stbi__g_failure_reason = "some pixels are not defined";
+        return Outcome(ImageDecodeStatus::NotAnImage, width, height);
+    }
+    if (!frame(pixels.data.get(), width, height)) return Outcome(ImageDecodeStatus::Stopped, width, height, 1);
     return Outcome(ImageDecodeStatus::Decoded, width, height, 1);
 }
 

@@ -301,6 +301,20 @@ TEST_F(ImageImportTest, ColoursMissingFromABmpPaletteAreBlack) {
     ExpectRefused({"import", path, "-o", output}, "or damaged (bad palette)");
 }
 
+// The packaged decoder takes colours the palette lacks from memory it never
+// wrote; such a picture comes out differently each time and is refused.
+TEST_F(ImageImportTest, APngThatUsesColoursItsPaletteLacksIsRefused) {
+    std::string path = scratch.File("palette.png");
+    ScratchDirectory::Write(path, PalettePng(3, 1, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00}, {0, 1, 0}));
+    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output}).status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x01, 0x01, 0x03, 0x00, 0xA0}),
+              ScratchDirectory::Read(output));
+    std::remove(output.c_str());
+
+    ScratchDirectory::Write(path, PalettePng(3, 1, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00}, {0, 1, 7}));
+    ExpectRefused({"import", path, "-o", output}, "or damaged (some pixels are not defined)");
+}
+
 TEST_F(ImageImportTest, UsageErrors) {
     std::string png = Picture("p.png", TestPicture(2, 2, White));
     const std::vector<std::vector<std::string>> wrong = {
