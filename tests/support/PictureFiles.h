@@ -1,5 +1,5 @@
-// Picture files for tests, written and read with the stb libraries that
-// lumigrid-cli is built with (their code is compiled into it once).
+// Picture files for tests, written with stb's writers (compiled for the tests
+// alone in PictureFiles.cpp) and read with the decoder lumigrid-cli uses.
 #ifndef LUMIGRID_TESTS_PICTUREFILES_H
 #define LUMIGRID_TESTS_PICTUREFILES_H
 
@@ -9,7 +9,6 @@
 
 #include "ScratchDirectory.h"
 #include "stb_image.h"
-#include "stb_image_write.h"
 
 struct Rgba {
     std::uint8_t red, green, blue, alpha;
@@ -30,27 +29,7 @@ struct TestPicture {
 
 enum class PictureFormat { Png, Bmp, Jpeg };
 
-inline void AppendToVector(void* context, void* data, int size) {
-    auto* bytes = static_cast<std::vector<unsigned char>*>(context);
-    bytes->insert(bytes->end(), static_cast<unsigned char*>(data), static_cast<unsigned char*>(data) + size);
-}
-
-inline void WritePicture(const std::string& path, const TestPicture& picture, PictureFormat format) {
-    std::vector<unsigned char> bytes;
-    const void* pixels = picture.pixels.data();
-    switch (format) {
-    case PictureFormat::Png:
-        stbi_write_png_to_func(AppendToVector, &bytes, picture.width, picture.height, 4, pixels, picture.width * 4);
-        break;
-    case PictureFormat::Bmp:
-        stbi_write_bmp_to_func(AppendToVector, &bytes, picture.width, picture.height, 4, pixels);
-        break;
-    case PictureFormat::Jpeg:
-        stbi_write_jpg_to_func(AppendToVector, &bytes, picture.width, picture.height, 4, pixels, 95);
-        break;
-    }
-    ScratchDirectory::Write(path, bytes);
-}
+void WritePicture(const std::string& path, const TestPicture& picture, PictureFormat format);
 
 // A PNG of palette indexes (8 bits each) with the palette given, its image
 // data stored without compression. No packaged writer makes a palette that
