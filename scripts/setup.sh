@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool x11-apps imagemagick     # virtual display, driving and screenshots
     fonts-ipafont-gothic                        # Japanese dialog texts
     binutils srecord                            # peer readers of the HEX files: objcopy, srec_cat
+    libclang-rt-dev                             # clang's libFuzzer and sanitizer runtimes (only recommended by clang)
     libstb-dev                                  # picture decoding and PNG writing for lumigrid-cli
 )
 
