@@ -46,12 +46,23 @@ std::size_t WriteFrameBitmap(const LedPattern& pattern, std::uint32_t frame, std
             const unsigned columnsHere = columns - firstColumn < 8 ? columns - firstColumn : 8;
             for (std::size_t block = 0; block < columnBytes; ++block) {
                 const std::uint8_t* row = bits + block * 8 * rowBytes + columnByte;
-                std::uint64_t x = 0;
-                for (unsigned k = 0; k < 8; ++k, row += rowBytes) x = (x << 8) | *row;
+                const std::size_t r = rowBytes;
+                std::uint64_t x = static_cast<std::uint64_t>(row[0]) << 56 | static_cast<std::uint64_t>(row[r]) << 48 |
+                                  static_cast<std::uint64_t>(row[2 * r]) << 40 | static_cast<std::uint64_t>(row[3 * r]) << 32 |
+                                  static_cast<std::uint64_t>(row[4 * r]) << 24 | static_cast<std::uint64_t>(row[5 * r]) << 16 |
+                                  static_cast<std::uint64_t>(row[6 * r]) << 8 | row[7 * r];
                 x = ~TransposeBlock(x);
                 std::uint8_t* column = out + firstColumn * columnBytes + block;
                 if (columnsHere == 8) {
-                    for (unsigned j = 0; j < 8; ++j) column[j * columnBytes] = static_cast<std::uint8_t>(x >> (56 - 8 * j));
+                    const std::size_t c = columnBytes;
+                    column[0] = static_cast<std::uint8_t>(x >> 56);
+                    column[c] = static_cast<std::uint8_t>(x >> 48);
+                    column[2 * c] = static_cast<std::uint8_t>(x >> 40);
+                    column[3 * c] = static_cast<std::uint8_t>(x >> 32);
+                    column[4 * c] = static_cast<std::uint8_t>(x >> 24);
+                    column[5 * c] = static_cast<std::uint8_t>(x >> 16);
+                    column[6 * c] = static_cast<std::uint8_t>(x >> 8);
+                    column[7 * c] = static_cast<std::uint8_t>(x);
                 } else {
                     for (unsigned j = 0; j < columnsHere; ++j)
                         column[j * columnBytes] = static_cast<std::uint8_t>(x >> (56 - 8 * j));

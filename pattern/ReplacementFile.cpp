@@ -96,7 +96,7 @@ bool ReplacementFile::Write(const void* bytes, std::size_t count) {
     return true;
 }
 
-char* ReplacementFile::Reserve(std::size_t count) {
+char* ReplacementFile::ReserveAfterFlush(std::size_t count) {
     if (!created_ || failed_ || count > BufferSize) return nullptr;
     if (BufferSize - buffered_ < count && !FlushBuffer()) return nullptr;
     return buffer_.get() + buffered_;

@@ -28,7 +28,10 @@ public:
     bool Write(const void* bytes, std::size_t count);
     // Room for count bytes (at most 4 KiB) to be filled in place and then
     // added with Advance; null once a write has failed.
-    char* Reserve(std::size_t count);
+    char* Reserve(std::size_t count) {
+        if (created_ && !failed_ && BufferSize - buffered_ >= count) return buffer_.get() + buffered_;
+        return ReserveAfterFlush(count);
+    }
     void Advance(std::size_t count) { buffered_ += count; }
     // Writes what is pending and puts the file in the target's place. On any
     // failure the new file is deleted and the target left alone.
@@ -46,6 +49,7 @@ private:
     enum { BufferSize = 64 * 1024 };
 
     bool FlushBuffer();
+    char* ReserveAfterFlush(std::size_t count);
 
     CFile file_;
     std::string target_;
