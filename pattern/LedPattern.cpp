@@ -18,8 +18,8 @@ void LedPattern::Create(std::uint8_t newColumns, std::uint8_t newRows) {
     columns = newColumns;
     rows = newRows;
     rowBytes = RowBytesFor(newColumns);
-    frames[0].reset(new (std::nothrow) std::uint8_t[FrameSize()]());
-    frameCount = frames[0] ? 1 : 0;
+    frames = NewFrames(1);
+    frameCount = frames ? 1 : 0;
     modified = false;
     std::memcpy(header.magic, LedFileHeader::Magic, sizeof header.magic);
     header.controlCode = ControlAnimation;
@@ -33,13 +33,13 @@ void LedPattern::Create(std::uint8_t newColumns, std::uint8_t newRows) {
 
 void LedPattern::Release() {
     fileName.reset();
-    for (std::uint32_t i = 0; i < frameCount; ++i) frames[i].reset();
+    frames.reset();
     frameCount = 0;
 }
 
 std::uint8_t* LedPattern::PixelByte(std::uint32_t frame, unsigned x, unsigned y) const {
     if (frame >= frameCount) return nullptr;
-    return frames[frame].get() + static_cast<std::size_t>(y) * rowBytes + (x >> 3);
+    return frames.get() + frame * FrameSize() + static_cast<std::size_t>(y) * rowBytes + (x >> 3);
 }
 
 static std::uint8_t maskFor(unsigned x) { return static_cast<std::uint8_t>(0x80 >> (x & 7)); }
@@ -65,44 +65,52 @@ bool LedPattern::GetPixel(std::uint32_t frame, unsigned x, unsigned y) const {
 
 void LedPattern::InvertFrame(std::uint32_t frame) {
     if (frame >= frameCount) return;
-    std::uint8_t* bytes = frames[frame].get();
+    std::uint8_t* bytes = frames.get() + frame * FrameSize();
     for (std::size_t i = 0; i < FrameSize(); ++i) bytes[i] = static_cast<std::uint8_t>(~bytes[i]);
     modified = true;
 }
 
 void LedPattern::ClearFrame(std::uint32_t frame) {
     if (frame >= frameCount) return;
-    std::memset(frames[frame].get(), 0, FrameSize());
+    std::memset(frames.get() + frame * FrameSize(), 0, FrameSize());
     modified = true;
 }
 
 void LedPattern::PasteFrame(std::uint32_t frame, const std::uint8_t* source) {
     if (frame >= frameCount) return;
-    std::memcpy(frames[frame].get(), source, FrameSize());
+    std::memcpy(frames.get() + frame * FrameSize(), source, FrameSize());
     modified = true;
 }
 
 void LedPattern::CopyFrame(std::uint32_t frame, std::uint8_t* destination) const {
     if (frame >= frameCount) return;
-    std::memcpy(destination, frames[frame].get(), FrameSize());
+    std::memcpy(destination, frames.get() + frame * FrameSize(), FrameSize());
 }
 
 const std::uint8_t* LedPattern::Frame(std::uint32_t frame) const {
-    return frame < frameCount ? frames[frame].get() : nullptr;
+    return frame < frameCount ? frames.get() + frame * FrameSize() : nullptr;
 }
 
 void LedPattern::SetFrameCount(std::uint32_t count) {
     if (count > MaxFrames) count = MaxFrames;
-    for (std::uint32_t i = count; i < frameCount; ++i) frames[i].reset();
-    std::uint32_t reached = count < frameCount ? count : frameCount;
-    while (reached < count) {
-        frames[reached].reset(new (std::nothrow) std::uint8_t[FrameSize()]());
-        if (!frames[reached]) break;
-        ++reached;
+    if (count != frameCount) {
+        std::unique_ptr<std::uint8_t[]> resized = NewFrames(count);
+        if (resized) {
+            std::uint32_t kept = count < frameCount ? count : frameCount;
+            if (kept) std::memcpy(resized.get(), frames.get(), kept * FrameSize());
+            frames = std::move(resized);
+            frameCount = count;
+        }
     }
-    frameCount = reached;
     header.SetFrameCount(static_cast<std::uint16_t>(frameCount));
     modified = true;
+}
+
+// A zero-filled block for count frames; never empty, so that a frame of no
+// bytes still has an address to copy from and to.
+std::unique_ptr<std::uint8_t[]> LedPattern::NewFrames(std::uint32_t count) const {
+    std::size_t bytes = count * FrameSize();
+    return std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[bytes ? bytes : 1]());
 }
 
 void LedPattern::SetFileName(const char* path) {

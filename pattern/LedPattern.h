@@ -11,9 +11,10 @@
 // false). Columns and rows are not checked: callers pass cells inside the
 // picture.
 //
-// The frame table holds at most MaxFrames frames. SetFrameCount clamps a
-// larger count to MaxFrames, so the pattern can never outgrow the table. If a
-// frame cannot be allocated, the count stops at the frames that exist.
+// The frames lie one after another in one block, at most MaxFrames of them.
+// SetFrameCount clamps a larger count to MaxFrames, so the pattern can never
+// outgrow that. If the block for a new count cannot be allocated, the frames
+// stay as they were.
 #ifndef LUMIGRID_PATTERN_LEDPATTERN_H
 #define LUMIGRID_PATTERN_LEDPATTERN_H
 
@@ -70,7 +71,9 @@ public:
     // Row bytes for a number of columns: columns / 8, rounded up.
     static std::uint8_t RowBytesFor(std::uint8_t columns);
 
-    std::unique_ptr<std::uint8_t[]> frames[MaxFrames];
+    // frameCount x FrameSize() bytes, frame after frame (one block, so that
+    // loading a long pattern costs one allocation, not one per frame).
+    std::unique_ptr<std::uint8_t[]> frames;
     std::uint32_t frameCount;
     std::uint8_t rows;
     std::uint8_t rowBytes;
@@ -80,6 +83,7 @@ public:
     bool modified;
 
 private:
+    std::unique_ptr<std::uint8_t[]> NewFrames(std::uint32_t count) const;
     std::uint8_t* PixelByte(std::uint32_t frame, unsigned x, unsigned y) const;
 };
 
