@@ -53,7 +53,8 @@ std::size_t DisplayList::EntryCount() const {
 bool DisplayList::Add(const char* text, bool save) {
     if (!text || !*text || !IsSelected()) return false;
     std::size_t length = std::strlen(text);
-    if (length > MaxLineLength) return false;
+    // A CR or LF would split the entry into other lines, naming other files.
+    if (length > MaxLineLength || std::strpbrk(text, "\r\n")) return false;
     DisplayListEntry* entry = new (std::nothrow) DisplayListEntry{nullptr, nullptr};
     if (!entry) return false;
     entry->text.reset(new (std::nothrow) char[length + 1]);

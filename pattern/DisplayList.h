@@ -47,7 +47,8 @@ public:
     // Frees every entry; the file is not touched.
     void Clear();
     // Appends text (and with save, rewrites the list file). False when
-    // nothing was added: empty or overlong text, no list selected, out of
+    // nothing was added: empty or overlong text, a text holding CR or LF (it
+    // would read back as other entries), no list selected, out of
     // memory; or when the rewrite failed.
     bool Add(const char* text, bool save);
     // Rewrites the list file from the entries. False when no list is

@@ -52,6 +52,9 @@ TEST_F(DisplayListTest, SavedEntriesEndInCarriageReturnLineFeed) {
     EXPECT_TRUE(list.Add(":Reset", true));
     EXPECT_EQ("C:\\p\\a.led\r\n:Reset\r\n", ScratchDirectory::ReadText(path));
     EXPECT_FALSE(list.Add("", true));
+    EXPECT_FALSE(list.Add("C:\\p\\b.led\r\nC:\\p\\c.led", true));
+    EXPECT_FALSE(list.Add("C:\\p\\b\n.led", true));
+    EXPECT_EQ("C:\\p\\a.led\r\n:Reset\r\n", ScratchDirectory::ReadText(path));
     EXPECT_EQ(2u, list.EntryCount());
     EXPECT_TRUE(list.last->IsReset());
     EXPECT_FALSE(list.first->IsReset());
