@@ -49,10 +49,6 @@ void CreateSurface() {
     ReleaseDC(editor.sliderWindow, windowDc);
 }
 
-void SetRadioMark(UINT first, UINT last, UINT chosen) {
-    CheckMenuRadioItem(editor.menu, first, last, chosen, MF_BYCOMMAND);
-}
-
 }  // namespace
 
 bool StartUp(HINSTANCE instance) {
@@ -94,8 +90,8 @@ bool StartUp(HINSTANCE instance) {
     editor.penDown = 0;
     editor.lastCell = NoCell;
 
-    SetRadioMark(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, IDM_EDIT_XOR_MODE);
-    SetRadioMark(IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, IDM_VIEW_TWO_PLANES);
+    editor.MarkMenuRadio(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, IDM_EDIT_XOR_MODE);
+    editor.MarkMenuRadio(IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, IDM_VIEW_TWO_PLANES);
     CheckMenuItem(editor.menu, IDM_VIEW_TRANSPARENT, MF_BYCOMMAND | MF_CHECKED);
     UpdateLayout();
     UpdateSlider();

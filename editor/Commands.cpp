@@ -1,6 +1,5 @@
 #include "Commands.h"
 
-#include <cstring>
 #include <new>
 
 #include "EditorState.h"
@@ -15,17 +14,13 @@ namespace {
 
 std::uint32_t EditedFrame() { return static_cast<std::uint32_t>(editor.firstFrame + editor.targetPlane); }
 
-void SetRadioMark(UINT first, UINT last, UINT chosen) {
-    CheckMenuRadioItem(editor.menu, first, last, chosen, MF_BYCOMMAND);
-}
-
 void OnEditMode(UINT command) {
-    SetRadioMark(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, command);
+    editor.MarkMenuRadio(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, command);
     editor.editMode = static_cast<int>(command - IDM_EDIT_XOR_MODE);
 }
 
 void OnPlaneCount(UINT command) {
-    SetRadioMark(IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, command);
+    editor.MarkMenuRadio(IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, command);
     editor.planeCount = static_cast<int>(command - IDM_VIEW_ONE_PLANE + 1);
     if (editor.targetPlane >= editor.planeCount) editor.targetPlane = 0;
     UpdateSlider();

@@ -2,6 +2,10 @@
 
 EditorState editor;
 
+void EditorState::MarkMenuRadio(UINT first, UINT last, UINT chosen) {
+    CheckMenuRadioItem(menu, first, last, chosen, MF_BYCOMMAND);
+}
+
 void EditorState::ShowPattern(LedPattern* shown) {
     for (int i = 0; i < 2; ++i) {
         views[i].pattern = shown;

@@ -47,6 +47,8 @@ struct EditorState {
     PlaneView& TargetView() { return views[targetPlane]; }
     // Points both views at a pattern and lays them out for its size.
     void ShowPattern(LedPattern* shown);
+    // Puts the radio mark of the menu group first .. last on chosen.
+    void MarkMenuRadio(UINT first, UINT last, UINT chosen);
 };
 
 extern EditorState editor;

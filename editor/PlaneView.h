@@ -20,7 +20,6 @@ struct Cell {
     int column;
     int row;
     bool operator==(const Cell& other) const { return column == other.column && row == other.row; }
-    bool operator!=(const Cell& other) const { return !(*this == other); }
     bool IsNone() const { return column < 0; }
 };
 

@@ -43,6 +43,14 @@ bool readParent(HWND window, HWND* parent) {
     return true;
 }
 
+// One of the window's style words, as Get reports it.
+bool readStyle(HWND window, int index, DWORD* style) {
+    LONG_PTR value;
+    if (!window::readWindowLong(window, index, &value)) return false;
+    *style = static_cast<DWORD>(value);
+    return true;
+}
+
 }  // namespace
 
 CWin::CWin(HINSTANCE instance)
@@ -152,20 +160,8 @@ int CWin::Get(PANEKITWNDCLASS* description) {
         }
         description->lpszTitle = m_ReadTitle;
     }
-    if (has(description, PWC_STYLE)) {
-        LONG_PTR style;
-        if (window::readWindowLong(window, GWL_STYLE, &style))
-            description->dwStyle = static_cast<DWORD>(style);
-        else
-            complete = false;
-    }
-    if (has(description, PWC_EXSTYLE)) {
-        LONG_PTR exStyle;
-        if (window::readWindowLong(window, GWL_EXSTYLE, &exStyle))
-            description->dwExStyle = static_cast<DWORD>(exStyle);
-        else
-            complete = false;
-    }
+    if (has(description, PWC_STYLE) && !readStyle(window, GWL_STYLE, &description->dwStyle)) complete = false;
+    if (has(description, PWC_EXSTYLE) && !readStyle(window, GWL_EXSTYLE, &description->dwExStyle)) complete = false;
     if (has(description, PWC_POSITION)) {
         POINT position;
         if (window::placedPosition(window, &position)) {

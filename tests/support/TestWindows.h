@@ -103,26 +103,26 @@ protected:
     // A borderless top-level window at a place on the screen: its client
     // area is exactly its size.
     void CreatePopup(CWin& win, int x, int y, int width, int height) {
-        PANEKITWNDCLASS description = Description(PWC_POSITION | PWC_SIZE);
-        description.dwStyle = WS_POPUP;
-        description.x = x;
-        description.y = y;
-        description.cx = width;
-        description.cy = height;
-        ASSERT_EQ(1, Create(win, description));
+        ASSERT_EQ(1, Create(win, Placed(PWC_POSITION | PWC_SIZE, WS_POPUP, x, y, width, height)));
     }
 
     // A borderless child window of parent at a place in its client area.
     template <class Window>
     void CreateChildOf(Window& win, HWND parent, int x, int y, int width, int height) {
-        PANEKITWNDCLASS description = Description(PWC_POSITION | PWC_SIZE | PWC_PARENT);
-        description.dwStyle = WS_CHILD;
+        PANEKITWNDCLASS description = Placed(PWC_POSITION | PWC_SIZE | PWC_PARENT, WS_CHILD, x, y, width, height);
         description.hWndParent = parent;
+        ASSERT_EQ(1, Create(win, description));
+    }
+
+    // A description of a window of the given style at a place and size.
+    PANEKITWNDCLASS Placed(UINT mask, DWORD style, int x, int y, int width, int height) {
+        PANEKITWNDCLASS description = Description(mask);
+        description.dwStyle = style;
         description.x = x;
         description.y = y;
         description.cx = width;
         description.cy = height;
-        ASSERT_EQ(1, Create(win, description));
+        return description;
     }
 
 private:
