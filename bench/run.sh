@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Times lumigrid-cli build on a display list whose image is about 1 MiB in the
-# 20-bit format, against objcopy (binutils) and srec_cat (srecord) turning the
-# same image bytes into Intel HEX, and prints the ratios (below 1: faster).
+# Times lumigrid-cli build on a display list whose image is about 1 MiB,
+# against objcopy (binutils) and srec_cat (srecord) turning the same image
+# bytes into Intel HEX, in the 32-bit format (whose output is the same size as
+# objcopy's) and in the 20-bit one; prints the medians of wall-clock and CPU
+# time and the ratios (below 1: lumigrid-cli is faster).
 #
-#   bench/run.sh [CLI]      CLI defaults to build/native/bin/lumigrid-cli
+#   bench/run.sh [CLI]      CLI defaults to build/native/bin/lumigrid-cli;
+#                           run-timer is taken from beside it
 #
 # The list holds 16 Scroll patterns of 16 x 16 frames with random pixels:
 # 15 of 2048 frames and one of 2046, an image of 1,048,548 bytes, just under
@@ -11,17 +14,19 @@
 # by default), the three in turn, and its median counts.
 #
 # It runs twice: in a directory on disk (bench/ in the CLI's build tree),
-# where lumigrid-cli's safe replacement waits for the new file to reach the
-# disk (fsync) before it takes the target's name and the other two do not,
-# and in memory (/dev/shm, where there is one), where that wait costs nothing.
+# where lumigrid-cli's safe replacement makes the new file durable before it
+# takes the target's name and the other two do not, and in memory (/dev/shm,
+# where there is one), where that costs nothing.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cli=$(realpath "${1:-$here/../build/native/bin/lumigrid-cli}")
+timer="$(dirname "$cli")/run-timer"
 runs=${RUNS:-15}
 for tool in objcopy srec_cat; do
     command -v "$tool" >/dev/null || { echo "bench: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
 [ -x "$cli" ] || { echo "bench: $cli is not built" >&2; exit 1; }
+[ -x "$timer" ] || { echo "bench: $timer is not built" >&2; exit 1; }
 
 disk="$(dirname "$cli")/../bench"
 rm -rf "$disk"
@@ -40,12 +45,46 @@ make_pattern() {
     head -c $((frames * 32)) /dev/urandom >> "$name"
 }
 
-# Wall clock in nanoseconds, without starting a process.
-now() { local t=${EPOCHREALTIME/[.,]/}; echo $((10#$t * 1000)); }
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
+
+# Runs a command once; appends its wall time (ns) and CPU time (us) to the
+# arrays named by $1 and $2.
+timed() {
+    local -n walls=$1 cpus=$2
+    shift 2
+    local wall user system
+    read -r wall user system < <("$timer" "$@")
+    walls+=("$wall")
+    cpus+=($((user + system)))
+}
 
 measure() {
-    local where=$1 label=$2
+    local where=$1 label=$2 format=$3
     cd "$where"
+    "$cli" build list.ll -o lumigrid.hex --format "$format"
+    local ours=() ours_cpu=() objcopy_wall=() objcopy_cpu=() srec_wall=() srec_cpu=()
+    for _ in $(seq 1 "$runs"); do
+        timed ours ours_cpu "$cli" build list.ll -o lumigrid.hex --format "$format"
+        timed objcopy_wall objcopy_cpu objcopy -I binary -O ihex image.bin objcopy.hex
+        timed srec_wall srec_cpu srec_cat image.bin -Binary -o srec.hex -Intel
+    done
+    awk -v label="$label" -v format="$format" -v image="$(stat -c %s image.bin)" \
+        -v hex="$(stat -c %s lumigrid.hex)" -v objhex="$(stat -c %s objcopy.hex)" \
+        -v a="$(median "${ours[@]}")" -v ac="$(median "${ours_cpu[@]}")" \
+        -v b="$(median "${objcopy_wall[@]}")" -v bc="$(median "${objcopy_cpu[@]}")" \
+        -v c="$(median "${srec_wall[@]}")" -v cc="$(median "${srec_cpu[@]}")" 'BEGIN {
+        printf "%s, %s: image %d bytes, lumigrid.hex %d bytes, objcopy.hex %d bytes\n", label, format, image, hex, objhex
+        printf "                                        wall        CPU\n"
+        printf "  lumigrid-cli build --format %-6s %7.2f ms %7.2f ms\n", format, a / 1e6, ac / 1e3
+        printf "  objcopy -I binary -O ihex          %7.2f ms %7.2f ms\n", b / 1e6, bc / 1e3
+        printf "  srec_cat -Binary -o -Intel         %7.2f ms %7.2f ms\n", c / 1e6, cc / 1e3
+        printf "  ratio lumigrid-cli / objcopy:  wall %.2f  CPU %.2f\n", a / b, (bc ? ac / bc : 0)
+        printf "  ratio lumigrid-cli / srec_cat: wall %.2f  CPU %.2f\n", a / c, (cc ? ac / cc : 0)
+    }'
+}
+
+prepare() {
+    cd "$1"
     : > list.ll
     for i in $(seq 1 16); do
         make_pattern "p$i.led" $([ "$i" -lt 16 ] && echo 2048 || echo 2046)
@@ -53,25 +92,13 @@ measure() {
     done
     "$cli" build list.ll -o lumigrid.hex --format 20bit
     objcopy -I ihex -O binary lumigrid.hex image.bin
-    local ours=() objcopy_times=() srec_times=() start
-    for _ in $(seq 1 "$runs"); do
-        start=$(now); "$cli" build list.ll -o lumigrid.hex --format 20bit; ours+=($(( $(now) - start )))
-        start=$(now); objcopy -I binary -O ihex image.bin objcopy.hex; objcopy_times+=($(( $(now) - start )))
-        start=$(now); srec_cat image.bin -Binary -o srec.hex -Intel; srec_times+=($(( $(now) - start )))
-    done
-    median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
-    local a b c
-    a=$(median "${ours[@]}"); b=$(median "${objcopy_times[@]}"); c=$(median "${srec_times[@]}")
-    awk -v label="$label" -v a="$a" -v b="$b" -v c="$c" -v image="$(stat -c %s image.bin)" \
-        -v hex="$(stat -c %s lumigrid.hex)" 'BEGIN {
-        printf "%s: image %d bytes, lumigrid.hex %d bytes\n", label, image, hex
-        printf "  lumigrid-cli build --format 20bit  %7.2f ms\n", a / 1e6
-        printf "  objcopy -I binary -O ihex          %7.2f ms\n", b / 1e6
-        printf "  srec_cat -Binary -o -Intel         %7.2f ms\n", c / 1e6
-        printf "  ratio lumigrid-cli / objcopy:  %.2f\n", a / b
-        printf "  ratio lumigrid-cli / srec_cat: %.2f\n", a / c
-    }'
 }
 
-measure "$disk" "on disk ($(realpath "$disk"))"
-[ -z "$memory" ] || measure "$memory" "in memory ($memory)"
+prepare "$disk"
+measure "$disk" "on disk ($(realpath "$disk"))" 32bit
+measure "$disk" "on disk ($(realpath "$disk"))" 20bit
+if [ -n "$memory" ]; then
+    prepare "$memory"
+    measure "$memory" "in memory ($memory)" 32bit
+    measure "$memory" "in memory ($memory)" 20bit
+fi

@@ -46,7 +46,7 @@ bool Exists(const std::string& name) {
 }  // namespace
 
 ReplacementFile::ReplacementFile()
-    : file_(nullptr), buffered_(0), created_(false), failed_(false), replaceFailed_(false) {}
+    : file_(nullptr), buffered_(0), unsynced_(0), created_(false), failed_(false), replaceFailed_(false) {}
 
 ReplacementFile::~ReplacementFile() { Discard(); }
 
@@ -67,6 +67,7 @@ bool ReplacementFile::Create(const char* target) {
             sibling_ = sibling;
             created_ = true;
             buffered_ = 0;
+            unsynced_ = 0;
             return true;
         }
     }
@@ -77,8 +78,16 @@ bool ReplacementFile::FlushBuffer() {
     if (buffered_ == 0) return true;
     unsigned long count = static_cast<unsigned long>(buffered_);
     buffered_ = 0;
-    if (file_.Write(buffer_.get(), count) != count) failed_ = true;
-    return !failed_;
+    if (file_.Write(buffer_.get(), count) != count) {
+        failed_ = true;
+        return false;
+    }
+    unsynced_ += count;
+    if (unsynced_ >= SyncStep) {
+        file_.StartDataSync();
+        unsynced_ = 0;
+    }
+    return true;
 }
 
 bool ReplacementFile::Write(const void* bytes, std::size_t count) {
@@ -104,7 +113,8 @@ char* ReplacementFile::ReserveAfterFlush(std::size_t count) {
 
 bool ReplacementFile::Commit() {
     if (!created_) return false;
-    if (failed_ || !FlushBuffer()) {
+    if (failed_ || !FlushBuffer() || !file_.SyncData()) {
+        failed_ = true;
         Discard();
         return false;
     }

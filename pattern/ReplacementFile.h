@@ -3,8 +3,13 @@
 // failure, the target stays exactly as it was and the new file is deleted.
 //
 // The new file gets a unique name in the target's directory, so that putting
-// it in place is a rename on one file system (CFile::ReplaceTarget).
-// Writes are gathered in a fixed buffer and handed to CFile in large pieces.
+// it in place is a rename on one file system (CFile::ReplaceTarget). Its data
+// reach the disk before it takes the target's name, so that after a crash
+// the target is the old file or the whole new one.
+//
+// Writes are gathered in a buffer and handed to CFile one buffer at a time.
+// Every SyncStep bytes written are sent on to the disk at once, while the
+// next ones are formatted, so that little is left to wait for at Commit.
 #ifndef LUMIGRID_PATTERN_REPLACEMENTFILE_H
 #define LUMIGRID_PATTERN_REPLACEMENTFILE_H
 
@@ -26,7 +31,7 @@ public:
     bool Create(const char* target);
     // False once any write has failed; later writes are ignored.
     bool Write(const void* bytes, std::size_t count);
-    // Room for count bytes (at most 4 KiB) to be filled in place and then
+    // Room for count bytes (at most the buffer's size) to be filled in place and then
     // added with Advance; null once a write has failed.
     char* Reserve(std::size_t count) {
         if (created_ && !failed_ && BufferSize - buffered_ >= count) return buffer_.get() + buffered_;
@@ -46,7 +51,9 @@ public:
     bool FailedToReplace() const { return replaceFailed_; }
 
 private:
-    enum { BufferSize = 64 * 1024 };
+    // A buffer that stays in the processor's cache; the disk gets larger
+    // pieces.
+    enum { BufferSize = 64 * 1024, SyncStep = 1024 * 1024 };
 
     bool FlushBuffer();
     char* ReserveAfterFlush(std::size_t count);
@@ -56,6 +63,7 @@ private:
     std::string sibling_;
     std::unique_ptr<char[]> buffer_;
     std::size_t buffered_;
+    std::size_t unsynced_;   // bytes written since the last StartDataSync
     bool created_;
     bool failed_;
     bool replaceFailed_;

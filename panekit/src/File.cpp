@@ -179,6 +179,17 @@ int CFile::ReplaceTarget(const char* target) {
     return 1;
 }
 
+int CFile::SyncData() {
+    if (!m_Handle) return 0;
+    return os::syncFileData(m_Handle) ? 1 : 0;
+}
+
+int CFile::StartDataSync() {
+    if (!m_Handle) return 0;
+    os::startFileDataSync(m_Handle);
+    return 1;
+}
+
 int CFile::Delete() {
     if (m_Handle || !m_Filename[0]) return 0;
     return os::deleteFile(m_Filename) ? 1 : 0;

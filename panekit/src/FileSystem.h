@@ -25,7 +25,12 @@ bool seekFile(PanekitFileHandle handle, unsigned long position);
 // The low 32 bits of the file's size.
 bool fileSize(PanekitFileHandle handle, unsigned long* size);
 bool deleteFile(const char* name);
+// Renames source over target in one step.
 bool replaceFile(const char* source, const char* target);
+// Waits until the file's data and size are on the disk.
+bool syncFileData(PanekitFileHandle handle);
+// Starts writing the file's data to the disk; does not wait.
+void startFileDataSync(PanekitFileHandle handle);
 
 // 1 when the user chose a file (its full path is in buffer), 0 otherwise.
 int showFileDialog(HWND owner, char* buffer, unsigned long capacity, int mode, const char* filter,

@@ -178,13 +178,22 @@ bool fileSize(PanekitFileHandle handle, unsigned long* size) {
 
 bool deleteFile(const char* name) { return unlink(name) == 0; }
 
-bool replaceFile(const char* source, const char* target) {
-    // Make the new content durable before it takes the target's name.
-    int fd = open(source, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    bool synced = fsync(fd) == 0;
-    close(fd);
-    return synced && rename(source, target) == 0;
+bool replaceFile(const char* source, const char* target) { return rename(source, target) == 0; }
+
+bool syncFileData(PanekitFileHandle handle) {
+    int result;
+    do result = fdatasync(handle);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+void startFileDataSync(PanekitFileHandle handle) {
+#ifdef __linux__
+    // Whatever is written so far goes to the disk while the caller goes on.
+    sync_file_range(handle, 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    (void)handle;
+#endif
 }
 
 int showFileDialog(HWND, char*, unsigned long, int, const char*, const char*) { return 0; }

@@ -97,6 +97,11 @@ bool replaceFile(const char* source, const char* target) {
     return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
+bool syncFileData(PanekitFileHandle handle) { return FlushFileBuffers(handle) != FALSE; }
+
+// Windows has no call that starts write-back without waiting for it.
+void startFileDataSync(PanekitFileHandle) {}
+
 int showFileDialog(HWND owner, char* buffer, unsigned long capacity, int mode, const char* filter,
                    const char* defaultExtension) {
     char chosen[1024];

@@ -61,9 +61,19 @@ public:
     // Replaces the file named target by this object's file, which must be
     // closed (Named state) and is then renamed; afterwards the object names
     // target. Used to write a document beside its target and put it in place
-    // only once every byte is written. 1 on success; 0 when the move failed,
-    // in which case both files are as they were and the name is unchanged.
+    // only once every byte is written (and made durable with SyncData, so
+    // that after a crash the target is the old file or the whole new one).
+    // 1 on success; 0 when the move failed, in which case both files are as
+    // they were and the name is unchanged.
     int ReplaceTarget(const char* target);
+    // Makes the bytes written to the open file durable, with what reading
+    // them back needs (its size), but not its other metadata. 1 on success;
+    // 0 when the file is not open or the disk failed (the file stays open).
+    int SyncData();
+    // Starts putting the bytes written so far on the disk, without waiting,
+    // so that a later SyncData has less left to wait for. A hint: 1 also
+    // where the platform has no such operation, 0 when the file is not open.
+    int StartDataSync();
     // Deletes the named file, which must be closed. 1 on success, 0 otherwise.
     // The name is kept.
     int Delete();
