@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CommandHelp.h"
 #include "DisplayList.h"
 #include "DisplayProgram.h"
 #include "HexImageWriter.h"
@@ -300,6 +301,11 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
     }
     if (name == "--version") {
         out << ProgramName << " " << LUMIGRID_VERSION << "\n";
+        return CliSuccess;
+    }
+    const std::string commandHelp = AsksForHelp(args) ? CommandHelp(UsageText, HelpText, name) : "";
+    if (!commandHelp.empty()) {
+        out << commandHelp;
         return CliSuccess;
     }
     if (name == "build") return Build(command, args);

@@ -67,6 +67,29 @@ TEST_F(CliTest, HelpAndVersion) {
     EXPECT_EQ("lumigrid-cli 1.0\n", version.out);
 }
 
+TEST_F(CliTest, EveryCommandPrintsItsOwnUsageForHelp) {
+    EXPECT_EQ("Usage:\n"
+              "  lumigrid-cli show PATTERN.led\n"
+              "\n"
+              "show   Prints a pattern file's header and every frame (# lit, . dark).\n",
+              Cli({"show", "--help"}).out);
+    const std::vector<std::vector<std::string>> asks = {
+        {"build", "--help"}, {"build", "list.ll", "-h"}, {"show", "-h"},   {"check", "--help"},
+        {"import", "-h"},    {"render", "--help"},       {"list", "-h"},   {"list", "add", "--help"}};
+    for (const std::vector<std::string>& args : asks) {
+        Outcome help = Cli(args);
+        EXPECT_EQ(0, help.status) << args[0] << " " << args.back();
+        EXPECT_EQ("", help.err) << args[0];
+        EXPECT_EQ(0u, help.out.find("Usage:\n  lumigrid-cli " + args[0] + " ")) << help.out;
+        EXPECT_EQ(std::string::npos, help.out.find("lumigrid-cli --help")) << "only the command's own usage";
+    }
+    Outcome import = Cli({"import", "--help"});
+    EXPECT_NE(std::string::npos, import.out.find("[--threshold N] [--invert]\n")) << "continuation lines too";
+    EXPECT_NE(std::string::npos, import.out.find("--wait (1-255) to 1.\n")) << "and its whole paragraph";
+    std::string list = Cli({"list", "-h"}).out;
+    EXPECT_EQ(6, LineCount(list.substr(0, list.find("\n\n") + 1))) << "Usage: and the five list commands";
+}
+
 TEST_F(CliTest, UsageErrorsAreOneLineAndStatusTwo) {
     std::string list = List("l.ll", ":Reset\r\n");
     const std::vector<std::vector<std::string>> wrong = {
