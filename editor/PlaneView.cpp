@@ -1,6 +1,8 @@
 #include "PlaneView.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <vector>
 
 #include "LedPattern.h"
 
@@ -14,6 +16,12 @@ const int TargetFrameWidth = 3;
 const int SmallestRoundLed = 8;
 // Below this even the grid lines would hide the LEDs.
 const int SmallestGridCell = 4;
+
+// A colour as a pixel of a 32-bit DIB: 0x00RRGGBB.
+std::uint32_t DibPixel(COLORREF colour) {
+    return static_cast<std::uint32_t>(GetRValue(colour)) << 16 | static_cast<std::uint32_t>(GetGValue(colour)) << 8 |
+           GetBValue(colour);
+}
 
 }  // namespace
 
@@ -41,42 +49,120 @@ void PlaneView::Layout(int boxLeft, int boxTop, int boxRight, int boxBottom) {
 
 bool PlaneView::HasCells() const { return pattern && pattern->columns > 0 && pattern->rows > 0; }
 
-void PlaneView::DrawGrid(HDC dc) const {
-    for (int c = 0; c <= pattern->columns; ++c) {
-        int x = left + c * cellWidth;
-        MoveToEx(dc, x, top, nullptr);
-        LineTo(dc, x, bottom);
+void PlaneView::DrawGrid(HDC dc, int originX, int originY) const {
+    // All the lines in one call: a small cell size means hundreds of them.
+    const int verticals = pattern->columns + 1;
+    const int horizontals = pattern->rows + 1;
+    const int x0 = left - originX, y0 = top - originY, x1 = right - originX, y1 = bottom - originY;
+    std::vector<POINT> ends;
+    ends.reserve(2 * static_cast<std::size_t>(verticals + horizontals));
+    for (int c = 0; c < verticals; ++c) {
+        int x = x0 + c * cellWidth;
+        ends.push_back({x, y0});
+        ends.push_back({x, y1});
     }
-    for (int r = 0; r <= pattern->rows; ++r) {
-        int y = top + r * cellHeight;
-        MoveToEx(dc, left, y, nullptr);
-        LineTo(dc, right, y);
+    for (int r = 0; r < horizontals; ++r) {
+        int y = y0 + r * cellHeight;
+        ends.push_back({x0, y});
+        ends.push_back({x1, y});
     }
+    std::vector<DWORD> pointCounts(static_cast<std::size_t>(verticals + horizontals), 2);
+    PolyPolyline(dc, ends.data(), pointCounts.data(), static_cast<DWORD>(pointCounts.size()));
 }
 
-void PlaneView::DrawLed(HDC dc, int column, int row, HBRUSH brush) const {
-    int x0 = left + column * cellWidth;
-    int y0 = top + row * cellHeight;
-    if (cellWidth >= SmallestRoundLed) {
-        SelectObject(dc, brush);
-        Ellipse(dc, x0 + 3, y0 + 3, x0 + cellWidth - 2, y0 + cellHeight - 2);
-    } else if (cellWidth >= SmallestGridCell) {
-        RECT led = {x0 + 1, y0 + 1, x0 + cellWidth, y0 + cellHeight};
-        FillRect(dc, &led, brush);
-    } else {
-        RECT led = {x0, y0, x0 + cellWidth, y0 + cellHeight};
-        FillRect(dc, &led, brush);
+PlaneView::LedKind PlaneView::KindAt(int column, int row, std::uint8_t previousPageOffset) const {
+    if (frameIndex >= 0 && pattern->GetPixel(static_cast<std::uint32_t>(frameIndex), column, row)) return LitLed;
+    if (frameIndex >= 0 && previousPageOffset != 0 && frameIndex - previousPageOffset >= 0 &&
+        pattern->GetPixel(static_cast<std::uint32_t>(frameIndex - previousPageOffset), column, row))
+        return PreviousPageLed;
+    return UnlitLed;
+}
+
+void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset) const {
+    HGDIOBJ keptBrush = GetCurrentObject(dc, OBJ_BRUSH);
+    int selected = LedKinds;
+    for (int row = 0; row < pattern->rows; ++row) {
+        for (int column = 0; column < pattern->columns; ++column) {
+            int kind = KindAt(column, row, previousPageOffset);
+            if (kind != selected) SelectObject(dc, brushes[kind]);
+            selected = kind;
+            int x0 = left + column * cellWidth;
+            int y0 = top + row * cellHeight;
+            Ellipse(dc, x0 + 3, y0 + 3, x0 + cellWidth - 2, y0 + cellHeight - 2);
+        }
     }
+    SelectObject(dc, keptBrush);
+}
+
+// Square LEDs and their grid lines fill every pixel of the view's rectangle,
+// so the rectangle is composed in memory and copied in one block: one drawing
+// call per LED is far too slow once there are tens of thousands of them. The
+// grid lines are drawn into it with the same pen and calls as on the surface,
+// the LEDs filled as FillRect would, so the picture is the same.
+void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const {
+    const int width = right - left;
+    const int height = bottom - top;
+    HDC scratch = CreateCompatibleDC(dc);
+    if (!scratch) return;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(scratch, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!picture) {
+        DeleteDC(scratch);
+        return;
+    }
+    HGDIOBJ keptBitmap = SelectObject(scratch, picture);
+    const std::uint32_t colours[LedKinds] = {DibPixel(LitColour), DibPixel(PreviousPageColour), DibPixel(UnlitColour)};
+    // With grid lines the LED leaves its cell's top row and left column to them.
+    const int inset = cellWidth >= SmallestGridCell ? 1 : 0;
+    std::uint32_t* pixels = static_cast<std::uint32_t*>(bits);
+    const LedPattern& shown = *pattern;
+    const std::uint8_t* frame = frameIndex >= 0 ? shown.Frame(static_cast<std::uint32_t>(frameIndex)) : nullptr;
+    const std::uint8_t* previous = nullptr;
+    if (frameIndex >= 0 && previousPageOffset != 0 && frameIndex - previousPageOffset >= 0)
+        previous = shown.Frame(static_cast<std::uint32_t>(frameIndex - previousPageOffset));
+    for (int row = 0; row < shown.rows; ++row) {
+        // The first pixel row of the LEDs of this row of cells; the others
+        // are copies of it.
+        std::uint32_t* first = pixels + static_cast<std::ptrdiff_t>(row * cellHeight + inset) * width;
+        const std::size_t rowOffset = static_cast<std::size_t>(row) * shown.rowBytes;
+        for (int column = 0; column < shown.columns; ++column) {
+            const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (column & 7));
+            const std::size_t at = rowOffset + static_cast<std::size_t>(column >> 3);
+            int kind = UnlitLed;
+            if (frame && (frame[at] & bit)) kind = LitLed;
+            else if (previous && (previous[at] & bit)) kind = PreviousPageLed;
+            std::fill(first + column * cellWidth + inset, first + (column + 1) * cellWidth, colours[kind]);
+        }
+        for (int y = inset + 1; y < cellHeight; ++y)
+            std::copy(first, first + width, first + static_cast<std::ptrdiff_t>(y - inset) * width);
+    }
+    if (inset) {
+        GdiFlush();
+        HGDIOBJ keptPen = SelectObject(scratch, GetCurrentObject(dc, OBJ_PEN));
+        DrawGrid(scratch, left, top);
+        SelectObject(scratch, keptPen);
+    }
+    BitBlt(dc, left, top, width, height, scratch, 0, 0, SRCCOPY);
+    SelectObject(scratch, keptBitmap);
+    DeleteObject(picture);
+    DeleteDC(scratch);
 }
 
 void PlaneView::Draw(HDC dc, bool highlighted, std::uint8_t previousPageOffset) const {
     if (!HasCells()) return;
-    HBRUSH lit = CreateSolidBrush(LitColour);
-    HBRUSH previousPage = CreateSolidBrush(PreviousPageColour);
-    HBRUSH unlit = CreateSolidBrush(UnlitColour);
-    HGDIOBJ keptBrush = GetCurrentObject(dc, OBJ_BRUSH);
+    HBRUSH brushes[LedKinds];
+    brushes[LitLed] = CreateSolidBrush(LitColour);
+    brushes[PreviousPageLed] = CreateSolidBrush(PreviousPageColour);
+    brushes[UnlitLed] = CreateSolidBrush(UnlitColour);
 
-    if (cellWidth >= SmallestGridCell) DrawGrid(dc);
+    if (cellWidth >= SmallestGridCell) DrawGrid(dc, 0, 0);
 
     if (highlighted) {
         HPEN green = CreatePen(PS_SOLID, TargetFrameWidth, TargetFrameColour);
@@ -89,22 +175,10 @@ void PlaneView::Draw(HDC dc, bool highlighted, std::uint8_t previousPageOffset) 
         DeleteObject(green);
     }
 
-    std::uint32_t frame = static_cast<std::uint32_t>(frameIndex);
-    bool hasPreviousPage = frameIndex >= 0 && previousPageOffset != 0 && frameIndex - previousPageOffset >= 0;
-    std::uint32_t previous = hasPreviousPage ? frame - previousPageOffset : 0;
-    for (int row = 0; row < pattern->rows; ++row) {
-        for (int column = 0; column < pattern->columns; ++column) {
-            HBRUSH brush = unlit;
-            if (frameIndex >= 0 && pattern->GetPixel(frame, column, row)) brush = lit;
-            else if (hasPreviousPage && pattern->GetPixel(previous, column, row)) brush = previousPage;
-            DrawLed(dc, column, row, brush);
-        }
-    }
+    if (cellWidth >= SmallestRoundLed) DrawRoundLeds(dc, brushes, previousPageOffset);
+    else DrawSquareLeds(dc, previousPageOffset);
 
-    SelectObject(dc, keptBrush);
-    DeleteObject(lit);
-    DeleteObject(previousPage);
-    DeleteObject(unlit);
+    for (HBRUSH brush : brushes) DeleteObject(brush);
 }
 
 Cell PlaneView::HitTest(int x, int y) const {

@@ -52,9 +52,14 @@ public:
     int frameIndex;
 
 private:
+    enum LedKind { LitLed, PreviousPageLed, UnlitLed, LedKinds };
+
     bool HasCells() const;
-    void DrawGrid(HDC dc) const;
-    void DrawLed(HDC dc, int column, int row, HBRUSH brush) const;
+    // The grid lines, shifted by the origin (0, 0 on the view's own DC).
+    void DrawGrid(HDC dc, int originX, int originY) const;
+    LedKind KindAt(int column, int row, std::uint8_t previousPageOffset) const;
+    void DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset) const;
+    void DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const;
 };
 
 #endif

@@ -1,11 +1,86 @@
 #include "EditorSession.h"
 #include "PlaneView.h"
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 namespace {
 
 using GridWindowTest = EditorSession;
 
 bool Lit(int frame, int column, int row) { return editor.pattern->GetPixel(frame, column, row); }
+
+// The picture of a view drawn the plain way: one call per grid line and one
+// per LED, round from 8 pixels a cell, square below, grid lines from 4.
+void DrawPlainly(HDC dc, const PlaneView& view, bool highlighted, int offset) {
+    const LedPattern& pattern = *view.pattern;
+    const int cell = view.cellWidth;
+    if (cell >= 4) {
+        for (int c = 0; c <= pattern.columns; ++c) {
+            MoveToEx(dc, view.left + c * cell, view.top, nullptr);
+            LineTo(dc, view.left + c * cell, view.bottom);
+        }
+        for (int r = 0; r <= pattern.rows; ++r) {
+            MoveToEx(dc, view.left, view.top + r * cell, nullptr);
+            LineTo(dc, view.right, view.top + r * cell);
+        }
+    }
+    if (highlighted) {
+        HPEN green = CreatePen(PS_SOLID, 3, TargetFrameColour);
+        HGDIOBJ kept = SelectObject(dc, green);
+        POINT outline[] = {{view.left - 2, view.top - 2}, {view.right + 2, view.top - 2},
+                           {view.right + 2, view.bottom + 2}, {view.left - 2, view.bottom + 2},
+                           {view.left - 2, view.top - 2}};
+        Polyline(dc, outline, 5);
+        SelectObject(dc, kept);
+        DeleteObject(green);
+    }
+    HBRUSH brushes[] = {CreateSolidBrush(LitColour), CreateSolidBrush(PreviousPageColour), CreateSolidBrush(UnlitColour)};
+    HGDIOBJ keptBrush = GetCurrentObject(dc, OBJ_BRUSH);
+    for (int row = 0; row < pattern.rows; ++row)
+        for (int column = 0; column < pattern.columns; ++column) {
+            int kind = 2;
+            if (pattern.GetPixel(view.frameIndex, column, row)) kind = 0;
+            else if (offset && view.frameIndex >= offset && pattern.GetPixel(view.frameIndex - offset, column, row))
+                kind = 1;
+            int x0 = view.left + column * cell, y0 = view.top + row * cell;
+            SelectObject(dc, brushes[kind]);
+            if (cell >= 8) {
+                Ellipse(dc, x0 + 3, y0 + 3, x0 + cell - 2, y0 + cell - 2);
+            } else {
+                RECT led = {x0 + (cell >= 4), y0 + (cell >= 4), x0 + cell, y0 + cell};
+                FillRect(dc, &led, brushes[kind]);
+            }
+        }
+    SelectObject(dc, keptBrush);
+    for (HBRUSH brush : brushes) DeleteObject(brush);
+}
+
+// Every pixel of a surface-sized picture made by draw.
+std::vector<std::uint32_t> Picture(const std::function<void(HDC)>& draw) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, SurfaceWidth, SurfaceHeight);
+    HGDIOBJ kept = SelectObject(dc, bitmap);
+    RECT whole = {0, 0, SurfaceWidth, SurfaceHeight};
+    FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    draw(dc);
+    SelectObject(dc, kept);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = SurfaceWidth;
+    info.bmiHeader.biHeight = -SurfaceHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> pixels(SurfaceWidth * SurfaceHeight);
+    GetDIBits(dc, bitmap, 0, SurfaceHeight, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
 
 TEST_F(GridWindowTest, ClickLightsACellExactlyOnce) {
     Press(CellX(0, 3), CellY(4));
@@ -122,6 +197,36 @@ TEST_F(GridWindowTest, TransparentModeDimsThePreviousPage) {
     EXPECT_EQ(UnlitColour, SurfacePixel(CellX(1, 0), CellY(0)));
     Command(IDM_VIEW_TRANSPARENT);
     EXPECT_EQ(UnlitColour, SurfacePixel(CellX(0, 0), CellY(0)));
+}
+
+TEST_F(GridWindowTest, EverySizeIsDrawnAsOneCallPerLineAndLedWouldDrawIt) {
+    const int sizes[][2] = {{16, 16}, {40, 8}, {64, 32}, {80, 80}, {100, 100}, {255, 255}};
+    for (const auto& size : sizes) {
+        std::unique_ptr<LedPattern> pattern(new LedPattern);
+        pattern->Create(static_cast<std::uint8_t>(size[0]), static_cast<std::uint8_t>(size[1]));
+        pattern->SetFrameCount(4);
+        std::uint32_t seed = 7;
+        for (std::uint32_t frame = 0; frame < 4; ++frame)
+            for (int row = 0; row < size[1]; ++row)
+                for (int column = 0; column < size[0]; ++column)
+                    if (((seed = seed * 1103515245u + 12345u) >> 16) % 3 == 0) pattern->SetPixel(frame, column, row);
+        editor.ShowPattern(pattern.get());
+        editor.views[0].frameIndex = 2;
+        editor.views[1].frameIndex = 3;
+        // View 0's target frame reaches into view 1, which is drawn after it.
+        std::vector<std::uint32_t> drawn = Picture([](HDC dc) {
+            editor.views[0].Draw(dc, true, 2);
+            editor.views[1].Draw(dc, false, 2);
+        });
+        std::vector<std::uint32_t> plain = Picture([](HDC dc) {
+            DrawPlainly(dc, editor.views[0], true, 2);
+            DrawPlainly(dc, editor.views[1], false, 2);
+        });
+        int differing = 0;
+        for (std::size_t i = 0; i < drawn.size(); ++i) differing += drawn[i] != plain[i];
+        EXPECT_EQ(0, differing) << size[0] << " x " << size[1] << ", cells of " << editor.views[0].cellWidth;
+        editor.ShowPattern(editor.pattern.get());
+    }
 }
 
 TEST_F(GridWindowTest, PatternsOfAnotherSizeAreLaidOutToFit) {

@@ -1,0 +1,102 @@
+// Times the editor's full repaint of the grid window: both views composed
+// into the 680 x 480 surface and the surface copied to the window, the way a
+// WM_PAINT does it, for patterns of three sizes laid out as a loaded pattern
+// of that size is. Two planes, transparent on, the second page shown (so the
+// previous page is dimmed), about a third of the LEDs lit.
+//
+// Prints one line a size, "repaint 16x16: 0.84 ms" (the median of Repaints),
+// then whether every size is under its target.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "Application.h"
+#include "EditorState.h"
+#include "SliderWindow.h"
+
+namespace {
+
+const int Repaints = 101;
+// Within a 60 Hz frame at every size; the start-up size much faster.
+const double FrameTargetMs = 16.0;
+const double StartUpSizeTargetMs = 2.0;
+
+struct Size {
+    int columns;
+    int rows;
+};
+
+std::unique_ptr<LedPattern> LitPattern(Size size) {
+    std::unique_ptr<LedPattern> pattern(new LedPattern);
+    pattern->Create(static_cast<std::uint8_t>(size.columns), static_cast<std::uint8_t>(size.rows));
+    pattern->SetFrameCount(4);
+    std::uint32_t seed = 12345;
+    for (std::uint32_t frame = 0; frame < 4; ++frame)
+        for (int row = 0; row < size.rows; ++row)
+            for (int column = 0; column < size.columns; ++column) {
+                seed = seed * 1103515245u + 12345u;
+                if ((seed >> 16) % 3 == 0) pattern->SetPixel(frame, column, row);
+            }
+    pattern->modified = false;
+    return pattern;
+}
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
+    return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// The median time of one full repaint of the grid window.
+double MedianRepaint(Size size) {
+    // As Load does: the pattern replaces the editor's, the views are laid
+    // out for it, then the page of frames 2 and 3 is chosen on the slider.
+    editor.pattern = LitPattern(size);
+    editor.ShowPattern(editor.pattern.get());
+    editor.frameCount = 4;
+    editor.firstFrame = 2;
+    editor.planeCount = 2;
+    editor.transparent = 1;
+    UpdateSlider();
+
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> times;
+    for (int i = 0; i < Repaints + 1; ++i) {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        RedrawWindow(editor.gridWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        GdiFlush();
+        QueryPerformanceCounter(&end);
+        if (i > 0) times.push_back(Milliseconds(start, end, frequency));  // the first warms the caches
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+}  // namespace
+
+int main() {
+    if (!StartUp(GetModuleHandleW(nullptr))) {
+        std::fprintf(stderr, "repaint: the editor's windows could not be created\n");
+        return 1;
+    }
+    // A window large enough to show the whole surface.
+    SetWindowPos(editor.mainWindow, nullptr, 0, 0, 760, 640, SWP_NOZORDER);
+    UpdateLayout();
+
+    const Size sizes[] = {{16, 16}, {64, 32}, {255, 255}};
+    bool allUnder = true;
+    for (Size size : sizes) {
+        double median = MedianRepaint(size);
+        double target = size.columns == 16 && size.rows == 16 ? StartUpSizeTargetMs : FrameTargetMs;
+        if (median >= target) allUnder = false;
+        std::printf("repaint %dx%d: %.2f ms\n", size.columns, size.rows, median);
+    }
+    std::printf("repaint: %s\n", allUnder ? "all under target" : "over target");
+
+    DestroyWindow(editor.mainWindow);
+    TearDown();
+    return 0;
+}
