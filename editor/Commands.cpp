@@ -76,15 +76,15 @@ void OnLoad(HWND window) {
 void OnSaveAs(HWND window) {
     // Only a save that has just succeeded with the box ticked adds to the list.
     if (editor.pattern->Save(window, ListSelected(), true) && editor.pattern->header.addToList)
-        editor.displayList.Add(editor.pattern->fileName.get(), true);
+        editor.displayList.AddAndReport(window, editor.pattern->fileName.get());
 }
 
 void OnAddToList(HWND window) {
     if (editor.pattern->fileName) {
-        editor.displayList.Add(editor.pattern->fileName.get(), true);
+        editor.displayList.AddAndReport(window, editor.pattern->fileName.get());
     } else if (editor.pattern->Save(window, true, true) && editor.pattern->header.addToList) {
         // A first save offered from here adds the file when the box is ticked, as Save As does.
-        editor.displayList.Add(editor.pattern->fileName.get(), true);
+        editor.displayList.AddAndReport(window, editor.pattern->fileName.get());
     }
 }
 

@@ -20,7 +20,7 @@ const char LineFeed = '\n';
 
 bool DisplayListEntry::IsReset() const { return std::strcmp(text.get(), ResetMark) == 0; }
 
-DisplayList::DisplayList() : first(nullptr), last(nullptr), listFile_(ListFileFilter) {}
+DisplayList::DisplayList() : first(nullptr), last(nullptr), listFile_(ListFileFilter), writeFailed_(false) {}
 
 DisplayList::~DisplayList() { Clear(); }
 
@@ -63,21 +63,48 @@ bool DisplayList::Add(const char* text, bool save) {
         return false;
     }
     std::memcpy(entry->text.get(), text, length + 1);
+    DisplayListEntry* previousLast = last;
     if (last) last->next = entry;
     else first = entry;
     last = entry;
-    return save ? Save() : true;
+    if (!save || Save()) return true;
+    // Not in the file, so not in the list either: the two stay alike.
+    if (previousLast) previousLast->next = nullptr;
+    else first = nullptr;
+    last = previousLast;
+    delete entry;
+    return false;
+}
+
+bool DisplayList::Rewrite(const std::vector<std::string>& texts) {
+    if (!IsSelected()) return false;
+    DisplayListEntry* keptFirst = first;
+    DisplayListEntry* keptLast = last;
+    first = last = nullptr;
+    for (const std::string& text : texts) Add(text.c_str(), false);
+    bool written = Save();
+    // The entries the file does not hold are let go.
+    DisplayListEntry* newFirst = written ? first : keptFirst;
+    DisplayListEntry* newLast = written ? last : keptLast;
+    if (written) first = keptFirst;
+    Clear();
+    first = newFirst;
+    last = newLast;
+    return written;
 }
 
 bool DisplayList::Save() {
+    writeFailed_ = false;
     if (!IsSelected()) return false;
     ReplacementFile output;
-    if (!output.Create(listFile_.m_Filename)) return false;
-    for (const DisplayListEntry* entry = first; entry; entry = entry->next) {
+    bool written = output.Create(listFile_.m_Filename);
+    for (const DisplayListEntry* entry = first; written && entry; entry = entry->next) {
         output.Write(entry->text.get(), std::strlen(entry->text.get()));
         output.Write(LineEnd, sizeof LineEnd - 1);
     }
-    return output.Commit();
+    written = written && output.Commit();
+    writeFailed_ = !written;
+    return written;
 }
 
 bool DisplayList::Load() {

@@ -16,6 +16,8 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "panekit/File.h"
 
@@ -49,11 +51,19 @@ public:
     // Appends text (and with save, rewrites the list file). False when
     // nothing was added: empty or overlong text, a text holding CR or LF (it
     // would read back as other entries), no list selected, out of
-    // memory; or when the rewrite failed.
+    // memory; or when the rewrite failed, which takes the entry out again
+    // (WriteFailed() then tells that case apart).
     bool Add(const char* text, bool save);
     // Rewrites the list file from the entries. False when no list is
     // selected or the rewrite failed (the previous file is then intact).
     bool Save();
+    // Makes texts the entries (those Add refuses are left out) and rewrites
+    // the list file. When the rewrite fails, the entries stay as they were,
+    // as the file does, and the result is false.
+    bool Rewrite(const std::vector<std::string>& texts);
+    // Whether the last rewrite of the list file failed: the file could not
+    // be written (read-only, disk full), as opposed to nothing to write.
+    bool WriteFailed() const { return writeFailed_; }
     // Appends the entries of the list file. False when it could not be read
     // to its end; the entries read until then stay.
     bool Load();
@@ -71,6 +81,9 @@ public:
     void ChooseFile(HWND owner, bool create);
     // Adds each entry's text to a list box, first to last.
     void FillListBox(HWND listBox) const;
+    // Add(text, true), telling the user in a message box when the list file
+    // could not be written and the entry was therefore not stored.
+    bool AddAndReport(HWND owner, const char* text);
     // Builds the display program of the list into a HEX file that the user
     // names and sets up in the dialogs; a failed export is reported in a
     // message box and leaves no file.
@@ -88,6 +101,7 @@ public:
 
 private:
     CFile listFile_;
+    bool writeFailed_;
 };
 
 #endif

@@ -25,7 +25,16 @@ const wchar_t* ExportFailureText(HexExportError error) {
     }
 }
 
+const wchar_t EntryNotStoredText[] =
+    L"リストファイルに書き込めませんでした。\nエントリーはリストに追加されませんでした。";
+
 }  // namespace
+
+bool DisplayList::AddAndReport(HWND owner, const char* text) {
+    if (Add(text, true)) return true;
+    if (WriteFailed()) MessageBoxW(owner, EntryNotStoredText, L"エラー", MB_OK | MB_ICONERROR);
+    return false;
+}
 
 void DisplayList::ChooseFile(HWND owner, bool create) {
     CFile chooser(ListFileFilter);

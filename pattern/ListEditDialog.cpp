@@ -1,6 +1,7 @@
 #include "ListEditDialog.h"
 
 #include <string>
+#include <vector>
 
 #include "DisplayList.h"
 #include "resource.h"
@@ -8,6 +9,8 @@
 namespace {
 
 const char PatternEntryFilter[] = "LED Data File (*.led)\0*.led\0All Files (*.*)\0*.*\0";
+const wchar_t ChangesNotStoredText[] =
+    L"リストファイルに書き込めませんでした。\nリストの変更は保存されませんでした。";
 
 // What every message starts from: the list box, its selection and its size.
 struct ListBoxState {
@@ -45,10 +48,19 @@ DisplayList& ListOf(HWND dialog) {
     return *reinterpret_cast<DisplayList*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
+// A disabled button cannot keep the focus, and a dialog whose focus is
+// nowhere no longer hears the keyboard (not even Esc): the list box takes it.
+void EnableButton(HWND dialog, const ListBoxState& state, int id, bool enabled) {
+    HWND button = GetDlgItem(dialog, id);
+    if (!enabled && GetFocus() == button)
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(state.listBox), TRUE);
+    EnableWindow(button, enabled);
+}
+
 void UpdateButtons(HWND dialog, const ListBoxState& state) {
-    EnableWindow(GetDlgItem(dialog, IDC_LIST_DELETE), state.HasSelection());
-    EnableWindow(GetDlgItem(dialog, IDC_LIST_MOVE_UP), state.HasSelection() && state.selected != 0);
-    EnableWindow(GetDlgItem(dialog, IDC_LIST_MOVE_DOWN), state.HasSelection() && state.selected != state.count - 1);
+    EnableButton(dialog, state, IDC_LIST_DELETE, state.HasSelection());
+    EnableButton(dialog, state, IDC_LIST_MOVE_UP, state.HasSelection() && state.selected != 0);
+    EnableButton(dialog, state, IDC_LIST_MOVE_DOWN, state.HasSelection() && state.selected != state.count - 1);
 }
 
 void OnAdd(HWND dialog, const ListBoxState& state) {
@@ -74,10 +86,11 @@ void OnMove(const ListBoxState& state, int step) {
 }
 
 void OnClose(HWND dialog, const ListBoxState& state) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < state.count; ++i) lines.push_back(state.Text(i));
     DisplayList& list = ListOf(dialog);
-    list.Clear();
-    for (int i = 0; i < state.count; ++i) list.Add(state.Text(i).c_str(), false);
-    list.Save();
+    if (!list.Rewrite(lines) && list.WriteFailed())
+        MessageBoxW(dialog, ChangesNotStoredText, L"エラー", MB_OK | MB_ICONERROR);
     EndDialog(dialog, 0);
 }
 

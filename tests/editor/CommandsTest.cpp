@@ -1,4 +1,6 @@
 #include <cstring>
+#include <deque>
+#include <filesystem>
 
 #include "DialogAnswerer.h"
 #include "DirectoryListing.h"
@@ -279,6 +281,89 @@ TEST_F(CommandsTest, ListEditorInsertsDeletesAndMovesThenRewritesTheFile) {
     EXPECT_EQ(1, seen[6].selected) << "inserted before the selection and selected";
     EXPECT_EQ(a + "\r\n" + c + "\r\n:Reset\r\n", ScratchDirectory::ReadText(list));
     EXPECT_EQ(3u, editor.displayList.EntryCount());
+}
+
+TEST_F(CommandsTest, ListEditorKeepsTheKeyboardWhenAFocusedButtonIsDisabled) {
+    SelectList("keys.ll");
+    std::string a = MakePattern("a.led", 16, 16, 2);
+    std::string b = MakePattern("b.led", 16, 16, 2);
+    editor.displayList.Add(a.c_str(), false);
+    editor.displayList.Add(b.c_str(), true);
+    // Pressed with the keyboard: the button has the focus as it acts.
+    auto press = [](HWND dialog, int id) {
+        SetFocus(GetDlgItem(dialog, id));
+        ListEditorSteps::Button(dialog, id);
+    };
+    HWND focusAfterDown = nullptr, focusAfterUp = nullptr, focusAfterDelete = nullptr, listBox = nullptr;
+    {
+        DialogAnswerer answerer({[&](HWND dialog) {
+            listBox = GetDlgItem(dialog, IDC_LIST_ENTRIES);
+            ListEditorSteps::Select(dialog, 0);
+            press(dialog, IDC_LIST_MOVE_DOWN);  // onto the last line
+            focusAfterDown = GetFocus();
+            press(dialog, IDC_LIST_MOVE_UP);  // onto the first line
+            focusAfterUp = GetFocus();
+            press(dialog, IDC_LIST_DELETE);  // nothing selected after it
+            focusAfterDelete = GetFocus();
+            // Esc goes wherever the focus is; the dialog hears it and closes.
+            PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+        }});
+        Command(IDM_EDIT_LIST_FILE);
+    }
+    EXPECT_EQ(listBox, focusAfterDown);
+    EXPECT_EQ(listBox, focusAfterUp);
+    EXPECT_EQ(listBox, focusAfterDelete);
+    EXPECT_EQ(1u, editor.displayList.EntryCount()) << "closed by Esc, which wrote the list";
+}
+
+TEST_F(CommandsTest, AListFileThatCannotBeWrittenIsReportedAndNothingIsStored) {
+    std::string list = SelectList("locked.ll");
+    std::string a = MakePattern("a.led", 16, 16, 2);
+    editor.displayList.Add(a.c_str(), true);
+    // The list file's place is taken by a directory: no write can replace it.
+    std::filesystem::remove(list);
+    std::filesystem::create_directory(list);
+    std::vector<std::wstring> messages;
+    auto readMessage = [&messages](HWND box) {
+        wchar_t text[512] = L"";
+        GetDlgItemTextW(box, 0xFFFF, text, 512);
+        messages.push_back(text);
+        DialogAnswerer::Press(IDOK)(box);
+    };
+    editor.pattern->SetFileName(a.c_str());
+    {
+        DialogAnswerer answerer({readMessage});
+        Command(IDM_FILE_ADD_TO_LIST);
+    }
+    std::string saved = scratch.File("saved.led");
+    {
+        DialogAnswerer saveAs({DialogAnswerer::ChooseFile(saved), SaveOptions(IDC_CONTROL_NORMAL, true), readMessage});
+        Command(IDM_FILE_SAVE_AS);
+    }
+    EXPECT_TRUE(ScratchDirectory::Exists(saved)) << "the pattern itself is saved";
+    {
+        DialogAnswerer edit({[](HWND dialog) {
+                                 ListEditorSteps::Select(dialog, 0);
+                                 ListEditorSteps::Button(dialog, IDC_LIST_DELETE);
+                                 PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                             },
+                             readMessage});
+        Command(IDM_EDIT_LIST_FILE);
+        EXPECT_EQ((std::deque<std::wstring>{L"ﾘｽﾄ編集ﾀﾞｲｱﾛｸﾞ", L"エラー"}), edit.Titles());
+    }
+    ASSERT_EQ(3u, messages.size());
+    EXPECT_EQ(L"リストファイルに書き込めませんでした。\nエントリーはリストに追加されませんでした。", messages[0]);
+    EXPECT_EQ(messages[0], messages[1]);
+    EXPECT_EQ(L"リストファイルに書き込めませんでした。\nリストの変更は保存されませんでした。", messages[2]);
+    EXPECT_TRUE(std::filesystem::is_directory(list));
+    EXPECT_TRUE(editor.displayList.IsSelected());
+    EXPECT_EQ(1u, editor.displayList.EntryCount()) << "the list holds what its file held";
+
+    // Writable again: the next addition is stored.
+    std::filesystem::remove(list);
+    editor.pattern->SetFileName(a.c_str());
+    Command(IDM_FILE_ADD_TO_LIST);
+    EXPECT_EQ(a + "\r\n" + a + "\r\n", ScratchDirectory::ReadText(list));
 }
 
 // Sets the hex options dialog and presses OK or Cancel; records what it showed.

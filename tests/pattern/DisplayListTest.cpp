@@ -134,21 +134,51 @@ TEST_F(DisplayListTest, AFailedRewriteKeepsTheOldListFile) {
     {
         FileSizeLimit fullDisk(100);
         EXPECT_FALSE(list.Save());
+        EXPECT_TRUE(list.WriteFailed());
         EXPECT_FALSE(list.Add("more.led", true));
+        EXPECT_TRUE(list.WriteFailed());
     }
     EXPECT_EQ(old, ScratchDirectory::ReadText(path));
     EXPECT_EQ((std::vector<std::string>{"kept.ll"}), NamesIn(scratch));
-    // The list file is still the selected one and the entries stay.
+    // The list file is still the selected one and the entries stay, but for
+    // the one that could not be stored.
     EXPECT_TRUE(list.IsSelected());
-    EXPECT_EQ(4u, list.EntryCount());
+    EXPECT_EQ((Texts{"old.led", ":Reset", std::string(3000, 'n')}), EntriesOf(list));
+    // Once the disk has room again the next write succeeds.
+    EXPECT_TRUE(list.Add("more.led", true));
+    EXPECT_FALSE(list.WriteFailed());
+    EXPECT_EQ(old + std::string(3000, 'n') + "\r\nmore.led\r\n", ScratchDirectory::ReadText(path));
 #endif
 
     // The list file's place is taken by a directory: nothing can replace it.
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
     EXPECT_FALSE(list.Save());
+    EXPECT_TRUE(list.WriteFailed());
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ((std::vector<std::string>{"kept.ll"}), NamesIn(scratch));
+}
+
+TEST_F(DisplayListTest, RewriteReplacesTheEntriesOnlyWhenTheFileTakesThem) {
+    std::string path = scratch.File("edited.ll");
+    DisplayList list;
+    ASSERT_TRUE(list.SelectFile(path.c_str(), true));
+    list.Add("a.led", false);
+    list.Add("b.led", true);
+    EXPECT_TRUE(list.Rewrite({"b.led", ":Reset", "bad\nname", "a.led"}));
+    EXPECT_EQ((Texts{"b.led", ":Reset", "a.led"}), EntriesOf(list)) << "what Add refuses is left out";
+    EXPECT_EQ("b.led\r\n:Reset\r\na.led\r\n", ScratchDirectory::ReadText(path));
+
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(list.Rewrite({"c.led"}));
+    EXPECT_TRUE(list.WriteFailed());
+    EXPECT_EQ((Texts{"b.led", ":Reset", "a.led"}), EntriesOf(list)) << "the entries stay as they were";
+    EXPECT_TRUE(list.IsSelected());
+
+    DisplayList none;
+    EXPECT_FALSE(none.Rewrite({"c.led"}));
+    EXPECT_FALSE(none.WriteFailed()) << "no list is not a failed write";
 }
 
 TEST_F(DisplayListTest, AManyThousandEntryListLoadsAndClears) {
