@@ -416,6 +416,52 @@ TEST_F(CommandsTest, HexExportWithTheOptionsOfTheDialog) {
               ScratchDirectory::ReadText(hex + ".hex"));
 }
 
+// Pixels to spare when the control shows text in its own font, beside the
+// extra room it needs (margins, the check box's box); below 0 the text is cut.
+int SpareWidth(HWND control, const std::wstring& text, int extra) {
+    HDC dc = GetDC(control);
+    HGDIOBJ kept = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, kept);
+    ReleaseDC(control, dc);
+    RECT client;
+    GetClientRect(control, &client);
+    return client.right - size.cx - extra;
+}
+
+HWND ChildWithText(HWND dialog, const wchar_t* text) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t found[128] = L"";
+        GetWindowTextW(child, found, 128);
+        if (std::wstring(found) == text) return child;
+    }
+    return nullptr;
+}
+
+TEST_F(CommandsTest, HexOptionsShowEveryTextAndATenDigitAddressWhole) {
+    SelectList("show.ll");
+    int formatLabel = -1, address = -1, startLabel = -1, checkBox = -1;
+    DialogAnswerer answerer({DialogAnswerer::ChooseFile(scratch.File("none.hex")), [&](HWND dialog) {
+                                 formatLabel = SpareWidth(ChildWithText(dialog, L"Hex File の種類(&T):"),
+                                                          L"Hex File の種類(T):", 0);
+                                 HWND field = GetDlgItem(dialog, IDC_HEX_START_ADDRESS);
+                                 SetWindowTextW(field, L"4294967295");
+                                 LRESULT margins = SendMessageW(field, EM_GETMARGINS, 0, 0);
+                                 address = SpareWidth(field, L"4294967295", LOWORD(margins) + HIWORD(margins));
+                                 startLabel = SpareWidth(GetDlgItem(dialog, IDC_HEX_START_LABEL), L"開始ｱﾄﾞﾚｽ(A):", 0);
+                                 checkBox = SpareWidth(GetDlgItem(dialog, IDC_HEX_SET_START),
+                                                       L"書き込み開始ｱﾄﾞﾚｽを設定する(S)",
+                                                       GetSystemMetrics(SM_CXMENUCHECK));
+                                 DialogAnswerer::Cancel()(dialog);
+                             }});
+    Command(IDM_FILE_CREATE_HEX);
+    EXPECT_GE(formatLabel, 0);
+    EXPECT_GE(address, 0) << "a 32-bit address in full";
+    EXPECT_GE(startLabel, 0);
+    EXPECT_GE(checkBox, 0);
+}
+
 TEST_F(CommandsTest, HexStartAddressBeyondTwentyBitsIsRefusedUntilCorrected) {
     SelectList("show.ll");
     std::string hex = scratch.File("big.hex");
