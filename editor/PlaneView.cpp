@@ -17,6 +17,53 @@ const int SmallestRoundLed = 8;
 // Below this even the grid lines would hide the LEDs.
 const int SmallestGridCell = 4;
 
+// The pictures the square LEDs are composed in: 32-bit top-down DIB sections
+// (0x00RRGGBB), kept from paint to paint while the view's size stays, since
+// a fresh one costs a page fault for every 4 KiB of it the first time it is
+// written, more than the composing itself. Released at the end of the
+// program.
+class ScratchPicture {
+public:
+    ScratchPicture() = default;
+    ~ScratchPicture() { Release(); }
+    ScratchPicture(const ScratchPicture&) = delete;
+    ScratchPicture& operator=(const ScratchPicture&) = delete;
+
+    // The picture of this size, or null when none can be made.
+    HBITMAP Bitmap(HDC dc, int width, int height) {
+        if (bitmap_ && width == width_ && height == height_) return bitmap_;
+        Release();
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;  // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        pixels_ = bitmap_ ? static_cast<std::uint32_t*>(bits) : nullptr;
+        width_ = width;
+        height_ = height;
+        return bitmap_;
+    }
+    std::uint32_t* Pixels() const { return pixels_; }
+
+private:
+    void Release() {
+        if (bitmap_) DeleteObject(bitmap_);
+        bitmap_ = nullptr;
+        pixels_ = nullptr;
+    }
+
+    HBITMAP bitmap_ = nullptr;
+    std::uint32_t* pixels_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+ScratchPicture squareLedPicture;
+
 // A colour as a pixel of a 32-bit DIB: 0x00RRGGBB.
 std::uint32_t DibPixel(COLORREF colour) {
     return static_cast<std::uint32_t>(GetRValue(colour)) << 16 | static_cast<std::uint32_t>(GetGValue(colour)) << 8 |
@@ -104,24 +151,18 @@ void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const {
     const int height = bottom - top;
     HDC scratch = CreateCompatibleDC(dc);
     if (!scratch) return;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(scratch, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP picture = squareLedPicture.Bitmap(scratch, width, height);
     if (!picture) {
         DeleteDC(scratch);
         return;
     }
     HGDIOBJ keptBitmap = SelectObject(scratch, picture);
+    // Drawing of an earlier paint may still be pending on it.
+    GdiFlush();
     const std::uint32_t colours[LedKinds] = {DibPixel(LitColour), DibPixel(PreviousPageColour), DibPixel(UnlitColour)};
     // With grid lines the LED leaves its cell's top row and left column to them.
     const int inset = cellWidth >= SmallestGridCell ? 1 : 0;
-    std::uint32_t* pixels = static_cast<std::uint32_t*>(bits);
+    std::uint32_t* pixels = squareLedPicture.Pixels();
     const LedPattern& shown = *pattern;
     const std::uint8_t* frame = frameIndex >= 0 ? shown.Frame(static_cast<std::uint32_t>(frameIndex)) : nullptr;
     const std::uint8_t* previous = nullptr;
@@ -151,7 +192,6 @@ void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const {
     }
     BitBlt(dc, left, top, width, height, scratch, 0, 0, SRCCOPY);
     SelectObject(scratch, keptBitmap);
-    DeleteObject(picture);
     DeleteDC(scratch);
 }
 
