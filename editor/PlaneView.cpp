@@ -17,7 +17,7 @@ const int SmallestRoundLed = 8;
 // Below this even the grid lines would hide the LEDs.
 const int SmallestGridCell = 4;
 
-// The pictures the square LEDs are composed in: 32-bit top-down DIB sections
+// The pictures the LEDs are composed in: 32-bit top-down DIB sections
 // (0x00RRGGBB), kept from paint to paint while the view's size stays, since
 // a fresh one costs a page fault for every 4 KiB of it the first time it is
 // written, more than the composing itself. Released at the end of the
@@ -63,6 +63,13 @@ private:
 };
 
 ScratchPicture squareLedPicture;
+ScratchPicture roundLedStamp;
+ScratchPicture roundLedMask;
+ScratchPicture roundLedColours;
+
+// Where a LED drawn on its own leaves its cell alone: no colour of the grid.
+const std::uint32_t UntouchedPixel = 0x00010203;
+const std::uint32_t WhitePixel = 0x00FFFFFF;
 
 // A colour as a pixel of a 32-bit DIB: 0x00RRGGBB.
 std::uint32_t DibPixel(COLORREF colour) {
@@ -125,20 +132,69 @@ PlaneView::LedKind PlaneView::KindAt(int column, int row, std::uint8_t previousP
     return UnlitLed;
 }
 
+// One Ellipse per LED is slow once there are hundreds of them. Each kind of
+// LED is drawn once, with the same call and pen, into a cell of its own; the
+// pixels it painted there make its stamp. The stamps of all LEDs make a mask
+// (black where a LED paints) and a picture of their colours, laid over the
+// view with AND and then OR: the pixels the LEDs paint take their colours and
+// every other pixel stays as it was, as drawing each LED in place leaves it.
 void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset) const {
-    HGDIOBJ keptBrush = GetCurrentObject(dc, OBJ_BRUSH);
-    int selected = LedKinds;
-    for (int row = 0; row < pattern->rows; ++row) {
-        for (int column = 0; column < pattern->columns; ++column) {
-            int kind = KindAt(column, row, previousPageOffset);
-            if (kind != selected) SelectObject(dc, brushes[kind]);
-            selected = kind;
-            int x0 = left + column * cellWidth;
-            int y0 = top + row * cellHeight;
-            Ellipse(dc, x0 + 3, y0 + 3, x0 + cellWidth - 2, y0 + cellHeight - 2);
-        }
+    const int width = right - left;
+    const int height = bottom - top;
+    HDC scratch = CreateCompatibleDC(dc);
+    if (!scratch) return;
+    HBITMAP stamp = roundLedStamp.Bitmap(scratch, cellWidth, cellHeight);
+    HBITMAP mask = roundLedMask.Bitmap(scratch, width, height);
+    HBITMAP colours = roundLedColours.Bitmap(scratch, width, height);
+    if (!stamp || !mask || !colours) {
+        DeleteDC(scratch);
+        return;
     }
-    SelectObject(dc, keptBrush);
+    std::vector<std::ptrdiff_t> offsets[LedKinds];
+    std::vector<std::uint32_t> stampColours[LedKinds];
+    HGDIOBJ keptBitmap = SelectObject(scratch, stamp);
+    HGDIOBJ keptPen = SelectObject(scratch, GetCurrentObject(dc, OBJ_PEN));
+    HGDIOBJ keptBrush = GetCurrentObject(scratch, OBJ_BRUSH);
+    std::uint32_t* stampPixels = roundLedStamp.Pixels();
+    for (int kind = 0; kind < LedKinds; ++kind) {
+        GdiFlush();
+        std::fill(stampPixels, stampPixels + static_cast<std::ptrdiff_t>(cellWidth) * cellHeight, UntouchedPixel);
+        SelectObject(scratch, brushes[kind]);
+        Ellipse(scratch, 3, 3, cellWidth - 2, cellHeight - 2);
+        GdiFlush();
+        for (int y = 0; y < cellHeight; ++y)
+            for (int x = 0; x < cellWidth; ++x) {
+                std::uint32_t pixel = stampPixels[y * cellWidth + x];
+                if (pixel == UntouchedPixel) continue;
+                offsets[kind].push_back(static_cast<std::ptrdiff_t>(y) * width + x);
+                stampColours[kind].push_back(pixel);
+            }
+    }
+    SelectObject(scratch, keptBrush);
+    SelectObject(scratch, keptPen);
+
+    std::uint32_t* maskPixels = roundLedMask.Pixels();
+    std::uint32_t* colourPixels = roundLedColours.Pixels();
+    const std::ptrdiff_t size = static_cast<std::ptrdiff_t>(width) * height;
+    std::fill(maskPixels, maskPixels + size, WhitePixel);
+    std::fill(colourPixels, colourPixels + size, 0u);
+    for (int row = 0; row < pattern->rows; ++row)
+        for (int column = 0; column < pattern->columns; ++column) {
+            const int kind = KindAt(column, row, previousPageOffset);
+            const std::ptrdiff_t cell =
+                static_cast<std::ptrdiff_t>(row) * cellHeight * width + static_cast<std::ptrdiff_t>(column) * cellWidth;
+            const std::size_t count = offsets[kind].size();
+            for (std::size_t i = 0; i < count; ++i) {
+                maskPixels[cell + offsets[kind][i]] = 0;
+                colourPixels[cell + offsets[kind][i]] = stampColours[kind][i];
+            }
+        }
+    SelectObject(scratch, mask);
+    BitBlt(dc, left, top, width, height, scratch, 0, 0, SRCAND);
+    SelectObject(scratch, colours);
+    BitBlt(dc, left, top, width, height, scratch, 0, 0, SRCPAINT);
+    SelectObject(scratch, keptBitmap);
+    DeleteDC(scratch);
 }
 
 // Square LEDs and their grid lines fill every pixel of the view's rectangle,
