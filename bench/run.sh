@@ -63,10 +63,13 @@ measure() {
     cd "$where"
     "$cli" build list.ll -o lumigrid.hex --format "$format"
     local ours=() ours_cpu=() objcopy_wall=() objcopy_cpu=() srec_wall=() srec_cpu=()
+    # Each program starts with no other program's writes still pending: on
+    # ext4 a data sync commits the journal, which first writes out the data
+    # of every file that the other two have just written and not synced.
     for _ in $(seq 1 "$runs"); do
-        timed ours ours_cpu "$cli" build list.ll -o lumigrid.hex --format "$format"
-        timed objcopy_wall objcopy_cpu objcopy -I binary -O ihex image.bin objcopy.hex
-        timed srec_wall srec_cpu srec_cat image.bin -Binary -o srec.hex -Intel
+        sync; timed ours ours_cpu "$cli" build list.ll -o lumigrid.hex --format "$format"
+        sync; timed objcopy_wall objcopy_cpu objcopy -I binary -O ihex image.bin objcopy.hex
+        sync; timed srec_wall srec_cpu srec_cat image.bin -Binary -o srec.hex -Intel
     done
     awk -v label="$label" -v format="$format" -v image="$(stat -c %s image.bin)" \
         -v hex="$(stat -c %s lumigrid.hex)" -v objhex="$(stat -c %s objcopy.hex)" \
