@@ -181,15 +181,14 @@ int ParseArguments(const std::vector<std::string>& args, DecodeOptions* options,
 std::string ProgramProblem(const DecodedFile& file, const DecodeOptions& options, const ProgramReadError& error) {
     const std::vector<std::uint8_t>& bytes = file.hex.bytes;
     const std::size_t frameBytes = FrameProgramBytes(options.columns, options.rows);
-    std::string problem = "offset " + Hex(error.offset, 4) + ": " + error.what + " (read at " +
-                          SizeText(options.columns, options.rows) + ", " + Counted(frameBytes, "byte", "bytes") +
-                          " a frame)";
+    std::string problem = "offset " + Hex(error.offset, 4) + " at " + SizeText(options.columns, options.rows) +
+                          " (" + Counted(frameBytes, "byte", "bytes") + " a frame): " + error.what;
     const std::vector<FrameSizeName> sizes = CommonSizesThatRead(bytes.data(), bytes.size(), frameBytes);
     if (!sizes.empty()) {
         problem += "; it reads at ";
         for (std::size_t i = 0; i < sizes.size(); ++i)
             problem += (i ? ", " : "") + SizeText(sizes[i].columns, sizes[i].rows) + " (" +
-                       std::to_string(FrameProgramBytes(sizes[i].columns, sizes[i].rows)) + " bytes)";
+                       std::to_string(FrameProgramBytes(sizes[i].columns, sizes[i].rows)) + " bytes a frame)";
         problem += ": try --size " + SizeText(sizes[0].columns, sizes[0].rows);
     } else if (std::size_t other = SmallestFrameBytesThatRead(bytes.data(), bytes.size(), frameBytes)) {
         problem += "; it reads with frames of " + Counted(other, "byte", "bytes");

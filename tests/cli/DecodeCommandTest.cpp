@@ -154,7 +154,7 @@ TEST_F(DecodeCommandTest, FaultsAreStatusOneWithWhereAndWhy) {
     const std::string hex = Build({});
     CliOutcome wrongSize = RunCliWith({"decode", hex, "--size", "32x16", "--extract", scratch.File("out")});
     EXPECT_EQ(1, wrongSize.status);
-    EXPECT_NE(std::string::npos, wrongSize.err.find(": offset 0002: the 2 frames of 1005 need 128 bytes")) << wrongSize.err;
+    EXPECT_NE(std::string::npos, wrongSize.err.find(": offset 0002 at 32x16 (64 bytes a frame): the 2 frames of 1005 need 128 bytes")) << wrongSize.err;
     EXPECT_NE(std::string::npos, wrongSize.err.find("try --size 16x16")) << wrongSize.err;
     EXPECT_FALSE(ScratchDirectory::Exists(scratch.File("out")));
 
