@@ -50,6 +50,11 @@ std::string ShownCharacter(char c) {
 
 std::string Range(std::uint64_t first, std::uint64_t end) { return Hex(first, 4) + " .. " + Hex(end - 1, 4); }
 
+std::string Lines(unsigned long first, unsigned long last) {
+    if (first == last) return "line " + std::to_string(first);
+    return "lines " + std::to_string(first) + " .. " + std::to_string(last);
+}
+
 const char* RecordName(std::uint8_t type) {
     switch (type) {
     case ExtendedSegmentAddressRecordType: return "an extended segment address record (02)";
@@ -156,8 +161,18 @@ bool HexImageReader::TakeRecord(const std::uint8_t* fields) {
                                     std::string(base_ ? "base address " + Hex(base_, 5) : "64 KiB"));
         if (pool_.size() + count > MaxImageBytes)
             return Fail(number, "more data than the " + std::to_string(MaxImageBytes >> 20) + " MiB an image may hold");
+        const std::uint64_t address = base_ + offset;
+        // Straight on from the record before: one run, as in most files.
+        const bool continues = !records_.empty() && records_.back().address + records_.back().count == address;
+        if (!continues && records_.size() == MaxDataRuns)
+            return Fail(number, "data in more than " + std::to_string(MaxDataRuns) + " separate runs");
         try {
-            records_.push_back(DataRecord{base_ + offset, count, pool_.size(), number});
+            if (continues) {
+                records_.back().count += count;
+                records_.back().lastLine = number;
+            } else {
+                records_.push_back(DataRecord{address, count, pool_.size(), number, number});
+            }
             pool_.insert(pool_.end(), data, data + count);
         } catch (const std::bad_alloc&) {
             return Fail(number, "not enough memory for the image");
@@ -219,7 +234,7 @@ bool HexImageReader::Finish(HexImage* image) {
         if (record.address < end) {
             const DataRecord& before = records_[i - 1];
             return Fail(record.line, "data at " + Range(record.address, record.address + record.count) +
-                                         " overlaps the data of line " + std::to_string(before.line) + " at " +
+                                         " overlaps the data of " + Lines(before.line, before.lastLine) + " at " +
                                          Range(before.address, before.address + before.count));
         }
         if (record.address > end)

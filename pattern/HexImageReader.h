@@ -66,12 +66,17 @@ public:
     const HexReadError& Error() const { return error_; }
 
 private:
+    // A run of data from consecutive records, each straight on from the one
+    // before, lines line .. lastLine.
     struct DataRecord {
         std::uint64_t address;
-        std::uint32_t count;
+        std::uint64_t count;
         std::size_t poolOffset;
         unsigned long line;
+        unsigned long lastLine;
     };
+    // Bounds the bookkeeping of a file of many scattered records.
+    static constexpr std::size_t MaxDataRuns = 1u << 22;
 
     bool TakeLine();
     bool TakeRecord(const std::uint8_t* fields);
