@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CommandHelp.h"
+#include "DecodeCommand.h"
 #include "DisplayList.h"
 #include "DisplayProgram.h"
 #include "HexImageWriter.h"
@@ -35,6 +36,9 @@ const char UsageText[] =
     "  lumigrid-cli list reset LIST.ll [--at INDEX]\n"
     "  lumigrid-cli list remove LIST.ll INDEX\n"
     "  lumigrid-cli list show LIST.ll\n"
+    "  lumigrid-cli decode FILE.hex [--size COLUMNSxROWS] [--frames]\n"
+    "  lumigrid-cli decode FILE.hex --extract DIR [--size COLUMNSxROWS] [--force]\n"
+    "  lumigrid-cli decode FILE.hex --render DIR [--size COLUMNSxROWS] [--scale N] [--force]\n"
     "  lumigrid-cli --help | --version\n";
 
 const char HelpText[] =
@@ -61,6 +65,9 @@ const char HelpText[] =
     "list   Makes and edits display lists; entries are counted from 0. add and\n"
     "       reset make a missing list, insert before entry --at or append, and\n"
     "       store patterns by full path; show prints the entries numbered.\n"
+    "decode Reads a HEX file back: checks it and lists its display program at a\n"
+    "       frame size (default 16x16); --extract DIR recovers the patterns and the\n"
+    "       list that build it again, --render DIR draws every frame as a PNG.\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 usage error. No command leaves a\n"
     "partial output file behind.\n";
@@ -314,5 +321,6 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
     if (name == "import") return RunImport(args, out, err);
     if (name == "render") return RunRender(args, out, err);
     if (name == "list") return RunList(args, out, err);
+    if (name == "decode") return RunDecode(args, out, err);
     return command.Usage("unknown command " + Quoted(name.c_str()));
 }

@@ -26,6 +26,13 @@ std::string FullPathName(const std::string& path) {
 
 bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+bool IsDirectory(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool MakeDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
 #else
 
 std::string FullPathName(const std::string& path) {
@@ -40,5 +47,12 @@ bool PathExists(const std::string& path) {
     struct stat status;
     return lstat(path.c_str(), &status) == 0;
 }
+
+bool IsDirectory(const std::string& path) {
+    struct stat status;
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool MakeDirectory(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
 
 #endif

@@ -13,4 +13,9 @@ std::string FullPathName(const std::string& path);
 // Whether something of that name exists, readable or not.
 bool PathExists(const std::string& path);
 
+// Whether path names a directory (links followed).
+bool IsDirectory(const std::string& path);
+// Makes the directory path, whose parent must exist. False when it cannot.
+bool MakeDirectory(const std::string& path);
+
 #endif
