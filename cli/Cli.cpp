@@ -12,6 +12,7 @@
 #include "ImageCommands.h"
 #include "LedFile.h"
 #include "ListCommands.h"
+#include "TextCommand.h"
 
 #ifndef LUMIGRID_VERSION
 #define LUMIGRID_VERSION "unknown"
@@ -34,6 +35,8 @@ const char UsageText[] =
     "  lumigrid-cli list reset LIST.ll [--at INDEX]\n"
     "  lumigrid-cli list remove LIST.ll INDEX\n"
     "  lumigrid-cli list show LIST.ll\n"
+    "  lumigrid-cli text TEXT -o PATTERN.led [--font FILE] [--pixels N] [--size COLUMNSxROWS]\n"
+    "               [--mode scroll|animation|normal|onoff] [--wait N] [--step N] [--invert] [--missing skip]\n"
     "  lumigrid-cli --help | --version\n";
 
 const char HelpText[] =
@@ -60,6 +63,9 @@ const char HelpText[] =
     "list   Makes and edits display lists; entries are counted from 0. add and\n"
     "       reset make a missing list, insert before entry --at or append, and\n"
     "       store patterns by full path; show prints the entries numbered.\n"
+    "text   Makes a pattern of a text in a font (default Unifont), cut into\n"
+    "       frames or, with --step, scrolled in from the right; see\n"
+    "       lumigrid-cli text --help.\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 usage error. No command leaves a\n"
     "partial output file behind.\n";
@@ -308,5 +314,6 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
     if (name == "import") return RunImport(args, out, err);
     if (name == "render") return RunRender(args, out, err);
     if (name == "list") return RunList(args, out, err);
+    if (name == "text") return RunText(args, out, err);
     return command.Usage("unknown command " + Quoted(name.c_str()));
 }
