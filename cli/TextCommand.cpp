@@ -24,14 +24,14 @@ const char TextHelp[] =
     "moves N columns a frame until it has left on the left. The frame count is\n"
     "rounded up to even with a dark frame, and may be at most 2048.\n"
     "\n"
-    "  --font FILE     a Unifont .hex file, or a font that FreeType reads (BDF,\n"
-    "                  PCF, TrueType, OpenType); on Windows, .hex or the face\n"
-    "                  name of an installed font. Default: "
 #ifdef _WIN32
-    "the face MS Gothic.\n"
+    "  --font FONT     a Unifont .hex file, or the face name of an installed\n"
+    "                  font, drawn by GDI. Default: the face MS Gothic.\n"
 #else
-    "/usr/share/unifont/\n"
-    "                  unifont_jp.hex, else unifont.hex (Debian package unifont).\n"
+    "  --font FILE     a Unifont .hex file, or a font file that FreeType reads\n"
+    "                  (BDF, PCF, TrueType, OpenType). Default: /usr/share/\n"
+    "                  unifont/unifont_jp.hex, else unifont.hex (Debian package\n"
+    "                  unifont).\n"
 #endif
     "  --pixels N      the font's height: a bitmap font's size (default the\n"
     "                  tallest that fits), an outline font's cell (default the\n"
