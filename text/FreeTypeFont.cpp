@@ -167,7 +167,8 @@ bool FreeTypeFont::Draw(char32_t character, Glyph* glyph) {
     const FT_Bitmap& bitmap = slot->bitmap;
     const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
     // Only the kinds a monochrome load gives, stored top row first.
-    if ((!mono && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) || bitmap.pitch < 0) return true;
+    // A damaged bitmap font can give a size without any bits.
+    if ((!mono && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) || bitmap.pitch < 0 || !bitmap.buffer) return true;
     for (unsigned row = 0; row < bitmap.rows; ++row) {
         const long y = static_cast<long>(baseline_) - slot->bitmap_top + row;
         if (y < 0 || y >= static_cast<long>(height_)) continue;
