@@ -1,6 +1,7 @@
 #include "HexFont.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "FontBytes.h"
@@ -11,12 +12,21 @@ namespace {
 const unsigned long MaxHexFontBytes = 64ul * 1024 * 1024;
 const std::uint32_t MaxCharacter = 0x10FFFF;
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+// Hex digit values by byte, -1 for any other byte: every byte of the file
+// passes through here once, so it is one look-up.
+struct HexDigitTable {
+    signed char value[256];
+    HexDigitTable() {
+        for (int c = 0; c < 256; ++c)
+            value[c] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
+                                                : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                                       : -1);
+    }
+};
+const HexDigitTable hexDigits;
+
+int HexDigit(char c) { return hexDigits.value[static_cast<unsigned char>(c)]; }
 
 }  // namespace
 
@@ -49,8 +59,8 @@ std::unique_ptr<HexFont> HexFont::FromBytes(std::vector<char> bytes, std::string
     std::size_t position = 0, line = 0;
     while (position < size) {
         ++line;
-        std::size_t end = position;
-        while (end < size && text[end] != '\n') ++end;
+        const void* newline = std::memchr(text.data() + position, '\n', size - position);
+        const std::size_t end = newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - text.data()) : size;
         std::size_t stop = end;
         if (stop > position && text[stop - 1] == '\r') --stop;
         if (stop > position) {
@@ -74,8 +84,10 @@ std::unique_ptr<HexFont> HexFont::FromBytes(std::vector<char> bytes, std::string
         *problem = "not a .hex font: it has no glyphs";
         return nullptr;
     }
-    std::stable_sort(index.begin(), index.end(),
-                     [](const Entry& a, const Entry& b) { return a.character < b.character; });
+    // Unifont's files are in code point order already.
+    auto byCharacter = [](const Entry& a, const Entry& b) { return a.character < b.character; };
+    if (!std::is_sorted(index.begin(), index.end(), byCharacter))
+        std::stable_sort(index.begin(), index.end(), byCharacter);
     return font;
 }
 
