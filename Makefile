@@ -5,6 +5,7 @@
 #   make fuzz   run the libFuzzer targets longer (FUZZ_SECONDS each, default 300)
 #   make bench  time lumigrid-cli build against objcopy and srec_cat, and
 #               the editor's repaint (make bench-repaint: that one alone)
+#   make bench-text  time lumigrid-cli text on 20 characters of Unifont
 #
 # Trees: build/native (g++), build/native-sanitize (ASan + UBSan),
 # build/win64 (MinGW x86_64, run under Wine), build/win32 (MinGW i686, built only),
@@ -20,7 +21,7 @@ config_win64           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_6
 config_win32           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake
 config_native-fuzz     := -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DLUMIGRID_FUZZ=ON -DLUMIGRID_TESTS=OFF
 
-.PHONY: all setup test run fuzz bench bench-repaint clean $(TREES)
+.PHONY: all setup test run fuzz bench bench-repaint bench-text clean $(TREES)
 
 all: $(TREES)
 
@@ -51,6 +52,10 @@ bench: setup
 bench-repaint: setup
 	@$(MAKE) --no-print-directory win64
 	@bench/repaint.sh build/win64
+
+bench-text: setup
+	@$(MAKE) --no-print-directory native
+	@bench/text.sh build/native/bin/lumigrid-cli
 
 clean:
 	rm -rf build

@@ -14,6 +14,7 @@
 #include "ImageCommands.h"
 #include "LedFile.h"
 #include "ListCommands.h"
+#include "TextCommand.h"
 
 #ifndef LUMIGRID_VERSION
 #define LUMIGRID_VERSION "unknown"
@@ -39,6 +40,8 @@ const char UsageText[] =
     "  lumigrid-cli decode FILE.hex [--size COLUMNSxROWS] [--frames]\n"
     "  lumigrid-cli decode FILE.hex --extract DIR [--size COLUMNSxROWS] [--force]\n"
     "  lumigrid-cli decode FILE.hex --render DIR [--size COLUMNSxROWS] [--scale N] [--force]\n"
+    "  lumigrid-cli text TEXT -o PATTERN.led [--font FILE] [--pixels N] [--size COLUMNSxROWS]\n"
+    "               [--mode scroll|animation|normal|onoff] [--wait N] [--step N] [--invert] [--missing skip]\n"
     "  lumigrid-cli --help | --version\n";
 
 const char HelpText[] =
@@ -68,6 +71,9 @@ const char HelpText[] =
     "decode Reads a HEX file back: checks it and lists its display program at a\n"
     "       frame size (default 16x16); --extract DIR recovers the patterns and the\n"
     "       list that build it again, --render DIR draws every frame as a PNG.\n"
+    "text   Makes a pattern of a text in a font (default Unifont), cut into\n"
+    "       frames or, with --step, scrolled in from the right; see\n"
+    "       lumigrid-cli text --help.\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 usage error. No command leaves a\n"
     "partial output file behind.\n";
@@ -322,5 +328,6 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
     if (name == "render") return RunRender(args, out, err);
     if (name == "list") return RunList(args, out, err);
     if (name == "decode") return RunDecode(args, out, err);
+    if (name == "text") return RunText(args, out, err);
     return command.Usage("unknown command " + Quoted(name.c_str()));
 }

@@ -8,6 +8,9 @@ namespace {
 
 const char ProgramPrefix[] = "lumigrid-cli: ";
 
+// The --mode names, in ControlCode order.
+const char* const ModeOptionNames[] = {"normal", "animation", "scroll", "onoff"};
+
 }  // namespace
 
 int PrintUsageError(std::ostream& err, const std::string& problem) {
@@ -53,4 +56,22 @@ bool ParseDecimal(const std::string& text, unsigned long max, unsigned long* val
     if (number > max) return false;
     *value = static_cast<unsigned long>(number);
     return true;
+}
+
+bool TakeNumber(const std::vector<std::string>& args, std::size_t& i, const char* command, const char* name,
+                unsigned long min, unsigned long max, unsigned long* value, std::string* problem) {
+    std::string text;
+    if (TakeOptionValue(args, i, name, &text) && ParseDecimal(text, max, value) && *value >= min) return true;
+    *problem = std::string(command) + ": " + name + " takes a number from " + std::to_string(min) + " to " +
+               std::to_string(max);
+    return false;
+}
+
+bool ParseMode(const std::string& text, std::uint8_t* controlCode) {
+    for (std::uint8_t code = 0; code < sizeof ModeOptionNames / sizeof ModeOptionNames[0]; ++code)
+        if (text == ModeOptionNames[code]) {
+            *controlCode = code;
+            return true;
+        }
+    return false;
 }

@@ -4,6 +4,7 @@
 #define LUMIGRID_CLI_COMMANDLINE_H
 
 #include <cstddef>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -27,5 +28,11 @@ bool IsOptionLike(const std::string& arg);
 
 // A decimal number of at most max, digits only.
 bool ParseDecimal(const std::string& text, unsigned long max, unsigned long* value);
+// The value of a numeric option from min to max (see TakeOptionValue); when
+// there is none, problem says what the option takes.
+bool TakeNumber(const std::vector<std::string>& args, std::size_t& i, const char* command, const char* name,
+                unsigned long min, unsigned long max, unsigned long* value, std::string* problem);
+// A --mode name (normal, animation, scroll, onoff) as its control code.
+bool ParseMode(const std::string& text, std::uint8_t* controlCode);
 
 #endif

@@ -10,30 +10,8 @@
 
 namespace {
 
-// The --mode names, in ControlCode order.
-const char* const ModeOptionNames[] = {"normal", "animation", "scroll", "onoff"};
-
 const unsigned DefaultScale = 8;
 const unsigned DefaultFramesPerRow = 8;
-
-bool ParseMode(const std::string& text, std::uint8_t* controlCode) {
-    for (std::uint8_t code = 0; code < sizeof ModeOptionNames / sizeof ModeOptionNames[0]; ++code)
-        if (text == ModeOptionNames[code]) {
-            *controlCode = code;
-            return true;
-        }
-    return false;
-}
-
-// Takes the value of a numeric option from min to max, or says what it takes.
-bool TakeNumber(const std::vector<std::string>& args, std::size_t& i, const char* command, const char* name,
-                unsigned long min, unsigned long max, unsigned long* value, std::string* problem) {
-    std::string text;
-    if (TakeOptionValue(args, i, name, &text) && ParseDecimal(text, max, value) && *value >= min) return true;
-    *problem = std::string(command) + ": " + name + " takes a number from " + std::to_string(min) + " to " +
-               std::to_string(max);
-    return false;
-}
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "ListEditDialog.h"
 #include "OptionsDialog.h"
 #include "SliderWindow.h"
+#include "TextDialog.h"
 #include "resource.h"
 
 namespace {
@@ -153,6 +154,9 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
         return 0;
     case IDM_EDIT_LIST_FILE:
         OnEditListFile(window);
+        return 0;
+    case IDM_FRAME_TEXT:
+        OnFrameText(window);
         return 0;
     case IDM_EDIT_INVERSE:
         editor.pattern->InvertFrame(EditedFrame());

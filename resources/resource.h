@@ -22,6 +22,7 @@
 #define IDM_FILE_CREATE_HEX       40017
 #define IDM_EDIT_LIST_FILE        40018
 #define IDM_FILE_ADD_TO_LIST      40019
+#define IDM_FRAME_TEXT            40022
 
 // "SLIDERWINDOW"
 #define IDC_FRAME_SLIDER          1000
@@ -55,5 +56,15 @@
 #define IDC_HEX_SET_START         1016
 #define IDC_HEX_START_ADDRESS     1017
 #define IDC_HEX_START_LABEL       1019
+
+// "TEXTDIALOG"
+#define IDC_TEXT_STRING           1100
+#define IDC_TEXT_FONT_NAME        1101
+#define IDC_TEXT_FONT             1102
+#define IDC_TEXT_FRAME_SIZE       1103
+#define IDC_TEXT_STEP             1104
+#define IDC_TEXT_STEP_SPIN        1105
+#define IDC_TEXT_PREVIEW          1106
+#define IDC_TEXT_STATUS           1107
 
 #endif

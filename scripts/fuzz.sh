@@ -12,7 +12,7 @@ tree=${2:-build/native-fuzz}
 
 passed=0
 failed=0
-for target in load_pattern display_list image_import hex_image_reader; do
+for target in load_pattern display_list image_import hex_image_reader text_font; do
     program="$tree/bin/${target}_fuzzer"
     corpus="$tree/fuzz-corpus/$target"
     findings="$tree/fuzz-findings"

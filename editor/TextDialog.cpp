@@ -1,0 +1,229 @@
+#include "TextDialog.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+
+#include "EditorState.h"
+#include "GdiFont.h"
+#include "PatternReplacement.h"
+#include "PlaneView.h"
+#include "TextLayout.h"
+#include "resource.h"
+
+namespace {
+
+// A face every Japanese Windows has; its cell is made the frame's height.
+const wchar_t DefaultFace[] = L"ＭＳ ゴシック";
+const int PreviewGap = 4;
+
+// What the dialog last ended with, offered again the next time.
+struct TextChoice {
+    bool made = false;
+    std::wstring text;
+    LOGFONTW font = {};
+    unsigned step = 0;
+};
+TextChoice lastChoice;
+
+TextDialogData& DataOf(HWND dialog) {
+    return *reinterpret_cast<TextDialogData*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+std::wstring ItemText(HWND dialog, int id) {
+    HWND item = GetDlgItem(dialog, id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(item, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string Utf8Of(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                   nullptr);
+    std::string out(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size, nullptr, nullptr);
+    return out;
+}
+
+// Lays the text out again and says how it went in the status line.
+void Compose(HWND dialog, TextDialogData& data) {
+    data.result.reset();
+    std::u32string characters;
+    std::string problem;
+    std::unique_ptr<GdiFont> font = GdiFont::Open(data.font, &problem);
+    wchar_t status[160] = L"";
+    if (!font) {
+        std::swprintf(status, 160, L"ﾌｫﾝﾄ「%ls」を使えません", data.font.lfFaceName);
+    } else if (data.text.empty() || !DecodeUtf8(Utf8Of(data.text), &characters)) {
+        std::swprintf(status, 160, L"文字を入力してください");
+    } else {
+        TextStrip strip;
+        strip.LayOut(*font, characters, true);
+        TextFrameOptions options;
+        options.columns = data.columns;
+        options.rows = data.rows;
+        options.step = data.step;
+        options.controlCode = data.controlCode;
+        options.wait = data.wait;
+        TextPatternResult made = MakeTextPattern(strip, options);
+        switch (made.status) {
+        case TextPatternStatus::Made:
+            std::swprintf(status, 160, strip.Missing().empty() ? L"%u 枚" : L"%u 枚 (ﾌｫﾝﾄにない文字は省きました)",
+                          static_cast<unsigned>(made.pattern->frameCount));
+            break;
+        case TextPatternStatus::TallerThanFrame:
+            std::swprintf(status, 160, L"文字の高さ %u ﾄﾞｯﾄが画面の %u ﾄﾞｯﾄを超えています", strip.Height(),
+                          data.rows);
+            break;
+        case TextPatternStatus::TooManyFrames:
+            std::swprintf(status, 160, L"%u 枚を超えます: 文字を減らしてください",
+                          static_cast<unsigned>(LedPattern::MaxFrames));
+            break;
+        case TextPatternStatus::OutOfMemory: std::swprintf(status, 160, L"メモリが足りません"); break;
+        }
+        data.result = std::move(made.pattern);
+    }
+    SetDlgItemTextW(dialog, IDC_TEXT_STATUS, status);
+    EnableWindow(GetDlgItem(dialog, IDOK), data.result != nullptr);
+    InvalidateRect(GetDlgItem(dialog, IDC_TEXT_PREVIEW), nullptr, FALSE);
+}
+
+void ShowFontName(HWND dialog, const TextDialogData& data) {
+    std::string problem;
+    std::unique_ptr<GdiFont> font = GdiFont::Open(data.font, &problem);
+    wchar_t name[LF_FACESIZE + 32];
+    if (font) std::swprintf(name, LF_FACESIZE + 32, L"%ls  %u ﾄﾞｯﾄ", data.font.lfFaceName, font->Height());
+    else std::swprintf(name, LF_FACESIZE + 32, L"%ls", data.font.lfFaceName);
+    SetDlgItemTextW(dialog, IDC_TEXT_FONT_NAME, name);
+}
+
+void OnInitDialog(HWND dialog, TextDialogData& data) {
+    if (lastChoice.made) {
+        data.text = lastChoice.text;
+        data.font = lastChoice.font;
+        data.step = lastChoice.step > data.columns ? data.columns : lastChoice.step;
+    } else if (!data.font.lfFaceName[0]) {
+        data.font.lfHeight = static_cast<LONG>(data.rows);
+        data.font.lfWeight = FW_NORMAL;
+        data.font.lfCharSet = DEFAULT_CHARSET;
+        std::wcscpy(data.font.lfFaceName, DefaultFace);
+    }
+    wchar_t size[32];
+    std::swprintf(size, 32, L"%u x %u", data.columns, data.rows);
+    SetDlgItemTextW(dialog, IDC_TEXT_FRAME_SIZE, size);
+    SendDlgItemMessageW(dialog, IDC_TEXT_STEP_SPIN, UDM_SETRANGE32, 0, static_cast<LPARAM>(data.columns));
+    SendDlgItemMessageW(dialog, IDC_TEXT_STEP_SPIN, UDM_SETPOS32, 0, static_cast<LPARAM>(data.step));
+    SetDlgItemTextW(dialog, IDC_TEXT_STRING, data.text.c_str());
+    ShowFontName(dialog, data);
+    Compose(dialog, data);
+}
+
+void OnChooseFont(HWND dialog, TextDialogData& data) {
+    LOGFONTW chosen = data.font;
+    CHOOSEFONTW request = {};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = dialog;
+    request.lpLogFont = &chosen;
+    request.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+    if (!ChooseFontW(&request)) return;
+    // The size chosen is taken as the cell's height, ascent and descent
+    // together, so that 12 points on a 96-dpi screen are the 16 rows of a
+    // frame, rather than 16 rows of em and a taller cell.
+    if (chosen.lfHeight < 0) chosen.lfHeight = -chosen.lfHeight;
+    data.font = chosen;
+    ShowFontName(dialog, data);
+    Compose(dialog, data);
+}
+
+void OnTextOrStepChanged(HWND dialog, TextDialogData& data) {
+    data.text = ItemText(dialog, IDC_TEXT_STRING);
+    BOOL valid = FALSE;
+    const UINT step = GetDlgItemInt(dialog, IDC_TEXT_STEP, &valid, FALSE);
+    data.step = valid && step <= data.columns ? step : 0;
+    Compose(dialog, data);
+}
+
+// The first frames side by side, each LED a square, as many as fit.
+void DrawPreview(const DRAWITEMSTRUCT& item, const TextDialogData& data) {
+    const RECT& box = item.rcItem;
+    HBRUSH background = CreateSolidBrush(RGB(0, 0, 0));
+    FillRect(item.hDC, &box, background);
+    DeleteObject(background);
+    if (!data.result) return;
+    const LedPattern& pattern = *data.result;
+    const int width = box.right - box.left - 2 * PreviewGap, height = box.bottom - box.top - 2 * PreviewGap;
+    int scale = height / static_cast<int>(pattern.rows);
+    if (scale > width / static_cast<int>(pattern.columns)) scale = width / static_cast<int>(pattern.columns);
+    if (scale < 1) return;
+    const int frameWidth = scale * pattern.columns;
+    HBRUSH lit = CreateSolidBrush(LitColour), unlit = CreateSolidBrush(UnlitColour);
+    for (std::uint32_t frame = 0; frame < pattern.frameCount; ++frame) {
+        const int left = box.left + PreviewGap + static_cast<int>(frame) * (frameWidth + PreviewGap);
+        if (left + frameWidth > box.right - PreviewGap) break;
+        for (unsigned y = 0; y < pattern.rows; ++y)
+            for (unsigned x = 0; x < pattern.columns; ++x) {
+                // A cell apart from its neighbours when there is room for it.
+                const int inset = scale >= 3 ? 1 : 0;
+                RECT led = {left + static_cast<int>(x) * scale, box.top + PreviewGap + static_cast<int>(y) * scale,
+                            left + static_cast<int>(x + 1) * scale - inset,
+                            box.top + PreviewGap + static_cast<int>(y + 1) * scale - inset};
+                FillRect(item.hDC, &led, pattern.GetPixel(frame, x, y) ? lit : unlit);
+            }
+    }
+    DeleteObject(lit);
+    DeleteObject(unlit);
+}
+
+void OnOk(HWND dialog, TextDialogData& data) {
+    if (!data.result) return;
+    lastChoice.made = true;
+    lastChoice.text = data.text;
+    lastChoice.font = data.font;
+    lastChoice.step = data.step;
+    EndDialog(dialog, IDOK);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK TextDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        // The record is kept only once the controls are filled, so that the
+        // changes their filling reports are not taken for the user's.
+        OnInitDialog(dialog, *reinterpret_cast<TextDialogData*>(lParam));
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        return TRUE;
+    case WM_DRAWITEM:
+        if (wParam != IDC_TEXT_PREVIEW || !GetWindowLongPtrW(dialog, DWLP_USER)) return FALSE;
+        DrawPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), DataOf(dialog));
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK: OnOk(dialog, DataOf(dialog)); break;
+        case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
+        case IDC_TEXT_FONT: OnChooseFont(dialog, DataOf(dialog)); break;
+        case IDC_TEXT_STRING:
+        case IDC_TEXT_STEP:
+            if (HIWORD(wParam) == EN_CHANGE && GetWindowLongPtrW(dialog, DWLP_USER))
+                OnTextOrStepChanged(dialog, DataOf(dialog));
+            break;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}
+
+void OnFrameText(HWND window) {
+    TextDialogData data;
+    data.columns = editor.pattern->columns;
+    data.rows = editor.pattern->rows;
+    // The pattern keeps its display mode and wait; only its frames are the text's.
+    data.controlCode = editor.pattern->header.controlCode;
+    data.wait = editor.pattern->header.wait;
+    if (DialogBoxParamW(GetModuleHandleW(nullptr), L"TEXTDIALOG", window, TextDialogProcedure,
+                        reinterpret_cast<LPARAM>(&data)) != IDOK)
+        return;
+    ReplacePattern(window, std::move(data.result));
+}

@@ -1,0 +1,34 @@
+// The Text dialog ("文字入力"): a text, a font from the standard font dialog
+// and a step, with a live preview of the first frames, laid out by the same
+// rule as lumigrid-cli text (TextLayout.h) at the pattern's frame size.
+#ifndef LUMIGRID_EDITOR_TEXTDIALOG_H
+#define LUMIGRID_EDITOR_TEXTDIALOG_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "LedPattern.h"
+
+// The dialog's record: what it opens with, and on OK what was chosen and the
+// pattern made of it.
+struct TextDialogData {
+    unsigned columns = 16;
+    unsigned rows = 16;
+    std::uint8_t controlCode = ControlScroll;
+    std::uint8_t wait = 1;
+    std::wstring text;
+    LOGFONTW font = {};
+    unsigned step = 0;   // 0: cut into frame-wide pieces
+    std::unique_ptr<LedPattern> result;   // the frames of the text, while it can be made
+};
+
+INT_PTR CALLBACK TextDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The "&Text..." command: opens the dialog over the current pattern and, on
+// OK, puts the text's frames in its place (PatternReplacement.h).
+void OnFrameText(HWND window);
+
+#endif

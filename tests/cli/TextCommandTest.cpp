@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CliRun.h"
+#include "ScratchDirectory.h"
+
+namespace {
+
+typedef std::vector<unsigned char> Bytes;
+
+class TextCommandTest : public ::testing::Test {
+protected:
+    ScratchDirectory scratch;
+    std::string font = scratch.File("two.hex");
+    std::string output = scratch.File("text.led");
+
+    // 'A' a bar down its first column, 'B' its top row lit: 8 x 16 each.
+    void SetUp() override {
+        ScratchDirectory::Write(font,
+                                "0041:80808080808080808080808080808080\n"
+                                "0042:FF000000000000000000000000000000\n");
+    }
+};
+
+TEST_F(TextCommandTest, WritesTheTextsFramesInTheHeaderAsked) {
+    CliOutcome outcome = RunCliWith({"text", "AB", "-o", output, "--font", font, "--size", "8x18", "--mode",
+                                     "normal", "--wait", "7"});
+    ASSERT_EQ(0, outcome.status) << outcome.err;
+    Bytes expected = {0x4C, 0x45, 0x44, 0x31, 0x00, 0x07, 0x02, 0x00, 0x12, 0x01, 0x08, 0x00};
+    // Frame 0: 'A' from row 1 ((18 - 16) / 2) to row 16; frame 1: 'B' on row 1.
+    Bytes a(18, 0x80), b(18, 0x00);
+    a[0] = a[17] = 0x00;
+    b[1] = 0xFF;
+    expected.insert(expected.end(), a.begin(), a.end());
+    expected.insert(expected.end(), b.begin(), b.end());
+    EXPECT_EQ(expected, ScratchDirectory::Read(output));
+
+    ASSERT_EQ(0, RunCliWith({"text", "A", "-o", output, "--font", font, "--size=8x16", "--step=8", "--invert"}).status);
+    Bytes inverted = {0x4C, 0x45, 0x44, 0x31, 0x02, 0x01, 0x04, 0x00, 0x10, 0x01, 0x08, 0x00};
+    // Step 8 over 8 columns: dark, 'A', dark, and one to make a pair; inverted.
+    for (int frame = 0; frame < 4; ++frame)
+        for (int row = 0; row < 16; ++row) inverted.push_back(frame == 1 ? 0x7F : 0xFF);
+    EXPECT_EQ(inverted, ScratchDirectory::Read(output));
+}
+
+TEST_F(TextCommandTest, MissingGlyphsAreNamedUnlessSkipped) {
+    CliOutcome outcome = RunCliWith({"text", "A\xE5\xAD\x97", "-o", output, "--font", font});
+    EXPECT_EQ(1, outcome.status);
+    EXPECT_EQ("lumigrid-cli: the font has no glyph for U+5B57 '\xE5\xAD\x97' (--missing skip leaves them out)\n",
+              outcome.err);
+    EXPECT_FALSE(ScratchDirectory::Exists(output));
+    outcome = RunCliWith({"text", "A\xE5\xAD\x97", "-o", output, "--font", font, "--missing", "skip"});
+    EXPECT_EQ(0, outcome.status) << outcome.err;
+    EXPECT_EQ(12u + 2 * 32, ScratchDirectory::Read(output).size());
+}
+
+TEST_F(TextCommandTest, RefusesWhatItCannotMakeAndKeepsThePreviousFile) {
+    ScratchDirectory::Write(output, std::string("previous"));
+    std::string longText(2049, 'A');
+    CliOutcome outcome = RunCliWith({"text", longText, "-o", output, "--font", font, "--size", "8x16"});
+    EXPECT_EQ(1, outcome.status);
+    EXPECT_EQ("lumigrid-cli: the text needs 2050 frames, more than 2048: at 8x16 without --step it may be at most "
+              "16384 columns wide, and it is 16392\n",
+              outcome.err);
+    outcome = RunCliWith({"text", "A", "-o", output, "--font", font, "--size", "8x15"});
+    EXPECT_EQ(1, outcome.status);
+    EXPECT_EQ("lumigrid-cli: the font is 16 pixels high, taller than the 15 rows of the frame (--size, --pixels)\n",
+              outcome.err);
+    EXPECT_EQ(1, RunCliWith({"text", "\xE5\xAD", "-o", output, "--font", font}).status);
+    EXPECT_EQ("previous", ScratchDirectory::ReadText(output));
+
+    const std::vector<std::vector<std::string>> usage = {
+        {"text", "-o", output},
+        {"text", "A"},
+        {"text", "", "-o", output},
+        {"text", "A", "B", "-o", output},
+        {"text", "A", "-o", output, "--size", "0x16"},
+        {"text", "A", "-o", output, "--size", "16"},
+        {"text", "A", "-o", output, "--step", "17"},
+        {"text", "A", "-o", output, "--missing", "keep"},
+        {"text", "A", "-o", output, "--mode", "fast"},
+        {"text", "A", "-o", output, "--wait", "0"},
+    };
+    for (const std::vector<std::string>& args : usage) EXPECT_EQ(2, RunCliWith(args).status) << ShownArguments(args);
+    EXPECT_EQ("previous", ScratchDirectory::ReadText(output));
+
+    outcome = RunCliWith({"text", "--help"});
+    EXPECT_EQ(0, outcome.status);
+    EXPECT_EQ(0u, outcome.out.find("Usage: lumigrid-cli text TEXT -o PATTERN.led"));
+}
+
+TEST_F(TextCommandTest, ATextStartingWithADashFollowsTwoDashes) {
+    ASSERT_EQ(0, RunCliWith({"text", "-o", output, "--font", font, "--missing", "skip", "--", "-A"}).status);
+    EXPECT_EQ(12u + 2 * 32, ScratchDirectory::Read(output).size()) << "'-' is missing: nothing; 'A' one frame";
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+#include <algorithm>
+#include <string>
+
+#include "DialogAnswerer.h"
+#include "EditorSession.h"
+
+namespace {
+
+using TextDialogTest = EditorSession;
+
+std::wstring ItemText(HWND dialog, int id) {
+    wchar_t text[256] = L"";
+    GetDlgItemTextW(dialog, id, text, 256);
+    return text;
+}
+
+unsigned LitInRow(std::uint32_t frame, unsigned row) {
+    unsigned lit = 0;
+    for (unsigned x = 0; x < editor.pattern->columns; ++x) lit += editor.pattern->GetPixel(frame, x, row);
+    return lit;
+}
+
+TEST_F(TextDialogTest, OkPutsTheTextsFramesInPlaceAfterAskingAboutChanges) {
+    Click(CellX(0, 0), CellY(0));
+    ASSERT_TRUE(editor.pattern->modified);
+    std::wstring frameSize, status;
+    bool okWithoutText = true;
+    DialogAnswerer answerer({
+        [&](HWND dialog) {
+            frameSize = ItemText(dialog, IDC_TEXT_FRAME_SIZE);
+            SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"");
+            okWithoutText = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
+            SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"日本");
+            SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"0");
+            status = ItemText(dialog, IDC_TEXT_STATUS);
+            DialogAnswerer::Press(IDOK)(dialog);
+        },
+        DialogAnswerer::Press(IDNO),
+    });
+    Command(IDM_FRAME_TEXT);
+    ASSERT_EQ(2, answerer.Answered());
+    EXPECT_EQ(L"文字の入力", answerer.Titles()[0]);
+    EXPECT_EQ(L"確認", answerer.Titles()[1]) << "a modified pattern is offered for saving first";
+    EXPECT_EQ(L"16 x 16", frameSize);
+    EXPECT_FALSE(okWithoutText);
+    EXPECT_EQ(L"2 枚", status);
+
+    // Two 16-pixel kanji, one a frame: 日 and 本, each with a long stroke across.
+    ASSERT_EQ(2u, editor.pattern->frameCount);
+    EXPECT_TRUE(editor.pattern->modified);
+    EXPECT_EQ(L"Lumigrid ver 1.0  [    0 /    2 ]", Title());
+    unsigned widest[2] = {0, 0};
+    for (std::uint32_t frame = 0; frame < 2; ++frame)
+        for (unsigned row = 0; row < 16; ++row) widest[frame] = std::max(widest[frame], LitInRow(frame, row));
+    EXPECT_GE(widest[0], 8u);
+    EXPECT_GE(widest[1], 12u);
+    EXPECT_EQ(editor.pattern.get(), editor.views[0].pattern);
+    for (unsigned row = 0; row < 16; ++row)
+        for (unsigned x = 0; x < 16; ++x)
+            if (editor.pattern->GetPixel(0, x, row)) {
+                EXPECT_EQ(LitColour, SurfacePixel(CellX(0, static_cast<int>(x)), CellY(static_cast<int>(row))));
+                return;
+            }
+}
+
+TEST_F(TextDialogTest, StepScrollsTheTextInFromTheRight) {
+    std::wstring status;
+    DialogAnswerer answerer({
+        [&](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"日");
+            SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"4");
+            status = ItemText(dialog, IDC_TEXT_STATUS);
+            DialogAnswerer::Press(IDOK)(dialog);
+        },
+    });
+    Command(IDM_FRAME_TEXT);
+    ASSERT_EQ(1, answerer.Answered());
+    // 16 columns of text and 16 of frame in steps of 4: frames 0 .. 8, and one to make a pair.
+    EXPECT_EQ(L"10 枚", status);
+    ASSERT_EQ(10u, editor.pattern->frameCount);
+    for (unsigned row = 0; row < 16; ++row) EXPECT_EQ(0u, LitInRow(0, row)) << "frame 0 is before the text";
+    // Frame 1 shows the text's first 4 columns at the right edge only.
+    unsigned entered = 0;
+    for (unsigned row = 0; row < 16; ++row) {
+        for (unsigned x = 0; x < 12; ++x) EXPECT_FALSE(editor.pattern->GetPixel(1, x, row)) << x << ", " << row;
+        entered += LitInRow(1, row);
+    }
+    EXPECT_GT(entered, 0u);
+}
+
+TEST_F(TextDialogTest, TheFontDialogChoosesTheFontAndItsSize) {
+    std::wstring fontBefore, fontAfter, status;
+    DialogAnswerer answerer({
+        [&](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"日本");
+            SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"0");
+            fontBefore = ItemText(dialog, IDC_TEXT_FONT_NAME);
+            SendDlgItemMessageW(dialog, IDC_TEXT_FONT, BM_CLICK, 0, 0);
+            fontAfter = ItemText(dialog, IDC_TEXT_FONT_NAME);
+            status = ItemText(dialog, IDC_TEXT_STATUS);
+            DialogAnswerer::Press(IsWindowEnabled(GetDlgItem(dialog, IDOK)) ? IDOK : IDCANCEL)(dialog);
+        },
+        // The standard font dialog: 9 points, 12 pixels on the 96-dpi screen.
+        [](HWND dialog) {
+            const int sizeBox = 0x472;
+            SendDlgItemMessageW(dialog, sizeBox, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                reinterpret_cast<LPARAM>(L"9"));
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(sizeBox, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, sizeBox)));
+            DialogAnswerer::Press(IDOK)(dialog);
+        },
+        // The Text dialog again, when it is active once more before its answer closes it.
+        [](HWND) {},
+    });
+    Command(IDM_FRAME_TEXT);
+    // Whether the reactivation is seen before the Text dialog closes is the message loop's affair.
+    ASSERT_GE(answerer.Answered(), 2);
+    EXPECT_EQ(L"Font", answerer.Titles()[1]);
+    EXPECT_EQ(L"ＭＳ ゴシック  16 ﾄﾞｯﾄ", fontBefore);
+    EXPECT_EQ(L"ＭＳ ゴシック  12 ﾄﾞｯﾄ", fontAfter);
+    EXPECT_EQ(L"2 枚", status);
+    ASSERT_EQ(2u, editor.pattern->frameCount);
+    // A 12-row text on 16 rows: two dark rows above and below it.
+    for (unsigned row : {0u, 1u, 14u, 15u}) EXPECT_EQ(0u, LitInRow(0, row) + LitInRow(1, row)) << row;
+}
+
+TEST_F(TextDialogTest, CancelLeavesThePatternAsItWas) {
+    DialogAnswerer answerer({
+        [](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"LED");
+            DialogAnswerer::Cancel()(dialog);
+        },
+    });
+    Command(IDM_FRAME_TEXT);
+    EXPECT_EQ(1, answerer.Answered());
+    EXPECT_EQ(2u, editor.pattern->frameCount);
+    EXPECT_FALSE(editor.pattern->modified);
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TextLayout.h"
+
+namespace {
+
+// A font for the layout's arithmetic: 'n' (narrow) is 3 columns, 'w' (wide)
+// 8, both lit only in their first column; '?' is missing.
+class BarFont : public GlyphSource {
+public:
+    explicit BarFont(unsigned height) : height_(height) {}
+    unsigned Height() const override { return height_; }
+    bool Draw(char32_t character, Glyph* glyph) override {
+        if (character != U'n' && character != U'w') return false;
+        glyph->width = character == U'n' ? 3 : 8;
+        glyph->lit.assign(glyph->width * height_, 0);
+        for (unsigned y = 0; y < height_; ++y) glyph->lit[y * glyph->width] = 1;
+        return true;
+    }
+
+private:
+    unsigned height_;
+};
+
+// One frame as text, '#' lit and '.' dark, rows joined by '|'.
+std::string FrameText(const LedPattern& pattern, std::uint32_t frame) {
+    std::string text;
+    for (unsigned y = 0; y < pattern.rows; ++y) {
+        if (y) text += '|';
+        for (unsigned x = 0; x < pattern.columns; ++x) text += pattern.GetPixel(frame, x, y) ? '#' : '.';
+    }
+    return text;
+}
+
+TextPatternResult Make(const std::u32string& text, unsigned columns, unsigned rows, unsigned step,
+                       unsigned fontHeight = 2, bool invert = false) {
+    BarFont font(fontHeight);
+    TextStrip strip;
+    EXPECT_TRUE(strip.LayOut(font, text, false));
+    TextFrameOptions options;
+    options.columns = columns;
+    options.rows = rows;
+    options.step = step;
+    options.invert = invert;
+    return MakeTextPattern(strip, options);
+}
+
+TEST(TextLayoutTest, OneCharacterIsOneFramePaddedDarkAndADarkFrameToMakeAPair) {
+    TextPatternResult made = Make(U"n", 4, 4, 0);
+    ASSERT_EQ(TextPatternStatus::Made, made.status);
+    const LedPattern& pattern = *made.pattern;
+    ASSERT_EQ(2u, pattern.frameCount);
+    // A 2-row strip on 4 rows starts at row (4 - 2) / 2 = 1.
+    EXPECT_EQ("....|#...|#...|....", FrameText(pattern, 0));
+    EXPECT_EQ("....|....|....|....", FrameText(pattern, 1));
+    EXPECT_EQ(ControlScroll, pattern.header.controlCode);
+    EXPECT_EQ(1, pattern.header.wait);
+    EXPECT_EQ(2, pattern.header.FrameCount());
+}
+
+TEST(TextLayoutTest, GlyphsFollowEachOtherWithoutSpacingAndAreCutAtFrameEdges) {
+    // n n w: bars at strip columns 0, 3 and 6; 14 columns in 4-column frames.
+    TextPatternResult made = Make(U"nnw", 4, 2, 0);
+    ASSERT_EQ(TextPatternStatus::Made, made.status);
+    ASSERT_EQ(4u, made.pattern->frameCount);
+    EXPECT_EQ("#..#|#..#", FrameText(*made.pattern, 0));
+    EXPECT_EQ("..#.|..#.", FrameText(*made.pattern, 1));
+    EXPECT_EQ("....|....", FrameText(*made.pattern, 2));
+    EXPECT_EQ("....|....", FrameText(*made.pattern, 3));
+}
+
+TEST(TextLayoutTest, ExactlyOneFrameWideIsOneFrameAndItsDarkPartner) {
+    EXPECT_EQ(2u, TextFrameCount(8, 8, 0));
+    EXPECT_EQ(2u, TextFrameCount(9, 8, 0));
+    EXPECT_EQ(4u, TextFrameCount(17, 8, 0));
+    TextPatternResult made = Make(U"w", 8, 2, 0);
+    ASSERT_EQ(2u, made.pattern->frameCount);
+    EXPECT_EQ("#.......|#.......", FrameText(*made.pattern, 0));
+}
+
+TEST(TextLayoutTest, StepBringsTheTextInFromTheRightUntilAFrameIsWhollyPast) {
+    // Frame k shows strip columns 2k - 4 .. 2k - 1 of the 3-column strip.
+    TextPatternResult made = Make(U"n", 4, 1, 2, 1);
+    ASSERT_EQ(TextPatternStatus::Made, made.status);
+    const LedPattern& pattern = *made.pattern;
+    // (3 + 4) / 2 rounded up = 4 is the first wholly past: frames 0 .. 4, and one to make a pair.
+    ASSERT_EQ(6u, pattern.frameCount);
+    EXPECT_EQ("....", FrameText(pattern, 0));
+    EXPECT_EQ("..#.", FrameText(pattern, 1));
+    EXPECT_EQ("#...", FrameText(pattern, 2));
+    EXPECT_EQ("....", FrameText(pattern, 3));
+    EXPECT_EQ("....", FrameText(pattern, 4));
+    EXPECT_EQ("....", FrameText(pattern, 5));
+    EXPECT_EQ(-4, FirstStripColumn(0, 4, 2));
+    EXPECT_EQ(4, FirstStripColumn(4, 4, 2));
+
+    // Step as wide as the frame: 8 + 8 columns in steps of 8 is 2, so frames 0 .. 2 and a pair: 4.
+    EXPECT_EQ(4u, TextFrameCount(8, 8, 8));
+    // Step 1: the strip and the frame in steps of one, plus the first dark frame.
+    EXPECT_EQ(26u, TextFrameCount(8, 16, 1));
+}
+
+TEST(TextLayoutTest, TwoThousandAndFortyEightFramesAtMostAndTheLimitIsExact) {
+    EXPECT_EQ(32768u, MaxStripWidth(16, 0));
+    EXPECT_EQ(2048u, TextFrameCount(32768, 16, 0));
+    EXPECT_EQ(2050u, TextFrameCount(32769, 16, 0));
+    // With step 1 on 16 columns: 2047 - 16 columns of text.
+    EXPECT_EQ(2031u, MaxStripWidth(16, 1));
+    EXPECT_EQ(2048u, TextFrameCount(2031, 16, 1));
+    EXPECT_EQ(2050u, TextFrameCount(2032, 16, 1));
+
+    // 2048 frames of 1 column from a 2048-column strip (256 wide glyphs): made; one more is refused.
+    std::u32string text(256, U'w');
+    TextPatternResult made = Make(text, 1, 2, 0);
+    ASSERT_EQ(TextPatternStatus::Made, made.status);
+    EXPECT_EQ(2048u, made.pattern->frameCount);
+    EXPECT_EQ(TextPatternStatus::TooManyFrames, Make(text + U"n", 1, 2, 0).status);
+}
+
+TEST(TextLayoutTest, AFontTallerThanTheFrameIsRefused) {
+    EXPECT_EQ(TextPatternStatus::TallerThanFrame, Make(U"n", 8, 3, 0, 4).status);
+    EXPECT_EQ(TextPatternStatus::Made, Make(U"n", 8, 4, 0, 4).status);
+}
+
+TEST(TextLayoutTest, InvertLightsTheBackgroundOfEveryFrame) {
+    TextPatternResult made = Make(U"n", 3, 2, 0, 1, true);
+    ASSERT_EQ(2u, made.pattern->frameCount);
+    EXPECT_EQ(".##|###", FrameText(*made.pattern, 0));
+    EXPECT_EQ("###|###", FrameText(*made.pattern, 1));
+}
+
+TEST(TextLayoutTest, MissingCharactersAreListedOnceAndLeftOutOnlyWhenAsked) {
+    BarFont font(1);
+    TextStrip strip;
+    EXPECT_FALSE(strip.LayOut(font, U"n?x?n", false));
+    EXPECT_EQ(U"?x", strip.Missing());
+    EXPECT_TRUE(strip.LayOut(font, U"n?x?n", true));
+    EXPECT_EQ(U"?x", strip.Missing());
+    EXPECT_EQ(6u, strip.Width());
+    EXPECT_TRUE(strip.Lit(3, 0));
+    EXPECT_FALSE(strip.Lit(-1, 0));
+    EXPECT_FALSE(strip.Lit(6, 0));
+}
+
+TEST(TextLayoutTest, Utf8IsDecodedStrictly) {
+    std::u32string characters;
+    ASSERT_TRUE(DecodeUtf8("A\xC3\xA9\xE3\x81\x93\xF0\x9F\x98\x80", &characters));
+    EXPECT_EQ((std::u32string{U'A', 0xE9, 0x3053, 0x1F600}), characters);
+    EXPECT_FALSE(DecodeUtf8("\xC0\xAF", &characters)) << "overlong";
+    EXPECT_FALSE(DecodeUtf8("\xED\xA0\x80", &characters)) << "surrogate";
+    EXPECT_FALSE(DecodeUtf8("\xE3\x81", &characters)) << "cut off";
+    EXPECT_FALSE(DecodeUtf8("\xF4\x90\x80\x80", &characters)) << "beyond U+10FFFF";
+    EXPECT_EQ("U+3053 '\xE3\x81\x93'", DescribeCharacter(0x3053));
+    EXPECT_EQ("U+000A", DescribeCharacter(0x0A));
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+// GdiFont: any installed Windows font, drawn by GDI without antialiasing
+// into a 1-bit bitmap: the Windows builds' backend. Each glyph is drawn at
+// the cell's top left and is as wide as GDI's extent of it; what reaches
+// outside is cut. Characters beyond the Basic Multilingual Plane are not
+// drawn (GDI's glyph lookup takes one UTF-16 unit at a time).
+#ifndef LUMIGRID_TEXT_GDIFONT_H
+#define LUMIGRID_TEXT_GDIFONT_H
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "FontChoice.h"
+#include "GlyphSource.h"
+
+class GdiFont : public GlyphSource {
+public:
+    // The font the record describes (its quality is made non-antialiased).
+    // Null when no installed font has its face name.
+    static std::unique_ptr<GdiFont> Open(const LOGFONTW& description, std::string* problem);
+    ~GdiFont() override;
+    GdiFont(const GdiFont&) = delete;
+    GdiFont& operator=(const GdiFont&) = delete;
+
+    unsigned Height() const override { return height_; }
+    bool Draw(char32_t character, Glyph* glyph) override;
+
+private:
+    GdiFont() = default;
+
+    HDC dc_ = nullptr;
+    HFONT font_ = nullptr;
+    HGDIOBJ keptFont_ = nullptr;
+    unsigned height_ = 0;
+    wchar_t firstCharacter_ = 0, lastCharacter_ = 0;
+};
+
+// Whether an installed font has the face name.
+bool IsFontInstalled(const wchar_t* face);
+
+#endif
