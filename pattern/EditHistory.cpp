@@ -112,6 +112,12 @@ void EditHistory::EndPatternChange(const LedPattern&) {
     Push(std::move(step));
 }
 
+void EditHistory::CancelChange() {
+    open_ = Open::None;
+    openBytes_.clear();
+    openPattern_ = PatternState();
+}
+
 void EditHistory::EndOpen(const LedPattern& pattern) {
     if (open_ == Open::Frame) EndFrameChange(pattern);
     if (open_ == Open::Pattern) EndPatternChange(pattern);

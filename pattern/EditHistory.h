@@ -52,6 +52,8 @@ public:
     // A change of the frame count or size, or of every frame.
     void BeginPatternChange(const LedPattern& pattern);
     void EndPatternChange(const LedPattern& pattern);
+    // Forgets the open change without recording it (a dialog cancelled).
+    void CancelChange();
 
     bool CanUndo() const { return undoable_ > 0; }
     bool CanRedo() const { return undoable_ < steps_.size(); }
