@@ -3,6 +3,7 @@
 #ifndef LUMIGRID_EDITOR_UNDOCOMMANDS_H
 #define LUMIGRID_EDITOR_UNDOCOMMANDS_H
 
+#include <cstddef>
 #include <cstdint>
 
 class LedPattern;
