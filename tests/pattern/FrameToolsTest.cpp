@@ -73,23 +73,6 @@ TEST_F(CornersPattern, InsertDuplicateAndDeleteMoveTheFramesAfter) {
     EXPECT_FALSE(DeleteFrame(pattern, 4));
 }
 
-TEST_F(CornersPattern, NeverBelowOneFrameNorAbove2048) {
-    ASSERT_TRUE(DeleteFrame(pattern, 0));
-    EXPECT_EQ(Bytes(6, 0), FrameOf(pattern, 0)) << "the second frame is now the first";
-    EXPECT_FALSE(DeleteFrame(pattern, 0));
-    EXPECT_EQ(1u, pattern.frameCount);
-
-    pattern.SetFrameCount(LedPattern::MaxFrames - 1);
-    pattern.SetPixel(LedPattern::MaxFrames - 2, 0, 0);
-    ASSERT_TRUE(DuplicateFrame(pattern, LedPattern::MaxFrames - 2));
-    EXPECT_TRUE(pattern.GetPixel(LedPattern::MaxFrames - 1, 0, 0));
-    pattern.modified = false;
-    EXPECT_FALSE(InsertBlankFrame(pattern, 0));
-    EXPECT_FALSE(DuplicateFrame(pattern, 0));
-    EXPECT_EQ(LedPattern::MaxFrames, pattern.frameCount);
-    EXPECT_FALSE(pattern.modified);
-}
-
 TEST(FrameToolsTest, ReplaceFramesTakesTheSizeAndKeepsTheDocument) {
     LedPattern pattern;
     pattern.Create(16, 16);
