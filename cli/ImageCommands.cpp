@@ -5,8 +5,7 @@
 #include "ImageCodec.h"
 #include "ImageImport.h"
 #include "LedFile.h"
-#include "PatternRender.h"
-#include "ReplacementFile.h"
+#include "PatternPicture.h"
 
 namespace {
 
@@ -112,10 +111,9 @@ int RunRender(const std::vector<std::string>& args, std::ostream&, std::ostream&
     const std::uint32_t first = haveFrame ? static_cast<std::uint32_t>(frame) : 0;
     const std::uint32_t count = haveFrame ? 1 : pattern.frameCount;
 
-    RgbPicture picture;
-    switch (RenderFrames(pattern, first, count, scale, framesPerRow, &picture)) {
-    case RenderStatus::Rendered: break;
-    case RenderStatus::TooLarge: {
+    switch (WritePatternPicture(pattern, first, count, scale, framesPerRow, output.c_str())) {
+    case PictureFileStatus::Written: break;
+    case PictureFileStatus::TooLarge: {
         std::uint64_t width = 0, height = 0;
         RenderedSize(pattern, count, scale, framesPerRow, &width, &height);
         return PrintFailure(err, "the picture would be " + std::to_string(width) + " x " + std::to_string(height) +
@@ -123,13 +121,9 @@ int RunRender(const std::vector<std::string>& args, std::ostream&, std::ostream&
                                      std::to_string(MaxPicturePixels) +
                                      " in all (try a smaller --scale, other --columns, or --frame)");
     }
-    case RenderStatus::NoPixels: return PrintFailure(err, QuotedName(patternPath) + " has no pixels");
-    case RenderStatus::OutOfMemory: return PrintFailure(err, "not enough memory for the picture");
+    case PictureFileStatus::NoPixels: return PrintFailure(err, QuotedName(patternPath) + " has no pixels");
+    case PictureFileStatus::OutOfMemory: return PrintFailure(err, "not enough memory for the picture");
+    case PictureFileStatus::CannotWrite: return PrintFailure(err, "cannot write " + QuotedName(output));
     }
-    const std::vector<std::uint8_t> png = EncodePng(picture.pixels.data(), picture.width, picture.height);
-    if (png.empty()) return PrintFailure(err, "not enough memory to encode the picture");
-    ReplacementFile file;
-    if (!file.Create(output.c_str()) || !file.Write(png.data(), png.size()) || !file.Commit())
-        return PrintFailure(err, "cannot write " + QuotedName(output));
     return CliSuccess;
 }

@@ -7,6 +7,7 @@
 #include "EditorState.h"
 #include "GridWindow.h"
 #include "MainWindow.h"
+#include "Playback.h"
 #include "SliderWindow.h"
 #include "resource.h"
 
@@ -58,6 +59,7 @@ bool StartUp(HINSTANCE instance) {
     WNDCLASSEXW mainClass = MainClass(instance);
     if (!RegisterClassExW(&mainClass)) return false;
     editor.menu = LoadMenuW(instance, L"mainmenu");
+    editor.accelerators = LoadAcceleratorsW(instance, L"MAINACCEL");
     editor.mainWindow = CreateWindowExW(0, MainClassName, L"Lumigrid Ver 1.0", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                         editor.menu, instance, nullptr);
@@ -89,6 +91,8 @@ bool StartUp(HINSTANCE instance) {
     editor.displayList.Release();
     editor.penDown = 0;
     editor.lastCell = NoCell;
+    editor.history.Clear();
+    editor.playback.playing = false;
 
     editor.MarkMenuRadio(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, IDM_EDIT_XOR_MODE);
     editor.MarkMenuRadio(IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, IDM_VIEW_TWO_PLANES);
@@ -99,6 +103,10 @@ bool StartUp(HINSTANCE instance) {
 }
 
 void TearDown() {
+    editor.history.Clear();
+    editor.playback.playing = false;
+    if (editor.accelerators) DestroyAcceleratorTable(editor.accelerators);
+    editor.accelerators = nullptr;
     editor.displayList.Release();
     editor.clipboard.reset();
     for (PlaneView& view : editor.views) view = PlaneView();
@@ -115,6 +123,12 @@ void TearDown() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     UnregisterClassW(GridClassName, instance);
     UnregisterClassW(MainClassName, instance);
+}
+
+bool HandleBeforeDispatch(MSG& message) {
+    if (StopPlaybackOnInput(message)) return true;
+    // The slider dialog still gets no dialog-message filtering.
+    return editor.accelerators && TranslateAcceleratorW(editor.mainWindow, editor.accelerators, &message);
 }
 
 void UpdateLayout() {

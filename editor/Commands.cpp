@@ -3,17 +3,19 @@
 #include <new>
 
 #include "EditorState.h"
+#include "FrameCommands.h"
 #include "GridWindow.h"
 #include "LedFile.h"
 #include "ListEditDialog.h"
 #include "OptionsDialog.h"
+#include "PictureDialogs.h"
+#include "Playback.h"
 #include "SliderWindow.h"
 #include "TextDialog.h"
+#include "UndoCommands.h"
 #include "resource.h"
 
 namespace {
-
-std::uint32_t EditedFrame() { return static_cast<std::uint32_t>(editor.firstFrame + editor.targetPlane); }
 
 void OnEditMode(UINT command) {
     editor.MarkMenuRadio(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, command);
@@ -35,9 +37,16 @@ void OnChangeTarget() {
 }
 
 void OnOption(HWND window) {
+    // Begun before the dialog, which sets the wait in place on OK.
+    BeginPatternEdit();
     INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), L"animationoption", window, OptionsDialogProcedure,
                                      reinterpret_cast<LPARAM>(&editor));
-    if (result == IDOK) editor.pattern->SetFrameCount(static_cast<std::uint32_t>(editor.frameCount));
+    if (result == IDOK) {
+        editor.pattern->SetFrameCount(static_cast<std::uint32_t>(editor.frameCount));
+        EndPatternEdit();
+    } else {
+        CancelPatternEdit();
+    }
     // The pattern may hold fewer frames than asked for, never more.
     editor.frameCount = static_cast<int>(editor.pattern->frameCount);
     editor.targetPlane = 0;
@@ -67,6 +76,7 @@ void OnLoad(HWND window) {
     // The clipboard only pastes into frames of its own size.
     if (loaded->FrameSize() != editor.pattern->FrameSize()) editor.clipboard.reset();
     editor.pattern = std::move(loaded);
+    editor.history.Clear();
     editor.ShowPattern(editor.pattern.get());
     editor.firstFrame = 0;
     editor.frameCount = static_cast<int>(editor.pattern->frameCount);
@@ -78,6 +88,21 @@ void OnSaveAs(HWND window) {
     // Only a save that has just succeeded with the box ticked adds to the list.
     if (editor.pattern->Save(window, ListSelected(), true) && editor.pattern->header.addToList)
         editor.displayList.AddAndReport(window, editor.pattern->fileName.get());
+}
+
+void OnAllClear() {
+    std::uint32_t frame = static_cast<std::uint32_t>(editor.TargetView().frameIndex);
+    BeginFrameEdit(frame);
+    editor.pattern->ClearFrame(frame);
+    EndFrameEdit();
+    RepaintGrid();
+}
+
+void OnInverse() {
+    BeginFrameEdit(EditedFrame());
+    editor.pattern->InvertFrame(EditedFrame());
+    EndFrameEdit();
+    RepaintGrid();
 }
 
 void OnAddToList(HWND window) {
@@ -96,7 +121,9 @@ void OnEditListFile(HWND window) {
 
 void OnPaste() {
     if (!editor.clipboard) return;
+    BeginFrameEdit(EditedFrame());
     editor.pattern->PasteFrame(EditedFrame(), editor.clipboard.get());
+    EndFrameEdit();
     RepaintGrid();
 }
 
@@ -104,13 +131,14 @@ void OnPaste() {
 
 LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
     UINT id = LOWORD(command);
+    // Any other command ends playing first, so that it acts on the page being edited.
+    if (id != IDM_FRAME_PLAY) StopPlayback();
     switch (id) {
     case IDM_FILE_EXIT:
         SendMessageW(editor.mainWindow, WM_CLOSE, 0, 0);
         return 0;
     case IDM_EDIT_ALL_CLEAR:
-        editor.pattern->ClearFrame(static_cast<std::uint32_t>(editor.TargetView().frameIndex));
-        RepaintGrid();
+        OnAllClear();
         return 0;
     case IDM_EDIT_XOR_MODE:
     case IDM_EDIT_OR_MODE:
@@ -159,8 +187,43 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
         OnFrameText(window);
         return 0;
     case IDM_EDIT_INVERSE:
-        editor.pattern->InvertFrame(EditedFrame());
-        RepaintGrid();
+        OnInverse();
+        return 0;
+    case IDM_EDIT_UNDO:
+        OnUndo();
+        return 0;
+    case IDM_EDIT_REDO:
+        OnRedo();
+        return 0;
+    case IDM_FRAME_IMPORT_PICTURE:
+        OnImportPicture(window);
+        return 0;
+    case IDM_FRAME_EXPORT_PICTURE:
+        OnExportPicture(window);
+        return 0;
+    case IDM_FRAME_SHIFT_UP:
+    case IDM_FRAME_SHIFT_DOWN:
+    case IDM_FRAME_SHIFT_LEFT:
+    case IDM_FRAME_SHIFT_RIGHT:
+        OnShiftFrame(id);
+        return 0;
+    case IDM_FRAME_INSERT:
+        OnInsertFrame();
+        return 0;
+    case IDM_FRAME_DUPLICATE:
+        OnDuplicateFrame();
+        return 0;
+    case IDM_FRAME_DELETE:
+        OnDeleteFrame();
+        return 0;
+    case IDM_FRAME_NEXT_PAGE:
+        OnNextPage();
+        return 0;
+    case IDM_FRAME_PREVIOUS_PAGE:
+        OnPreviousPage();
+        return 0;
+    case IDM_FRAME_PLAY:
+        OnPlay();
         return 0;
     default:
         return DefWindowProcW(window, WM_COMMAND, command, parameter);
@@ -173,6 +236,7 @@ void OnInitMenu() {
     EnableMenuItem(editor.menu, IDM_FILE_CREATE_HEX, listState);
     EnableMenuItem(editor.menu, IDM_EDIT_LIST_FILE, listState);
     EnableMenuItem(editor.menu, IDM_FILE_ADD_TO_LIST, listState);
+    OnInitWorkbenchMenu();
 }
 
 bool AskSaveChanges(HWND window) {

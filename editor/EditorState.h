@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "DisplayList.h"
+#include "EditHistory.h"
 #include "LedPattern.h"
 #include "PlaneView.h"
 
@@ -42,6 +43,16 @@ struct EditorState {
     DisplayList displayList;
     std::uint8_t penDown = 0;
     Cell lastCell = NoCell;
+    // Undo and redo of the pattern's changes; emptied by Load.
+    EditHistory history;
+    HACCEL accelerators = nullptr;
+    // Play: the page shown, and the page and target to return to.
+    struct {
+        bool playing = false;
+        int page = 0;
+        int keptFirstFrame = 0;
+        int keptTargetPlane = 0;
+    } playback;
 
     // The view that editing acts on, and the frame it shows.
     PlaneView& TargetView() { return views[targetPlane]; }

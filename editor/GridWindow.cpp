@@ -3,6 +3,8 @@
 #include <windowsx.h>
 
 #include "EditorState.h"
+#include "Playback.h"
+#include "UndoCommands.h"
 #include "resource.h"
 
 namespace {
@@ -11,6 +13,7 @@ void ApplyPen(PlaneView& view, Cell cell) {
     LedPattern& pattern = *view.pattern;
     if (view.frameIndex < 0) return;
     std::uint32_t frame = static_cast<std::uint32_t>(view.frameIndex);
+    ContinueStroke(frame);
     switch (editor.editMode) {
     case EditXor:
         pattern.TogglePixel(frame, cell.column, cell.row);
@@ -70,6 +73,11 @@ LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         OnPaint(window);
         return 0;
     case WM_LBUTTONDOWN:
+        // A click while playing stops it and draws nothing.
+        if (IsPlaying()) {
+            StopPlayback();
+            return 0;
+        }
         OnLeftButtonDown(window, lParam);
         return 0;
     case WM_MOUSEMOVE:
@@ -77,8 +85,13 @@ LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         return 0;
     case WM_LBUTTONUP:
         editor.penDown = 0;
+        EndStroke();
         return 0;
     case WM_RBUTTONDOWN:
+        if (IsPlaying()) {
+            StopPlayback();
+            return 0;
+        }
         SendMessageW(editor.mainWindow, WM_COMMAND, IDM_EDIT_CHANGE_TARGET, 0);
         return 0;
     default:

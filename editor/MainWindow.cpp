@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Commands.h"
 #include "EditorState.h"
+#include "Playback.h"
 
 namespace {
 
@@ -31,6 +32,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_SIZING:
         OnSizing(reinterpret_cast<RECT*>(lParam));
         return TRUE;
+    case WM_TIMER:
+        if (wParam == PlaybackTimer) OnPlaybackTimer();
+        return 0;
     case WM_CLOSE:
         OnClose(window);
         return 0;

@@ -10,9 +10,10 @@
 #include "LedPattern.h"
 
 // Asks first when the pattern is modified, as Load does; then the generated
-// frames and header take the pattern's place, under its file name, marked
-// modified, and the views, slider and title show them from frame 0. False
-// when the user's save failed or was cancelled (nothing changes).
+// frames take the pattern's place as one undoable step, under its file name,
+// control code and wait, marked modified, and the views, slider and title
+// show them from frame 0. False when the user's save failed or was cancelled
+// (nothing changes).
 bool ReplacePattern(HWND window, std::unique_ptr<LedPattern> generated);
 
 #endif

@@ -22,7 +22,22 @@
 #define IDM_FILE_CREATE_HEX       40017
 #define IDM_EDIT_LIST_FILE        40018
 #define IDM_FILE_ADD_TO_LIST      40019
+#define IDM_EDIT_UNDO             40020
+#define IDM_EDIT_REDO             40021
+// "F&rame"
 #define IDM_FRAME_TEXT            40022
+#define IDM_FRAME_IMPORT_PICTURE  40023
+#define IDM_FRAME_EXPORT_PICTURE  40024
+#define IDM_FRAME_SHIFT_UP        40025
+#define IDM_FRAME_SHIFT_DOWN      40026
+#define IDM_FRAME_SHIFT_LEFT      40027
+#define IDM_FRAME_SHIFT_RIGHT     40028
+#define IDM_FRAME_INSERT          40029
+#define IDM_FRAME_DUPLICATE       40030
+#define IDM_FRAME_DELETE          40031
+#define IDM_FRAME_NEXT_PAGE       40032
+#define IDM_FRAME_PREVIOUS_PAGE   40033
+#define IDM_FRAME_PLAY            40034
 
 // "SLIDERWINDOW"
 #define IDC_FRAME_SLIDER          1000
@@ -66,5 +81,18 @@
 #define IDC_TEXT_STEP_SPIN        1105
 #define IDC_TEXT_PREVIEW          1106
 #define IDC_TEXT_STATUS           1107
+
+// "PICTUREIMPORT"
+#define IDC_IMPORT_THRESHOLD      1130
+#define IDC_IMPORT_THRESHOLD_SPIN 1131
+#define IDC_IMPORT_INVERT         1132
+#define IDC_IMPORT_SUMMARY        1133
+#define IDC_IMPORT_PREVIEW        1134
+
+// "PICTUREEXPORT"
+#define IDC_EXPORT_EDITED_FRAME   1140
+#define IDC_EXPORT_EVERY_FRAME    1141
+#define IDC_EXPORT_SCALE          1142
+#define IDC_EXPORT_SCALE_SPIN     1143
 
 #endif

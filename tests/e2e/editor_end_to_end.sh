@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end, as a person would: the real lumigrid.exe under Wine on a virtual
 # display, driven with xdotool (clicks on LEDs, menus by keyboard, file names
-# typed into the real file dialogs). It draws a pattern, creates a list,
+# typed into the real file dialogs). It draws a pattern (one stroke of it
+# undone and redone with Ctrl+Z and Ctrl+Y), creates a list,
 # saves the pattern with the Scroll control code into the list, adds a reset,
 # exports a HEX file in the 20-bit format with a start address, and checks
 # the bytes of the .led, .ll and .hex files.
@@ -98,6 +99,32 @@ led 15 15
 led 15 0
 sleep 0.5
 shot drawn
+
+# 2b. One more stroke, undone with Ctrl+Z, redone with Ctrl+Y and undone again,
+# read back from the screen: the LED's centre is yellow when lit, grey when not.
+led_colour() {
+    import -window root "$work/led.png"
+    convert "$work/led.png" -format "%[hex:u.p{$((gx + 3 + 10 + 20 * $1)),$((gy + 3 + 10 + 20 * $2))}]" info: | cut -c1-6
+}
+expect_led() {
+    local colour
+    colour=$(led_colour "$1" "$2")
+    [ "$colour" = "$3" ] || fail "LED ($1, $2) after $4 is #$colour, not #$3"
+}
+led 5 5
+sleep 0.3
+expect_led 5 5 FFFF00 "the stroke"
+xdotool key ctrl+z
+sleep 0.5
+expect_led 5 5 7F7F7F "Ctrl+Z"
+shot undone
+xdotool key ctrl+y
+sleep 0.5
+expect_led 5 5 FFFF00 "Ctrl+Y"
+shot redone
+xdotool key ctrl+z
+sleep 0.5
+expect_led 5 5 7F7F7F "the second Ctrl+Z"
 
 # 3. Save As, with the Scroll control code, into the list.
 pattern="$work/art.led"

@@ -39,13 +39,28 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     const UINT editItems[] = {IDM_EDIT_COPY, IDM_EDIT_PASTE, 0, IDM_EDIT_INVERSE, IDM_EDIT_ALL_CLEAR, 0,
                               IDM_EDIT_XOR_MODE, IDM_EDIT_OR_MODE, IDM_EDIT_ERASE_MODE, 0,
                               IDM_EDIT_CHANGE_TARGET, 0, IDM_EDIT_LIST_FILE};
-    ASSERT_EQ(13, GetMenuItemCount(edit));
+    // The described items first, then Undo and Redo after a separator.
+    ASSERT_EQ(16, GetMenuItemCount(edit));
     for (int i = 0; i < 13; ++i) EXPECT_EQ(editItems[i], GetMenuItemID(edit, i)) << "Edit item " << i;
+    const UINT undoItems[] = {0, IDM_EDIT_UNDO, IDM_EDIT_REDO};
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(undoItems[i], GetMenuItemID(edit, 13 + i)) << "Edit item " << 13 + i;
+    GetMenuStringW(editor.menu, IDM_EDIT_UNDO, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(L"&Undo\tCtrl+Z", text);
     const UINT viewItems[] = {IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, 0, IDM_VIEW_TRANSPARENT, 0, IDM_VIEW_OPTION};
     ASSERT_EQ(6, GetMenuItemCount(view));
     for (int i = 0; i < 6; ++i) EXPECT_EQ(viewItems[i], GetMenuItemID(view, i)) << "View item " << i;
     GetMenuStringW(editor.menu, IDM_FILE_CREATE_HEX, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(L"Create &Hex File...", text);
+    ASSERT_EQ(4, GetMenuItemCount(editor.menu));
+    GetMenuStringW(editor.menu, 3, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(L"F&rame", text);
+    HMENU frame = GetSubMenu(editor.menu, 3);
+    const UINT frameItems[] = {IDM_FRAME_IMPORT_PICTURE, IDM_FRAME_EXPORT_PICTURE, 0, IDM_FRAME_SHIFT_UP,
+                               IDM_FRAME_SHIFT_DOWN, IDM_FRAME_SHIFT_LEFT, IDM_FRAME_SHIFT_RIGHT, 0,
+                               IDM_FRAME_INSERT, IDM_FRAME_DUPLICATE, IDM_FRAME_DELETE, 0,
+                               IDM_FRAME_NEXT_PAGE, IDM_FRAME_PREVIOUS_PAGE, 0, IDM_FRAME_PLAY};
+    ASSERT_EQ(16, GetMenuItemCount(frame));
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(frameItems[i], GetMenuItemID(frame, i)) << "Frame item " << i;
 }
 
 TEST_F(ApplicationTest, LayoutPutsTheSliderAlongTheBottom) {

@@ -8,8 +8,8 @@
 // LedPattern::MaxFrames of them; otherwise nothing is made. The pattern has
 // the header a new pattern gets (add-to-list flag 0) with the chosen control
 // code and wait.
-#ifndef LUMIGRID_CLI_IMAGEIMPORT_H
-#define LUMIGRID_CLI_IMAGEIMPORT_H
+#ifndef LUMIGRID_PICTURE_IMAGEIMPORT_H
+#define LUMIGRID_PICTURE_IMAGEIMPORT_H
 
 #include <cstdint>
 #include <memory>

@@ -8,8 +8,8 @@
 // Several frames are laid out left to right in rows of a given number of
 // frames, one cell's width of white between neighbours. There is no margin
 // around the whole picture.
-#ifndef LUMIGRID_CLI_PATTERNRENDER_H
-#define LUMIGRID_CLI_PATTERNRENDER_H
+#ifndef LUMIGRID_PICTURE_PATTERNRENDER_H
+#define LUMIGRID_PICTURE_PATTERNRENDER_H
 
 #include <cstdint>
 #include <vector>

@@ -9,8 +9,8 @@
 // handed out one by one, each as it stands after the frames before it (the
 // canvas the GIF describes), so the caller can stop early and no more than
 // three frames are held at once.
-#ifndef LUMIGRID_CLI_IMAGECODEC_H
-#define LUMIGRID_CLI_IMAGECODEC_H
+#ifndef LUMIGRID_PICTURE_IMAGECODEC_H
+#define LUMIGRID_PICTURE_IMAGECODEC_H
 
 #include <cstddef>
 #include <cstdint>

@@ -1,0 +1,40 @@
+// Import Picture... and Export Picture...: the file dialogs and the dialogs
+// "PICTUREIMPORT" (threshold, invert, preview) and "PICTUREEXPORT" (which
+// frames, scale). The pictures are read and drawn by the same core as
+// lumigrid-cli import and render.
+#ifndef LUMIGRID_EDITOR_PICTUREDIALOGS_H
+#define LUMIGRID_EDITOR_PICTUREDIALOGS_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ImageImport.h"
+
+// The record of "PICTUREIMPORT": the pictures chosen, the options as they
+// stand, and what they make.
+struct PictureImport {
+    std::vector<std::string> paths;
+    ImportOptions options;
+    ImportResult result;
+};
+
+// The record of "PICTUREEXPORT".
+struct PictureExport {
+    bool editedFrameExists = true;
+    bool everyFrame = false;
+    unsigned scale = 8;
+};
+
+void OnImportPicture(HWND window);
+void OnExportPicture(HWND window);
+
+INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK PictureExportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The files an open dialog with multiple selection returned in its buffer:
+// one full path, or a directory followed by names; in the order of the names.
+std::vector<std::string> ChosenFiles(const char* buffer);
+
+#endif
