@@ -316,6 +316,10 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
         out << ProgramName << " " << LUMIGRID_VERSION << "\n";
         return CliSuccess;
     }
+    // These read their own options, --help among them (a text after "--"
+    // may well be "-h").
+    if (name == "decode") return RunDecode(args, out, err);
+    if (name == "text") return RunText(args, out, err);
     const std::string commandHelp = AsksForHelp(args) ? CommandHelp(UsageText, HelpText, name) : "";
     if (!commandHelp.empty()) {
         out << commandHelp;
@@ -327,7 +331,5 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
     if (name == "import") return RunImport(args, out, err);
     if (name == "render") return RunRender(args, out, err);
     if (name == "list") return RunList(args, out, err);
-    if (name == "decode") return RunDecode(args, out, err);
-    if (name == "text") return RunText(args, out, err);
     return command.Usage("unknown command " + Quoted(name.c_str()));
 }
