@@ -55,12 +55,12 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     GetMenuStringW(editor.menu, 3, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(L"F&rame", text);
     HMENU frame = GetSubMenu(editor.menu, 3);
-    const UINT frameItems[] = {IDM_FRAME_IMPORT_PICTURE, IDM_FRAME_EXPORT_PICTURE, 0, IDM_FRAME_SHIFT_UP,
+    const UINT frameItems[] = {IDM_FRAME_TEXT, 0, IDM_FRAME_IMPORT_PICTURE, IDM_FRAME_EXPORT_PICTURE, 0, IDM_FRAME_SHIFT_UP,
                                IDM_FRAME_SHIFT_DOWN, IDM_FRAME_SHIFT_LEFT, IDM_FRAME_SHIFT_RIGHT, 0,
                                IDM_FRAME_INSERT, IDM_FRAME_DUPLICATE, IDM_FRAME_DELETE, 0,
                                IDM_FRAME_NEXT_PAGE, IDM_FRAME_PREVIOUS_PAGE, 0, IDM_FRAME_PLAY};
-    ASSERT_EQ(16, GetMenuItemCount(frame));
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(frameItems[i], GetMenuItemID(frame, i)) << "Frame item " << i;
+    ASSERT_EQ(18, GetMenuItemCount(frame));
+    for (int i = 0; i < 18; ++i) EXPECT_EQ(frameItems[i], GetMenuItemID(frame, i)) << "Frame item " << i;
 }
 
 TEST_F(ApplicationTest, LayoutPutsTheSliderAlongTheBottom) {

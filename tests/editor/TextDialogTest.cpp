@@ -63,6 +63,26 @@ TEST_F(TextDialogTest, OkPutsTheTextsFramesInPlaceAfterAskingAboutChanges) {
             }
 }
 
+TEST_F(TextDialogTest, UndoBringsBackThePatternTheTextReplaced) {
+    Click(CellX(0, 3), CellY(5));
+    DialogAnswerer answerer({
+        [](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"日本語");
+            SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"0");
+            DialogAnswerer::Press(IDOK)(dialog);
+        },
+        DialogAnswerer::Press(IDNO),
+    });
+    Command(IDM_FRAME_TEXT);
+    ASSERT_EQ(4u, editor.pattern->frameCount) << "three kanji and a dark frame";
+    Command(IDM_EDIT_UNDO);
+    EXPECT_EQ(2u, editor.pattern->frameCount);
+    EXPECT_TRUE(editor.pattern->GetPixel(0, 3, 5));
+    EXPECT_EQ(1u, LitInRow(0, 5));
+    Command(IDM_EDIT_REDO);
+    EXPECT_EQ(4u, editor.pattern->frameCount);
+}
+
 TEST_F(TextDialogTest, StepScrollsTheTextInFromTheRight) {
     std::wstring status;
     DialogAnswerer answerer({
