@@ -55,6 +55,8 @@ std::size_t DisplayList::EntryCount() const {
 }
 
 bool DisplayList::Add(const char* text, bool save) {
+    // A refused entry is no failed write, whatever an earlier rewrite met.
+    writeFailed_ = false;
     if (!text || !*text || !IsSelected()) return false;
     std::size_t length = std::strlen(text);
     // A CR or LF would split the entry into other lines, naming other files.
