@@ -124,10 +124,14 @@ void PlaneView::DrawGrid(HDC dc, int originX, int originY) const {
     PolyPolyline(dc, ends.data(), pointCounts.data(), static_cast<DWORD>(pointCounts.size()));
 }
 
-PlaneView::LedKind PlaneView::KindAt(int column, int row, std::uint8_t previousPageOffset) const {
+int PlaneView::PreviousPageFrame(std::uint8_t previousPageOffset) const {
+    if (frameIndex < 0 || previousPageOffset == 0 || frameIndex - previousPageOffset < 0) return -1;
+    return frameIndex - previousPageOffset;
+}
+
+PlaneView::LedKind PlaneView::KindAt(int column, int row, int previousFrame) const {
     if (frameIndex >= 0 && pattern->GetPixel(static_cast<std::uint32_t>(frameIndex), column, row)) return LitLed;
-    if (frameIndex >= 0 && previousPageOffset != 0 && frameIndex - previousPageOffset >= 0 &&
-        pattern->GetPixel(static_cast<std::uint32_t>(frameIndex - previousPageOffset), column, row))
+    if (previousFrame >= 0 && pattern->GetPixel(static_cast<std::uint32_t>(previousFrame), column, row))
         return PreviousPageLed;
     return UnlitLed;
 }
@@ -178,9 +182,10 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
     const std::ptrdiff_t size = static_cast<std::ptrdiff_t>(width) * height;
     std::fill(maskPixels, maskPixels + size, WhitePixel);
     std::fill(colourPixels, colourPixels + size, 0u);
+    const int previousFrame = PreviousPageFrame(previousPageOffset);
     for (int row = 0; row < pattern->rows; ++row)
         for (int column = 0; column < pattern->columns; ++column) {
-            const int kind = KindAt(column, row, previousPageOffset);
+            const int kind = KindAt(column, row, previousFrame);
             const std::ptrdiff_t cell =
                 static_cast<std::ptrdiff_t>(row) * cellHeight * width + static_cast<std::ptrdiff_t>(column) * cellWidth;
             const std::size_t count = offsets[kind].size();
@@ -221,9 +226,8 @@ void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const {
     std::uint32_t* pixels = squareLedPicture.Pixels();
     const LedPattern& shown = *pattern;
     const std::uint8_t* frame = frameIndex >= 0 ? shown.Frame(static_cast<std::uint32_t>(frameIndex)) : nullptr;
-    const std::uint8_t* previous = nullptr;
-    if (frameIndex >= 0 && previousPageOffset != 0 && frameIndex - previousPageOffset >= 0)
-        previous = shown.Frame(static_cast<std::uint32_t>(frameIndex - previousPageOffset));
+    const int previousFrame = PreviousPageFrame(previousPageOffset);
+    const std::uint8_t* previous = previousFrame >= 0 ? shown.Frame(static_cast<std::uint32_t>(previousFrame)) : nullptr;
     for (int row = 0; row < shown.rows; ++row) {
         // The first pixel row of the LEDs of this row of cells; the others
         // are copies of it.

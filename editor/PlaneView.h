@@ -57,7 +57,9 @@ private:
     bool HasCells() const;
     // The grid lines, shifted by the origin (0, 0 on the view's own DC).
     void DrawGrid(HDC dc, int originX, int originY) const;
-    LedKind KindAt(int column, int row, std::uint8_t previousPageOffset) const;
+    // The frame dimmed behind this one in transparent mode, -1 for none.
+    int PreviousPageFrame(std::uint8_t previousPageOffset) const;
+    LedKind KindAt(int column, int row, int previousFrame) const;
     void DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset) const;
     void DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const;
 };

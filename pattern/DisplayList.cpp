@@ -16,6 +16,15 @@ const char LineEnd[] = "\r\n";
 const char CarriageReturn = '\r';
 const char LineFeed = '\n';
 
+// One by one: a long list must not become a deep chain of destructors.
+void DeleteEntries(DisplayListEntry* entry) {
+    while (entry) {
+        DisplayListEntry* next = entry->next;
+        delete entry;
+        entry = next;
+    }
+}
+
 }  // namespace
 
 bool DisplayListEntry::IsReset() const { return std::strcmp(text.get(), ResetMark) == 0; }
@@ -31,13 +40,8 @@ void DisplayList::Release() {
 }
 
 void DisplayList::Clear() {
-    // One by one: a long list must not become a deep chain of destructors.
-    while (first) {
-        DisplayListEntry* next = first->next;
-        delete first;
-        first = next;
-    }
-    last = nullptr;
+    DeleteEntries(first);
+    first = last = nullptr;
 }
 
 bool DisplayList::IsSelected() const { return listFile_.m_Filename[0] != '\0'; }
@@ -51,6 +55,8 @@ std::size_t DisplayList::EntryCount() const {
 }
 
 bool DisplayList::Add(const char* text, bool save) {
+    // A refused entry is no failed write, whatever an earlier rewrite met.
+    writeFailed_ = false;
     if (!text || !*text || !IsSelected()) return false;
     std::size_t length = std::strlen(text);
     // A CR or LF would split the entry into other lines, naming other files.
@@ -78,19 +84,19 @@ bool DisplayList::Add(const char* text, bool save) {
 
 bool DisplayList::Rewrite(const std::vector<std::string>& texts) {
     if (!IsSelected()) return false;
-    DisplayListEntry* keptFirst = first;
-    DisplayListEntry* keptLast = last;
+    DisplayListEntry* oldFirst = first;
+    DisplayListEntry* oldLast = last;
     first = last = nullptr;
     for (const std::string& text : texts) Add(text.c_str(), false);
-    bool written = Save();
-    // The entries the file does not hold are let go.
-    DisplayListEntry* newFirst = written ? first : keptFirst;
-    DisplayListEntry* newLast = written ? last : keptLast;
-    if (written) first = keptFirst;
+    if (Save()) {
+        DeleteEntries(oldFirst);
+        return true;
+    }
+    // The file still holds the old entries, so the list keeps them too.
     Clear();
-    first = newFirst;
-    last = newLast;
-    return written;
+    first = oldFirst;
+    last = oldLast;
+    return false;
 }
 
 bool DisplayList::Save() {

@@ -2,10 +2,10 @@
 # Makes a Wine prefix ready for Lumigrid, once:  wine-prefix.sh PREFIX
 # Mono and Gecko are not offered (there is no network), the dialogs' font
 # faces are mapped to IPA fonts with the same metrics, so Japanese texts are
-# legible whatever the locale, and Marlett draws the caption buttons. Windows are unmanaged: the virtual display has
-# no window manager, and Wine would otherwise wait two seconds for one each
-# time a window is hidden (scripts/run-editor.sh hands them to the window
-# manager of a real display).
+# legible whatever the locale, and Marlett draws the caption buttons. Windows
+# are unmanaged: the virtual display has no window manager, and Wine would
+# otherwise wait two seconds for one each time a window is hidden
+# (scripts/run-editor.sh hands them to the window manager of a real display).
 set -euo pipefail
 prefix=$(realpath -m "$1")
 # The marker names the version of these settings; a newer one redoes them.

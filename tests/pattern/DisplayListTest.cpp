@@ -155,6 +155,8 @@ TEST_F(DisplayListTest, AFailedRewriteKeepsTheOldListFile) {
     std::filesystem::create_directory(path);
     EXPECT_FALSE(list.Save());
     EXPECT_TRUE(list.WriteFailed());
+    EXPECT_FALSE(list.Add("two\nlines.led", true));
+    EXPECT_FALSE(list.WriteFailed()) << "a refused entry is not reported as a failed write";
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ((std::vector<std::string>{"kept.ll"}), NamesIn(scratch));
 }
