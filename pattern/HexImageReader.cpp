@@ -5,18 +5,10 @@
 #include <new>
 
 #include "HexImageWriter.h"
+#include "IntelHexRecord.h"
 #include "panekit/File.h"
 
 namespace {
-
-enum RecordType : std::uint8_t {
-    DataRecordType = 0x00,
-    EndOfFileRecordType = 0x01,
-    ExtendedSegmentAddressRecordType = 0x02,
-    StartSegmentAddressRecordType = 0x03,
-    ExtendedLinearAddressRecordType = 0x04,
-    StartLinearAddressRecordType = 0x05,
-};
 
 // Byte count, two address bytes, type, checksum.
 const std::size_t RecordOverhead = 5;

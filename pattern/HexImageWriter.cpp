@@ -2,18 +2,12 @@
 
 #include <cstring>
 
+#include "IntelHexRecord.h"
+
 const char HexFileFilter[] = "Hex File (*.hex)\0*.hex\0All Files (*.*)\0*.*\0";
 const char HexFileExtension[] = "hex";
 
 namespace {
-
-enum RecordType : std::uint8_t {
-    DataRecord = 0x00,
-    ExtendedSegmentAddressRecord = 0x02,
-    StartSegmentAddressRecord = 0x03,
-    ExtendedLinearAddressRecord = 0x04,
-    StartLinearAddressRecord = 0x05,
-};
 
 const char EndOfFileRecord[] = ":00000001FF\r\n";
 const char UpperDigits[] = "0123456789ABCDEF";
@@ -196,7 +190,7 @@ void HexImageWriter::WriteDataRecord(const char* digits, const std::uint8_t* byt
     RecordLine line(text);
     line.Byte(count);
     line.Word(static_cast<std::uint16_t>(recordAddress));
-    line.Byte(DataRecord);
+    line.Byte(DataRecordType);
     if (digits) line.Digits(digits, pendingDigits, checksum);
     else line.Bytes(bytes, count);
     line.Finish();
@@ -219,7 +213,7 @@ void HexImageWriter::WriteExtendedAddress() {
     RecordLine line(text);
     line.Byte(2);
     line.Word(0);
-    line.Byte(addressLimit == ExtendedAddressLimit ? ExtendedSegmentAddressRecord : ExtendedLinearAddressRecord);
+    line.Byte(addressLimit == ExtendedAddressLimit ? ExtendedSegmentAddressRecordType : ExtendedLinearAddressRecordType);
     line.Word(extendedAddress);
     line.Finish();
     output_.Advance(line.Length());
@@ -236,11 +230,11 @@ void HexImageWriter::WriteStartAddress(std::uint32_t address) {
     line.Byte(4);
     line.Word(0);
     if (format == HexFormat::SegmentAddress20) {
-        line.Byte(StartSegmentAddressRecord);
+        line.Byte(StartSegmentAddressRecordType);
         line.Word(static_cast<std::uint16_t>((address >> 4) & 0xF000));  // CS
         line.Word(static_cast<std::uint16_t>(address & 0xFFFF));         // IP
     } else {
-        line.Byte(StartLinearAddressRecord);
+        line.Byte(StartLinearAddressRecordType);
         line.Word(static_cast<std::uint16_t>(address >> 16));
         line.Word(static_cast<std::uint16_t>(address & 0xFFFF));
     }
