@@ -13,15 +13,7 @@ export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,ms
 "$here/wine-prefix.sh" "$WINEPREFIX"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-await() {
-    for _ in $(seq 1 60); do
-        local id
-        id=$(xdotool search --name "$1" 2>/dev/null | tail -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.25
-    done
-    echo "no window '$1'" >&2
-    return 1
-}
+. "$here/window-wait.sh"
 
 wine "$tree/bin/lumigrid.exe" &
 main=$(await "^Lumigrid ver 1.0")

@@ -24,23 +24,7 @@ trap cleanup EXIT
 step=0
 shot() { step=$((step + 1)); import -window root "$shots/$(printf '%02d' $step)-$1.png"; }
 fail() { echo "end-to-end: $*" >&2; shot failure; exit 1; }
-# Waits for a window whose title matches, and prints its id.
-await() {
-    for _ in $(seq 1 60); do
-        local id
-        id=$(xdotool search --name "$1" 2>/dev/null | tail -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.25
-    done
-    return 1
-}
-# Waits until no window's title matches.
-gone() {
-    for _ in $(seq 1 60); do
-        xdotool search --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.25
-    done
-    return 1
-}
+. "$here/../../scripts/window-wait.sh"
 # Puts the keyboard focus in a dialog by clicking its caption.
 focus_dialog() { xdotool mousemove --window "$1" 60 8 click 1; sleep 0.3; }
 # Opens a menu of the main window by clicking its name, then picks an item by its letter.
