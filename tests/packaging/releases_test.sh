@@ -18,6 +18,9 @@ version=$(sed -n 's/^project(Lumigrid VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLi
 zip="$repo/dist/lumigrid-$version-win64.zip"
 setup="$repo/dist/lumigrid-$version-win64-setup.exe"
 manifest="$repo/build/native/install_manifest.txt"
+for artifact in "$zip" "$setup"; do
+    [ -f "$artifact" ] || { echo "releases: no $artifact: make dist makes it" >&2; exit 1; }
+done
 
 scratch=$(mktemp -d /tmp/lumigrid-releases.XXXXXX)
 root="$scratch/root"
