@@ -6,6 +6,10 @@
 #   make bench  time lumigrid-cli build against objcopy and srec_cat, and
 #               the editor's repaint (make bench-repaint: that one alone)
 #   make bench-text  time lumigrid-cli text on 20 characters of Unifont
+#   make dist   the Windows releases in dist/: the win64 and win32 zips, the win64 installer
+#   make install [PREFIX=/usr/local] [DESTDIR=...]   lumigrid-cli, its man page, and the
+#               editor with its Wine launcher when the win64 tree is built
+#   make uninstall [DESTDIR=...]   removes what make install put in place
 #
 # Trees: build/native (g++), build/native-sanitize (ASan + UBSan),
 # build/win64 (MinGW x86_64, run under Wine), build/win32 (MinGW i686, built only),
@@ -14,6 +18,7 @@
 CMAKE_GENERATOR := Ninja
 TREES := native native-sanitize win64 win32 native-fuzz
 FUZZ_SECONDS ?= 300
+PREFIX ?= /usr/local
 
 config_native          :=
 config_native-sanitize := -DLUMIGRID_SANITIZE=ON
@@ -21,19 +26,23 @@ config_win64           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_6
 config_win32           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake
 config_native-fuzz     := -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DLUMIGRID_FUZZ=ON -DLUMIGRID_TESTS=OFF
 
-.PHONY: all setup test run fuzz bench bench-repaint bench-text clean $(TREES)
+.PHONY: all setup test run fuzz bench bench-repaint bench-text dist install uninstall clean $(TREES)
 
 all: $(TREES)
 
 setup:
 	@scripts/setup.sh
 
+# Configures a tree the first time: $(call configure,TREE)
+configure = [ -f build/$(1)/build.ninja ] || cmake -S . -B build/$(1) -G $(CMAKE_GENERATOR) $(config_$(1)) >/dev/null
+
 $(TREES): setup
-	@[ -f build/$@/build.ninja ] || cmake -S . -B build/$@ -G $(CMAKE_GENERATOR) $(config_$@) >/dev/null
+	@$(call configure,$@)
 	@cmake --build build/$@
 
+# The tests check the releases too, so they are made first.
 test: setup
-	@$(MAKE) --no-print-directory $(TREES)
+	@$(MAKE) --no-print-directory $(TREES) dist
 	@scripts/test.sh
 
 run: setup
@@ -56,6 +65,20 @@ bench-repaint: setup
 bench-text: setup
 	@$(MAKE) --no-print-directory native
 	@bench/text.sh build/native/bin/lumigrid-cli
+
+dist: setup
+	@$(call configure,win64)
+	@$(call configure,win32)
+	@cmake --build build/win64 --target dist
+	@cmake --build build/win32 --target dist
+
+install: setup
+	@$(call configure,native)
+	@cmake --build build/native --target lumigrid-cli Panekit man desktop-icons
+	@DESTDIR="$(DESTDIR)" cmake --install build/native --prefix "$(PREFIX)"
+
+uninstall:
+	@DESTDIR="$(DESTDIR)" packaging/uninstall.sh build/native/install_manifest.txt
 
 clean:
 	rm -rf build

@@ -16,14 +16,21 @@ namespace {
 const wchar_t MainClassName[] = L"LUMIGRID";
 const wchar_t GridClassName[] = L"LUMIGRIDEDIT";
 const int GridWindowId = 1;
+const wchar_t StartTitle[] = L"Lumigrid Ver " LUMIGRID_VERSION;
+const wchar_t TitleFormat[] = L"Lumigrid ver " LUMIGRID_VERSION L"  [ %4d / %4d ]";
 
 WNDCLASSEXW MainClass(HINSTANCE instance) {
     WNDCLASSEXW mainClass = {};
     mainClass.cbSize = sizeof mainClass;
     mainClass.lpfnWndProc = MainWindowProcedure;
     mainClass.hInstance = instance;
-    mainClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    mainClass.hIconSm = LoadIconW(nullptr, IDI_WINLOGO);
+    // The program's own icon, in the sizes the system asks for; the system's
+    // application icon where the module has none.
+    mainClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_LUMIGRID));
+    if (!mainClass.hIcon) mainClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    mainClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_LUMIGRID), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                      LR_SHARED));
     mainClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     mainClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     mainClass.lpszClassName = MainClassName;
@@ -60,7 +67,7 @@ bool StartUp(HINSTANCE instance) {
     if (!RegisterClassExW(&mainClass)) return false;
     editor.menu = LoadMenuW(instance, L"mainmenu");
     editor.accelerators = LoadAcceleratorsW(instance, L"MAINACCEL");
-    editor.mainWindow = CreateWindowExW(0, MainClassName, L"Lumigrid Ver 1.0", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+    editor.mainWindow = CreateWindowExW(0, MainClassName, StartTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                         editor.menu, instance, nullptr);
     if (!editor.mainWindow) return false;
@@ -143,6 +150,6 @@ void UpdateLayout() {
 
 void UpdateTitle() {
     wchar_t title[64];
-    std::swprintf(title, 64, L"Lumigrid ver 1.0  [ %4d / %4d ]", editor.firstFrame, editor.frameCount);
+    std::swprintf(title, 64, TitleFormat, editor.firstFrame, editor.frameCount);
     SetWindowTextW(editor.mainWindow, title);
 }

@@ -2,6 +2,9 @@
 #ifndef LUMIGRID_RESOURCE_H
 #define LUMIGRID_RESOURCE_H
 
+// The application icon: the first icon, so also the one of lumigrid.exe.
+#define IDI_LUMIGRID              100
+
 // Menu "MAINMENU"
 #define IDM_FILE_EXIT             40001
 #define IDM_EDIT_ALL_CLEAR        40002

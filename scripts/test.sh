@@ -53,6 +53,16 @@ else
 fi
 WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
 
+# The releases that make dist made, and make install, as people get them;
+# on a virtual display of their own, with a Wine prefix of their own.
+echo "== releases"
+if xvfb-run -a -s "-screen 0 1024x768x24" tests/packaging/releases_test.sh; then
+    passed_programs=$((passed_programs + 1))
+else
+    failed_programs=$((failed_programs + 1))
+    failed+=("releases")
+fi
+
 # The libFuzzer targets of the fuzz tree, a few seconds each; make fuzz runs
 # them longer.
 echo "== native-fuzz"

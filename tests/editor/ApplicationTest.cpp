@@ -143,4 +143,19 @@ TEST_F(ApplicationTest, PlaneAndTargetCommands) {
     EXPECT_TRUE(MenuMarked(IDM_VIEW_TRANSPARENT));
 }
 
+TEST_F(ApplicationTest, MainWindowHasTheProgramsIconInBothSizes) {
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LUMIGRID));
+    ASSERT_NE(nullptr, icon);
+    EXPECT_EQ(icon, reinterpret_cast<HICON>(GetClassLongPtrW(editor.mainWindow, GCLP_HICON)));
+    HICON small = reinterpret_cast<HICON>(GetClassLongPtrW(editor.mainWindow, GCLP_HICONSM));
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(small, &info));
+    BITMAP colour = {};
+    GetObjectW(info.hbmColor, sizeof colour, &colour);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSMICON), colour.bmWidth);
+    EXPECT_EQ(0, GetClassLongPtrW(editor.gridWindow, GCLP_HICON));
+}
+
 }  // namespace
