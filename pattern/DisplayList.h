@@ -37,6 +37,8 @@ enum class ListFileRead {
     NotAList,     // holds text that is no entry (see LeftTextOut)
 };
 
+class ListOmissions;
+
 struct DisplayListEntry {
     std::unique_ptr<char[]> text;
     DisplayListEntry* next;
@@ -106,8 +108,9 @@ public:
     bool AddAndReport(HWND owner, const char* text);
     // Builds the display program of the list into a HEX file that the user
     // names and sets up in the dialogs; a failed export is reported in a
-    // message box and leaves no file.
-    void CreateHexFile(HWND owner);
+    // message box and leaves no file. True when the file was written; what
+    // the entries left out of it is then in leftOut, when given.
+    bool CreateHexFile(HWND owner, ListOmissions* leftOut = nullptr);
 #endif
 
     // Whether a list file is selected.

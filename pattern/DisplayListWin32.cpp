@@ -5,6 +5,7 @@
 #include "DisplayList.h"
 #include "DisplayProgram.h"
 #include "HexImageWriter.h"
+#include "ListOmissions.h"
 
 namespace {
 
@@ -72,14 +73,20 @@ void DisplayList::FillListBox(HWND listBox) const {
         SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry->text.get()));
 }
 
-void DisplayList::CreateHexFile(HWND owner) {
+bool DisplayList::CreateHexFile(HWND owner, ListOmissions* leftOut) {
     HexImageWriter writer;
     if (!writer.Open(owner)) {
         // A cancel says nothing; a file that could not be begun does.
         if (writer.Error() != HexExportError::None)
             MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
-        return;
+        return false;
     }
-    BuildDisplayProgram(*this, writer);
-    if (!writer.Close()) MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
+    BuildDisplayProgram(*this, writer, [leftOut](std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan) {
+        if (leftOut) leftOut->Add(index, entry.text.get(), plan);
+    });
+    if (!writer.Close()) {
+        MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    return true;
 }
