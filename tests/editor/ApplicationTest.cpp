@@ -1,5 +1,6 @@
 #include "EditorSession.h"
 #include "MainWindow.h"
+#include <cstdint>
 
 namespace {
 
@@ -156,6 +157,58 @@ TEST_F(ApplicationTest, MainWindowHasTheProgramsIconInBothSizes) {
     DeleteObject(info.hbmMask);
     EXPECT_EQ(GetSystemMetrics(SM_CXSMICON), colour.bmWidth);
     EXPECT_EQ(0, GetClassLongPtrW(editor.gridWindow, GCLP_HICON));
+}
+
+}  // namespace
+
+namespace {
+
+// FNV-1a over the pixels of the main window's client area as it is on the
+// screen: the grid with its views, the slider and the edges between them.
+std::uint64_t ClientAreaChecksum() {
+    RedrawWindow(editor.mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    GdiFlush();
+    RECT client;
+    GetClientRect(editor.mainWindow, &client);
+    HDC windowDc = GetDC(editor.mainWindow);
+    HDC copy = CreateCompatibleDC(windowDc);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ kept = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::uint64_t hash = 14695981039346656037ull;
+    const std::uint32_t* pixels = static_cast<const std::uint32_t*>(bits);
+    for (long i = 0; i < static_cast<long>(client.right) * client.bottom; ++i) {
+        hash ^= pixels[i] & 0x00FFFFFF;
+        hash *= 1099511628211ull;
+    }
+    SelectObject(copy, kept);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(editor.mainWindow, windowDc);
+    return hash;
+}
+
+// Recorded from the editor before it could lay patterns out in the whole
+// window, on the test's 1280 x 1024 virtual screen.
+TEST_F(ApplicationTest, TheStartUpScreenIsPixelForPixelAsDescribed) {
+    RECT client;
+    GetClientRect(editor.mainWindow, &client);
+    ASSERT_EQ(952, client.right) << "the reference is for the first window size on a 1280 x 1024 screen";
+    ASSERT_EQ(722, client.bottom);
+    EXPECT_EQ(10831533953112979014ull, ClientAreaChecksum());
+    // Switching to one plane and back keeps the described views.
+    Command(IDM_VIEW_ONE_PLANE);
+    Command(IDM_VIEW_TWO_PLANES);
+    EXPECT_EQ(10831533953112979014ull, ClientAreaChecksum());
 }
 
 }  // namespace
