@@ -4,7 +4,10 @@
 
 #include "EditorState.h"
 #include "Playback.h"
+#include "StatusBar.h"
 #include "UndoCommands.h"
+#include "ViewLayout.h"
+#include "Zoom.h"
 #include "resource.h"
 
 namespace {
@@ -31,11 +34,12 @@ void OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     DrawViews(editor.surface);
-    BitBlt(dc, 0, 0, SurfaceWidth, SurfaceHeight, editor.surface, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, editor.surfaceWidth, editor.surfaceHeight, editor.surface, 0, 0, SRCCOPY);
     EndPaint(window, &paint);
 }
 
 void OnMouseMove(int x, int y) {
+    ShowPointerInStatusBar(x, y);
     if (!editor.penDown) return;
     PlaneView& view = editor.TargetView();
     Cell cell = view.HitTest(x, y);
@@ -59,7 +63,7 @@ void OnLeftButtonDown(HWND window, LPARAM position) {
 }  // namespace
 
 void DrawViews(HDC surface) {
-    RECT whole = {0, 0, SurfaceWidth, SurfaceHeight};
+    RECT whole = {0, 0, editor.surfaceWidth, editor.surfaceHeight};
     FillRect(surface, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     std::uint8_t offset = editor.transparent ? static_cast<std::uint8_t>(editor.planeCount) : 0;
     for (int i = 0; i < editor.planeCount; ++i) editor.views[i].Draw(surface, i == editor.targetPlane, offset);
@@ -93,6 +97,19 @@ LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             return 0;
         }
         SendMessageW(editor.mainWindow, WM_COMMAND, IDM_EDIT_CHANGE_TARGET, 0);
+        return 0;
+    case WM_SIZE:
+        LayOutViews();
+        return 0;
+    case WM_HSCROLL:
+        OnGridScroll(SB_HORZ, wParam);
+        return 0;
+    case WM_VSCROLL:
+        OnGridScroll(SB_VERT, wParam);
+        return 0;
+    case WM_MOUSEWHEEL:
+        // Never passed on: the main window hands the wheel to the grid.
+        OnGridMouseWheel(wParam, lParam);
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

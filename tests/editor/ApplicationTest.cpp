@@ -33,10 +33,11 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     wchar_t text[64];
     GetMenuStringW(editor.menu, 0, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(L"&File", text);
-    const UINT fileItems[] = {IDM_FILE_LOAD, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, 0, IDM_FILE_ADD_TO_LIST,
-                              IDM_FILE_CREATE_HEX, 0, IDM_FILE_EXIT};
-    ASSERT_EQ(8, GetMenuItemCount(file));
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(fileItems[i], GetMenuItemID(file, i)) << "File item " << i;
+    // New and a separator first, as in every editor; then the described items.
+    const UINT fileItems[] = {IDM_FILE_NEW, 0, IDM_FILE_LOAD, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, 0,
+                              IDM_FILE_ADD_TO_LIST, IDM_FILE_CREATE_HEX, 0, IDM_FILE_EXIT};
+    ASSERT_EQ(10, GetMenuItemCount(file));
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(fileItems[i], GetMenuItemID(file, i)) << "File item " << i;
     const UINT editItems[] = {IDM_EDIT_COPY, IDM_EDIT_PASTE, 0, IDM_EDIT_INVERSE, IDM_EDIT_ALL_CLEAR, 0,
                               IDM_EDIT_XOR_MODE, IDM_EDIT_OR_MODE, IDM_EDIT_ERASE_MODE, 0,
                               IDM_EDIT_CHANGE_TARGET, 0, IDM_EDIT_LIST_FILE};
@@ -47,9 +48,11 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(undoItems[i], GetMenuItemID(edit, 13 + i)) << "Edit item " << 13 + i;
     GetMenuStringW(editor.menu, IDM_EDIT_UNDO, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(L"&Undo\tCtrl+Z", text);
-    const UINT viewItems[] = {IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, 0, IDM_VIEW_TRANSPARENT, 0, IDM_VIEW_OPTION};
-    ASSERT_EQ(6, GetMenuItemCount(view));
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(viewItems[i], GetMenuItemID(view, i)) << "View item " << i;
+    // The described items, then the zoom and the status bar after separators.
+    const UINT viewItems[] = {IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, 0, IDM_VIEW_TRANSPARENT, 0, IDM_VIEW_OPTION,
+                              0, IDM_VIEW_ZOOM_IN, IDM_VIEW_ZOOM_OUT, IDM_VIEW_FIT_TO_WINDOW, 0, IDM_VIEW_STATUS_BAR};
+    ASSERT_EQ(12, GetMenuItemCount(view));
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(viewItems[i], GetMenuItemID(view, i)) << "View item " << i;
     GetMenuStringW(editor.menu, IDM_FILE_CREATE_HEX, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(L"Create &Hex File...", text);
     ASSERT_EQ(4, GetMenuItemCount(editor.menu));
@@ -59,9 +62,10 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     const UINT frameItems[] = {IDM_FRAME_TEXT, 0, IDM_FRAME_IMPORT_PICTURE, IDM_FRAME_EXPORT_PICTURE, 0, IDM_FRAME_SHIFT_UP,
                                IDM_FRAME_SHIFT_DOWN, IDM_FRAME_SHIFT_LEFT, IDM_FRAME_SHIFT_RIGHT, 0,
                                IDM_FRAME_INSERT, IDM_FRAME_DUPLICATE, IDM_FRAME_DELETE, 0,
-                               IDM_FRAME_NEXT_PAGE, IDM_FRAME_PREVIOUS_PAGE, 0, IDM_FRAME_PLAY};
-    ASSERT_EQ(18, GetMenuItemCount(frame));
-    for (int i = 0; i < 18; ++i) EXPECT_EQ(frameItems[i], GetMenuItemID(frame, i)) << "Frame item " << i;
+                               IDM_FRAME_NEXT_PAGE, IDM_FRAME_PREVIOUS_PAGE, 0, IDM_FRAME_PLAY, 0,
+                               IDM_FRAME_RESIZE, IDM_FRAME_GO_TO};
+    ASSERT_EQ(21, GetMenuItemCount(frame));
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(frameItems[i], GetMenuItemID(frame, i)) << "Frame item " << i;
 }
 
 TEST_F(ApplicationTest, LayoutPutsTheSliderAlongTheBottom) {
@@ -73,14 +77,19 @@ TEST_F(ApplicationTest, LayoutPutsTheSliderAlongTheBottom) {
     MapWindowPoints(nullptr, editor.mainWindow, reinterpret_cast<POINT*>(&slider), 2);
     MapWindowPoints(nullptr, editor.mainWindow, reinterpret_cast<POINT*>(&grid), 2);
     int sliderHeight = slider.bottom - slider.top;
+    // Out of the first window size the status bar shows below the slider.
+    RECT status;
+    GetWindowRect(editor.statusBar, &status);
+    int statusHeight = status.bottom - status.top;
+    EXPECT_TRUE(IsWindowVisible(editor.statusBar));
     EXPECT_GT(sliderHeight, 0);
     EXPECT_EQ(0, slider.left);
     EXPECT_EQ(client.right, slider.right);
-    EXPECT_EQ(client.bottom, slider.bottom);
+    EXPECT_EQ(client.bottom - statusHeight, slider.bottom);
     EXPECT_EQ(0, grid.left);
     EXPECT_EQ(0, grid.top);
     EXPECT_EQ(client.right, grid.right);
-    EXPECT_EQ(client.bottom - sliderHeight, grid.bottom);
+    EXPECT_EQ(client.bottom - statusHeight - sliderHeight, grid.bottom);
 
     // Minimised, the children stay; restored, they are laid out anew.
     ShowWindow(editor.mainWindow, SW_MINIMIZE);
