@@ -5,6 +5,10 @@
 
 namespace {
 
+// Side by side, the planes' LEDs should be at least this far apart; below
+// it they go one above the other if that makes them larger.
+const int ReadableCell = 8;
+
 // Steps from one pixel up: fine where cells are small, coarser above.
 const int ZoomSteps[] = {1, 2, 3, 4, 5, 6, 7, 8, 10, 12, 14, 16, 20, 24, 28, 32, 40, 48, 56, 64};
 
@@ -46,6 +50,7 @@ int FitCell(int columns, int rows, int planes, Extent window, PlaneArrangement a
 PlaneArrangement ArrangementFor(int columns, int rows, int planes, Extent window) {
     if (planes < 2) return PlaneArrangement::SideBySide;
     int sideBySide = FitCell(columns, rows, planes, window, PlaneArrangement::SideBySide);
+    if (sideBySide >= ReadableCell) return PlaneArrangement::SideBySide;
     int stacked = FitCell(columns, rows, planes, window, PlaneArrangement::Stacked);
     return stacked > sideBySide ? PlaneArrangement::Stacked : PlaneArrangement::SideBySide;
 }

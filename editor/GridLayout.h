@@ -7,8 +7,9 @@
 //
 // The views are placed in content pixels: the whole picture of the grid with
 // a margin around it, of which the grid window shows the part at the scroll
-// offset. The planes lie side by side with a gap between them, or one above
-// the other when that gives larger cells (a long, low sign).
+// offset. The planes lie side by side with a gap between them, or, when side
+// by side would leave LEDs less than 8 pixels apart, one above the other if
+// that gives larger cells (a long, low sign).
 #ifndef LUMIGRID_EDITOR_GRIDLAYOUT_H
 #define LUMIGRID_EDITOR_GRIDLAYOUT_H
 
@@ -79,7 +80,8 @@ struct GridLayout {
 // The largest cell at which a pattern's planes fit the window in one
 // arrangement, within SmallestCell .. LargestCell.
 int FitCell(int columns, int rows, int planes, Extent window, PlaneArrangement arrangement);
-// Side by side unless one above the other gives larger cells.
+// Side by side, unless its cells would be small and one above the other
+// gives larger ones.
 PlaneArrangement ArrangementFor(int columns, int rows, int planes, Extent window);
 GridLayout LayOutGrid(const GridRequest& request);
 

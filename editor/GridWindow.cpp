@@ -33,7 +33,13 @@ void ApplyPen(PlaneView& view, Cell cell) {
 void OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
+    // Out of the start-up layout only the part asked for is composed; the
+    // rest of the surface still holds what the window shows.
+    if (!editor.startUpLayout)
+        IntersectClipRect(editor.surface, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
+                          paint.rcPaint.bottom);
     DrawViews(editor.surface);
+    SelectClipRgn(editor.surface, nullptr);
     BitBlt(dc, 0, 0, editor.surfaceWidth, editor.surfaceHeight, editor.surface, 0, 0, SRCCOPY);
     EndPaint(window, &paint);
 }
@@ -49,7 +55,7 @@ void OnMouseMove(int x, int y) {
         return;
     }
     ApplyPen(view, cell);
-    RepaintGrid();
+    RepaintCells(view, cell, cell);
     editor.lastCell = cell;
 }
 
@@ -70,6 +76,16 @@ void DrawViews(HDC surface) {
 }
 
 void RepaintGrid() { InvalidateRect(editor.gridWindow, nullptr, FALSE); }
+
+void RepaintCells(const PlaneView& view, Cell from, Cell to) {
+    if (editor.startUpLayout) {
+        RepaintGrid();
+        return;
+    }
+    RECT first = view.CellBox(from), last = view.CellBox(to), both;
+    UnionRect(&both, &first, &last);
+    InvalidateRect(editor.gridWindow, &both, FALSE);
+}
 
 LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -329,6 +329,11 @@ void PlaneView::Draw(HDC dc, bool highlighted, std::uint8_t previousPageOffset) 
     for (HBRUSH brush : brushes) DeleteObject(brush);
 }
 
+RECT PlaneView::CellBox(Cell cell) const {
+    const int x = left + cell.column * cellWidth, y = top + cell.row * cellHeight;
+    return {x, y, x + cellWidth + 1, y + cellHeight + 1};
+}
+
 Cell PlaneView::HitTest(int x, int y) const {
     if (!HasCells()) return NoCell;
     return CellAt(left, top, cellWidth, cellHeight, pattern->columns, pattern->rows, x, y);

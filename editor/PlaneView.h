@@ -39,7 +39,11 @@ public:
     // cells of the given size.
     void Place(int placedLeft, int placedTop, int cell);
     void Draw(HDC dc, bool highlighted, std::uint8_t previousPageOffset) const;
+    // The cell under a point of the grid window; NoCell off the pattern.
     Cell HitTest(int x, int y) const;
+    // The pixels of the grid window that a cell covers, its grid lines
+    // included.
+    RECT CellBox(Cell cell) const;
 
     LedPattern* pattern;
     int left;

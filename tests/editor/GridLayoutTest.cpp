@@ -24,6 +24,11 @@ TEST(GridLayoutTest, CellsAreAsLargeAsFitInEveryArrangement) {
     EXPECT_EQ(GridMargin, square.views[0].left);
     EXPECT_EQ(square.views[0].right + PlaneGap, square.views[1].left);
     EXPECT_EQ(40, Lay(16, 16, 1, 940, 660).cell);
+    // Side by side while LEDs are 8 pixels apart there, though one above
+    // the other would make them larger.
+    GridLayout wide = Lay(64, 16, 2, 1260, 960);
+    EXPECT_EQ(PlaneArrangement::SideBySide, wide.arrangement);
+    EXPECT_EQ(9, wide.cell) << "(1260 - 30) / 128";
 
     EXPECT_EQ(LargestCell, Lay(1, 1, 2, 1000, 800).cell);
     EXPECT_EQ(3, Lay(255, 1, 2, 1000, 800).cell) << "stacked: (1000 - 20) / 255";

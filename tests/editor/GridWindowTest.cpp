@@ -262,9 +262,9 @@ TEST_F(GridWindowTest, PatternsOfAnotherSizeAreLaidOutToFit) {
     EXPECT_EQ(10 + 40 * view.cellWidth, view.right);
     EXPECT_EQ(10 + 8 * view.cellWidth, view.bottom);
     EXPECT_LE(view.right + 10, grid.right) << "the whole of the grid window, with margins";
-    EXPECT_TRUE(view.right + 10 + view.cellWidth > grid.right || view.bottom + 10 + view.cellWidth > grid.bottom ||
-                editor.views[1].bottom + 10 + view.cellWidth > grid.bottom)
-        << "and cells as large as fit";
+    const int larger = view.cellWidth + 1;
+    EXPECT_EQ(view.right + PlaneGap, editor.views[1].left);
+    EXPECT_TRUE(2 * 40 * larger + 30 > grid.right || 8 * larger + 20 > grid.bottom) << "and cells as large as fit";
     Press(view.right - 1, view.bottom - 1);
     Release(view.right - 1, view.bottom - 1);
     EXPECT_TRUE(wide->GetPixel(0, 39, 7));
