@@ -189,6 +189,9 @@ void UpdateLayout() {
     int sliderHeight = slider.bottom - slider.top;
     MoveWindow(editor.sliderWindow, 0, client.bottom - sliderHeight, client.right, sliderHeight, TRUE);
     PlaceTrackbar();
+    // A maximise left the slider blank until it was clicked: its children
+    // are painted anew with it.
+    RedrawWindow(editor.sliderWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     MoveWindow(editor.gridWindow, 0, 0, client.right, client.bottom - sliderHeight, TRUE);
     LayOutViews();
 }
