@@ -2,16 +2,13 @@
 
 #include <cwchar>
 
+#include "ChoiceDialog.h"
 #include "EditorState.h"
 #include "FrameCommands.h"
 #include "NumberFields.h"
 #include "resource.h"
 
 namespace {
-
-GoToFrameChoice& ChoiceOf(HWND dialog) {
-    return *reinterpret_cast<GoToFrameChoice*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
 
 void OnInitDialog(HWND dialog, const GoToFrameChoice& choice) {
     SetUpNumberField(dialog, IDC_GO_TO_FRAME, IDC_GO_TO_FRAME_SPIN, 0, choice.frameCount - 1, choice.frame);
@@ -21,26 +18,14 @@ void OnInitDialog(HWND dialog, const GoToFrameChoice& choice) {
     SelectNumberField(dialog, IDC_GO_TO_FRAME);
 }
 
-void OnOk(HWND dialog, GoToFrameChoice& choice) {
-    if (!ReadNumberField(dialog, IDC_GO_TO_FRAME, 0, choice.frameCount - 1, choice.frame)) return;
-    EndDialog(dialog, IDOK);
+bool OnOk(HWND dialog, GoToFrameChoice& choice) {
+    return ReadNumberField(dialog, IDC_GO_TO_FRAME, 0, choice.frameCount - 1, choice.frame);
 }
 
 }  // namespace
 
 INT_PTR CALLBACK GoToFrameDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, ChoiceOf(dialog));
-        return FALSE;  // the focus is set: on the number, selected
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnOk(dialog, ChoiceOf(dialog));
-        else if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return ChoiceDialogProcedure<GoToFrameChoice, OnInitDialog, OnOk>(dialog, message, wParam, lParam);
 }
 
 void OnGoToFrame(HWND window) {

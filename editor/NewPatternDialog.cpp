@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "Commands.h"
+#include "ChoiceDialog.h"
 #include "EditorState.h"
 #include "NewPattern.h"
 #include "NumberFields.h"
@@ -13,9 +14,6 @@ namespace {
 const int MaxSide = 255;
 const int NewFrames = 2;
 
-NewPatternChoice& ChoiceOf(HWND dialog) {
-    return *reinterpret_cast<NewPatternChoice*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
 
 void OnInitDialog(HWND dialog, const NewPatternChoice& choice) {
     SetUpNumberField(dialog, IDC_NEW_COLUMNS, IDC_NEW_COLUMNS_SPIN, 1, MaxSide, choice.columns);
@@ -25,31 +23,20 @@ void OnInitDialog(HWND dialog, const NewPatternChoice& choice) {
     SelectNumberField(dialog, IDC_NEW_COLUMNS);
 }
 
-void OnOk(HWND dialog, NewPatternChoice& choice) {
+bool OnOk(HWND dialog, NewPatternChoice& choice) {
     NewPatternChoice chosen;
     if (!ReadNumberField(dialog, IDC_NEW_COLUMNS, 1, MaxSide, chosen.columns) ||
         !ReadNumberField(dialog, IDC_NEW_ROWS, 1, MaxSide, chosen.rows) ||
         !ReadNumberField(dialog, IDC_NEW_FRAMES, 1, static_cast<int>(LedPattern::MaxFrames), chosen.frames))
-        return;
+        return false;
     choice = chosen;
-    EndDialog(dialog, IDOK);
+    return true;
 }
 
 }  // namespace
 
 INT_PTR CALLBACK NewPatternDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, ChoiceOf(dialog));
-        return FALSE;  // the focus is set: on the columns, selected
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnOk(dialog, ChoiceOf(dialog));
-        else if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return ChoiceDialogProcedure<NewPatternChoice, OnInitDialog, OnOk>(dialog, message, wParam, lParam);
 }
 
 void OnNewPattern(HWND window) {

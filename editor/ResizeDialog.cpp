@@ -1,5 +1,6 @@
 #include "ResizeDialog.h"
 
+#include "ChoiceDialog.h"
 #include "EditorState.h"
 #include "FrameCommands.h"
 #include "NumberFields.h"
@@ -10,7 +11,6 @@ namespace {
 
 const int MaxSide = 255;
 
-ResizeChoice& ChoiceOf(HWND dialog) { return *reinterpret_cast<ResizeChoice*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
 
 void OnInitDialog(HWND dialog, const ResizeChoice& choice) {
     SetUpNumberField(dialog, IDC_RESIZE_COLUMNS, IDC_RESIZE_COLUMNS_SPIN, 1, MaxSide, choice.columns);
@@ -20,32 +20,21 @@ void OnInitDialog(HWND dialog, const ResizeChoice& choice) {
     SelectNumberField(dialog, IDC_RESIZE_COLUMNS);
 }
 
-void OnOk(HWND dialog, ResizeChoice& choice) {
+bool OnOk(HWND dialog, ResizeChoice& choice) {
     ResizeChoice chosen = choice;
     if (!ReadNumberField(dialog, IDC_RESIZE_COLUMNS, 1, MaxSide, chosen.columns) ||
         !ReadNumberField(dialog, IDC_RESIZE_ROWS, 1, MaxSide, chosen.rows))
-        return;
+        return false;
     for (int id = IDC_RESIZE_ANCHOR_FIRST; id <= IDC_RESIZE_ANCHOR_LAST; ++id)
         if (IsDlgButtonChecked(dialog, id) == BST_CHECKED) chosen.anchor = static_cast<ResizeAnchor>(id - IDC_RESIZE_ANCHOR_FIRST);
     choice = chosen;
-    EndDialog(dialog, IDOK);
+    return true;
 }
 
 }  // namespace
 
 INT_PTR CALLBACK ResizeDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, ChoiceOf(dialog));
-        return FALSE;  // the focus is set: on the columns, selected
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnOk(dialog, ChoiceOf(dialog));
-        else if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return ChoiceDialogProcedure<ResizeChoice, OnInitDialog, OnOk>(dialog, message, wParam, lParam);
 }
 
 void OnResizeFrames(HWND window) {

@@ -14,6 +14,15 @@ export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,ms
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 . "$here/window-wait.sh"
+# Opens a menu by a click on its name at x, then the item of the letter, and
+# prints the id of the dialog titled $3 that it opens.
+dialog_of() {
+    xdotool mousemove --window "$main" "$1" 35 click 1
+    sleep 0.4
+    xdotool key "$2"
+    await "^$3\$"
+    sleep 0.5
+}
 
 wine "$tree/bin/lumigrid.exe" &
 main=$(await "^Lumigrid ver 1.0")
@@ -24,11 +33,7 @@ width=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: \([0-9]*\)x.*/
 xdotool mousemove --window "$main" $((width - 33)) 12 click 1
 sleep 1
 # File > New...: the columns are selected, ready to be typed over.
-xdotool mousemove --window "$main" 20 35 click 1
-sleep 0.4
-xdotool key n
-new=$(await "^新規作成\$")
-sleep 0.5
+dialog_of 20 n 新規作成 >/dev/null
 xdotool type --delay 100 "128"
 xdotool key Tab
 xdotool type --delay 100 "16"
@@ -36,11 +41,7 @@ xdotool key Return
 gone "^新規作成\$"
 sleep 0.5
 # Frame > Text..., with the text typed into its box.
-xdotool mousemove --window "$main" 128 35 click 1
-sleep 0.4
-xdotool key t
-text=$(await "^文字の入力\$")
-sleep 0.5
+text=$(dialog_of 128 t 文字の入力)
 xdotool mousemove --window "$text" 200 40 click 1
 sleep 0.3
 xdotool type --delay 150 "${TEXT:-LUMIGRID 128x16}"
