@@ -113,15 +113,18 @@ void PlaneView::Place(int placedLeft, int placedTop, int cell) {
 bool PlaneView::HasCells() const { return pattern && pattern->columns > 0 && pattern->rows > 0; }
 
 PlaneView::CellBlock PlaneView::VisibleBlock(HDC dc) const {
+    const int columns = pattern->columns, rows = pattern->rows;
     RECT clip;
     switch (GetClipBox(dc, &clip)) {
     case NULLREGION:
-        return {{0, 0}, {0, 0}};
+        return {{0, 0}, {0, 0}, 0, 0};
     case ERROR:
-        return {{0, pattern->columns}, {0, pattern->rows}};
+        return {{0, columns}, {0, rows}, columns, rows};
     default:
-        return {VisibleCells(left, cellWidth, pattern->columns, clip.left, clip.right),
-                VisibleCells(top, cellHeight, pattern->rows, clip.top, clip.bottom)};
+        return {VisibleCells(left, cellWidth, columns, clip.left, clip.right),
+                VisibleCells(top, cellHeight, rows, clip.top, clip.bottom),
+                std::min(columns, static_cast<int>(clip.right - clip.left) / cellWidth + 2),
+                std::min(rows, static_cast<int>(clip.bottom - clip.top) / cellHeight + 2)};
     }
 }
 
@@ -173,13 +176,14 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
                               const CellBlock& block) const {
     const int width = (block.columns.end - block.columns.first) * cellWidth;
     const int height = (block.rows.end - block.rows.first) * cellHeight;
+    const int stride = block.capacityColumns * cellWidth;
     const int blockLeft = left + block.columns.first * cellWidth;
     const int blockTop = top + block.rows.first * cellHeight;
     HDC scratch = CreateCompatibleDC(dc);
     if (!scratch) return;
     HBITMAP stamp = roundLedStamp.Bitmap(scratch, cellWidth, cellHeight);
-    HBITMAP mask = roundLedMask.Bitmap(scratch, width, height);
-    HBITMAP colours = roundLedColours.Bitmap(scratch, width, height);
+    HBITMAP mask = roundLedMask.Bitmap(scratch, stride, block.capacityRows * cellHeight);
+    HBITMAP colours = roundLedColours.Bitmap(scratch, stride, block.capacityRows * cellHeight);
     if (!stamp || !mask || !colours) {
         DeleteDC(scratch);
         return;
@@ -211,7 +215,7 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
             for (int x = 0; x < cellWidth; ++x) {
                 std::uint32_t pixel = stampPixels[y * cellWidth + x];
                 if (pixel == UntouchedPixel) continue;
-                offsets[kind].push_back(static_cast<std::ptrdiff_t>(y) * width + x);
+                offsets[kind].push_back(static_cast<std::ptrdiff_t>(y) * stride + x);
                 stampColours[kind].push_back(pixel);
             }
     }
@@ -220,14 +224,14 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
 
     std::uint32_t* maskPixels = roundLedMask.Pixels();
     std::uint32_t* colourPixels = roundLedColours.Pixels();
-    const std::ptrdiff_t size = static_cast<std::ptrdiff_t>(width) * height;
+    const std::ptrdiff_t size = static_cast<std::ptrdiff_t>(stride) * height;
     std::fill(maskPixels, maskPixels + size, WhitePixel);
     std::fill(colourPixels, colourPixels + size, 0u);
     const int previousFrame = PreviousPageFrame(previousPageOffset);
     for (int row = block.rows.first; row < block.rows.end; ++row)
         for (int column = block.columns.first; column < block.columns.end; ++column) {
             const int kind = KindAt(column, row, previousFrame);
-            const std::ptrdiff_t cell = static_cast<std::ptrdiff_t>(row - block.rows.first) * cellHeight * width +
+            const std::ptrdiff_t cell = static_cast<std::ptrdiff_t>(row - block.rows.first) * cellHeight * stride +
                                         static_cast<std::ptrdiff_t>(column - block.columns.first) * cellWidth;
             const std::size_t count = offsets[kind].size();
             for (std::size_t i = 0; i < count; ++i) {
@@ -251,11 +255,12 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
 void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset, const CellBlock& block) const {
     const int width = (block.columns.end - block.columns.first) * cellWidth;
     const int height = (block.rows.end - block.rows.first) * cellHeight;
+    const int stride = block.capacityColumns * cellWidth;
     const int blockLeft = left + block.columns.first * cellWidth;
     const int blockTop = top + block.rows.first * cellHeight;
     HDC scratch = CreateCompatibleDC(dc);
     if (!scratch) return;
-    HBITMAP picture = squareLedPicture.Bitmap(scratch, width, height);
+    HBITMAP picture = squareLedPicture.Bitmap(scratch, stride, block.capacityRows * cellHeight);
     if (!picture) {
         DeleteDC(scratch);
         return;
@@ -275,7 +280,7 @@ void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset, const Ce
         // The first pixel row of the LEDs of this row of cells; the others
         // are copies of it.
         std::uint32_t* first =
-            pixels + static_cast<std::ptrdiff_t>((row - block.rows.first) * cellHeight + inset) * width;
+            pixels + static_cast<std::ptrdiff_t>((row - block.rows.first) * cellHeight + inset) * stride;
         const std::size_t rowOffset = static_cast<std::size_t>(row) * shown.rowBytes;
         for (int column = block.columns.first; column < block.columns.end; ++column) {
             const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (column & 7));
@@ -287,7 +292,7 @@ void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset, const Ce
             std::fill(first + x + inset, first + x + cellWidth, colours[kind]);
         }
         for (int y = inset + 1; y < cellHeight; ++y)
-            std::copy(first, first + width, first + static_cast<std::ptrdiff_t>(y - inset) * width);
+            std::copy(first, first + width, first + static_cast<std::ptrdiff_t>(y - inset) * stride);
     }
     if (inset) {
         GdiFlush();

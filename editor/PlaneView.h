@@ -57,10 +57,15 @@ public:
 private:
     enum LedKind { LitLed, PreviousPageLed, UnlitLed, LedKinds };
 
-    // The cells of the view that a clip box shows: columns and rows.
+    // The cells of the view that a clip box shows: columns and rows; and
+    // the most columns and rows a clip box of its size can show, which the
+    // pictures the LEDs are composed in are made for, so that they are kept
+    // while the view scrolls.
     struct CellBlock {
         CellRange columns;
         CellRange rows;
+        int capacityColumns;
+        int capacityRows;
         bool IsEmpty() const { return columns.first >= columns.end || rows.first >= rows.end; }
     };
 

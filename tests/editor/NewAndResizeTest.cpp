@@ -101,10 +101,15 @@ TEST_F(NewAndResizeTest, ANumberOutOfRangeKeepsTheDialogOpenAndEscapeCancels) {
     bool stayed = false, selected = false;
     {
         DialogAnswerer answerer({[&](HWND dialog) {
+            // The dialog in front, as the user has it.
+            SetActiveWindow(dialog);
             SetDlgItemTextW(dialog, IDC_NEW_ROWS, L"256");
             SendMessageW(dialog, WM_COMMAND, IDOK, 0);
             stayed = IsWindow(dialog) && IsWindowVisible(dialog);
-            selected = GetFocus() == GetDlgItem(dialog, IDC_NEW_ROWS);
+            DWORD start = 1, end = 0;
+            SendDlgItemMessageW(dialog, IDC_NEW_ROWS, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                                reinterpret_cast<LPARAM>(&end));
+            selected = GetFocus() == GetDlgItem(dialog, IDC_NEW_ROWS) && start == 0 && end == 3;
             SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // what Esc sends
         }});
         Command(IDM_FILE_NEW);

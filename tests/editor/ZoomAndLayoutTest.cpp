@@ -154,4 +154,20 @@ TEST_F(ZoomAndLayoutTest, OnePlaneGetsTheWholeWindowAndTwoKeepAGap) {
     EXPECT_TRUE(editor.pattern->GetPixel(0, 0, 0));
 }
 
+TEST_F(ZoomAndLayoutTest, TheNewCommandsHaveTheirKeys) {
+    ACCEL keys[64];
+    int count = CopyAcceleratorTableW(editor.accelerators, keys, 64);
+    auto command = [&](WORD key, BYTE modifiers) {
+        for (int i = 0; i < count; ++i)
+            if (keys[i].key == key && (keys[i].fVirt & ~FNOINVERT) == (FVIRTKEY | modifiers)) return keys[i].cmd;
+        return WORD(0);
+    };
+    EXPECT_EQ(IDM_FILE_NEW, command('N', FCONTROL));
+    EXPECT_EQ(IDM_VIEW_ZOOM_IN, command(VK_OEM_PLUS, FCONTROL));
+    EXPECT_EQ(IDM_VIEW_ZOOM_IN, command(VK_ADD, FCONTROL));
+    EXPECT_EQ(IDM_VIEW_ZOOM_OUT, command(VK_OEM_MINUS, FCONTROL));
+    EXPECT_EQ(IDM_VIEW_FIT_TO_WINDOW, command('0', FCONTROL));
+    EXPECT_EQ(IDM_FRAME_GO_TO, command('G', FCONTROL));
+}
+
 }  // namespace
