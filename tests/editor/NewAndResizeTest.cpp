@@ -81,16 +81,6 @@ TEST_F(NewAndResizeTest, NewMakesABlankUnnamedPatternAfterTheSaveQuestion) {
     std::uint8_t frame[16 * 16];
     pattern.CopyFrame(0, frame);
     for (int i = 0; i < 16 * 16; ++i) EXPECT_EQ(i == 15 * 16 + 12 ? 0x08 : 0x00, frame[i]) << "byte " << i;
-
-    // Of the same size, the clipboard stays.
-    Command(IDM_EDIT_COPY);
-    {
-        DialogAnswerer answerer({DialogAnswerer::Press(IDOK), DialogAnswerer::Press(IDNO)});
-        Command(IDM_FILE_NEW);
-    }
-    EXPECT_FALSE(editor.pattern->GetPixel(0, 100, 15));
-    OpenMenu();
-    EXPECT_FALSE(MenuGreyed(IDM_EDIT_PASTE));
 }
 
 TEST_F(NewAndResizeTest, ANumberOutOfRangeKeepsTheDialogOpenAndEscapeCancels) {
