@@ -12,5 +12,5 @@ export WINEPREFIX="$tree/wineprefix"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 # The prefix's wineserver ends while the display is still there, so that no
 # Wine process loses its connection to it.
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '"$1" "$2"; status=$?; wineserver -k; exit $status' \
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '"$1" "$2"; status=$?; wineserver -k; exit $status' \
     repaint "$here/../scripts/wine-run.sh" "$program"

@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "EditorState.h"
 #include "GridWindow.h"
+#include "StatusBar.h"
 #include "resource.h"
 
 namespace {
@@ -51,4 +52,5 @@ void UpdateSlider() {
         editor.views[1].frameIndex = 1;
     }
     UpdateTitle();
+    UpdateStatusBar();
 }
