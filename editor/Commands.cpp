@@ -12,6 +12,8 @@
 #include "Playback.h"
 #include "SliderWindow.h"
 #include "TextDialog.h"
+#include "ToolCommands.h"
+#include "ToolPointer.h"
 #include "UndoCommands.h"
 #include "resource.h"
 
@@ -62,6 +64,7 @@ void OnTransparent() {
 }
 
 void OnCopy() {
+    if (CopySelection()) return;
     std::size_t size = editor.pattern->FrameSize();
     editor.clipboard.reset(new (std::nothrow) std::uint8_t[size ? size : 1]());
     if (editor.clipboard) editor.pattern->CopyFrame(EditedFrame(), editor.clipboard.get());
@@ -120,7 +123,7 @@ void OnEditListFile(HWND window) {
 }
 
 void OnPaste() {
-    if (!editor.clipboard) return;
+    if (PasteCopiedCells() || !editor.clipboard) return;
     BeginFrameEdit(EditedFrame());
     editor.pattern->PasteFrame(EditedFrame(), editor.clipboard.get());
     EndFrameEdit();
@@ -133,6 +136,9 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
     UINT id = LOWORD(command);
     // Any other command ends playing first, so that it acts on the page being edited.
     if (id != IDM_FRAME_PLAY) StopPlayback();
+    // And the drawing tools finish what they have under way.
+    FinishToolWork(KeepsSelection(id));
+    if (OnToolCommand(id)) return 0;
     switch (id) {
     case IDM_FILE_EXIT:
         SendMessageW(editor.mainWindow, WM_CLOSE, 0, 0);
@@ -231,7 +237,7 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
 }
 
 void OnInitMenu() {
-    EnableMenuItem(editor.menu, IDM_EDIT_PASTE, MF_BYCOMMAND | (editor.clipboard ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(editor.menu, IDM_EDIT_PASTE, MF_BYCOMMAND | (HasClipboard() ? MF_ENABLED : MF_GRAYED));
     UINT listState = MF_BYCOMMAND | (ListSelected() ? MF_ENABLED : MF_GRAYED);
     EnableMenuItem(editor.menu, IDM_FILE_CREATE_HEX, listState);
     EnableMenuItem(editor.menu, IDM_EDIT_LIST_FILE, listState);
