@@ -9,6 +9,8 @@
 #include "MainWindow.h"
 #include "Playback.h"
 #include "SliderWindow.h"
+#include "StatusBar.h"
+#include "ViewLayout.h"
 #include "resource.h"
 
 namespace {
@@ -49,6 +51,31 @@ WNDCLASSEXW GridClass(HINSTANCE instance) {
     return gridClass;
 }
 
+// The trackbar keeps its template's place at start-up and otherwise spans
+// the slider's width, so that each of many pages has room on it.
+void PlaceTrackbar() {
+    HWND trackbar = GetDlgItem(editor.sliderWindow, IDC_FRAME_SLIDER);
+    RECT box = editor.trackbarBox;
+    if (!editor.startUpLayout) {
+        RECT slider;
+        GetClientRect(editor.sliderWindow, &slider);
+        box.right = slider.right - box.left > box.left ? slider.right - box.left : box.left + 1;
+    }
+    RECT now;
+    GetWindowRect(trackbar, &now);
+    MapWindowPoints(nullptr, editor.sliderWindow, reinterpret_cast<POINT*>(&now), 2);
+    if (now.left != box.left || now.top != box.top || now.right != box.right || now.bottom != box.bottom)
+        MoveWindow(trackbar, box.left, box.top, box.right - box.left, box.bottom - box.top, TRUE);
+}
+
+void KeepStartUpPlaces() {
+    RECT client;
+    GetClientRect(editor.mainWindow, &client);
+    editor.firstClientSize = {client.right, client.bottom};
+    GetWindowRect(GetDlgItem(editor.sliderWindow, IDC_FRAME_SLIDER), &editor.trackbarBox);
+    MapWindowPoints(nullptr, editor.sliderWindow, reinterpret_cast<POINT*>(&editor.trackbarBox), 2);
+}
+
 void CreateSurface() {
     HDC windowDc = GetDC(editor.sliderWindow);
     editor.surface = CreateCompatibleDC(windowDc);
@@ -79,6 +106,8 @@ bool StartUp(HINSTANCE instance) {
     if (!editor.gridWindow) return false;
     editor.sliderWindow = CreateDialogParamW(instance, L"SliderWindow", editor.mainWindow, SliderDialogProcedure,
                                              reinterpret_cast<LPARAM>(&editor));
+    CreateStatusBar(instance);
+    KeepStartUpPlaces();
     CreateSurface();
 
     editor.pattern.reset(new LedPattern);
@@ -101,6 +130,10 @@ bool StartUp(HINSTANCE instance) {
     editor.history.Clear();
     editor.playback.playing = false;
     editor.tools = DrawingTools();
+    editor.zoom.cell = 0;
+    editor.zoom.scrollX = 0;
+    editor.zoom.scrollY = 0;
+    editor.statusBarChoice = StatusBarChoice::FollowLayout;
 
     editor.MarkMenuRadio(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, IDM_EDIT_XOR_MODE);
     editor.MarkMenuRadio(IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, IDM_VIEW_TWO_PLANES);
@@ -129,6 +162,12 @@ void TearDown() {
     editor.surface = nullptr;
     editor.surfaceBitmap = nullptr;
     editor.keptSurfaceBitmap = nullptr;
+    editor.surfaceWidth = SurfaceWidth;
+    editor.surfaceHeight = SurfaceHeight;
+    editor.gridWindow = nullptr;
+    editor.sliderWindow = nullptr;
+    editor.statusBar = nullptr;
+    editor.startUpLayout = true;
     // The classes go with the session, so that a new one can register them.
     HINSTANCE instance = GetModuleHandleW(nullptr);
     UnregisterClassW(GridClassName, instance);
@@ -142,13 +181,19 @@ bool HandleBeforeDispatch(MSG& message) {
 }
 
 void UpdateLayout() {
+    // Until start-up has made them all, there is nothing to place.
+    if (!editor.gridWindow || !editor.sliderWindow || !editor.surface) return;
+    editor.startUpLayout = IsStartUpLayout();
     RECT client;
     RECT slider;
     GetClientRect(editor.mainWindow, &client);
+    client.bottom -= PlaceStatusBar(client);
     GetWindowRect(editor.sliderWindow, &slider);
     int sliderHeight = slider.bottom - slider.top;
     MoveWindow(editor.sliderWindow, 0, client.bottom - sliderHeight, client.right, sliderHeight, TRUE);
+    PlaceTrackbar();
     MoveWindow(editor.gridWindow, 0, 0, client.right, client.bottom - sliderHeight, TRUE);
+    LayOutViews();
 }
 
 void UpdateTitle() {

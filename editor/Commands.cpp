@@ -12,9 +12,12 @@
 #include "Playback.h"
 #include "SliderWindow.h"
 #include "TextDialog.h"
+#include "StatusBar.h"
 #include "ToolCommands.h"
 #include "ToolPointer.h"
 #include "UndoCommands.h"
+#include "ViewLayout.h"
+#include "Zoom.h"
 #include "resource.h"
 
 namespace {
@@ -29,6 +32,7 @@ void OnPlaneCount(UINT command) {
     editor.planeCount = static_cast<int>(command - IDM_VIEW_ONE_PLANE + 1);
     if (editor.targetPlane >= editor.planeCount) editor.targetPlane = 0;
     UpdateSlider();
+    LayOutViews();
     RepaintGrid();
 }
 
@@ -76,15 +80,7 @@ void OnLoad(HWND window) {
     if (!AskSaveChanges(window)) return;
     std::unique_ptr<LedPattern> loaded = LoadPattern(window, nullptr);
     if (!loaded) return;
-    // The clipboard only pastes into frames of its own size.
-    if (loaded->FrameSize() != editor.pattern->FrameSize()) editor.clipboard.reset();
-    editor.pattern = std::move(loaded);
-    editor.history.Clear();
-    editor.ShowPattern(editor.pattern.get());
-    editor.firstFrame = 0;
-    editor.frameCount = static_cast<int>(editor.pattern->frameCount);
-    UpdateSlider();
-    RepaintGrid();
+    editor.ReplaceDocument(std::move(loaded));
 }
 
 void OnSaveAs(HWND window) {
@@ -230,6 +226,18 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
         return 0;
     case IDM_FRAME_PLAY:
         OnPlay();
+        return 0;
+    case IDM_VIEW_ZOOM_IN:
+        OnZoomIn();
+        return 0;
+    case IDM_VIEW_ZOOM_OUT:
+        OnZoomOut();
+        return 0;
+    case IDM_VIEW_FIT_TO_WINDOW:
+        OnFitToWindow();
+        return 0;
+    case IDM_VIEW_STATUS_BAR:
+        OnStatusBarCommand();
         return 0;
     default:
         return DefWindowProcW(window, WM_COMMAND, command, parameter);

@@ -1,5 +1,9 @@
 #include "EditorState.h"
 
+#include "Application.h"
+#include "GridWindow.h"
+#include "SliderWindow.h"
+
 EditorState editor;
 
 void EditorState::MarkMenuRadio(UINT first, UINT last, UINT chosen) {
@@ -10,6 +14,21 @@ void EditorState::ShowPattern(LedPattern* shown) {
     for (int i = 0; i < 2; ++i) {
         views[i].pattern = shown;
         views[i].frameIndex = i;
-        views[i].Layout(ViewBoxes[i].left, ViewBoxes[i].top, ViewBoxes[i].right, ViewBoxes[i].bottom);
     }
+    zoom.cell = 0;
+    zoom.scrollX = 0;
+    zoom.scrollY = 0;
+    UpdateLayout();
+}
+
+void EditorState::ReplaceDocument(std::unique_ptr<LedPattern> replacement) {
+    // The clipboard only pastes into frames of its own size.
+    if (replacement->FrameSize() != pattern->FrameSize()) clipboard.reset();
+    pattern = std::move(replacement);
+    history.Clear();
+    ShowPattern(pattern.get());
+    firstFrame = 0;
+    frameCount = static_cast<int>(pattern->frameCount);
+    UpdateSlider();
+    RepaintGrid();
 }

@@ -13,6 +13,7 @@
 #include "DrawingTools.h"
 #include "EditHistory.h"
 #include "EditModes.h"
+#include "GridLayout.h"
 #include "LedPattern.h"
 #include "PlaneView.h"
 
@@ -20,8 +21,12 @@
 const int SurfaceWidth = 680;
 const int SurfaceHeight = 480;
 
-// The boxes of the two views in the grid window.
+// The boxes of the two views in the grid window at start-up.
 const RECT ViewBoxes[2] = {{10, 10, 330, 330}, {330, 10, 650, 330}};
+
+// Whether the status bar shows: as the layout asks (hidden at start-up,
+// shown otherwise) until the user chooses.
+enum class StatusBarChoice { FollowLayout, Hidden, Shown };
 
 struct EditorState {
     HWND mainWindow = nullptr;
@@ -30,7 +35,9 @@ struct EditorState {
     HMENU menu = nullptr;
     HDC surface = nullptr;
     HBITMAP keptSurfaceBitmap = nullptr;   // selected back before the surface is deleted
-    HBITMAP surfaceBitmap = nullptr;       // the 680 x 480 bitmap
+    HBITMAP surfaceBitmap = nullptr;       // 680 x 480 at start-up, else the visible part of the grid
+    int surfaceWidth = SurfaceWidth;
+    int surfaceHeight = SurfaceHeight;
     int editMode = EditXor;
     int planeCount = 2;
     int frameCount = 2;
@@ -56,10 +63,31 @@ struct EditorState {
         int keptTargetPlane = 0;
     } playback;
 
+    // The grid's zoom and scroll: a cell of 0 is as large as fits.
+    struct {
+        int cell = 0;
+        int scrollX = 0;
+        int scrollY = 0;
+    } zoom;
+    // The start-up layout holds for the 16 x 16 pattern, as large as fits,
+    // in the main window's first size; any other is the grid's layout.
+    bool startUpLayout = true;
+    GridLayout layout = {};
+    SIZE firstClientSize = {0, 0};
+    // The trackbar's place in the slider dialog, as its template has it.
+    RECT trackbarBox = {0, 0, 0, 0};
+    HWND statusBar = nullptr;
+    StatusBarChoice statusBarChoice = StatusBarChoice::FollowLayout;
+
     // The view that editing acts on, and the frame it shows.
     PlaneView& TargetView() { return views[targetPlane]; }
-    // Points both views at a pattern and lays them out for its size.
+    // Points both views at a pattern, from frames 0 and 1, and lays them out
+    // for its size, as large as fit.
     void ShowPattern(LedPattern* shown);
+    // A pattern that takes the place of the document (Load, New): the
+    // clipboard stays only for frames of its size, the undo history starts
+    // anew, and the views, slider and title show its first page.
+    void ReplaceDocument(std::unique_ptr<LedPattern> replacement);
     // Puts the radio mark of the menu group first .. last on chosen.
     void MarkMenuRadio(UINT first, UINT last, UINT chosen);
 };

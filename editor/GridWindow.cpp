@@ -4,8 +4,11 @@
 
 #include "EditorState.h"
 #include "Playback.h"
+#include "StatusBar.h"
 #include "ToolPointer.h"
 #include "UndoCommands.h"
+#include "ViewLayout.h"
+#include "Zoom.h"
 #include "resource.h"
 
 namespace {
@@ -21,12 +24,19 @@ void ApplyPen(PlaneView& view, Cell cell) {
 void OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
+    // Out of the start-up layout only the part asked for is composed; the
+    // rest of the surface still holds what the window shows.
+    if (!editor.startUpLayout)
+        IntersectClipRect(editor.surface, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
+                          paint.rcPaint.bottom);
     DrawViews(editor.surface);
-    BitBlt(dc, 0, 0, SurfaceWidth, SurfaceHeight, editor.surface, 0, 0, SRCCOPY);
+    SelectClipRgn(editor.surface, nullptr);
+    BitBlt(dc, 0, 0, editor.surfaceWidth, editor.surfaceHeight, editor.surface, 0, 0, SRCCOPY);
     EndPaint(window, &paint);
 }
 
 void OnMouseMove(int x, int y) {
+    ShowPointerInStatusBar(x, y);
     if (!editor.penDown) return;
     PlaneView& view = editor.TargetView();
     Cell cell = view.HitTest(x, y);
@@ -36,7 +46,7 @@ void OnMouseMove(int x, int y) {
         return;
     }
     ApplyPen(view, cell);
-    RepaintGrid();
+    RepaintCells(view, cell, cell);
     editor.lastCell = cell;
 }
 
@@ -50,7 +60,7 @@ void OnLeftButtonDown(HWND window, LPARAM position) {
 }  // namespace
 
 void DrawViews(HDC surface) {
-    RECT whole = {0, 0, SurfaceWidth, SurfaceHeight};
+    RECT whole = {0, 0, editor.surfaceWidth, editor.surfaceHeight};
     FillRect(surface, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     std::uint8_t offset = editor.transparent ? static_cast<std::uint8_t>(editor.planeCount) : 0;
     for (int i = 0; i < editor.planeCount; ++i) {
@@ -61,6 +71,16 @@ void DrawViews(HDC surface) {
 }
 
 void RepaintGrid() { InvalidateRect(editor.gridWindow, nullptr, FALSE); }
+
+void RepaintCells(const PlaneView& view, Cell from, Cell to) {
+    if (editor.startUpLayout) {
+        RepaintGrid();
+        return;
+    }
+    RECT first = view.CellBox(from), last = view.CellBox(to), both;
+    UnionRect(&both, &first, &last);
+    InvalidateRect(editor.gridWindow, &both, FALSE);
+}
 
 LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -79,7 +99,9 @@ LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             ToolPointerDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
         return 0;
     case WM_MOUSEMOVE:
-        if (!ToolPointerMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam))
+        if (ToolPointerMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam))
+            ShowPointerInStatusBar(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        else
             OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
     case WM_LBUTTONUP:
@@ -105,6 +127,19 @@ LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             return 0;
         }
         SendMessageW(editor.mainWindow, WM_COMMAND, IDM_EDIT_CHANGE_TARGET, 0);
+        return 0;
+    case WM_SIZE:
+        LayOutViews();
+        return 0;
+    case WM_HSCROLL:
+        OnGridScroll(SB_HORZ, wParam);
+        return 0;
+    case WM_VSCROLL:
+        OnGridScroll(SB_VERT, wParam);
+        return 0;
+    case WM_MOUSEWHEEL:
+        // Never passed on: the main window hands the wheel to the grid.
+        OnGridMouseWheel(wParam, lParam);
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

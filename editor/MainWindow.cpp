@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "EditorState.h"
 #include "Playback.h"
+#include "Zoom.h"
 
 namespace {
 
@@ -32,6 +33,10 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_SIZING:
         OnSizing(reinterpret_cast<RECT*>(lParam));
         return TRUE;
+    case WM_MOUSEWHEEL:
+        // The wheel reaches the window with the focus; it scrolls and zooms the grid.
+        OnGridMouseWheel(wParam, lParam);
+        return 0;
     case WM_TIMER:
         if (wParam == PlaybackTimer) OnPlaybackTimer();
         return 0;

@@ -16,6 +16,9 @@ const int TargetFrameWidth = 3;
 const int SmallestRoundLed = 8;
 // Below this even the grid lines would hide the LEDs.
 const int SmallestGridCell = 4;
+// Below this a black outline would leave little of a round LED's colour:
+// the LED is outlined in its own colour instead.
+const int SmallestOutlinedLed = 12;
 
 // The pictures the LEDs are composed in: 32-bit top-down DIB sections
 // (0x00RRGGBB), kept from paint to paint while the view's size stays, since
@@ -91,34 +94,57 @@ PlaneView::PlaneView(LedPattern* viewPattern, int boxLeft, int boxTop, int boxRi
 void PlaneView::Layout(int boxLeft, int boxTop, int boxRight, int boxBottom) {
     left = boxLeft;
     top = boxTop;
-    int columns = pattern ? pattern->columns : 0;
-    int rows = pattern ? pattern->rows : 0;
+    const int columns = pattern ? pattern->columns : 0;
+    const int rows = pattern ? pattern->rows : 0;
     int cell = 1;
     if (columns > 0 && rows > 0) cell = std::max(1, std::min((boxRight - boxLeft) / columns, (boxBottom - boxTop) / rows));
+    Place(boxLeft, boxTop, cell);
+}
+
+void PlaneView::Place(int placedLeft, int placedTop, int cell) {
+    left = placedLeft;
+    top = placedTop;
     cellWidth = cell;
     cellHeight = cell;
-    right = left + columns * cellWidth;
-    bottom = top + rows * cellHeight;
+    right = left + (pattern ? pattern->columns : 0) * cellWidth;
+    bottom = top + (pattern ? pattern->rows : 0) * cellHeight;
 }
 
 bool PlaneView::HasCells() const { return pattern && pattern->columns > 0 && pattern->rows > 0; }
 
-void PlaneView::DrawGrid(HDC dc, int originX, int originY) const {
+PlaneView::CellBlock PlaneView::VisibleBlock(HDC dc) const {
+    RECT clip;
+    switch (GetClipBox(dc, &clip)) {
+    case NULLREGION:
+        return {{0, 0}, {0, 0}};
+    case ERROR:
+        return {{0, pattern->columns}, {0, pattern->rows}};
+    default:
+        return {VisibleCells(left, cellWidth, pattern->columns, clip.left, clip.right),
+                VisibleCells(top, cellHeight, pattern->rows, clip.top, clip.bottom)};
+    }
+}
+
+// The lines of the cells shown, as far as those cells reach: within the
+// clip they are the pixels of the whole view's lines.
+void PlaneView::DrawGrid(HDC dc, int originX, int originY, const CellBlock& block) const {
     // All the lines in one call: a small cell size means hundreds of them.
-    const int verticals = pattern->columns + 1;
-    const int horizontals = pattern->rows + 1;
-    const int x0 = left - originX, y0 = top - originY, x1 = right - originX, y1 = bottom - originY;
+    const int verticals = block.columns.end - block.columns.first + 1;
+    const int horizontals = block.rows.end - block.rows.first + 1;
+    const int x0 = left - originX, y0 = top - originY;
+    const int lineTop = y0 + block.rows.first * cellHeight, lineBottom = y0 + block.rows.end * cellHeight;
+    const int lineLeft = x0 + block.columns.first * cellWidth, lineRight = x0 + block.columns.end * cellWidth;
     std::vector<POINT> ends;
     ends.reserve(2 * static_cast<std::size_t>(verticals + horizontals));
-    for (int c = 0; c < verticals; ++c) {
+    for (int c = block.columns.first; c <= block.columns.end; ++c) {
         int x = x0 + c * cellWidth;
-        ends.push_back({x, y0});
-        ends.push_back({x, y1});
+        ends.push_back({x, lineTop});
+        ends.push_back({x, lineBottom});
     }
-    for (int r = 0; r < horizontals; ++r) {
+    for (int r = block.rows.first; r <= block.rows.end; ++r) {
         int y = y0 + r * cellHeight;
-        ends.push_back({x0, y});
-        ends.push_back({x1, y});
+        ends.push_back({lineLeft, y});
+        ends.push_back({lineRight, y});
     }
     std::vector<DWORD> pointCounts(static_cast<std::size_t>(verticals + horizontals), 2);
     PolyPolyline(dc, ends.data(), pointCounts.data(), static_cast<DWORD>(pointCounts.size()));
@@ -138,13 +164,17 @@ PlaneView::LedKind PlaneView::KindAt(int column, int row, int previousFrame) con
 
 // One Ellipse per LED is slow once there are hundreds of them. Each kind of
 // LED is drawn once, with the same call and pen, into a cell of its own; the
-// pixels it painted there make its stamp. The stamps of all LEDs make a mask
-// (black where a LED paints) and a picture of their colours, laid over the
-// view with AND and then OR: the pixels the LEDs paint take their colours and
-// every other pixel stays as it was, as drawing each LED in place leaves it.
-void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset) const {
-    const int width = right - left;
-    const int height = bottom - top;
+// pixels it painted there make its stamp. The stamps of the LEDs shown make a
+// mask (black where a LED paints) and a picture of their colours, laid over
+// the view with AND and then OR: the pixels the LEDs paint take their colours
+// and every other pixel stays as it was, as drawing each LED in place leaves
+// it.
+void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset,
+                              const CellBlock& block) const {
+    const int width = (block.columns.end - block.columns.first) * cellWidth;
+    const int height = (block.rows.end - block.rows.first) * cellHeight;
+    const int blockLeft = left + block.columns.first * cellWidth;
+    const int blockTop = top + block.rows.first * cellHeight;
     HDC scratch = CreateCompatibleDC(dc);
     if (!scratch) return;
     HBITMAP stamp = roundLedStamp.Bitmap(scratch, cellWidth, cellHeight);
@@ -156,6 +186,8 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
     }
     std::vector<std::ptrdiff_t> offsets[LedKinds];
     std::vector<std::uint32_t> stampColours[LedKinds];
+    const COLORREF kindColours[LedKinds] = {LitColour, PreviousPageColour, UnlitColour};
+    const LedMargins margins = RoundLedMargins(cellWidth);
     HGDIOBJ keptBitmap = SelectObject(scratch, stamp);
     HGDIOBJ keptPen = SelectObject(scratch, GetCurrentObject(dc, OBJ_PEN));
     HGDIOBJ keptBrush = GetCurrentObject(scratch, OBJ_BRUSH);
@@ -163,9 +195,18 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
     for (int kind = 0; kind < LedKinds; ++kind) {
         GdiFlush();
         std::fill(stampPixels, stampPixels + static_cast<std::ptrdiff_t>(cellWidth) * cellHeight, UntouchedPixel);
+        HPEN ownColour = nullptr;
+        if (cellWidth < SmallestOutlinedLed) {
+            ownColour = CreatePen(PS_SOLID, 1, kindColours[kind]);
+            SelectObject(scratch, ownColour);
+        }
         SelectObject(scratch, brushes[kind]);
-        Ellipse(scratch, 3, 3, cellWidth - 2, cellHeight - 2);
+        Ellipse(scratch, margins.before, margins.before, cellWidth - margins.after, cellHeight - margins.after);
         GdiFlush();
+        if (ownColour) {
+            SelectObject(scratch, GetCurrentObject(dc, OBJ_PEN));
+            DeleteObject(ownColour);
+        }
         for (int y = 0; y < cellHeight; ++y)
             for (int x = 0; x < cellWidth; ++x) {
                 std::uint32_t pixel = stampPixels[y * cellWidth + x];
@@ -183,11 +224,11 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
     std::fill(maskPixels, maskPixels + size, WhitePixel);
     std::fill(colourPixels, colourPixels + size, 0u);
     const int previousFrame = PreviousPageFrame(previousPageOffset);
-    for (int row = 0; row < pattern->rows; ++row)
-        for (int column = 0; column < pattern->columns; ++column) {
+    for (int row = block.rows.first; row < block.rows.end; ++row)
+        for (int column = block.columns.first; column < block.columns.end; ++column) {
             const int kind = KindAt(column, row, previousFrame);
-            const std::ptrdiff_t cell =
-                static_cast<std::ptrdiff_t>(row) * cellHeight * width + static_cast<std::ptrdiff_t>(column) * cellWidth;
+            const std::ptrdiff_t cell = static_cast<std::ptrdiff_t>(row - block.rows.first) * cellHeight * width +
+                                        static_cast<std::ptrdiff_t>(column - block.columns.first) * cellWidth;
             const std::size_t count = offsets[kind].size();
             for (std::size_t i = 0; i < count; ++i) {
                 maskPixels[cell + offsets[kind][i]] = 0;
@@ -195,21 +236,23 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
             }
         }
     SelectObject(scratch, mask);
-    BitBlt(dc, left, top, width, height, scratch, 0, 0, SRCAND);
+    BitBlt(dc, blockLeft, blockTop, width, height, scratch, 0, 0, SRCAND);
     SelectObject(scratch, colours);
-    BitBlt(dc, left, top, width, height, scratch, 0, 0, SRCPAINT);
+    BitBlt(dc, blockLeft, blockTop, width, height, scratch, 0, 0, SRCPAINT);
     SelectObject(scratch, keptBitmap);
     DeleteDC(scratch);
 }
 
-// Square LEDs and their grid lines fill every pixel of the view's rectangle,
-// so the rectangle is composed in memory and copied in one block: one drawing
+// Square LEDs and their grid lines fill every pixel of the cells shown, so
+// those cells are composed in memory and copied in one block: one drawing
 // call per LED is far too slow once there are tens of thousands of them. The
 // grid lines are drawn into it with the same pen and calls as on the surface,
 // the LEDs filled as FillRect would, so the picture is the same.
-void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const {
-    const int width = right - left;
-    const int height = bottom - top;
+void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset, const CellBlock& block) const {
+    const int width = (block.columns.end - block.columns.first) * cellWidth;
+    const int height = (block.rows.end - block.rows.first) * cellHeight;
+    const int blockLeft = left + block.columns.first * cellWidth;
+    const int blockTop = top + block.rows.first * cellHeight;
     HDC scratch = CreateCompatibleDC(dc);
     if (!scratch) return;
     HBITMAP picture = squareLedPicture.Bitmap(scratch, width, height);
@@ -228,18 +271,20 @@ void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const {
     const std::uint8_t* frame = frameIndex >= 0 ? shown.Frame(static_cast<std::uint32_t>(frameIndex)) : nullptr;
     const int previousFrame = PreviousPageFrame(previousPageOffset);
     const std::uint8_t* previous = previousFrame >= 0 ? shown.Frame(static_cast<std::uint32_t>(previousFrame)) : nullptr;
-    for (int row = 0; row < shown.rows; ++row) {
+    for (int row = block.rows.first; row < block.rows.end; ++row) {
         // The first pixel row of the LEDs of this row of cells; the others
         // are copies of it.
-        std::uint32_t* first = pixels + static_cast<std::ptrdiff_t>(row * cellHeight + inset) * width;
+        std::uint32_t* first =
+            pixels + static_cast<std::ptrdiff_t>((row - block.rows.first) * cellHeight + inset) * width;
         const std::size_t rowOffset = static_cast<std::size_t>(row) * shown.rowBytes;
-        for (int column = 0; column < shown.columns; ++column) {
+        for (int column = block.columns.first; column < block.columns.end; ++column) {
             const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (column & 7));
             const std::size_t at = rowOffset + static_cast<std::size_t>(column >> 3);
             int kind = UnlitLed;
             if (frame && (frame[at] & bit)) kind = LitLed;
             else if (previous && (previous[at] & bit)) kind = PreviousPageLed;
-            std::fill(first + column * cellWidth + inset, first + (column + 1) * cellWidth, colours[kind]);
+            const int x = (column - block.columns.first) * cellWidth;
+            std::fill(first + x + inset, first + x + cellWidth, colours[kind]);
         }
         for (int y = inset + 1; y < cellHeight; ++y)
             std::copy(first, first + width, first + static_cast<std::ptrdiff_t>(y - inset) * width);
@@ -247,22 +292,23 @@ void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const {
     if (inset) {
         GdiFlush();
         HGDIOBJ keptPen = SelectObject(scratch, GetCurrentObject(dc, OBJ_PEN));
-        DrawGrid(scratch, left, top);
+        DrawGrid(scratch, blockLeft, blockTop, block);
         SelectObject(scratch, keptPen);
     }
-    BitBlt(dc, left, top, width, height, scratch, 0, 0, SRCCOPY);
+    BitBlt(dc, blockLeft, blockTop, width, height, scratch, 0, 0, SRCCOPY);
     SelectObject(scratch, keptBitmap);
     DeleteDC(scratch);
 }
 
 void PlaneView::Draw(HDC dc, bool highlighted, std::uint8_t previousPageOffset) const {
     if (!HasCells()) return;
+    const CellBlock block = VisibleBlock(dc);
     HBRUSH brushes[LedKinds];
     brushes[LitLed] = CreateSolidBrush(LitColour);
     brushes[PreviousPageLed] = CreateSolidBrush(PreviousPageColour);
     brushes[UnlitLed] = CreateSolidBrush(UnlitColour);
 
-    if (cellWidth >= SmallestGridCell) DrawGrid(dc, 0, 0);
+    if (cellWidth >= SmallestGridCell && !block.IsEmpty()) DrawGrid(dc, 0, 0, block);
 
     if (highlighted) {
         HPEN green = CreatePen(PS_SOLID, TargetFrameWidth, TargetFrameColour);
@@ -275,15 +321,20 @@ void PlaneView::Draw(HDC dc, bool highlighted, std::uint8_t previousPageOffset) 
         DeleteObject(green);
     }
 
-    if (cellWidth >= SmallestRoundLed) DrawRoundLeds(dc, brushes, previousPageOffset);
-    else DrawSquareLeds(dc, previousPageOffset);
+    if (!block.IsEmpty()) {
+        if (cellWidth >= SmallestRoundLed) DrawRoundLeds(dc, brushes, previousPageOffset, block);
+        else DrawSquareLeds(dc, previousPageOffset, block);
+    }
 
     for (HBRUSH brush : brushes) DeleteObject(brush);
 }
 
+RECT PlaneView::CellBox(Cell cell) const {
+    const int x = left + cell.column * cellWidth, y = top + cell.row * cellHeight;
+    return {x, y, x + cellWidth + 1, y + cellHeight + 1};
+}
+
 Cell PlaneView::HitTest(int x, int y) const {
-    if (!HasCells() || x < left || x >= right || y < top || y >= bottom) return NoCell;
-    Cell cell = {(x - left) / cellWidth, (y - top) / cellHeight};
-    if (cell.column >= pattern->columns || cell.row >= pattern->rows) return NoCell;
-    return cell;
+    if (!HasCells()) return NoCell;
+    return CellAt(left, top, cellWidth, cellHeight, pattern->columns, pattern->rows, x, y);
 }

@@ -3,9 +3,13 @@
 //
 // Views are laid out for the pattern's size: the cell is the largest whole
 // number of pixels that fits every column and row in the view's box, at least
-// one pixel. The 16 x 16 pattern in a 320 x 320 box gets 20 x 20 cells. A
-// pattern without rows or columns has no cells: nothing is drawn, nothing is
-// hit.
+// one pixel (the 16 x 16 pattern in a 320 x 320 box gets 20 x 20 cells), or
+// the cell size the grid's layout gives. A pattern without rows or columns
+// has no cells: nothing is drawn, nothing is hit.
+//
+// The rectangle is in grid-window client pixels and may reach far beyond the
+// window when zoomed and scrolled; drawing composes only the cells inside the
+// device context's clip box.
 #ifndef LUMIGRID_EDITOR_PLANEVIEW_H
 #define LUMIGRID_EDITOR_PLANEVIEW_H
 
@@ -13,17 +17,9 @@
 
 #include <cstdint>
 
+#include "GridLayout.h"
+
 class LedPattern;
-
-// A cell of a view; (-1, -1) is no cell.
-struct Cell {
-    int column;
-    int row;
-    bool operator==(const Cell& other) const { return column == other.column && row == other.row; }
-    bool IsNone() const { return column < 0; }
-};
-
-const Cell NoCell = {-1, -1};
 
 // Colours of the grid.
 const COLORREF LitColour = RGB(255, 255, 0);
@@ -39,8 +35,15 @@ public:
     // Lays the view out anew in the box for its pattern's size: square cells,
     // the rectangle shrunk to whole cells from its top-left corner.
     void Layout(int boxLeft, int boxTop, int boxRight, int boxBottom);
+    // Places the view with its top-left corner at (left, top) and square
+    // cells of the given size.
+    void Place(int placedLeft, int placedTop, int cell);
     void Draw(HDC dc, bool highlighted, std::uint8_t previousPageOffset) const;
+    // The cell under a point of the grid window; NoCell off the pattern.
     Cell HitTest(int x, int y) const;
+    // The pixels of the grid window that a cell covers, its grid lines
+    // included.
+    RECT CellBox(Cell cell) const;
 
     LedPattern* pattern;
     int left;
@@ -54,14 +57,23 @@ public:
 private:
     enum LedKind { LitLed, PreviousPageLed, UnlitLed, LedKinds };
 
+    // The cells of the view that a clip box shows: columns and rows.
+    struct CellBlock {
+        CellRange columns;
+        CellRange rows;
+        bool IsEmpty() const { return columns.first >= columns.end || rows.first >= rows.end; }
+    };
+
     bool HasCells() const;
+    CellBlock VisibleBlock(HDC dc) const;
     // The grid lines, shifted by the origin (0, 0 on the view's own DC).
-    void DrawGrid(HDC dc, int originX, int originY) const;
+    void DrawGrid(HDC dc, int originX, int originY, const CellBlock& block) const;
     // The frame dimmed behind this one in transparent mode, -1 for none.
     int PreviousPageFrame(std::uint8_t previousPageOffset) const;
     LedKind KindAt(int column, int row, int previousFrame) const;
-    void DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset) const;
-    void DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset) const;
+    void DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset,
+                       const CellBlock& block) const;
+    void DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset, const CellBlock& block) const;
 };
 
 #endif

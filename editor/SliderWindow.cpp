@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "EditorState.h"
 #include "GridWindow.h"
+#include "StatusBar.h"
 #include "ToolPointer.h"
 #include "resource.h"
 
@@ -54,4 +55,5 @@ void UpdateSlider() {
         editor.views[1].frameIndex = 1;
     }
     UpdateTitle();
+    UpdateStatusBar();
 }

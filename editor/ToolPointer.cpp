@@ -5,6 +5,7 @@
 #include "FloodFill.h"
 #include "GridWindow.h"
 #include "Shapes.h"
+#include "StatusBar.h"
 #include "UndoCommands.h"
 
 namespace {
@@ -55,6 +56,21 @@ void BeginDrag(HWND window, Drag drag, GridCell cell, WPARAM keys) {
 void EndDrag() {
     Tools().drag = Drag::None;
     if (GetCapture() == editor.gridWindow) ReleaseCapture();
+}
+
+void ShowShapeSize() {
+    const DrawingTools& tools = Tools();
+    if (tools.drag != Drag::Shape) {
+        ShowShapeSizeInStatusBar(0, 0);
+        return;
+    }
+    const ShapeSize size = ShapeSpan(ShapeOf(tools.tool), tools.start, tools.current, tools.constrained);
+    ShowShapeSizeInStatusBar(size.columns, size.rows);
+}
+
+// The cells between two cells of the target view (a stroke's new segment).
+void RepaintBetween(GridCell from, GridCell to) {
+    RepaintCells(editor.TargetView(), {from.column, from.row}, {to.column, to.row});
 }
 
 CellMask DraggedShape() {
@@ -133,11 +149,13 @@ void ToolPointerDown(HWND window, int x, int y, WPARAM keys) {
         tools.stroke.Begin(Pattern().columns, Pattern().rows);
         BeginDrag(window, Drag::Stroke, cell, keys);
         tools.stroke.DrawTo(Pattern(), frame, cell, Mode());
-        break;
+        RepaintBetween(cell, cell);
+        return;
     case ToolGesture::Shape:
         if (!onCells) return;
         tools.frame = frame;
         BeginDrag(window, Drag::Shape, cell, keys);
+        ShowShapeSize();
         break;
     case ToolGesture::Fill:
         if (onCells) FillAt(frame, cell);
@@ -157,15 +175,18 @@ bool ToolPointerMove(int x, int y, WPARAM keys) {
     const GridCell cell = CellUnder(x, y);
     const bool constrained = (keys & MK_SHIFT) != 0;
     if (cell == tools.current && constrained == tools.constrained) return true;
+    const GridCell previous = tools.current;
     tools.current = cell;
     tools.constrained = constrained;
     switch (tools.drag) {
     case Drag::None:
         break;
     case Drag::Stroke:
-        tools.stroke.DrawTo(Pattern(), tools.frame, cell, Mode());
-        break;
+        // Only the new segment's cells need painting.
+        if (tools.stroke.DrawTo(Pattern(), tools.frame, cell, Mode())) RepaintBetween(previous, cell);
+        return true;
     case Drag::Shape:
+        ShowShapeSize();
         break;
     case Drag::Marking:
         tools.selection.Select(tools.start, cell, Pattern().columns, Pattern().rows);
@@ -201,6 +222,7 @@ void ToolPointerUp(int x, int y, WPARAM keys) {
         break;
     }
     EndDrag();
+    ShowShapeSize();
     UpdateMarching();
     RepaintGrid();
 }
@@ -214,6 +236,7 @@ void ToolPointerLost() {
         EndFrameEdit();
     }
     tools.drag = Drag::None;
+    ShowShapeSize();
     RepaintGrid();
 }
 
@@ -296,6 +319,7 @@ void FinishToolWork(bool keepSelection) {
     }
     const bool busy = tools.drag != Drag::None || (!keepSelection && tools.selection.IsActive());
     EndDrag();
+    ShowShapeSize();
     if (!keepSelection) DropSelection();
     UpdateMarching();
     if (busy) RepaintGrid();

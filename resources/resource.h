@@ -41,6 +41,14 @@
 #define IDM_FRAME_NEXT_PAGE       40032
 #define IDM_FRAME_PREVIOUS_PAGE   40033
 #define IDM_FRAME_PLAY            40034
+// A pattern of any size: New, Resize, zoom, the status bar, Go to Frame
+#define IDM_FILE_NEW              40100
+#define IDM_VIEW_ZOOM_IN          40101
+#define IDM_VIEW_ZOOM_OUT         40102
+#define IDM_VIEW_FIT_TO_WINDOW    40103
+#define IDM_VIEW_STATUS_BAR       40104
+#define IDM_FRAME_RESIZE          40105
+#define IDM_FRAME_GO_TO           40106
 // "&Tools": the tools in their menu order, then the flips and turns
 #define IDM_TOOLS_PENCIL              40150
 #define IDM_TOOLS_FREEHAND            40151
@@ -114,5 +122,30 @@
 #define IDC_EXPORT_EVERY_FRAME    1141
 #define IDC_EXPORT_SCALE          1142
 #define IDC_EXPORT_SCALE_SPIN     1143
+
+// "NEWPATTERN"
+#define IDC_NEW_COLUMNS           1200
+#define IDC_NEW_COLUMNS_SPIN      1201
+#define IDC_NEW_ROWS              1202
+#define IDC_NEW_ROWS_SPIN         1203
+#define IDC_NEW_FRAMES            1204
+#define IDC_NEW_FRAMES_SPIN       1205
+
+// "RESIZEPATTERN"
+#define IDC_RESIZE_COLUMNS        1210
+#define IDC_RESIZE_COLUMNS_SPIN   1211
+#define IDC_RESIZE_ROWS           1212
+#define IDC_RESIZE_ROWS_SPIN      1213
+// Nine radio buttons, row by row from the top-left anchor.
+#define IDC_RESIZE_ANCHOR_FIRST   1214
+#define IDC_RESIZE_ANCHOR_LAST    1222
+
+// "GOTOFRAME"
+#define IDC_GO_TO_FRAME           1230
+#define IDC_GO_TO_FRAME_SPIN      1231
+#define IDC_GO_TO_FRAME_RANGE     1232
+
+// The main window's status bar
+#define IDC_STATUS_BAR            1240
 
 #endif

@@ -1,5 +1,6 @@
 #include "EditorSession.h"
 #include "MainWindow.h"
+#include <cstdint>
 
 namespace {
 
@@ -32,10 +33,11 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     wchar_t text[64];
     GetMenuStringW(editor.menu, 0, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(L"&File", text);
-    const UINT fileItems[] = {IDM_FILE_LOAD, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, 0, IDM_FILE_ADD_TO_LIST,
-                              IDM_FILE_CREATE_HEX, 0, IDM_FILE_EXIT};
-    ASSERT_EQ(8, GetMenuItemCount(file));
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(fileItems[i], GetMenuItemID(file, i)) << "File item " << i;
+    // New and a separator first, as in every editor; then the described items.
+    const UINT fileItems[] = {IDM_FILE_NEW, 0, IDM_FILE_LOAD, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, 0,
+                              IDM_FILE_ADD_TO_LIST, IDM_FILE_CREATE_HEX, 0, IDM_FILE_EXIT};
+    ASSERT_EQ(10, GetMenuItemCount(file));
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(fileItems[i], GetMenuItemID(file, i)) << "File item " << i;
     const UINT editItems[] = {IDM_EDIT_COPY, IDM_EDIT_PASTE, 0, IDM_EDIT_INVERSE, IDM_EDIT_ALL_CLEAR, 0,
                               IDM_EDIT_XOR_MODE, IDM_EDIT_OR_MODE, IDM_EDIT_ERASE_MODE, 0,
                               IDM_EDIT_CHANGE_TARGET, 0, IDM_EDIT_LIST_FILE};
@@ -46,9 +48,11 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(undoItems[i], GetMenuItemID(edit, 13 + i)) << "Edit item " << 13 + i;
     GetMenuStringW(editor.menu, IDM_EDIT_UNDO, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(L"&Undo\tCtrl+Z", text);
-    const UINT viewItems[] = {IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, 0, IDM_VIEW_TRANSPARENT, 0, IDM_VIEW_OPTION};
-    ASSERT_EQ(6, GetMenuItemCount(view));
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(viewItems[i], GetMenuItemID(view, i)) << "View item " << i;
+    // The described items, then the zoom and the status bar after separators.
+    const UINT viewItems[] = {IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, 0, IDM_VIEW_TRANSPARENT, 0, IDM_VIEW_OPTION,
+                              0, IDM_VIEW_ZOOM_IN, IDM_VIEW_ZOOM_OUT, IDM_VIEW_FIT_TO_WINDOW, 0, IDM_VIEW_STATUS_BAR};
+    ASSERT_EQ(12, GetMenuItemCount(view));
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(viewItems[i], GetMenuItemID(view, i)) << "View item " << i;
     GetMenuStringW(editor.menu, IDM_FILE_CREATE_HEX, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(L"Create &Hex File...", text);
     // The Frame menu, then the Tools menu (DrawingToolsTest).
@@ -59,9 +63,10 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     const UINT frameItems[] = {IDM_FRAME_TEXT, 0, IDM_FRAME_IMPORT_PICTURE, IDM_FRAME_EXPORT_PICTURE, 0, IDM_FRAME_SHIFT_UP,
                                IDM_FRAME_SHIFT_DOWN, IDM_FRAME_SHIFT_LEFT, IDM_FRAME_SHIFT_RIGHT, 0,
                                IDM_FRAME_INSERT, IDM_FRAME_DUPLICATE, IDM_FRAME_DELETE, 0,
-                               IDM_FRAME_NEXT_PAGE, IDM_FRAME_PREVIOUS_PAGE, 0, IDM_FRAME_PLAY};
-    ASSERT_EQ(18, GetMenuItemCount(frame));
-    for (int i = 0; i < 18; ++i) EXPECT_EQ(frameItems[i], GetMenuItemID(frame, i)) << "Frame item " << i;
+                               IDM_FRAME_NEXT_PAGE, IDM_FRAME_PREVIOUS_PAGE, 0, IDM_FRAME_PLAY, 0,
+                               IDM_FRAME_RESIZE, IDM_FRAME_GO_TO};
+    ASSERT_EQ(21, GetMenuItemCount(frame));
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(frameItems[i], GetMenuItemID(frame, i)) << "Frame item " << i;
 }
 
 TEST_F(ApplicationTest, LayoutPutsTheSliderAlongTheBottom) {
@@ -73,14 +78,19 @@ TEST_F(ApplicationTest, LayoutPutsTheSliderAlongTheBottom) {
     MapWindowPoints(nullptr, editor.mainWindow, reinterpret_cast<POINT*>(&slider), 2);
     MapWindowPoints(nullptr, editor.mainWindow, reinterpret_cast<POINT*>(&grid), 2);
     int sliderHeight = slider.bottom - slider.top;
+    // Out of the first window size the status bar shows below the slider.
+    RECT status;
+    GetWindowRect(editor.statusBar, &status);
+    int statusHeight = status.bottom - status.top;
+    EXPECT_TRUE(IsWindowVisible(editor.statusBar));
     EXPECT_GT(sliderHeight, 0);
     EXPECT_EQ(0, slider.left);
     EXPECT_EQ(client.right, slider.right);
-    EXPECT_EQ(client.bottom, slider.bottom);
+    EXPECT_EQ(client.bottom - statusHeight, slider.bottom);
     EXPECT_EQ(0, grid.left);
     EXPECT_EQ(0, grid.top);
     EXPECT_EQ(client.right, grid.right);
-    EXPECT_EQ(client.bottom - sliderHeight, grid.bottom);
+    EXPECT_EQ(client.bottom - statusHeight - sliderHeight, grid.bottom);
 
     // Minimised, the children stay; restored, they are laid out anew.
     ShowWindow(editor.mainWindow, SW_MINIMIZE);
@@ -157,6 +167,58 @@ TEST_F(ApplicationTest, MainWindowHasTheProgramsIconInBothSizes) {
     DeleteObject(info.hbmMask);
     EXPECT_EQ(GetSystemMetrics(SM_CXSMICON), colour.bmWidth);
     EXPECT_EQ(0, GetClassLongPtrW(editor.gridWindow, GCLP_HICON));
+}
+
+}  // namespace
+
+namespace {
+
+// FNV-1a over the pixels of the main window's client area as it is on the
+// screen: the grid with its views, the slider and the edges between them.
+std::uint64_t ClientAreaChecksum() {
+    RedrawWindow(editor.mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    GdiFlush();
+    RECT client;
+    GetClientRect(editor.mainWindow, &client);
+    HDC windowDc = GetDC(editor.mainWindow);
+    HDC copy = CreateCompatibleDC(windowDc);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ kept = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::uint64_t hash = 14695981039346656037ull;
+    const std::uint32_t* pixels = static_cast<const std::uint32_t*>(bits);
+    for (long i = 0; i < static_cast<long>(client.right) * client.bottom; ++i) {
+        hash ^= pixels[i] & 0x00FFFFFF;
+        hash *= 1099511628211ull;
+    }
+    SelectObject(copy, kept);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(editor.mainWindow, windowDc);
+    return hash;
+}
+
+// Recorded from the editor before it could lay patterns out in the whole
+// window, on the test's 1280 x 1024 virtual screen.
+TEST_F(ApplicationTest, TheStartUpScreenIsPixelForPixelAsDescribed) {
+    RECT client;
+    GetClientRect(editor.mainWindow, &client);
+    ASSERT_EQ(952, client.right) << "the reference is for the first window size on a 1280 x 1024 screen";
+    ASSERT_EQ(722, client.bottom);
+    EXPECT_EQ(10831533953112979014ull, ClientAreaChecksum());
+    // Switching to one plane and back keeps the described views.
+    Command(IDM_VIEW_ONE_PLANE);
+    Command(IDM_VIEW_TWO_PLANES);
+    EXPECT_EQ(10831533953112979014ull, ClientAreaChecksum());
 }
 
 }  // namespace

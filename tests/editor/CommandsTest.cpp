@@ -91,7 +91,8 @@ TEST_F(CommandsTest, ClipboardSurvivesLoadsOfTheSameFrameSizeOnly) {
         Command(IDM_FILE_LOAD);
     }
     EXPECT_EQ(24, editor.pattern->columns);
-    EXPECT_EQ(13, editor.views[0].cellWidth) << "320 / 24, laid out for the new size";
+    EXPECT_EQ(24 * editor.views[0].cellWidth, editor.views[0].right - editor.views[0].left)
+        << "laid out for the new size";
     OpenMenu();
     EXPECT_TRUE(MenuGreyed(IDM_EDIT_PASTE));
     Command(IDM_EDIT_PASTE);

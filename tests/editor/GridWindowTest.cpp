@@ -1,4 +1,5 @@
 #include "EditorSession.h"
+#include "GridLayout.h"
 #include "PlaneView.h"
 
 #include <functional>
@@ -12,7 +13,8 @@ using GridWindowTest = EditorSession;
 bool Lit(int frame, int column, int row) { return editor.pattern->GetPixel(frame, column, row); }
 
 // The picture of a view drawn the plain way: one call per grid line and one
-// per LED, round from 8 pixels a cell, square below, grid lines from 4.
+// per LED, round from 8 pixels a cell (outlined in black from 12, in their
+// own colour below), square below 8, grid lines from 4.
 void DrawPlainly(HDC dc, const PlaneView& view, bool highlighted, int offset) {
     const LedPattern& pattern = *view.pattern;
     const int cell = view.cellWidth;
@@ -36,6 +38,7 @@ void DrawPlainly(HDC dc, const PlaneView& view, bool highlighted, int offset) {
         SelectObject(dc, kept);
         DeleteObject(green);
     }
+    const COLORREF colours[] = {LitColour, PreviousPageColour, UnlitColour};
     HBRUSH brushes[] = {CreateSolidBrush(LitColour), CreateSolidBrush(PreviousPageColour), CreateSolidBrush(UnlitColour)};
     HGDIOBJ keptBrush = GetCurrentObject(dc, OBJ_BRUSH);
     for (int row = 0; row < pattern.rows; ++row)
@@ -47,7 +50,15 @@ void DrawPlainly(HDC dc, const PlaneView& view, bool highlighted, int offset) {
             int x0 = view.left + column * cell, y0 = view.top + row * cell;
             SelectObject(dc, brushes[kind]);
             if (cell >= 8) {
-                Ellipse(dc, x0 + 3, y0 + 3, x0 + cell - 2, y0 + cell - 2);
+                LedMargins margins = RoundLedMargins(cell);
+                HPEN own = cell < 12 ? CreatePen(PS_SOLID, 1, colours[kind]) : nullptr;
+                HGDIOBJ keptPen = own ? SelectObject(dc, own) : nullptr;
+                Ellipse(dc, x0 + margins.before, y0 + margins.before, x0 + cell - margins.after,
+                        y0 + cell - margins.after);
+                if (own) {
+                    SelectObject(dc, keptPen);
+                    DeleteObject(own);
+                }
             } else {
                 RECT led = {x0 + (cell >= 4), y0 + (cell >= 4), x0 + cell, y0 + cell};
                 FillRect(dc, &led, brushes[kind]);
@@ -200,7 +211,12 @@ TEST_F(GridWindowTest, TransparentModeDimsThePreviousPage) {
 }
 
 TEST_F(GridWindowTest, EverySizeIsDrawnAsOneCallPerLineAndLedWouldDrawIt) {
-    const int sizes[][2] = {{16, 16}, {40, 8}, {64, 32}, {80, 80}, {100, 100}, {255, 255}};
+    // Columns, rows, and a zoom with a scroll offset (0: as large as fits),
+    // so that views reach past the picture's edges on every side.
+    const int sizes[][5] = {{16, 16, 0, 0, 0},     {40, 8, 0, 0, 0},       {64, 32, 0, 0, 0},
+                            {80, 80, 0, 0, 0},     {100, 100, 0, 0, 0},    {255, 255, 0, 0, 0},
+                            {128, 16, 10, 333, 7}, {255, 255, 48, 5000, 6001}, {24, 24, 9, 0, 0},
+                            {32, 16, 5, 17, 0}};
     for (const auto& size : sizes) {
         std::unique_ptr<LedPattern> pattern(new LedPattern);
         pattern->Create(static_cast<std::uint8_t>(size[0]), static_cast<std::uint8_t>(size[1]));
@@ -211,6 +227,10 @@ TEST_F(GridWindowTest, EverySizeIsDrawnAsOneCallPerLineAndLedWouldDrawIt) {
                 for (int column = 0; column < size[0]; ++column)
                     if (((seed = seed * 1103515245u + 12345u) >> 16) % 3 == 0) pattern->SetPixel(frame, column, row);
         editor.ShowPattern(pattern.get());
+        editor.zoom.cell = size[2];
+        editor.zoom.scrollX = size[3];
+        editor.zoom.scrollY = size[4];
+        UpdateLayout();
         editor.views[0].frameIndex = 2;
         editor.views[1].frameIndex = 3;
         // View 0's target frame reaches into view 1, which is drawn after it.
@@ -234,16 +254,23 @@ TEST_F(GridWindowTest, PatternsOfAnotherSizeAreLaidOutToFit) {
     wide->Create(40, 8);
     wide->SetFrameCount(2);
     editor.ShowPattern(wide.get());
-    EXPECT_EQ(8, editor.views[0].cellWidth) << "320 / 40";
-    EXPECT_EQ(8, editor.views[0].cellHeight);
-    EXPECT_EQ(330, editor.views[0].right);
-    EXPECT_EQ(74, editor.views[0].bottom);
-    EXPECT_EQ(330, editor.views[1].left);
-    Press(329, 73);
-    Release(329, 73);
+    const PlaneView& view = editor.views[0];
+    RECT grid;
+    GetClientRect(editor.gridWindow, &grid);
+    EXPECT_EQ(view.cellWidth, view.cellHeight);
+    EXPECT_EQ(10, view.left);
+    EXPECT_EQ(10 + 40 * view.cellWidth, view.right);
+    EXPECT_EQ(10 + 8 * view.cellWidth, view.bottom);
+    EXPECT_LE(view.right + 10, grid.right) << "the whole of the grid window, with margins";
+    const int larger = view.cellWidth + 1;
+    EXPECT_EQ(view.right + PlaneGap, editor.views[1].left);
+    EXPECT_TRUE(2 * 40 * larger + 30 > grid.right || 8 * larger + 20 > grid.bottom) << "and cells as large as fit";
+    Press(view.right - 1, view.bottom - 1);
+    Release(view.right - 1, view.bottom - 1);
     EXPECT_TRUE(wide->GetPixel(0, 39, 7));
-    Click(329, 80);  // below the pattern's last row
-    EXPECT_EQ(UnlitColour, SurfacePixel(10 + 8 * 38 + 4, 10 + 8 * 7 + 4));
+    Click(view.right - 1, view.bottom + 3);  // below the pattern's last row
+    int cell = view.cellWidth;
+    EXPECT_EQ(UnlitColour, SurfacePixel(10 + cell * 38 + cell / 2, 10 + cell * 7 + cell / 2));
 
     std::unique_ptr<LedPattern> huge(new LedPattern);
     huge->Create(255, 255);

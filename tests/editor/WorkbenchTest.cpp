@@ -223,7 +223,8 @@ TEST_F(WorkbenchTest, ImportReplacesTheFramesAtThePicturesSize) {
     EXPECT_EQ(1u, editor.pattern->frameCount);
     EXPECT_TRUE(Lit(0, 0, 0) && Lit(0, 19, 0));
     EXPECT_FALSE(Lit(0, 0, 1) || Lit(0, 19, 9));
-    EXPECT_EQ(16, editor.views[0].cellWidth) << "laid out for the picture's size";
+    EXPECT_EQ(20 * editor.views[0].cellWidth, editor.views[0].right - editor.views[0].left)
+        << "laid out for the picture's size";
     EXPECT_TRUE(editor.pattern->modified);
     EXPECT_EQ(L"Lumigrid ver 1.0  [    0 /    1 ]", Title());
 

@@ -1,0 +1,24 @@
+// The status bar along the bottom of the main window (View > "&Status Bar"):
+// the LED under the pointer (column, row), the frame it belongs to, the
+// pattern's size and the zoom. It shows whenever the layout is not the
+// start-up one, until the user chooses otherwise.
+#ifndef LUMIGRID_EDITOR_STATUSBAR_H
+#define LUMIGRID_EDITOR_STATUSBAR_H
+
+#include <windows.h>
+
+// Made hidden at start-up, a child of the main window.
+void CreateStatusBar(HINSTANCE instance);
+// Shows or hides it as wanted and places it along the bottom of the main
+// window's client area; its height, 0 when hidden.
+int PlaceStatusBar(const RECT& client);
+// View > "&Status Bar": shows it or hides it, for the rest of the session.
+void OnStatusBarCommand();
+// The LED under the pointer, at a point of the grid window's client area.
+void ShowPointerInStatusBar(int x, int y);
+// The size of the shape being dragged (columns x rows); 0 x 0 clears it.
+void ShowShapeSizeInStatusBar(int columns, int rows);
+// The pattern's size and the zoom, after the layout changed.
+void UpdateStatusBar();
+
+#endif

@@ -1,0 +1,157 @@
+// The grid at real sign sizes: laid out to fill the window, zoomed, scrolled,
+// with the status bar and the slider across the window.
+#include "EditorSession.h"
+
+#include <memory>
+#include <string>
+
+#include "GridLayout.h"
+
+namespace {
+
+class ZoomAndLayoutTest : public EditorSession {
+protected:
+    // A blank pattern of the size in place of the document, as Load puts one.
+    static void Show(int columns, int rows) {
+        std::unique_ptr<LedPattern> pattern(new LedPattern);
+        pattern->Create(static_cast<std::uint8_t>(columns), static_cast<std::uint8_t>(rows));
+        pattern->SetFrameCount(2);
+        editor.ReplaceDocument(std::move(pattern));
+    }
+    static void SizeWindow(int width, int height) {
+        SetWindowPos(editor.mainWindow, nullptr, 0, 0, width, height, SWP_NOZORDER);
+    }
+    static int LitCount() {
+        int lit = 0;
+        for (int row = 0; row < editor.pattern->rows; ++row)
+            for (int column = 0; column < editor.pattern->columns; ++column) lit += editor.pattern->GetPixel(0, column, row);
+        return lit;
+    }
+    static bool HasBar(LONG_PTR bar) { return (GetWindowLongPtrW(editor.gridWindow, GWL_STYLE) & bar) != 0; }
+    static std::wstring StatusText(int part) {
+        wchar_t text[128] = L"";
+        SendMessageW(editor.statusBar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    static void Wheel(int notches, UINT keys, POINT client) {
+        ClientToScreen(editor.gridWindow, &client);
+        SendMessageW(editor.mainWindow, WM_MOUSEWHEEL, MAKEWPARAM(keys, notches * WHEEL_DELTA),
+                     MAKELPARAM(client.x, client.y));
+    }
+};
+
+TEST_F(ZoomAndLayoutTest, ALongSignInALargeWindowZoomedAndScrolledLightsTheLedClicked) {
+    SizeWindow(1280, 1024);
+    Show(128, 16);
+    EXPECT_GE(editor.views[0].cellWidth, 8) << "LEDs at least 8 pixels apart";
+    EXPECT_FALSE(HasBar(WS_HSCROLL) || HasBar(WS_VSCROLL));
+    const int fitted = editor.views[0].cellWidth;
+    Command(IDM_VIEW_ZOOM_IN);
+    Command(IDM_VIEW_ZOOM_IN);
+    Command(IDM_VIEW_ZOOM_IN);
+    EXPECT_GT(editor.views[0].cellWidth, fitted);
+    EXPECT_TRUE(HasBar(WS_HSCROLL));
+    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_PAGEDOWN, 0);
+    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_LINEDOWN, 0);
+    ASSERT_GT(editor.zoom.scrollX, 0);
+    EXPECT_EQ(editor.zoom.scrollX, GetScrollPos(editor.gridWindow, SB_HORZ));
+
+    // The LED under a point: content pixel = window pixel + scroll offset.
+    const int cell = editor.views[0].cellWidth;
+    const int x = 301, y = 47;
+    const int column = (x + editor.zoom.scrollX - GridMargin) / cell;
+    const int row = (y + editor.zoom.scrollY - GridMargin) / cell;
+    Click(x, y);
+    EXPECT_TRUE(editor.pattern->GetPixel(0, column, row)) << column << ", " << row;
+    EXPECT_EQ(1, LitCount());
+    // Only the LED's cell is repainted, and shows it lit.
+    RECT changed = editor.views[0].CellBox({column, row});
+    UpdateWindow(editor.gridWindow);
+    EXPECT_EQ(LitColour, GetPixel(editor.surface, (changed.left + changed.right) / 2, (changed.top + changed.bottom) / 2));
+    EXPECT_EQ(L"Column " + std::to_wstring(column) + L", Row " + std::to_wstring(row), StatusText(0));
+    EXPECT_EQ(L"Frame 0", StatusText(1));
+    EXPECT_EQ(L"128 x 16, 2 frames", StatusText(2));
+
+    // Ctrl+wheel zooms around the pointer: the same LED stays under it.
+    Wheel(1, MK_CONTROL, {x, y});
+    EXPECT_GT(editor.views[0].cellWidth, cell);
+    Cell under = editor.views[0].HitTest(x, y);
+    EXPECT_EQ(column, under.column);
+    EXPECT_EQ(row, under.row);
+    // The wheel scrolls down, Shift+wheel across.
+    const int scrollX = editor.zoom.scrollX;
+    Wheel(-1, MK_SHIFT, {x, y});
+    EXPECT_GT(editor.zoom.scrollX, scrollX);
+
+    Command(IDM_VIEW_FIT_TO_WINDOW);
+    EXPECT_EQ(fitted, editor.views[0].cellWidth);
+    EXPECT_FALSE(HasBar(WS_HSCROLL));
+}
+
+TEST_F(ZoomAndLayoutTest, TheLargestPatternAtTheLargestZoomHasASurfaceOnlyAsLargeAsTheWindow) {
+    Show(255, 255);
+    Command(IDM_VIEW_ONE_PLANE);
+    for (int i = 0; i < 30; ++i) Command(IDM_VIEW_ZOOM_IN);
+    EXPECT_GE(editor.views[0].cellWidth, 48);
+    RECT client;
+    GetClientRect(editor.gridWindow, &client);
+    EXPECT_EQ(client.right, editor.surfaceWidth);
+    EXPECT_EQ(client.bottom, editor.surfaceHeight);
+    SendMessageW(editor.gridWindow, WM_VSCROLL, SB_BOTTOM, 0);
+    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_BOTTOM, 0);
+    // The last LED, at the bottom-right corner of the picture.
+    Click(editor.views[0].right - 2, editor.views[0].bottom - 2);
+    EXPECT_TRUE(editor.pattern->GetPixel(0, 254, 254));
+    EXPECT_EQ(LitColour, SurfacePixel(editor.views[0].right - editor.views[0].cellWidth / 2,
+                                      editor.views[0].bottom - editor.views[0].cellWidth / 2));
+    for (int i = 0; i < 30; ++i) Command(IDM_VIEW_ZOOM_OUT);
+    EXPECT_EQ(1, editor.views[0].cellWidth);
+}
+
+TEST_F(ZoomAndLayoutTest, TheStartUpLayoutHoldsUntilTheUserAsksAndComesBack) {
+    RECT trackbar;
+    GetWindowRect(Trackbar(), &trackbar);
+    const int startUpWidth = trackbar.right - trackbar.left;
+    EXPECT_FALSE(IsWindowVisible(editor.statusBar));
+    EXPECT_FALSE(MenuMarked(IDM_VIEW_STATUS_BAR));
+
+    ShowWindow(editor.mainWindow, SW_MAXIMIZE);
+    EXPECT_TRUE(IsWindowVisible(editor.statusBar));
+    EXPECT_GT(editor.views[0].cellWidth, 20) << "16 x 16 fills the larger window";
+    RECT slider;
+    GetClientRect(editor.sliderWindow, &slider);
+    GetWindowRect(Trackbar(), &trackbar);
+    EXPECT_EQ(slider.right - 2 * editor.trackbarBox.left, trackbar.right - trackbar.left) << "across the window";
+    ShowWindow(editor.mainWindow, SW_RESTORE);
+    EXPECT_TRUE(editor.startUpLayout);
+    EXPECT_EQ(20, editor.views[0].cellWidth);
+    EXPECT_EQ(330, editor.views[1].left);
+    EXPECT_FALSE(IsWindowVisible(editor.statusBar));
+    GetWindowRect(Trackbar(), &trackbar);
+    EXPECT_EQ(startUpWidth, trackbar.right - trackbar.left);
+
+    // Asked for, the status bar shows at the first size too, and hides when asked.
+    Command(IDM_VIEW_STATUS_BAR);
+    EXPECT_TRUE(IsWindowVisible(editor.statusBar));
+    EXPECT_TRUE(MenuMarked(IDM_VIEW_STATUS_BAR));
+    Command(IDM_VIEW_STATUS_BAR);
+    EXPECT_FALSE(IsWindowVisible(editor.statusBar));
+    Show(64, 16);
+    EXPECT_FALSE(IsWindowVisible(editor.statusBar)) << "the user's choice holds";
+}
+
+TEST_F(ZoomAndLayoutTest, OnePlaneGetsTheWholeWindowAndTwoKeepAGap) {
+    SizeWindow(900, 700);
+    Show(32, 16);
+    const PlaneView& first = editor.views[0];
+    const PlaneView& second = editor.views[1];
+    EXPECT_EQ(PlaneGap, second.left - first.right);
+    const int twoPlanes = first.cellWidth;
+    Command(IDM_VIEW_ONE_PLANE);
+    EXPECT_GT(first.cellWidth, twoPlanes);
+    // The right click and the pen still act on the one view.
+    Click(first.left + 1, first.top + 1);
+    EXPECT_TRUE(editor.pattern->GetPixel(0, 0, 0));
+}
+
+}  // namespace
