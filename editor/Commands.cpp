@@ -4,12 +4,15 @@
 
 #include "EditorState.h"
 #include "FrameCommands.h"
+#include "GoToFrameDialog.h"
 #include "GridWindow.h"
 #include "LedFile.h"
 #include "ListEditDialog.h"
 #include "OptionsDialog.h"
 #include "PictureDialogs.h"
+#include "NewPatternDialog.h"
 #include "Playback.h"
+#include "ResizeDialog.h"
 #include "SliderWindow.h"
 #include "TextDialog.h"
 #include "StatusBar.h"
@@ -226,6 +229,15 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
         return 0;
     case IDM_FRAME_PLAY:
         OnPlay();
+        return 0;
+    case IDM_FILE_NEW:
+        OnNewPattern(window);
+        return 0;
+    case IDM_FRAME_RESIZE:
+        OnResizeFrames(window);
+        return 0;
+    case IDM_FRAME_GO_TO:
+        OnGoToFrame(window);
         return 0;
     case IDM_VIEW_ZOOM_IN:
         OnZoomIn();

@@ -2,6 +2,7 @@
 // window, each change undone as one step.
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "CellPictures.h"
@@ -167,6 +168,36 @@ TEST_F(DrawingToolsTest, FlipsAndTurnsActOnTheSelectionOrTheWholeFrame) {
     EXPECT_EQ(mirrored, Frame());
     Command(IDM_EDIT_UNDO);
     EXPECT_TRUE(editor.pattern->GetPixel(0, 0, 0) && editor.pattern->GetPixel(0, 1, 0));
+}
+
+TEST_F(DrawingToolsTest, ShapesInTheSecondPlaneZoomedAndScrolledWithTheirSizeInTheStatusBar) {
+    SetWindowPos(editor.mainWindow, nullptr, 0, 0, 1280, 1024, SWP_NOZORDER);
+    UsePattern(128, 16);
+    Command(IDM_VIEW_ZOOM_IN);
+    Command(IDM_VIEW_ZOOM_IN);
+    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_PAGEDOWN, 0);
+    ASSERT_GT(editor.zoom.scrollX, 0);
+    Command(IDM_EDIT_CHANGE_TARGET);
+    ASSERT_EQ(1, editor.targetPlane);
+    // Cells of the second view in sight: from its first whole cell on.
+    const PlaneView& view = editor.TargetView();
+    const GridCell first = {std::max(0, (view.cellWidth - 1 - view.left) / view.cellWidth),
+                            std::max(0, (view.cellHeight - 1 - view.top) / view.cellHeight)};
+    Command(IDM_TOOLS_FILLED_RECTANGLE);
+    Mouse(WM_LBUTTONDOWN, first, MK_LBUTTON);
+    Mouse(WM_MOUSEMOVE, {first.column + 3, first.row + 1}, MK_LBUTTON);
+    wchar_t status[64] = L"";
+    SendMessageW(editor.statusBar, SB_GETTEXTW, 4, reinterpret_cast<LPARAM>(status));
+    EXPECT_STREQ(L"Shape 4 x 2", status);
+    Mouse(WM_LBUTTONUP, {first.column + 3, first.row + 1});
+    int lit = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 128; ++x) lit += editor.pattern->GetPixel(1, x, y);
+    EXPECT_EQ(8, lit);
+    EXPECT_TRUE(editor.pattern->GetPixel(1, first.column + 3, first.row + 1));
+    EXPECT_EQ(Blank(), Frame()) << "the first plane is untouched";
+    Command(IDM_EDIT_UNDO);
+    EXPECT_FALSE(editor.pattern->GetPixel(1, first.column + 3, first.row + 1));
 }
 
 }  // namespace

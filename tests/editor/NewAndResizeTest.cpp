@@ -1,0 +1,165 @@
+// File > New, Frame > Resize and Frame > Go to Frame, answered as a person
+// would answer their dialogs.
+#include "DialogAnswerer.h"
+#include "EditorSession.h"
+
+#include <string>
+
+namespace {
+
+class NewAndResizeTest : public EditorSession {
+protected:
+    static std::wstring Text(HWND dialog, int id) {
+        wchar_t text[32] = L"";
+        GetDlgItemTextW(dialog, id, text, 32);
+        return text;
+    }
+    // Fills the dialog's number boxes, in their order, and presses OK.
+    static DialogAnswerer::Answer Fill(std::initializer_list<std::pair<int, const wchar_t*>> boxes) {
+        std::vector<std::pair<int, std::wstring>> values(boxes.begin(), boxes.end());
+        return [values](HWND dialog) {
+            for (const auto& box : values) SetDlgItemTextW(dialog, box.first, box.second.c_str());
+            DialogAnswerer::Press(IDOK)(dialog);
+        };
+    }
+    static bool CanUndo() { return OpenMenu(), !MenuGreyed(IDM_EDIT_UNDO); }
+};
+
+TEST_F(NewAndResizeTest, NewMakesABlankUnnamedPatternAfterTheSaveQuestion) {
+    Click(CellX(0, 1), CellY(1));
+    Command(IDM_EDIT_COPY);
+    std::wstring columns, rows, frames;
+    bool columnsSelected = false;
+    {
+        DialogAnswerer answerer({[&](HWND dialog) {
+                                     columns = Text(dialog, IDC_NEW_COLUMNS);
+                                     rows = Text(dialog, IDC_NEW_ROWS);
+                                     frames = Text(dialog, IDC_NEW_FRAMES);
+                                     DWORD end = 0, start = 1;
+                                     SendDlgItemMessageW(dialog, IDC_NEW_COLUMNS, EM_GETSEL,
+                                                         reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+                                     columnsSelected = GetFocus() == GetDlgItem(dialog, IDC_NEW_COLUMNS) && start == 0 &&
+                                                       end == columns.size();
+                                     Fill({{IDC_NEW_COLUMNS, L"128"}, {IDC_NEW_FRAMES, L"2048"}})(dialog);
+                                 },
+                                 DialogAnswerer::Press(IDNO)});
+        Command(IDM_FILE_NEW);
+        ASSERT_EQ(2, answerer.Answered());
+        EXPECT_EQ(L"新規作成", answerer.Titles()[0]);
+        EXPECT_EQ(L"確認", answerer.Titles()[1]) << "the save-changes question after OK";
+    }
+    EXPECT_EQ(L"16", columns);
+    EXPECT_EQ(L"16", rows);
+    EXPECT_EQ(L"2", frames);
+    EXPECT_TRUE(columnsSelected);
+    LedPattern& pattern = *editor.pattern;
+    EXPECT_EQ(128, pattern.columns);
+    EXPECT_EQ(16, pattern.rows);
+    EXPECT_EQ(2048u, pattern.frameCount);
+    EXPECT_FALSE(pattern.modified);
+    EXPECT_FALSE(pattern.fileName);
+    EXPECT_EQ(ControlNormal, pattern.header.controlCode);
+    EXPECT_EQ(1, pattern.header.wait);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_TRUE(MenuGreyed(IDM_EDIT_PASTE)) << "the copied frame was of another size";
+    EXPECT_EQ(L"Lumigrid ver 1.0  [    0 / 2048 ]", Title());
+
+    // In a large window, zoomed in, a click lights exactly the LED under it.
+    SetWindowPos(editor.mainWindow, nullptr, 0, 0, 1280, 1024, SWP_NOZORDER);
+    EXPECT_GE(editor.views[0].cellWidth, 8);
+    Command(IDM_VIEW_ZOOM_IN);
+    Command(IDM_VIEW_ZOOM_IN);
+    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_BOTTOM, 0);
+    const PlaneView& view = editor.views[0];
+    POINT led = {view.left + 100 * view.cellWidth + 1, view.top + 15 * view.cellWidth + 1};
+    RECT grid;
+    GetClientRect(editor.gridWindow, &grid);
+    ASSERT_TRUE(PtInRect(&grid, led)) << "on the screen, scrolled to";
+    Click(led.x, led.y);
+    std::uint8_t frame[16 * 16];
+    pattern.CopyFrame(0, frame);
+    for (int i = 0; i < 16 * 16; ++i) EXPECT_EQ(i == 15 * 16 + 12 ? 0x08 : 0x00, frame[i]) << "byte " << i;
+
+    // Of the same size, the clipboard stays; Cancel changes nothing.
+    Command(IDM_EDIT_COPY);
+    {
+        DialogAnswerer answerer({DialogAnswerer::Press(IDOK), DialogAnswerer::Press(IDNO)});
+        Command(IDM_FILE_NEW);
+    }
+    EXPECT_FALSE(editor.pattern->GetPixel(0, 100, 15));
+    EXPECT_EQ(2u, editor.pattern->frameCount);
+    OpenMenu();
+    EXPECT_FALSE(MenuGreyed(IDM_EDIT_PASTE));
+    {
+        DialogAnswerer answerer({DialogAnswerer::Cancel()});
+        Command(IDM_FILE_NEW);
+    }
+    EXPECT_EQ(2u, editor.pattern->frameCount);
+}
+
+TEST_F(NewAndResizeTest, ANumberOutOfRangeKeepsTheDialogOpenAndEscapeCancels) {
+    bool stayed = false, selected = false;
+    {
+        DialogAnswerer answerer({[&](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_NEW_ROWS, L"256");
+            SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+            stayed = IsWindow(dialog) && IsWindowVisible(dialog);
+            selected = GetFocus() == GetDlgItem(dialog, IDC_NEW_ROWS);
+            SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // what Esc sends
+        }});
+        Command(IDM_FILE_NEW);
+    }
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(selected);
+    EXPECT_EQ(16, editor.pattern->rows);
+}
+
+TEST_F(NewAndResizeTest, ResizeAgainstAnAnchorIsOneUndoableStep) {
+    editor.pattern->SetPixel(0, 0, 0);
+    editor.pattern->SetPixel(0, 15, 15);
+    {
+        DialogAnswerer answerer({[](HWND dialog) {
+            EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_RESIZE_ANCHOR_FIRST)) << "the top-left corner";
+            SendDlgItemMessageW(dialog, IDC_RESIZE_ANCHOR_LAST, BM_CLICK, 0, 0);
+            Fill({{IDC_RESIZE_COLUMNS, L"20"}, {IDC_RESIZE_ROWS, L"18"}})(dialog);
+        }});
+        Command(IDM_FRAME_RESIZE);
+        EXPECT_EQ(L"サイズ変更", answerer.Titles().back());
+    }
+    LedPattern& pattern = *editor.pattern;
+    ASSERT_EQ(20, pattern.columns);
+    EXPECT_EQ(18, pattern.rows);
+    EXPECT_TRUE(pattern.GetPixel(0, 4, 2) && pattern.GetPixel(0, 19, 17));
+    EXPECT_TRUE(pattern.modified);
+    EXPECT_FALSE(editor.startUpLayout);
+    EXPECT_EQ(20 * editor.views[0].cellWidth, editor.views[0].right - editor.views[0].left);
+
+    Command(IDM_EDIT_UNDO);
+    EXPECT_EQ(16, pattern.columns);
+    EXPECT_TRUE(pattern.GetPixel(0, 0, 0) && pattern.GetPixel(0, 15, 15));
+    EXPECT_TRUE(editor.startUpLayout) << "back to the described layout";
+    Command(IDM_EDIT_REDO);
+    EXPECT_EQ(20, pattern.columns);
+    EXPECT_TRUE(pattern.GetPixel(0, 19, 17));
+}
+
+TEST_F(NewAndResizeTest, GoToFrameShowsItsPageWithItsViewAsTheTarget) {
+    SetFrames(10);
+    std::wstring range;
+    {
+        DialogAnswerer answerer({[&](HWND dialog) {
+            range = Text(dialog, IDC_GO_TO_FRAME_RANGE);
+            SetDlgItemTextW(dialog, IDC_GO_TO_FRAME, L"10");
+            SendMessageW(dialog, WM_COMMAND, IDOK, 0);  // beyond the last frame: refused
+            Fill({{IDC_GO_TO_FRAME, L"7"}})(dialog);
+        }});
+        Command(IDM_FRAME_GO_TO);
+    }
+    EXPECT_EQ(L"(0 ～ 9)", range);
+    EXPECT_EQ(6, editor.firstFrame);
+    EXPECT_EQ(1, editor.targetPlane);
+    EXPECT_EQ(3, SliderPosition());
+    EXPECT_EQ(L"Lumigrid ver 1.0  [    6 /   10 ]", Title());
+}
+
+}  // namespace
