@@ -52,6 +52,14 @@ else
     failed+=("win64 end to end (screenshots in build/win64/e2e-screenshots)")
 fi
 WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+echo "== win64 drawing tools end to end"
+if xvfb-run -a -s "-screen 0 1280x1024x24" tests/e2e/drawing_tools_end_to_end.sh build/win64; then
+    passed_programs=$((passed_programs + 1))
+else
+    failed_programs=$((failed_programs + 1))
+    failed+=("win64 drawing tools end to end (screenshots in build/win64/e2e-screenshots/drawing-tools)")
+fi
+WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
 
 # The releases that make dist made, and make install, as people get them;
 # on a virtual display of their own, with a Wine prefix of their own.
