@@ -68,6 +68,10 @@ bool KeepsSelection(UINT command) {
     case IDM_EDIT_OR_MODE:
     case IDM_EDIT_ERASE_MODE:
     case IDM_VIEW_TRANSPARENT:
+    case IDM_VIEW_ZOOM_IN:
+    case IDM_VIEW_ZOOM_OUT:
+    case IDM_VIEW_FIT_TO_WINDOW:
+    case IDM_VIEW_STATUS_BAR:
     case IDM_TOOLS_SELECT:
     case IDM_TOOLS_FLIP_HORIZONTAL:
     case IDM_TOOLS_FLIP_VERTICAL:

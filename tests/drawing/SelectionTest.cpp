@@ -48,8 +48,6 @@ TEST(SelectionTest, PasteDeleteAndEachModeOnDrop) {
     selection.Float(copied, -1, 2);
     EXPECT_FALSE(selection.Delete(pattern, 0)) << "a floating paste is thrown away";
     EXPECT_EQ((CellArea{0, 2, 1, 1}), selection.Area());
-    selection.Drop(pattern, 0, EditOr);
-    EXPECT_EQ((Picture{"....", "...#", "...."}), PictureOf(pattern));
 }
 
 TEST(FlipRotateTest, FramesOfOddAndEvenSizes) {
