@@ -53,8 +53,15 @@ void OnMouseMove(int x, int y) {
 void OnLeftButtonDown(HWND window, LPARAM position) {
     editor.penDown = 1;
     editor.lastCell = NoCell;
+    // Held while the button is, so that a release anywhere lifts the pen.
+    SetCapture(window);
     // The press itself edits the cell under the pointer.
     SendMessageW(window, WM_MOUSEMOVE, 0, position);
+}
+
+void LiftPen() {
+    editor.penDown = 0;
+    EndStroke();
 }
 
 }  // namespace
@@ -109,10 +116,15 @@ LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             ToolPointerUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
             return 0;
         }
-        editor.penDown = 0;
-        EndStroke();
+        LiftPen();
+        ReleaseCapture();
         return 0;
     case WM_CAPTURECHANGED:
+        // Another window took the mouse (a menu, a dialog, a switch of
+        // windows): the release will never come here. Only a pen that is
+        // down is lifted: the drawing tools hold the mouse too, and a
+        // selection's move stays one open change until it is dropped.
+        if (editor.penDown) LiftPen();
         ToolPointerLost();
         return 0;
     case WM_SETCURSOR:

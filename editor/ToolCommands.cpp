@@ -13,10 +13,11 @@ namespace {
 DrawingTools& Tools() { return editor.tools; }
 
 void ChooseTool(UINT command) {
-    // A pen stroke under way ends with the pencil.
+    // A pen stroke under way ends with the pencil, and lets the mouse go.
     if (editor.penDown) {
         editor.penDown = 0;
         EndStroke();
+        if (GetCapture() == editor.gridWindow) ReleaseCapture();
     }
     FinishToolWork(command == IDM_TOOLS_SELECT);
     Tools().tool = ToolAt(static_cast<int>(command - IDM_TOOLS_PENCIL));
