@@ -129,6 +129,7 @@ bool StartUp(HINSTANCE instance) {
     editor.lastCell = NoCell;
     editor.history.Clear();
     editor.playback.playing = false;
+    editor.tools = DrawingTools();
     editor.zoom.cell = 0;
     editor.zoom.scrollX = 0;
     editor.zoom.scrollY = 0;
@@ -137,12 +138,14 @@ bool StartUp(HINSTANCE instance) {
     editor.MarkMenuRadio(IDM_EDIT_XOR_MODE, IDM_EDIT_ERASE_MODE, IDM_EDIT_XOR_MODE);
     editor.MarkMenuRadio(IDM_VIEW_ONE_PLANE, IDM_VIEW_TWO_PLANES, IDM_VIEW_TWO_PLANES);
     CheckMenuItem(editor.menu, IDM_VIEW_TRANSPARENT, MF_BYCOMMAND | MF_CHECKED);
+    editor.MarkMenuRadio(IDM_TOOLS_PENCIL, IDM_TOOLS_SELECT, IDM_TOOLS_PENCIL);
     UpdateLayout();
     UpdateSlider();
     return true;
 }
 
 void TearDown() {
+    editor.tools = DrawingTools();
     editor.history.Clear();
     editor.playback.playing = false;
     if (editor.accelerators) DestroyAcceleratorTable(editor.accelerators);

@@ -10,15 +10,17 @@
 #include "HexExportReport.h"
 #include "LedFile.h"
 #include "ListEditDialog.h"
+#include "NewPatternDialog.h"
 #include "OptionsDialog.h"
 #include "PatternLoading.h"
 #include "PictureDialogs.h"
-#include "NewPatternDialog.h"
 #include "Playback.h"
 #include "ResizeDialog.h"
 #include "SliderWindow.h"
-#include "TextDialog.h"
 #include "StatusBar.h"
+#include "TextDialog.h"
+#include "ToolCommands.h"
+#include "ToolPointer.h"
 #include "UndoCommands.h"
 #include "ViewLayout.h"
 #include "Zoom.h"
@@ -72,6 +74,7 @@ void OnTransparent() {
 }
 
 void OnCopy() {
+    if (CopySelection()) return;
     std::size_t size = editor.pattern->FrameSize();
     editor.clipboard.reset(new (std::nothrow) std::uint8_t[size ? size : 1]());
     if (editor.clipboard) editor.pattern->CopyFrame(EditedFrame(), editor.clipboard.get());
@@ -123,7 +126,7 @@ void OnEditListFile(HWND window) {
 }
 
 void OnPaste() {
-    if (!editor.clipboard) return;
+    if (PasteCopiedCells() || !editor.clipboard) return;
     BeginFrameEdit(EditedFrame());
     editor.pattern->PasteFrame(EditedFrame(), editor.clipboard.get());
     EndFrameEdit();
@@ -136,6 +139,9 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
     UINT id = LOWORD(command);
     // Any other command ends playing first, so that it acts on the page being edited.
     if (id != IDM_FRAME_PLAY) StopPlayback();
+    // And the drawing tools finish what they have under way.
+    FinishToolWork(KeepsSelection(id));
+    if (OnToolCommand(id)) return 0;
     switch (id) {
     case IDM_FILE_EXIT:
         SendMessageW(editor.mainWindow, WM_CLOSE, 0, 0);
@@ -255,7 +261,7 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
 }
 
 void OnInitMenu() {
-    EnableMenuItem(editor.menu, IDM_EDIT_PASTE, MF_BYCOMMAND | (editor.clipboard ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(editor.menu, IDM_EDIT_PASTE, MF_BYCOMMAND | (HasClipboard() ? MF_ENABLED : MF_GRAYED));
     UINT listState = MF_BYCOMMAND | (ListSelected() ? MF_ENABLED : MF_GRAYED);
     EnableMenuItem(editor.menu, IDM_FILE_CREATE_HEX, listState);
     EnableMenuItem(editor.menu, IDM_EDIT_LIST_FILE, listState);

@@ -10,12 +10,12 @@
 #include <memory>
 
 #include "DisplayList.h"
+#include "DrawingTools.h"
 #include "EditHistory.h"
+#include "EditModes.h"
 #include "GridLayout.h"
 #include "LedPattern.h"
 #include "PlaneView.h"
-
-enum EditMode { EditXor = 0, EditOr = 1, EditErase = 2 };
 
 // The drawing surface every paint composes the grid in.
 const int SurfaceWidth = 680;
@@ -53,6 +53,8 @@ struct EditorState {
     // Undo and redo of the pattern's changes; emptied by Load.
     EditHistory history;
     HACCEL accelerators = nullptr;
+    // The Tools menu's tool, its drag and the selection.
+    DrawingTools tools;
     // Play: the page shown, and the page and target to return to.
     struct {
         bool playing = false;

@@ -5,6 +5,7 @@
 #include "EditorState.h"
 #include "Playback.h"
 #include "StatusBar.h"
+#include "ToolPointer.h"
 #include "UndoCommands.h"
 #include "ViewLayout.h"
 #include "Zoom.h"
@@ -17,17 +18,7 @@ void ApplyPen(PlaneView& view, Cell cell) {
     if (view.frameIndex < 0) return;
     std::uint32_t frame = static_cast<std::uint32_t>(view.frameIndex);
     ContinueStroke(frame);
-    switch (editor.editMode) {
-    case EditXor:
-        pattern.TogglePixel(frame, cell.column, cell.row);
-        break;
-    case EditOr:
-        pattern.SetPixel(frame, cell.column, cell.row);
-        break;
-    case EditErase:
-        if (pattern.GetPixel(frame, cell.column, cell.row)) pattern.TogglePixel(frame, cell.column, cell.row);
-        break;
-    }
+    ApplyEditMode(pattern, frame, cell.column, cell.row, static_cast<EditMode>(editor.editMode));
 }
 
 void OnPaint(HWND window) {
@@ -79,7 +70,11 @@ void DrawViews(HDC surface) {
     RECT whole = {0, 0, editor.surfaceWidth, editor.surfaceHeight};
     FillRect(surface, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     std::uint8_t offset = editor.transparent ? static_cast<std::uint8_t>(editor.planeCount) : 0;
-    for (int i = 0; i < editor.planeCount; ++i) editor.views[i].Draw(surface, i == editor.targetPlane, offset);
+    for (int i = 0; i < editor.planeCount; ++i) {
+        if (i == editor.targetPlane && DrawToolPreview(surface, offset)) continue;
+        editor.views[i].Draw(surface, i == editor.targetPlane, offset);
+    }
+    DrawSelectionOutline(surface);
 }
 
 void RepaintGrid() { InvalidateRect(editor.gridWindow, nullptr, FALSE); }
@@ -105,19 +100,38 @@ LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             StopPlayback();
             return 0;
         }
-        OnLeftButtonDown(window, lParam);
+        if (editor.tools.tool == Tool::Pencil)
+            OnLeftButtonDown(window, lParam);
+        else
+            ToolPointerDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        if (ToolPointerMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam))
+            ShowPointerInStatusBar(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        else
+            OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
     case WM_LBUTTONUP:
+        if (editor.tools.tool != Tool::Pencil) {
+            ToolPointerUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
+            return 0;
+        }
         LiftPen();
         ReleaseCapture();
         return 0;
     case WM_CAPTURECHANGED:
         // Another window took the mouse (a menu, a dialog, a switch of
-        // windows): the release will never come here.
-        LiftPen();
+        // windows): the release will never come here. Only a pen that is
+        // down is lifted: the drawing tools hold the mouse too, and a
+        // selection's move stays one open change until it is dropped.
+        if (editor.penDown) LiftPen();
+        ToolPointerLost();
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && SetToolCursor(window)) return TRUE;
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_TIMER:
+        if (wParam == MarchingTimer) OnMarchingTimer();
         return 0;
     case WM_RBUTTONDOWN:
         if (IsPlaying()) {

@@ -6,6 +6,7 @@
 #include "EditorState.h"
 #include "GridWindow.h"
 #include "StatusBar.h"
+#include "ToolPointer.h"
 #include "resource.h"
 
 namespace {
@@ -13,6 +14,8 @@ namespace {
 HWND Trackbar() { return GetDlgItem(editor.sliderWindow, IDC_FRAME_SLIDER); }
 
 void OnPageChange(EditorState& state) {
+    // A selection or a drag belongs to the page it was made on.
+    FinishToolWork();
     int position = static_cast<int>(SendMessageW(GetDlgItem(state.sliderWindow, IDC_FRAME_SLIDER), TBM_GETPOS, 0, 0));
     state.firstFrame = position * state.planeCount;
     state.targetPlane = 0;

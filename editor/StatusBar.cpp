@@ -10,9 +10,9 @@
 
 namespace {
 
-enum StatusPart { PointerPart, FramePart, SizePart, ZoomPart, StatusParts };
+enum StatusPart { PointerPart, FramePart, SizePart, ZoomPart, ShapePart, StatusParts };
 // Right edges of the parts, in pixels; the last one reaches the end.
-const int PartEdges[StatusParts] = {150, 260, 440, -1};
+const int PartEdges[StatusParts] = {150, 260, 440, 560, -1};
 
 bool Wanted() {
     switch (editor.statusBarChoice) {
@@ -73,6 +73,13 @@ void ShowPointerInStatusBar(int x, int y) {
     }
     SetPart(PointerPart, pointer);
     SetPart(FramePart, frame);
+}
+
+void ShowShapeSizeInStatusBar(int columns, int rows) {
+    if (!editor.statusBar) return;
+    wchar_t size[48] = L"";
+    if (columns > 0 && rows > 0) std::swprintf(size, 48, L"Shape %d x %d", columns, rows);
+    SetPart(ShapePart, size);
 }
 
 void UpdateStatusBar() {

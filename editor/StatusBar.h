@@ -16,6 +16,8 @@ int PlaceStatusBar(const RECT& client);
 void OnStatusBarCommand();
 // The LED under the pointer, at a point of the grid window's client area.
 void ShowPointerInStatusBar(int x, int y);
+// The size of the shape being dragged (columns x rows); 0 x 0 clears it.
+void ShowShapeSizeInStatusBar(int columns, int rows);
 // The pattern's size and the zoom, after the layout changed.
 void UpdateStatusBar();
 

@@ -49,6 +49,23 @@
 #define IDM_VIEW_STATUS_BAR       40104
 #define IDM_FRAME_RESIZE          40105
 #define IDM_FRAME_GO_TO           40106
+// "&Tools": the tools in their menu order, then the flips and turns
+#define IDM_TOOLS_PENCIL              40150
+#define IDM_TOOLS_FREEHAND            40151
+#define IDM_TOOLS_LINE                40152
+#define IDM_TOOLS_RECTANGLE           40153
+#define IDM_TOOLS_FILLED_RECTANGLE    40154
+#define IDM_TOOLS_ELLIPSE             40155
+#define IDM_TOOLS_FILLED_ELLIPSE      40156
+#define IDM_TOOLS_FLOOD_FILL          40157
+#define IDM_TOOLS_SELECT              40158
+#define IDM_TOOLS_FLIP_HORIZONTAL     40159
+#define IDM_TOOLS_FLIP_VERTICAL       40160
+#define IDM_TOOLS_ROTATE_CLOCKWISE    40161
+#define IDM_TOOLS_ROTATE_ANTICLOCKWISE 40162
+// Keys of the selection, without menu items: Delete, and Esc or Enter
+#define IDM_TOOLS_CLEAR_SELECTION     40163
+#define IDM_TOOLS_DROP_SELECTION      40164
 
 // "SLIDERWINDOW"
 #define IDC_FRAME_SLIDER          1000

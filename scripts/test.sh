@@ -43,15 +43,21 @@ scripts/wine-prefix.sh "$prefix"
 run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24"
 WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
 
-# The real editor, driven as a person would, on a virtual display of its own.
-echo "== win64 end to end"
-if xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/editor_end_to_end.sh build/win64; then
-    passed_programs=$((passed_programs + 1))
-else
-    failed_programs=$((failed_programs + 1))
-    failed+=("win64 end to end (screenshots in build/win64/e2e-screenshots)")
-fi
-WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+# The real editor, driven as a person would, on a virtual display of its own:
+# run_end_to_end NAME SCREEN SCRIPT SCREENSHOTS
+run_end_to_end() {
+    echo "== win64 $1"
+    if xvfb-run -a -s "-screen 0 $2x24" "$3" build/win64; then
+        passed_programs=$((passed_programs + 1))
+    else
+        failed_programs=$((failed_programs + 1))
+        failed+=("win64 $1 (screenshots in $4)")
+    fi
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+}
+run_end_to_end "end to end" 1024x768 tests/e2e/editor_end_to_end.sh build/win64/e2e-screenshots
+run_end_to_end "drawing tools end to end" 1280x1024 tests/e2e/drawing_tools_end_to_end.sh \
+    build/win64/e2e-screenshots/drawing-tools
 
 # The releases that make dist made, and make install, as people get them;
 # on a virtual display of their own, with a Wine prefix of their own.

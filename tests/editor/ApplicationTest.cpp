@@ -55,7 +55,8 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     for (int i = 0; i < 12; ++i) EXPECT_EQ(viewItems[i], GetMenuItemID(view, i)) << "View item " << i;
     GetMenuStringW(editor.menu, IDM_FILE_CREATE_HEX, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(L"Create &Hex File...", text);
-    ASSERT_EQ(4, GetMenuItemCount(editor.menu));
+    // The Frame menu, then the Tools menu (DrawingToolsTest).
+    ASSERT_EQ(5, GetMenuItemCount(editor.menu));
     GetMenuStringW(editor.menu, 3, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(L"F&rame", text);
     HMENU frame = GetSubMenu(editor.menu, 3);
