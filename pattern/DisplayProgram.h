@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "DisplayList.h"
+#include "FrameBitmap.h"
 #include "HexImageWriter.h"
 #include "LedFile.h"
 
@@ -41,8 +42,6 @@ struct EntryPlan {
 EntryPlan PlanEntry(const char* text);
 // One line for a user: why an entry is skipped.
 const char* DescribeSkip(const EntryPlan& plan);
-// Bytes of one emitted frame: columns x rows bits, rounded up.
-std::uint32_t FrameProgramBytes(std::uint8_t columns, std::uint8_t rows);
 
 // Called once for every entry, in list order, with its position from 0.
 typedef std::function<void(std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan)> EntryObserver;
