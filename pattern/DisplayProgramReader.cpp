@@ -324,15 +324,23 @@ std::vector<RecoveredEntry> RecoverDisplayList(const ProgramListing& listing) {
     return entries;
 }
 
-std::unique_ptr<LedPattern> RecoverFrames(const std::uint8_t* image, const ProgramListing& listing,
-                                          const RecoveredEntry& entry, std::size_t first, std::size_t count) {
+std::unique_ptr<LedPattern> EmptyRecoveredPattern(std::uint8_t columns, std::uint8_t rows, const RecoveredEntry& entry,
+                                                  std::size_t count) {
     std::unique_ptr<LedPattern> pattern(new (std::nothrow) LedPattern);
     if (!pattern || count > LedPattern::MaxFrames) return nullptr;
-    pattern->Create(listing.columns, listing.rows);
+    pattern->Create(columns, rows);
     pattern->SetFrameCount(static_cast<std::uint32_t>(count));
     if (pattern->frameCount != count) return nullptr;
     pattern->header.controlCode = entry.controlCode;
     pattern->header.wait = entry.wait;
+    pattern->modified = false;
+    return pattern;
+}
+
+std::unique_ptr<LedPattern> RecoverFrames(const std::uint8_t* image, const ProgramListing& listing,
+                                          const RecoveredEntry& entry, std::size_t first, std::size_t count) {
+    std::unique_ptr<LedPattern> pattern = EmptyRecoveredPattern(listing.columns, listing.rows, entry, count);
+    if (!pattern) return nullptr;
     for (std::size_t f = 0; f < count; ++f) {
         const std::size_t frame = first + f;
         // A block holds all its frames; a run of pictures two each.
@@ -340,7 +348,6 @@ std::unique_ptr<LedPattern> RecoverFrames(const std::uint8_t* image, const Progr
         ReadFrameBitmap(image + listing.FrameOffset(item, frame), listing.columns, listing.rows,
                         pattern->frames.get() + f * pattern->FrameSize());
     }
-    pattern->modified = false;
     return pattern;
 }
 
@@ -353,8 +360,5 @@ bool FramePixelLit(const std::uint8_t* image, const ProgramListing& listing, con
 
 bool FramePaddingIsClear(const std::uint8_t* image, const ProgramListing& listing, const ProgramItem& item,
                          std::size_t frame) {
-    const std::size_t bits = static_cast<std::size_t>(listing.columns) * listing.rows;
-    if (bits % 8 == 0) return true;
-    const std::uint8_t last = image[listing.FrameOffset(item, frame) + listing.frameBytes - 1];
-    return (last & ((1u << (8 - bits % 8)) - 1)) == 0;
+    return BitmapPaddingIsClear(image + listing.FrameOffset(item, frame), listing.columns, listing.rows);
 }

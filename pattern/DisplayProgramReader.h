@@ -190,6 +190,10 @@ std::vector<RecoveredEntry> RecoverDisplayList(const ProgramListing& listing);
 // out of memory. Bits after a frame's last pixel are not kept.
 std::unique_ptr<LedPattern> RecoverFrames(const std::uint8_t* image, const ProgramListing& listing,
                                           const RecoveredEntry& entry, std::size_t first, std::size_t count);
+// A pattern of count blank frames of columns x rows with the entry's control
+// code and wait, or null when out of memory.
+std::unique_ptr<LedPattern> EmptyRecoveredPattern(std::uint8_t columns, std::uint8_t rows, const RecoveredEntry& entry,
+                                                  std::size_t count);
 // Whether pixel (x, y) of frame (program-wide) of item is lit.
 bool FramePixelLit(const std::uint8_t* image, const ProgramListing& listing, const ProgramItem& item,
                    std::size_t frame, unsigned x, unsigned y);

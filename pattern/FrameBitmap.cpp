@@ -159,3 +159,9 @@ void ReadFrameBitmap(const std::uint8_t* bitmap, std::uint8_t columns, std::uint
         }
     }
 }
+
+bool BitmapPaddingIsClear(const std::uint8_t* bitmap, std::uint8_t columns, std::uint8_t rows) {
+    const unsigned tail = (static_cast<unsigned>(columns) * rows) % 8;
+    if (tail == 0) return true;
+    return (bitmap[FrameProgramBytes(columns, rows) - 1] & ((1u << (8 - tail)) - 1)) == 0;
+}

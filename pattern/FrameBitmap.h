@@ -29,4 +29,8 @@ std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, st
 // the bitmap's last pixel is ignored.
 void ReadFrameBitmap(const std::uint8_t* bitmap, std::uint8_t columns, std::uint8_t rows, std::uint8_t* frame);
 
+// Whether the bits after the bitmap's last pixel are 0, as WriteFrameBitmap
+// leaves them.
+bool BitmapPaddingIsClear(const std::uint8_t* bitmap, std::uint8_t columns, std::uint8_t rows);
+
 #endif
