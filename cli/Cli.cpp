@@ -14,6 +14,7 @@
 #include "ImageCommands.h"
 #include "LedFile.h"
 #include "ListCommands.h"
+#include "ListOmissions.h"
 #include "TextCommand.h"
 
 #ifndef LUMIGRID_VERSION
@@ -202,13 +203,19 @@ int Build(Command& command, const std::vector<std::string>& args) {
     if (!writer.Open(outputPath.c_str(), HexOptions::ForFormat(format, startAddress)))
         return command.Failure("cannot write " + Quoted(outputPath.c_str()) + ": " +
                                DescribeHexExportError(writer.Error()));
-    std::size_t skipped = 0;
+    ListOmissions omissions;
     BuildDisplayProgram(list, writer, [&](std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan) {
-        if (plan.kind != EntryKind::Skipped) return;
-        ++skipped;
-        command.err << ProgramName << ": skipped entry " << index + 1 << " " << Quoted(entry.text.get()) << ": "
-                    << DescribeSkip(plan) << "\n";
+        omissions.Add(index, entry.text.get(), plan);
     });
+    std::size_t skipped = 0;
+    PatternSize commonSize{0, 0};
+    omissions.CommonSize(&commonSize);
+    for (const EntryOmission& omission : omissions.All()) {
+        const bool whole = omission.what == Omission::WholeEntry;
+        skipped += whole;
+        command.err << ProgramName << ": " << (whole ? "skipped entry " : "entry ") << omission.index + 1 << " "
+                    << Quoted(omission.text.c_str()) << ": " << DescribeOmission(omission, commonSize) << "\n";
+    }
     if (strict && skipped > 0) {
         writer.Discard();
         return command.Failure(std::to_string(skipped) + (skipped == 1 ? " entry" : " entries") +
@@ -271,11 +278,21 @@ int Check(Command& command, const std::vector<std::string>& args) {
     DisplayList list;
     if (!list.SelectFile(path, false)) return command.Failure("cannot read list file " + Quoted(path));
     std::ostream& out = command.out;
-    std::size_t index = 0, skipped = 0;
-    std::uint64_t imageBytes = 4;   // F0 00 and 00 00
+    std::vector<EntryPlan> plans;
+    ListOmissions omissions;
     for (const DisplayListEntry* entry = list.first; entry; entry = entry->next) {
-        EntryPlan plan = PlanEntry(entry->text.get());
-        out << ++index << ": " << entry->text.get() << ": ";
+        plans.push_back(PlanEntry(entry->text.get()));
+        omissions.Add(plans.size() - 1, entry->text.get(), plans.back());
+    }
+    PatternSize commonSize{0, 0};
+    omissions.CommonSize(&commonSize);
+    const std::vector<EntryOmission> leftOut = omissions.All();
+    std::size_t next = 0, index = 0, skipped = 0;
+    std::uint64_t imageBytes = 4;   // F0 00 and 00 00
+    for (const DisplayListEntry* entry = list.first; entry; entry = entry->next, ++index) {
+        const EntryPlan& plan = plans[index];
+        out << index + 1 << ": " << entry->text.get() << ": ";
+        imageBytes += plan.bytes;
         switch (plan.kind) {
         case EntryKind::Reset:
             out << "reset";
@@ -291,10 +308,12 @@ int Check(Command& command, const std::vector<std::string>& args) {
         case EntryKind::Skipped:
             ++skipped;
             out << "skipped: " << DescribeSkip(plan) << "\n";
-            continue;
+            break;
         }
-        out << ", adds " << plan.bytes << (plan.bytes == 1 ? " byte" : " bytes") << "\n";
-        imageBytes += plan.bytes;
+        if (plan.kind != EntryKind::Skipped) out << ", adds " << plan.bytes << (plan.bytes == 1 ? " byte" : " bytes");
+        for (; next < leftOut.size() && leftOut[next].index == index; ++next)
+            if (leftOut[next].what != Omission::WholeEntry) out << "; " << DescribeOmission(leftOut[next], commonSize);
+        if (plan.kind != EntryKind::Skipped) out << "\n";
     }
     out << index << (index == 1 ? " entry, " : " entries, ") << skipped << " skipped; display program of "
         << imageBytes << " bytes\n";

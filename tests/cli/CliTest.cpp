@@ -242,6 +242,27 @@ TEST_F(CliTest, CheckTellsWhatEachEntryAdds) {
               "2 entries, 1 skipped; display program of 6 bytes\n",
               skipped.out);
     EXPECT_EQ(1, Cli({"check", scratch.File("none.ll")}).status);
+
+    // A one-frame pattern adds nothing; an odd count and another size are noted.
+    std::string single = BlankPattern("single.led", 1);
+    std::string odd = BlankPattern("odd.led", 3);
+    std::string wide = BlankPattern("wide.led", 2, 32, 16);
+    std::string mixed = List("mixed.ll", pattern + "\r\n" + single + "\r\n" + odd + "\n" + wide + "\n");
+    Outcome noted = Cli({"check", mixed});
+    EXPECT_EQ(1, noted.status);
+    EXPECT_EQ("1: " + pattern + ": Normal, 2 frames of 16 x 16, wait 5, adds 66 bytes\n"
+              "2: " + single + ": skipped: it has one frame, and the display shows frames in pairs\n"
+              "3: " + odd + ": Normal, 3 frames of 16 x 16, wait 5, adds 66 bytes; its last frame (3 of 3) is left out,"
+              " as the display shows frames in pairs\n"
+              "4: " + wide + ": Normal, 2 frames of 32 x 16, wait 5, adds 130 bytes; its frames are 32 x 16, not 16 x 16"
+              " as most in the list, so the HEX file cannot be read back at one size\n"
+              "4 entries, 1 skipped; display program of 266 bytes\n",
+              noted.out);
+    Outcome strict = Cli({"build", mixed, "-o", output, "--strict"});
+    EXPECT_EQ(1, strict.status);
+    EXPECT_NE(std::string::npos, strict.err.find("skipped entry 2 '" + single + "': it has one frame"));
+    EXPECT_NE(std::string::npos, strict.err.find("entry 3 '" + odd + "': its last frame (3 of 3) is left out"));
+    EXPECT_NE(std::string::npos, strict.err.find("1 entry skipped; nothing written (--strict)"));
 }
 
 }  // namespace
