@@ -3,6 +3,7 @@
 #include <new>
 
 #include "EditorState.h"
+#include "ExportProgress.h"
 #include "FrameCommands.h"
 #include "GridWindow.h"
 #include "LedFile.h"
@@ -177,9 +178,11 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
         OnAddToList(window);
         // Goes on to default processing, as the command always has.
         return DefWindowProcW(window, WM_COMMAND, command, parameter);
-    case IDM_FILE_CREATE_HEX:
-        editor.displayList.CreateHexFile(editor.mainWindow);
+    case IDM_FILE_CREATE_HEX: {
+        ExportProgress progress(editor.mainWindow);
+        editor.displayList.CreateHexFile(editor.mainWindow, progress.Hook());
         return 0;
+    }
     case IDM_EDIT_LIST_FILE:
         OnEditListFile(window);
         return 0;

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "BuildProgress.h"
 #include "panekit/File.h"
 
 // Filter list of the file dialogs for list files, and their default extension.
@@ -106,8 +107,9 @@ public:
     bool AddAndReport(HWND owner, const char* text);
     // Builds the display program of the list into a HEX file that the user
     // names and sets up in the dialogs; a failed export is reported in a
-    // message box and leaves no file.
-    void CreateHexFile(HWND owner);
+    // message box and leaves no file. The progress hook is told how the
+    // build goes; when it stops the build, the file is left as it was.
+    void CreateHexFile(HWND owner, const BuildProgressHook& progress = nullptr);
 #endif
 
     // Whether a list file is selected.

@@ -72,7 +72,7 @@ void DisplayList::FillListBox(HWND listBox) const {
         SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry->text.get()));
 }
 
-void DisplayList::CreateHexFile(HWND owner) {
+void DisplayList::CreateHexFile(HWND owner, const BuildProgressHook& progress) {
     HexImageWriter writer;
     if (!writer.Open(owner)) {
         // A cancel says nothing; a file that could not be begun does.
@@ -80,6 +80,10 @@ void DisplayList::CreateHexFile(HWND owner) {
             MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
         return;
     }
-    BuildDisplayProgram(*this, writer);
+    if (!BuildDisplayProgram(*this, writer, nullptr, progress) && writer.Error() == HexExportError::None) {
+        // Stopped by the user: the file stays as it was.
+        writer.Discard();
+        return;
+    }
     if (!writer.Close()) MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
 }

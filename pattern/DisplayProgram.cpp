@@ -20,11 +20,18 @@ std::uint8_t EmittedWait(const LedFileHeader& header) {
 bool HasItems(std::uint8_t controlCode) { return controlCode <= ControlOnOff; }
 
 // Gathers a pattern's items and hands them to the writer in large pieces:
-// the same bytes in the same order as pushing each one by itself.
+// the same bytes in the same order as pushing each one by itself. Each piece
+// is reported to the progress hook, if there is one.
 class ProgramStage {
 public:
-    explicit ProgramStage(HexImageWriter& writer) : writer_(writer), bytes_(new std::uint8_t[Capacity]), length_(0) {}
+    ProgramStage(HexImageWriter& writer, const BuildProgressHook& report, BuildProgress& progress)
+        : writer_(writer), report_(report), progress_(progress), bytes_(new std::uint8_t[Capacity]), length_(0),
+          stopped_(false) {}
     ~ProgramStage() { Flush(); }
+
+    // Whether to go on: the writer is sound and the hook did not stop it.
+    bool Going() const { return !stopped_ && writer_.Error() == HexExportError::None; }
+    bool Stopped() const { return stopped_; }
 
     void Command(std::uint8_t high, std::uint8_t low) {
         MakeRoom(2);
@@ -36,8 +43,11 @@ public:
         length_ += WriteFrameBitmap(pattern.Frame(frame), pattern.columns, pattern.rows, bytes_.get() + length_);
     }
     void Flush() {
+        if (stopped_ || length_ == 0) return;
         writer_.PushBytes(bytes_.get(), length_);
+        progress_.entryBytesDone += length_;
         length_ = 0;
+        if (report_ && !report_(progress_)) stopped_ = true;
     }
 
 private:
@@ -48,32 +58,39 @@ private:
     }
 
     HexImageWriter& writer_;
+    const BuildProgressHook& report_;
+    BuildProgress& progress_;
     std::unique_ptr<std::uint8_t[]> bytes_;
     std::size_t length_;
+    bool stopped_;
 };
 
-void EmitPattern(const LedPattern& pattern, HexImageWriter& writer) {
+// False when the progress hook stopped it.
+bool EmitPattern(const LedPattern& pattern, HexImageWriter& writer, const BuildProgressHook& report,
+                 BuildProgress& progress) {
     const std::uint32_t pairs = pattern.header.FrameCount() / 2;
     const std::uint8_t controlCode = EmittedControlCode(pattern.header);
     const std::uint8_t wait = EmittedWait(pattern.header);
-    if (!HasItems(controlCode)) return;
-    ProgramStage stage(writer);
+    if (!HasItems(controlCode)) return true;
+    ProgramStage stage(writer, report, progress);
     if (controlCode == ControlScroll) {
         // 3, then the pair count in three nibbles.
         stage.Command(static_cast<std::uint8_t>(ScrollCommandNibble << 4 | ((pairs >> 8) & 0xF)),
                       static_cast<std::uint8_t>(pairs & 0xFF));
-        for (std::uint32_t i = 0; i < pairs && writer.Error() == HexExportError::None; ++i) {
+        for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
             stage.Frame(pattern, 2 * i);
             stage.Frame(pattern, 2 * i + 1);
         }
-        return;
+    } else {
+        for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
+            // The command nibble, 0, then the wait byte.
+            stage.Command(static_cast<std::uint8_t>(PictureCommandNibble[controlCode] << 4), wait);
+            stage.Frame(pattern, 2 * i);
+            stage.Frame(pattern, 2 * i + 1);
+        }
     }
-    for (std::uint32_t i = 0; i < pairs && writer.Error() == HexExportError::None; ++i) {
-        // The command nibble, 0, then the wait byte.
-        stage.Command(static_cast<std::uint8_t>(PictureCommandNibble[controlCode] << 4), wait);
-        stage.Frame(pattern, 2 * i);
-        stage.Frame(pattern, 2 * i + 1);
-    }
+    stage.Flush();
+    return !stage.Stopped();
 }
 
 EntryPlan SkippedPlan(SkipReason reason, PatternLoadStatus status, const LedFileHeader& header) {
@@ -129,10 +146,23 @@ const char* DescribeSkip(const EntryPlan& plan) {
     return "";
 }
 
-bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe) {
+double BuildProgress::Done() const {
+    if (entries == 0) return 1;
+    const double withinEntry = entryBytes ? static_cast<double>(entryBytesDone) / static_cast<double>(entryBytes) : 0;
+    return (static_cast<double>(entry) + (withinEntry < 1 ? withinEntry : 1)) / static_cast<double>(entries);
+}
+
+bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe,
+                         const BuildProgressHook& report) {
+    BuildProgress progress{0, 0, 0, 0};
+    for (const DisplayListEntry* entry = list.first; entry; entry = entry->next) ++progress.entries;
     std::size_t index = 0;
-    for (const DisplayListEntry* entry = list.first; entry; entry = entry->next, ++index) {
+    bool going = true;
+    for (const DisplayListEntry* entry = list.first; entry && going; entry = entry->next, ++index) {
         if (!writer.IsOpen() || writer.Error() != HexExportError::None) break;
+        progress.entry = index;
+        progress.entryBytesDone = progress.entryBytes = 0;
+        if (report && !report(progress)) return false;
         EntryPlan plan;
         if (entry->IsReset()) {
             writer.PushBytes(ResetItem, sizeof ResetItem);
@@ -140,10 +170,11 @@ bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const 
         } else {
             PatternLoadResult loaded = ReadPatternFile(entry->text.get());
             plan = PlanLoaded(loaded);
+            progress.entryBytes = plan.bytes;
             if (plan.kind == EntryKind::Pattern || plan.skipReason == SkipReason::NoFramePair)
-                EmitPattern(*loaded.pattern, writer);
+                going = EmitPattern(*loaded.pattern, writer, report, progress);
         }
-        if (observe) observe(index, *entry, plan);
+        if (going && observe) observe(index, *entry, plan);
     }
-    return writer.IsOpen() && writer.Error() == HexExportError::None;
+    return going && writer.IsOpen() && writer.Error() == HexExportError::None;
 }

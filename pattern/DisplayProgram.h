@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "BuildProgress.h"
 #include "DisplayList.h"
 #include "FrameBitmap.h"
 #include "HexImageWriter.h"
@@ -61,9 +62,11 @@ typedef std::function<void(std::size_t index, const DisplayListEntry& entry, con
 
 // Pushes the items of every entry into an opened writer, loading each pattern
 // file afresh. Entries that cannot be emitted are skipped. Stops early when
-// the writer fails; true when every entry went into a sound image. The caller
-// closes the writer. A skipped Scroll pattern without a frame pair still
+// the writer fails or the progress hook says so; true when every entry went
+// into a sound image. The caller closes the writer (or, when stopped,
+// discards its image). A skipped Scroll pattern without a frame pair still
 // emits its empty block, as the board's programs always had it.
-bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe = nullptr);
+bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe = nullptr,
+                         const BuildProgressHook& progress = nullptr);
 
 #endif

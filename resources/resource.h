@@ -98,4 +98,8 @@
 #define IDC_EXPORT_SCALE          1142
 #define IDC_EXPORT_SCALE_SPIN     1143
 
+// "HEXEXPORTPROGRESS"
+#define IDC_HEX_PROGRESS_BAR      1320
+#define IDC_HEX_PROGRESS_TEXT     1321
+
 #endif
