@@ -45,9 +45,10 @@ TEST_F(ExportProgressTest, CancelStopsTheExportAndKeepsTheOldFile) {
     };
     {
         ExportProgress progress(editor.mainWindow, 0);
-        DialogAnswerer answerer({DialogAnswerer::ChooseFile(hex), thirtyTwoBit, cancel});
+        // The save dialog asks before it replaces a file.
+        DialogAnswerer answerer({DialogAnswerer::ChooseFile(hex), DialogAnswerer::Press(IDYES), thirtyTwoBit, cancel});
         editor.displayList.CreateHexFile(editor.mainWindow, progress.Hook());
-        ASSERT_EQ(3, answerer.Answered());
+        ASSERT_EQ(4, answerer.Answered());
         EXPECT_EQ(L"Hex File 作成中", answerer.Titles().back());
         EXPECT_TRUE(progress.Cancelled());
     }
