@@ -84,9 +84,12 @@ std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, st
     }
     const std::size_t rowBytes = (columns + 7u) / 8;
     const unsigned columnBytes = (rows + 7u) / 8;
-    // The columns of one row byte, each as whole bytes from the top; the
-    // bytes past the last row stay 0.
-    std::uint8_t group[8][32] = {};
+    // Whole bytes a column: each block's columns go straight to their place.
+    const bool aligned = rows % 8 == 0;
+    // Otherwise the columns of one row byte, each as whole bytes from the
+    // top, are packed after; the bytes past the last row stay 0.
+    std::uint8_t group[8][32];
+    if (!aligned) std::memset(group, 0, sizeof group);
     BitWriter out(bitmap);
     for (std::size_t groupByte = 0; groupByte < rowBytes; ++groupByte) {
         const unsigned firstColumn = static_cast<unsigned>(groupByte) * 8;
@@ -107,12 +110,16 @@ std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, st
             }
             // Lit is 0 in the bitmap.
             x = ~TransposeBlock(x);
-            if (columnsHere == 8) {
+            if (aligned) {
+                std::uint8_t* column = bitmap + static_cast<std::size_t>(firstColumn) * columnBytes + block;
+                for (unsigned j = 0; j < columnsHere; ++j) column[j * columnBytes] = BlockByte(x, j);
+            } else if (columnsHere == 8) {
                 for (unsigned j = 0; j < 8; ++j) group[j][block] = BlockByte(x, j);
             } else {
                 for (unsigned j = 0; j < columnsHere; ++j) group[j][block] = BlockByte(x, j);
             }
         }
+        if (aligned) continue;
         // Each column, eight bytes at a time, the last piece cut to the rows.
         for (unsigned j = 0; j < columnsHere; ++j) {
             unsigned left = rows;
@@ -124,6 +131,7 @@ std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, st
             }
         }
     }
+    if (aligned) return length;
     return out.Finish();
 }
 
