@@ -46,8 +46,10 @@ test: setup
 	@$(MAKE) --no-print-directory $(TREES) dist
 	@scripts/test.sh
 
+# Only what it runs: the editor and Panekit.dll, not the tests and examples.
 run: setup
-	@$(MAKE) --no-print-directory win64
+	@$(call configure,win64)
+	@cmake --build build/win64 --target lumigrid
 	@scripts/run-editor.sh
 
 fuzz: setup

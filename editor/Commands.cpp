@@ -3,12 +3,14 @@
 #include <new>
 
 #include "EditorState.h"
-#include "ExportProgress.h"
 #include "FrameCommands.h"
+#include "FramePairNotice.h"
 #include "GridWindow.h"
+#include "HexExportReport.h"
 #include "LedFile.h"
 #include "ListEditDialog.h"
 #include "OptionsDialog.h"
+#include "PatternLoading.h"
 #include "PictureDialogs.h"
 #include "Playback.h"
 #include "SliderWindow.h"
@@ -72,7 +74,7 @@ bool ListSelected() { return editor.displayList.IsSelected(); }
 
 void OnLoad(HWND window) {
     if (!AskSaveChanges(window)) return;
-    std::unique_ptr<LedPattern> loaded = LoadPattern(window, nullptr);
+    std::unique_ptr<LedPattern> loaded = ChooseAndLoadPattern(window);
     if (!loaded) return;
     // The clipboard only pastes into frames of its own size.
     if (loaded->FrameSize() != editor.pattern->FrameSize()) editor.clipboard.reset();
@@ -87,7 +89,7 @@ void OnLoad(HWND window) {
 
 void OnSaveAs(HWND window) {
     // Only a save that has just succeeded with the box ticked adds to the list.
-    if (editor.pattern->Save(window, ListSelected(), true) && editor.pattern->header.addToList)
+    if (SavePattern(window, ListSelected(), true) && editor.pattern->header.addToList)
         editor.displayList.AddAndReport(window, editor.pattern->fileName.get());
 }
 
@@ -108,8 +110,9 @@ void OnInverse() {
 
 void OnAddToList(HWND window) {
     if (editor.pattern->fileName) {
-        editor.displayList.AddAndReport(window, editor.pattern->fileName.get());
-    } else if (editor.pattern->Save(window, true, true) && editor.pattern->header.addToList) {
+        if (editor.displayList.AddAndReport(window, editor.pattern->fileName.get()))
+            NoteUnpairedFrames(window, *editor.pattern);
+    } else if (SavePattern(window, true, true) && editor.pattern->header.addToList) {
         // A first save offered from here adds the file when the box is ticked, as Save As does.
         editor.displayList.AddAndReport(window, editor.pattern->fileName.get());
     }
@@ -169,7 +172,7 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
         OnLoad(window);
         return 0;
     case IDM_FILE_SAVE:
-        editor.pattern->Save(window, ListSelected(), false);
+        SavePattern(window, ListSelected(), false);
         return 0;
     case IDM_FILE_SAVE_AS:
         OnSaveAs(window);
@@ -178,11 +181,9 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
         OnAddToList(window);
         // Goes on to default processing, as the command always has.
         return DefWindowProcW(window, WM_COMMAND, command, parameter);
-    case IDM_FILE_CREATE_HEX: {
-        ExportProgress progress(editor.mainWindow);
-        editor.displayList.CreateHexFile(editor.mainWindow, progress.Hook());
+    case IDM_FILE_CREATE_HEX:
+        OnCreateHexFile(editor.mainWindow);
         return 0;
-    }
     case IDM_EDIT_LIST_FILE:
         OnEditListFile(window);
         return 0;
@@ -247,6 +248,8 @@ bool AskSaveChanges(HWND window) {
     int answer = MessageBoxW(editor.mainWindow,
                              L"データは変更されています。\n現在編集しているデータを保存しますか？", L"確認",
                              MB_YESNO | MB_ICONWARNING);
-    if (answer != IDYES) return true;
-    return editor.pattern->Save(window, ListSelected(), false);
+    // Esc and the close box end the box with neither answer: back to editing.
+    if (answer == IDNO) return true;
+    if (answer != IDYES) return false;
+    return SavePattern(window, ListSelected(), false);
 }

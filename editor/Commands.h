@@ -10,7 +10,8 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter);
 // Greys what cannot be done now; each time the menu bar opens.
 void OnInitMenu();
 // Asks whether to save a modified pattern; true when the caller may go on
-// (nothing to save, "No", or a save that succeeded).
+// (nothing to save, "No", or a save that succeeded). Esc or the close box
+// at the question means "go back to editing": false.
 bool AskSaveChanges(HWND window);
 
 #endif

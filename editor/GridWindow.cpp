@@ -52,8 +52,15 @@ void OnMouseMove(int x, int y) {
 void OnLeftButtonDown(HWND window, LPARAM position) {
     editor.penDown = 1;
     editor.lastCell = NoCell;
+    // Held while the button is, so that a release anywhere lifts the pen.
+    SetCapture(window);
     // The press itself edits the cell under the pointer.
     SendMessageW(window, WM_MOUSEMOVE, 0, position);
+}
+
+void LiftPen() {
+    editor.penDown = 0;
+    EndStroke();
 }
 
 }  // namespace
@@ -84,8 +91,13 @@ LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
     case WM_LBUTTONUP:
-        editor.penDown = 0;
-        EndStroke();
+        LiftPen();
+        ReleaseCapture();
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse (a menu, a dialog, a switch of
+        // windows): the release will never come here.
+        LiftPen();
         return 0;
     case WM_RBUTTONDOWN:
         if (IsPlaying()) {

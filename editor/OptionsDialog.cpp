@@ -19,6 +19,20 @@ int SpinPosition(HWND dialog, int spin) {
     return LOWORD(SendDlgItemMessageW(dialog, spin, UDM_GETPOS, 0, 0));
 }
 
+// The up-down control keeps its last valid position when the box holds a
+// number out of range, an empty box or a 0: OK would store that position
+// without a word. So the box is checked, and the user told the range.
+bool BoxInRange(HWND dialog, int spin, int box, const wchar_t* message) {
+    BOOL error = FALSE;
+    SendDlgItemMessageW(dialog, spin, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error));
+    if (!error) return true;
+    MessageBoxW(dialog, message, L"不正な値", MB_OK | MB_ICONERROR);
+    HWND edit = GetDlgItem(dialog, box);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    return false;
+}
+
 void ShowListFile(HWND dialog, const EditorState& state, bool notSelectedText) {
     const char* name = state.displayList.FileName();
     if (!name[0] && notSelectedText) name = "Not Selected";
@@ -36,6 +50,9 @@ void OnInitDialog(HWND dialog, EditorState& state) {
 }
 
 void OnOk(HWND dialog, EditorState& state) {
+    if (!BoxInRange(dialog, IDC_FRAME_COUNT_SPIN, IDC_FRAME_COUNT, L"枚数は 1 ～ 2048 の範囲で入力してください。") ||
+        !BoxInRange(dialog, IDC_WAIT_SPIN, IDC_WAIT_TIME, L"ｳｪｲﾄは 1 ～ 255 の範囲で入力してください。"))
+        return;
     state.frameCount = SpinPosition(dialog, IDC_FRAME_COUNT_SPIN);
     state.pattern->header.wait = static_cast<std::uint8_t>(SpinPosition(dialog, IDC_WAIT_SPIN) & 0xFF);
     EndDialog(dialog, IDOK);

@@ -1,11 +1,18 @@
 #include "PatternReplacement.h"
 
 #include "Commands.h"
+#include "EditorState.h"
 #include "UndoCommands.h"
 
 bool ReplacePattern(HWND window, std::unique_ptr<LedPattern> generated) {
     if (!generated || !AskSaveChanges(window)) return false;
-    // One undoable step: the same document, under its file name, with new frames.
+    if (generated->frameCount == 0) generated->SetFrameCount(1);
+    const bool otherSize =
+        generated->columns != editor.pattern->columns || generated->rows != editor.pattern->rows;
+    // One undoable step: the same document, with new frames.
     ReplacePatternFrames(*generated);
+    // Frames of another size are another pattern: a Save must not put them
+    // in place of the file the earlier one came from.
+    if (otherSize) editor.pattern->ForgetFileName();
     return true;
 }

@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
+#include <utility>
 
 #include "EditorState.h"
 #include "FrameCommands.h"
 #include "PatternPicture.h"
+#include "PatternReplacement.h"
 #include "UndoCommands.h"
 #include "resource.h"
 
@@ -235,7 +237,7 @@ void OnImportPicture(HWND window) {
     INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), L"PictureImport", window,
                                      PictureImportDialogProcedure, reinterpret_cast<LPARAM>(&import));
     if (result != IDOK || !import.result.pattern) return;
-    ReplacePatternFrames(*import.result.pattern);
+    ReplacePattern(window, std::move(import.result.pattern));
 }
 
 void OnExportPicture(HWND window) {

@@ -12,8 +12,10 @@ namespace {
 
 const UINT MillisecondsPerWait = 100;
 
+// At least one, also for a pattern without frames: the page is taken modulo it.
 int PageCount() {
-    return editor.frameCount / editor.planeCount + (editor.frameCount % editor.planeCount ? 1 : 0);
+    int pages = editor.frameCount / editor.planeCount + (editor.frameCount % editor.planeCount ? 1 : 0);
+    return pages > 0 ? pages : 1;
 }
 
 // Turns to a page as the slider does; with one page there is nothing to turn.

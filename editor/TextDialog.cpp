@@ -153,6 +153,7 @@ void DrawPreview(const DRAWITEMSTRUCT& item, const TextDialogData& data) {
     DeleteObject(background);
     if (!data.result) return;
     const LedPattern& pattern = *data.result;
+    if (pattern.columns == 0 || pattern.rows == 0) return;
     const int width = box.right - box.left - 2 * PreviewGap, height = box.bottom - box.top - 2 * PreviewGap;
     int scale = height / static_cast<int>(pattern.rows);
     if (scale > width / static_cast<int>(pattern.columns)) scale = width / static_cast<int>(pattern.columns);

@@ -13,23 +13,25 @@ const FuzzScratch scratch;
 const std::string input = scratch.File("input.ll");
 const std::string copy = scratch.File("copy.ll");
 
-// CR ends a line, LF is dropped anywhere, empty lines add nothing, bytes after
-// the last CR are ignored, and a line too long to hold or holding a NUL is
-// skipped whole.
-std::vector<std::string> ExpectedEntries(const std::uint8_t* data, std::size_t size) {
+// CR LF, CR and LF each end a line, empty lines add nothing, bytes after
+// the last line end are ignored, and a line too long to hold or holding a NUL
+// is skipped whole. leftOut tells whether any text was dropped.
+std::vector<std::string> ExpectedEntries(const std::uint8_t* data, std::size_t size, bool* leftOut) {
     std::vector<std::string> entries;
     std::string line;
+    *leftOut = false;
     for (std::size_t i = 0; i < size; ++i) {
         char byte = static_cast<char>(data[i]);
-        if (byte == '\n') continue;
-        if (byte != '\r') {
+        if (byte == '\n' && i > 0 && data[i - 1] == '\r') continue;
+        if (byte != '\r' && byte != '\n') {
             line += byte;
             continue;
         }
-        if (!line.empty() && line.size() <= DisplayList::MaxLineLength && line.find('\0') == std::string::npos)
-            entries.push_back(line);
+        if (line.size() > DisplayList::MaxLineLength || line.find('\0') != std::string::npos) *leftOut = true;
+        else if (!line.empty()) entries.push_back(line);
         line.clear();
     }
+    if (!line.empty()) *leftOut = true;
     return entries;
 }
 
@@ -46,7 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DisplayList list;
     FUZZ_REQUIRE(list.SelectFile(input.c_str(), false));
     const std::vector<std::string> entries = Entries(list);
-    FUZZ_REQUIRE(entries == ExpectedEntries(data, size));
+    bool leftOut = false;
+    FUZZ_REQUIRE(entries == ExpectedEntries(data, size, &leftOut));
+    FUZZ_REQUIRE(list.LeftTextOut() == leftOut);
 
     DisplayList saved;
     FUZZ_REQUIRE(saved.SelectFile(copy.c_str(), true));

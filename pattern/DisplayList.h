@@ -38,6 +38,8 @@ enum class ListFileRead {
     NotAList,     // holds text that is no entry (see LeftTextOut)
 };
 
+class ListOmissions;
+
 struct DisplayListEntry {
     std::unique_ptr<char[]> text;
     DisplayListEntry* next;
@@ -107,9 +109,11 @@ public:
     bool AddAndReport(HWND owner, const char* text);
     // Builds the display program of the list into a HEX file that the user
     // names and sets up in the dialogs; a failed export is reported in a
-    // message box and leaves no file. The progress hook is told how the
-    // build goes; when it stops the build, the file is left as it was.
-    void CreateHexFile(HWND owner, const BuildProgressHook& progress = nullptr);
+    // message box and leaves no file. True when the file was written; what
+    // the entries left out of it is then in leftOut, when given. The
+    // progress hook is told how the build goes; when it stops the build,
+    // the file is left as it was.
+    bool CreateHexFile(HWND owner, ListOmissions* leftOut = nullptr, const BuildProgressHook& progress = nullptr);
 #endif
 
     // Whether a list file is selected.

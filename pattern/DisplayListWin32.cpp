@@ -5,6 +5,7 @@
 #include "DisplayList.h"
 #include "DisplayProgram.h"
 #include "HexImageWriter.h"
+#include "ListOmissions.h"
 
 namespace {
 
@@ -72,18 +73,28 @@ void DisplayList::FillListBox(HWND listBox) const {
         SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry->text.get()));
 }
 
-void DisplayList::CreateHexFile(HWND owner, const BuildProgressHook& progress) {
+bool DisplayList::CreateHexFile(HWND owner, ListOmissions* leftOut, const BuildProgressHook& progress) {
     HexImageWriter writer;
     if (!writer.Open(owner)) {
         // A cancel says nothing; a file that could not be begun does.
         if (writer.Error() != HexExportError::None)
             MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
-        return;
+        return false;
     }
-    if (!BuildDisplayProgram(*this, writer, nullptr, progress) && writer.Error() == HexExportError::None) {
+    const bool built = BuildDisplayProgram(
+        *this, writer,
+        [leftOut](std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan) {
+            if (leftOut) leftOut->Add(index, entry.text.get(), plan);
+        },
+        progress);
+    if (!built && writer.Error() == HexExportError::None) {
         // Stopped by the user: the file stays as it was.
         writer.Discard();
-        return;
+        return false;
     }
-    if (!writer.Close()) MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
+    if (!writer.Close()) {
+        MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    return true;
 }

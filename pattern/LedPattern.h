@@ -52,6 +52,9 @@ public:
     void CopyFrame(std::uint32_t frame, std::uint8_t* destination) const;
     void SetFrameCount(std::uint32_t count);
     void SetFileName(const char* path);
+    // Makes the pattern a new, unnamed one: the next save asks for a file
+    // name, so that no earlier file is overwritten with another pattern.
+    void ForgetFileName() { SetFileName(nullptr); }
 #ifdef _WIN32
     // Saves the pattern as its user asks (SaveDialog.cpp). A first save and
     // every save as choose the file in the save dialog and then the control

@@ -47,7 +47,7 @@ TEST_F(ExportProgressTest, CancelStopsTheExportAndKeepsTheOldFile) {
         ExportProgress progress(editor.mainWindow, 0);
         // The save dialog asks before it replaces a file.
         DialogAnswerer answerer({DialogAnswerer::ChooseFile(hex), DialogAnswerer::Press(IDYES), thirtyTwoBit, cancel});
-        editor.displayList.CreateHexFile(editor.mainWindow, progress.Hook());
+        editor.displayList.CreateHexFile(editor.mainWindow, nullptr, progress.Hook());
         ASSERT_EQ(4, answerer.Answered());
         EXPECT_EQ(L"Hex File 作成中", answerer.Titles().back());
         EXPECT_TRUE(progress.Cancelled());

@@ -143,9 +143,9 @@ TEST_F(GridWindowTest, OnlyTheTargetViewIsEdited) {
     EXPECT_EQ(1, editor.targetPlane);
 }
 
-TEST_F(GridWindowTest, PenStaysDownAfterAReleaseOutsideTheGrid) {
+TEST_F(GridWindowTest, PenStaysDownUntilTheRelease) {
     Press(CellX(0, 0), CellY(0));
-    // The release happened over another window: the grid never hears of it.
+    // Held: moving on draws, until the release (seen wherever it happens).
     Move(CellX(0, 7), CellY(7));
     EXPECT_TRUE(Lit(0, 7, 7));
     Release(CellX(0, 7), CellY(7));

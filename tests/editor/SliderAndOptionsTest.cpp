@@ -2,6 +2,8 @@
 #include "EditorSession.h"
 #include "ScratchDirectory.h"
 
+#include <vector>
+
 namespace {
 
 using SliderAndOptionsTest = EditorSession;
@@ -114,12 +116,40 @@ TEST_F(SliderAndOptionsTest, OptionsOkSetsFramesAndWait) {
     EXPECT_EQ(1, editor.views[1].frameIndex);
 }
 
-TEST_F(SliderAndOptionsTest, OptionsOutOfRangeKeepTheLastValidValue) {
+TEST_F(SliderAndOptionsTest, OptionsOutOfRangeAreRefusedWithTheRange) {
     OptionsAnswer shown;
-    DialogAnswerer answerer({shown.Answer(L"5000", L"0", IDOK)});
-    Command(IDM_VIEW_OPTION);
-    EXPECT_EQ(2u, editor.pattern->frameCount);
-    EXPECT_EQ(1, editor.pattern->header.wait);
+    std::vector<std::wstring> said;
+    // Reads the message, closes it and puts a value in the dialog behind it.
+    auto correct = [&said](int box, const wchar_t* value, int button) {
+        return [&said, box, value, button](HWND message) {
+            wchar_t text[256] = L"";
+            GetDlgItemTextW(message, 0xFFFF, text, 256);
+            said.push_back(text);
+            HWND options = GetWindow(message, GW_OWNER);
+            DialogAnswerer::Press(IDOK)(message);
+            SetDlgItemTextW(options, box, value);
+            PostMessageW(options, WM_COMMAND, button, 0);
+        };
+    };
+    {
+        DialogAnswerer answerer({shown.Answer(L"5000", L"0", IDOK), correct(IDC_FRAME_COUNT, L"3000", IDOK),
+                                 correct(IDC_FRAME_COUNT, L"12", IDOK), correct(IDC_WAIT_TIME, L"9", IDOK)});
+        Command(IDM_VIEW_OPTION);
+        EXPECT_EQ(L"不正な値", answerer.Titles()[1]);
+    }
+    ASSERT_EQ(3u, said.size());
+    EXPECT_EQ(L"枚数は 1 ～ 2048 の範囲で入力してください。", said[0]);
+    EXPECT_EQ(said[0], said[1]);
+    EXPECT_EQ(L"ｳｪｲﾄは 1 ～ 255 の範囲で入力してください。", said[2]);
+    EXPECT_EQ(12u, editor.pattern->frameCount);
+    EXPECT_EQ(9, editor.pattern->header.wait);
+
+    // Cancel after the message keeps what was there.
+    {
+        DialogAnswerer answerer({shown.Answer(L"0", nullptr, IDOK), correct(IDC_FRAME_COUNT, L"", IDCANCEL)});
+        Command(IDM_VIEW_OPTION);
+    }
+    EXPECT_EQ(12u, editor.pattern->frameCount);
 }
 
 TEST_F(SliderAndOptionsTest, OptionsCancelStillReturnsToTheFirstPage) {

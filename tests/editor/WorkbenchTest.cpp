@@ -213,9 +213,11 @@ TEST_F(WorkbenchTest, ImportReplacesTheFramesAtThePicturesSize) {
                                      SendDlgItemMessageW(dialog, IDC_IMPORT_INVERT, BM_CLICK, 0, 0);
                                      SendDlgItemMessageW(dialog, IDC_IMPORT_INVERT, BM_CLICK, 0, 0);
                                      DialogAnswerer::Press(IDOK)(dialog);
-                                 }});
+                                 },
+                                 DialogAnswerer::Press(IDNO)});
         Command(IDM_FRAME_IMPORT_PICTURE);
-        EXPECT_EQ(L"画像の読み込み", answerer.Titles().back());
+        EXPECT_EQ(L"画像の読み込み", answerer.Titles()[1]);
+        EXPECT_EQ(L"確認", answerer.Titles().back()) << "the changes drawn are asked about first";
     }
     EXPECT_EQ(L"20 x 10 ﾄﾞｯﾄ、1 枚", summary);
     ASSERT_EQ(20, editor.pattern->columns);
