@@ -17,7 +17,8 @@
 # Each program runs RUNS times (15 by default), the three in turn, and its
 # median counts. CASES chooses the lists (all three by default).
 #
-# It runs twice: in a directory on disk (bench/ in the CLI's build tree),
+# It runs twice: in a directory on disk (bench-files/ in the CLI's build
+# tree, beside CMake's own bench/, which it must not touch),
 # where lumigrid-cli's safe replacement makes the new file durable before it
 # takes the target's name and the other two do not, and in memory (/dev/shm,
 # where there is one), where that costs nothing.
@@ -32,7 +33,7 @@ done
 [ -x "$cli" ] || { echo "bench: $cli is not built" >&2; exit 1; }
 [ -x "$timer" ] || { echo "bench: $timer is not built" >&2; exit 1; }
 
-disk="$(dirname "$cli")/../bench"
+disk="$(dirname "$cli")/../bench-files"
 rm -rf "$disk"
 mkdir -p "$disk"
 memory=""
