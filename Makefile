@@ -3,8 +3,9 @@
 #   make test   install what is missing, build every tree, run every test
 #   make run    install what is missing, build, start the editor under Wine
 #   make fuzz   run the libFuzzer targets longer (FUZZ_SECONDS each, default 300)
-#   make bench  time lumigrid-cli build against objcopy and srec_cat, and
-#               the editor's repaint (make bench-repaint: that one alone)
+#   make bench  time lumigrid-cli build against objcopy and srec_cat, the
+#               editor's repaint (make bench-repaint: that one alone) and
+#               Create Hex File's build at scale (make bench-export)
 #   make bench-text  time lumigrid-cli text on 20 characters of Unifont
 #   make dist   the Windows releases in dist/: the win64 and win32 zips, the win64 installer
 #   make install [PREFIX=/usr/local] [DESTDIR=...]   lumigrid-cli, its man page, and the
@@ -26,7 +27,7 @@ config_win64           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_6
 config_win32           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake
 config_native-fuzz     := -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DLUMIGRID_FUZZ=ON -DLUMIGRID_TESTS=OFF
 
-.PHONY: all setup test run fuzz bench bench-repaint bench-text dist install uninstall clean $(TREES)
+.PHONY: all setup test run fuzz bench bench-repaint bench-export bench-text dist install uninstall clean $(TREES)
 
 all: $(TREES)
 
@@ -59,10 +60,15 @@ bench: setup
 	@$(MAKE) --no-print-directory native
 	@bench/run.sh build/native/bin/lumigrid-cli
 	@$(MAKE) --no-print-directory bench-repaint
+	@$(MAKE) --no-print-directory bench-export
 
 bench-repaint: setup
 	@$(MAKE) --no-print-directory win64
 	@bench/repaint.sh build/win64
+
+bench-export: setup
+	@$(MAKE) --no-print-directory win64
+	@bench/export.sh build/win64
 
 bench-text: setup
 	@$(MAKE) --no-print-directory native

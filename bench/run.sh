@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
-# Times lumigrid-cli build on a display list whose image is about 1 MiB,
-# against objcopy (binutils) and srec_cat (srecord) turning the same image
-# bytes into Intel HEX, in the 32-bit format (whose output is the same size as
-# objcopy's) and in the 20-bit one; prints the medians of wall-clock and CPU
-# time and the ratios (below 1: lumigrid-cli is faster).
+# Times lumigrid-cli build against objcopy (binutils) and srec_cat (srecord)
+# turning the same image bytes into Intel HEX, in the 32-bit format (whose
+# output is the same size as objcopy's) and, where the image fits, in the
+# 20-bit one; prints the medians of wall-clock and CPU time and the ratios
+# (below 1: lumigrid-cli is faster).
 #
 #   bench/run.sh [CLI]      CLI defaults to build/native/bin/lumigrid-cli;
 #                           run-timer is taken from beside it
 #
-# The list holds 16 Scroll patterns of 16 x 16 frames with random pixels:
-# 15 of 2048 frames and one of 2046, an image of 1,048,548 bytes, just under
-# the 1 MiB the 20-bit format can address. Each program runs RUNS times (15
-# by default), the three in turn, and its median counts.
+# Three display lists, all Scroll patterns with random pixels:
+#   16x16    15 patterns of 2048 frames and one of 2046, an image of
+#            1,048,548 bytes, just under the 1 MiB the 20-bit format can address;
+#   64x64    one pattern of 2046 frames, an image of 1,047,556 bytes;
+#   255x255  the largest pattern, 2048 frames of 255 x 255, an image of
+#            16,648,196 bytes (32-bit format only).
+# Each program runs RUNS times (15 by default), the three in turn, and its
+# median counts. CASES chooses the lists (all three by default).
 #
-# It runs twice: in a directory on disk (bench/ in the CLI's build tree),
+# It runs twice: in a directory on disk (bench-files/ in the CLI's build
+# tree, beside CMake's own bench/, which it must not touch),
 # where lumigrid-cli's safe replacement makes the new file durable before it
 # takes the target's name and the other two do not, and in memory (/dev/shm,
 # where there is one), where that costs nothing.
@@ -28,7 +33,7 @@ done
 [ -x "$cli" ] || { echo "bench: $cli is not built" >&2; exit 1; }
 [ -x "$timer" ] || { echo "bench: $timer is not built" >&2; exit 1; }
 
-disk="$(dirname "$cli")/../bench"
+disk="$(dirname "$cli")/../bench-files"
 rm -rf "$disk"
 mkdir -p "$disk"
 memory=""
@@ -38,11 +43,13 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then
 fi
 
 # A Scroll pattern: header LED1, control code 2, wait 0, frame count (LE),
-# 16 rows, 2 row bytes, 16 columns, flag 0; then 32 bytes a frame.
+# rows, row bytes, columns, flag 0; then rows x row bytes a frame.
 make_pattern() {
-    local name=$1 frames=$2
-    printf 'LED1\x02\x00'"$(printf '\\x%02x\\x%02x' $((frames & 255)) $((frames >> 8)))"'\x10\x02\x10\x00' > "$name"
-    head -c $((frames * 32)) /dev/urandom >> "$name"
+    local name=$1 frames=$2 columns=$3 rows=$4
+    local row_bytes=$(( (columns + 7) / 8 ))
+    printf 'LED1\x02\x00'"$(printf '\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x' $((frames & 255)) $((frames >> 8)) \
+        "$rows" "$row_bytes" "$columns")"'\x00' > "$name"
+    head -c $((frames * rows * row_bytes)) /dev/urandom >> "$name"
 }
 
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
@@ -86,22 +93,39 @@ measure() {
     }'
 }
 
+# Writes the list of case $2 in directory $1 and the image bytes it builds.
 prepare() {
     cd "$1"
+    rm -f ./*.led list.ll
     : > list.ll
-    for i in $(seq 1 16); do
-        make_pattern "p$i.led" $([ "$i" -lt 16 ] && echo 2048 || echo 2046)
-        printf '%s\r\n' "$PWD/p$i.led" >> list.ll
-    done
-    "$cli" build list.ll -o lumigrid.hex --format 20bit
+    case $2 in
+    16x16)
+        for i in $(seq 1 16); do
+            make_pattern "p$i.led" $([ "$i" -lt 16 ] && echo 2048 || echo 2046) 16 16
+            printf '%s\r\n' "$PWD/p$i.led" >> list.ll
+        done ;;
+    64x64)
+        make_pattern p1.led 2046 64 64
+        printf '%s\r\n' "$PWD/p1.led" >> list.ll ;;
+    255x255)
+        make_pattern p1.led 2048 255 255
+        printf '%s\r\n' "$PWD/p1.led" >> list.ll ;;
+    esac
+    "$cli" build list.ll -o lumigrid.hex --format 32bit
     objcopy -I ihex -O binary lumigrid.hex image.bin
 }
 
-prepare "$disk"
-measure "$disk" "on disk ($(realpath "$disk"))" 32bit
-measure "$disk" "on disk ($(realpath "$disk"))" 20bit
-if [ -n "$memory" ]; then
-    prepare "$memory"
-    measure "$memory" "in memory ($memory)" 32bit
-    measure "$memory" "in memory ($memory)" 20bit
-fi
+# Runs case $1 in the directory $2, named $3.
+run_case() {
+    local name=$1 where=$2 label=$3
+    prepare "$where" "$name"
+    measure "$where" "$name, $label" 32bit
+    # The 20-bit format addresses just under 1 MiB.
+    [ "$(stat -c %s "$where/image.bin")" -lt 1048576 ] && measure "$where" "$name, $label" 20bit
+    return 0
+}
+
+for name in ${CASES:-16x16 64x64 255x255}; do
+    run_case "$name" "$disk" "on disk ($(realpath "$disk"))"
+    [ -n "$memory" ] && run_case "$name" "$memory" "in memory ($memory)"
+done

@@ -10,7 +10,9 @@
 #include "DisplayList.h"
 #include "DisplayProgram.h"
 #include "DisplayProgramReader.h"
+#include "FrameBitmap.h"
 #include "HexImageReader.h"
+#include "HexImageStream.h"
 #include "HexImageWriter.h"
 #include "ImageCodec.h"
 #include "LedFile.h"
@@ -60,13 +62,57 @@ struct DecodeOptions {
     bool frames = false;
 };
 
-// What the file holds, read once for every action.
+// What the file holds, from a first pass over it; every action then reads
+// the image again from its start (OpenImage), so none holds it whole.
 struct DecodedFile {
-    HexImage hex;
-    ProgramListing listing;
+    HexImage hex;                // the records; bytes only when the file had to be read whole
+    bool held = false;           // the image is in hex.bytes
     std::vector<RecoveredEntry> entries;
-    std::vector<std::size_t> patternNumbers;   // by entry; for resets the next pattern's number
-    std::vector<std::size_t> entryOfItem;      // by item; entries.size() for start and end
+    std::size_t items = 0, pictures = 0, scrolls = 0, animations = 0, resets = 0, patterns = 0;
+    std::uint64_t frames = 0;
+    // The first item of the first entry with more frames than a pattern holds.
+    bool oversized = false;
+    ProgramItem oversizedItem{};
+    std::size_t oversizedFrames = 0;
+};
+
+// The items of a pass over the program, each with its entry and that
+// entry's pattern number, as the first pass grouped them.
+class ItemWalk {
+public:
+    ItemWalk(ImageSource& source, const DecodeOptions& options)
+        : program_(source, options.columns, options.rows) {}
+
+    // The next item; its entry (null for the start and the end) and
+    // pattern number are then current.
+    bool Next(ProgramItem* item) {
+        if (!program_.Next(item)) return false;
+        bool started = false;
+        entry_ = grouper_.Take(*item, index_++, &started);
+        startedEntry_ = entry_ && started;
+        if (startedEntry_) {
+            if (started_ > 0 && !previousReset_) ++pattern_;
+            previousReset_ = entry_->reset;
+            ++started_;
+        }
+        return true;
+    }
+    ProgramStream& Program() { return program_; }
+    const RecoveredEntry* Entry() const { return entry_; }
+    // Whether the current item begins its entry.
+    bool StartedEntry() const { return startedEntry_; }
+    // Entries begun so far.
+    std::size_t EntryCount() const { return started_; }
+    // The pattern number of the current entry; for a reset, the next one's.
+    std::size_t PatternNumber() const { return pattern_; }
+
+private:
+    ProgramStream program_;
+    EntryGrouper grouper_;
+    const RecoveredEntry* entry_ = nullptr;
+    std::size_t index_ = 0, started_ = 0, pattern_ = 0;
+    bool previousReset_ = true;
+    bool startedEntry_ = false;
 };
 
 std::string SizeText(unsigned columns, unsigned rows) { return std::to_string(columns) + "x" + std::to_string(rows); }
@@ -77,7 +123,7 @@ std::string Hex(std::uint64_t value, int digits) {
     return text;
 }
 
-std::string Counted(std::size_t count, const char* one, const char* many) {
+std::string Counted(std::uint64_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
@@ -108,7 +154,7 @@ std::string InDirectory(const std::string& directory, const std::string& name) {
 }
 
 std::string PatternFileName(std::size_t number) {
-    char text[32];
+    char text[48];
     std::snprintf(text, sizeof text, "pattern-%03zu.led", number);
     return text;
 }
@@ -176,50 +222,95 @@ int ParseArguments(const std::vector<std::string>& args, DecodeOptions* options,
     return CliSuccess;
 }
 
+// A fresh read of the image from its start: from the file as a stream, or
+// from memory when the file had to be read whole.
+std::unique_ptr<ImageSource> OpenImage(const DecodeOptions& options, const DecodedFile& file) {
+    if (file.held) return std::unique_ptr<ImageSource>(new MemoryImageSource(file.hex.bytes.data(), file.hex.bytes.size()));
+    return std::unique_ptr<ImageSource>(new HexImageStream(options.hexPath.c_str()));
+}
+
+const char ChangedWhileRead[] = "the file changed while it was read";
+
 // Why the program does not read at the chosen size, with the sizes at which
 // it would.
 std::string ProgramProblem(const DecodedFile& file, const DecodeOptions& options, const ProgramReadError& error) {
-    const std::vector<std::uint8_t>& bytes = file.hex.bytes;
     const std::size_t frameBytes = FrameProgramBytes(options.columns, options.rows);
     std::string problem = "offset " + Hex(error.offset, 4) + " at " + SizeText(options.columns, options.rows) +
                           " (" + Counted(frameBytes, "byte", "bytes") + " a frame): " + error.what;
-    const std::vector<FrameSizeName> sizes = CommonSizesThatRead(bytes.data(), bytes.size(), frameBytes);
+    std::unique_ptr<ImageSource> image = OpenImage(options, file);
+    const std::vector<std::size_t> reading = FrameBytesThatRead(*image, CandidateFrameBytes(frameBytes));
+    const std::vector<FrameSizeName> sizes = CommonSizesAmong(reading);
     if (!sizes.empty()) {
         problem += "; it reads at ";
         for (std::size_t i = 0; i < sizes.size(); ++i)
             problem += (i ? ", " : "") + SizeText(sizes[i].columns, sizes[i].rows) + " (" +
                        std::to_string(FrameProgramBytes(sizes[i].columns, sizes[i].rows)) + " bytes a frame)";
         problem += ": try --size " + SizeText(sizes[0].columns, sizes[0].rows);
-    } else if (std::size_t other = SmallestFrameBytesThatRead(bytes.data(), bytes.size(), frameBytes)) {
-        problem += "; it reads with frames of " + Counted(other, "byte", "bytes");
+    } else if (!reading.empty()) {
+        problem += "; it reads with frames of " + Counted(reading.front(), "byte", "bytes");
     }
     return problem;
 }
 
-int Decode(const DecodeOptions& options, DecodedFile* file, std::ostream& err) {
-    HexReadError hexError;
-    if (!ReadHexFile(options.hexPath.c_str(), &file->hex, &hexError))
-        return PrintFailure(err, options.hexPath + ": " + hexError.Describe());
-    ProgramReadError programError;
-    if (!ReadDisplayProgram(file->hex.bytes.data(), file->hex.bytes.size(), options.columns, options.rows,
-                            &file->listing, &programError))
-        return PrintFailure(err, options.hexPath + ": " + ProgramProblem(*file, options, programError));
-    file->entries = RecoverDisplayList(file->listing);
-    file->entryOfItem.assign(file->listing.items.size(), file->entries.size());
-    std::size_t patterns = 0;
-    for (std::size_t e = 0; e < file->entries.size(); ++e) {
-        const RecoveredEntry& entry = file->entries[e];
-        file->patternNumbers.push_back(patterns);
-        if (!entry.reset) ++patterns;
-        for (std::size_t i = 0; i < entry.itemCount; ++i) file->entryOfItem[entry.firstItem + i] = e;
+// The first pass: the program's items counted and grouped into entries.
+// False with the error when it does not read.
+bool Survey(ImageSource& image, const DecodeOptions& options, DecodedFile* file, ProgramReadError* error) {
+    DecodedFile fresh;
+    fresh.hex = std::move(file->hex);
+    fresh.held = file->held;
+    *file = std::move(fresh);
+    ItemWalk walk(image, options);
+    ProgramItem item;
+    while (walk.Next(&item)) {
+        ++file->items;
+        file->pictures += item.kind == ProgramItemKind::Picture;
+        file->scrolls += item.kind == ProgramItemKind::ScrollBlock;
+        file->animations += item.kind == ProgramItemKind::AnimationBlock;
+        file->resets += item.kind == ProgramItemKind::Reset;
+        file->frames += 2 * static_cast<std::uint64_t>(item.pairs);
+        const RecoveredEntry* entry = walk.Entry();
+        if (!entry) continue;
+        if (walk.EntryCount() > file->entries.size()) {
+            file->entries.push_back(*entry);
+            file->patterns += !entry->reset;
+        } else {
+            file->entries.back() = *entry;
+        }
+        if (!file->oversized && entry->frameCount > LedPattern::MaxFrames) {
+            file->oversized = true;
+            // Only a block, one item, holds more.
+            file->oversizedItem = item;
+            file->oversizedFrames = entry->frameCount;
+        }
     }
-    return CliSuccess;
+    *error = walk.Program().Error();
+    return walk.Program().Sound();
 }
 
-std::size_t PatternCount(const DecodedFile& file) {
-    std::size_t count = 0;
-    for (const RecoveredEntry& entry : file.entries) count += !entry.reset;
-    return count;
+int Decode(const DecodeOptions& options, DecodedFile* file, std::ostream& err) {
+    HexReadError hexError;
+    ProgramReadError programError;
+    bool sound;
+    HexImageStream::Outcome outcome;
+    {
+        HexImageStream stream(options.hexPath.c_str());
+        sound = Survey(stream, options, file, &programError);
+        outcome = stream.Finish(&file->hex, &hexError);
+    }
+    if (outcome == HexImageStream::Outcome::OutOfOrder) {
+        // Records out of address order: the file is read whole instead.
+        if (ReadHexFile(options.hexPath.c_str(), &file->hex, &hexError)) {
+            outcome = HexImageStream::Outcome::Read;
+            file->held = true;
+            MemoryImageSource image(file->hex.bytes.data(), file->hex.bytes.size());
+            sound = Survey(image, options, file, &programError);
+        } else {
+            outcome = HexImageStream::Outcome::Failed;
+        }
+    }
+    if (outcome != HexImageStream::Outcome::Read) return PrintFailure(err, options.hexPath + ": " + hexError.Describe());
+    if (!sound) return PrintFailure(err, options.hexPath + ": " + ProgramProblem(*file, options, programError));
+    return CliSuccess;
 }
 
 std::string FormatDescription(const HexImage& hex) {
@@ -252,8 +343,7 @@ std::string FrameRange(std::size_t first, std::size_t count) {
     return "frames " + std::to_string(first) + " .. " + std::to_string(first + count - 1);
 }
 
-std::string ItemDescription(const DecodedFile& file, std::size_t index) {
-    const ProgramItem& item = file.listing.items[index];
+std::string ItemDescription(const ProgramItem& item, const ItemWalk& walk) {
     std::string text;
     switch (item.kind) {
     case ProgramItemKind::Start: return "start";
@@ -268,54 +358,60 @@ std::string ItemDescription(const DecodedFile& file, std::size_t index) {
         text = "animation block " + Counted(item.pairs, "pair", "pairs") + " (older editor)";
         break;
     }
-    const std::size_t e = file.entryOfItem[index];
-    const RecoveredEntry& entry = file.entries[e];
-    return text + ": pattern " + std::to_string(file.patternNumbers[e]) + ", " +
-           FrameRange(item.firstFrame - entry.firstFrame, 2 * static_cast<std::size_t>(item.pairs));
+    return text + ": pattern " + std::to_string(walk.PatternNumber()) + ", " +
+           FrameRange(item.firstFrame - walk.Entry()->firstFrame, 2 * static_cast<std::size_t>(item.pairs));
 }
 
-void PrintFrames(std::ostream& out, const DecodedFile& file, std::size_t index) {
-    const ProgramItem& item = file.listing.items[index];
-    const std::size_t e = file.entryOfItem[index];
+// Whether pixel (x, y) of a frame's rows is lit.
+bool Lit(const std::vector<std::uint8_t>& rows, std::size_t rowBytes, unsigned x, unsigned y) {
+    return rows[y * rowBytes + x / 8] & (0x80 >> (x & 7));
+}
+
+// Prints the item's frames as show does; false when they are not all there.
+bool PrintFrames(std::ostream& out, const DecodeOptions& options, const ProgramItem& item, ItemWalk& walk) {
+    std::vector<std::uint8_t> bitmap(walk.Program().FrameBytes());
+    const std::size_t rowBytes = LedPattern::RowBytesFor(options.columns);
+    std::vector<std::uint8_t> rows(rowBytes * options.rows);
     std::string line;
-    for (std::size_t frame = item.firstFrame; frame < item.firstFrame + 2 * static_cast<std::size_t>(item.pairs);
-         ++frame) {
-        out << "frame " << frame - file.entries[e].firstFrame << ":\n";
-        for (unsigned y = 0; y < file.listing.rows; ++y) {
+    const std::size_t first = item.firstFrame - walk.Entry()->firstFrame;
+    for (std::size_t frame = first; frame < first + 2 * static_cast<std::size_t>(item.pairs); ++frame) {
+        if (!walk.Program().ReadFrame(bitmap.data())) return false;
+        ReadFrameBitmap(bitmap.data(), options.columns, options.rows, rows.data());
+        out << "frame " << frame << ":\n";
+        for (unsigned y = 0; y < options.rows; ++y) {
             line.clear();
-            for (unsigned x = 0; x < file.listing.columns; ++x)
-                line += FramePixelLit(file.hex.bytes.data(), file.listing, item, frame, x, y) ? '#' : '.';
+            for (unsigned x = 0; x < options.columns; ++x) line += Lit(rows, rowBytes, x, y) ? '#' : '.';
             line += '\n';
             out << line;
         }
     }
+    return true;
 }
 
-int List(const DecodeOptions& options, const DecodedFile& file, std::ostream& out) {
-    const ProgramListing& listing = file.listing;
-    const std::size_t size = file.hex.bytes.size();
+int List(const DecodeOptions& options, const DecodedFile& file, std::ostream& out, std::ostream& err) {
+    const std::uint64_t size = file.hex.Size();
     int width = 4;
     while (width < 16 && (size - 1) >> (4 * width)) ++width;
     out << options.hexPath << ": " << Counted(file.hex.lines, "record", "records") << ", "
         << FormatDescription(file.hex) << ", " << StartDescription(file.hex) << "\n"
         << "display program of " << Counted(size, "byte", "bytes") << ", frames of "
-        << SizeText(listing.columns, listing.rows) << " (" << Counted(listing.frameBytes, "byte", "bytes") << "):\n";
-    std::size_t pictures = 0, scrolls = 0, animations = 0, resets = 0;
-    for (std::size_t i = 0; i < listing.items.size(); ++i) {
-        const ProgramItem& item = listing.items[i];
-        out << Hex(item.offset, width) << "  " << Hex(item.word, 4) << "  " << ItemDescription(file, i) << "\n";
-        pictures += item.kind == ProgramItemKind::Picture;
-        scrolls += item.kind == ProgramItemKind::ScrollBlock;
-        animations += item.kind == ProgramItemKind::AnimationBlock;
-        resets += item.kind == ProgramItemKind::Reset;
-        if (options.frames) PrintFrames(out, file, i);
+        << SizeText(options.columns, options.rows) << " ("
+        << Counted(FrameProgramBytes(options.columns, options.rows), "byte", "bytes") << "):\n";
+    std::unique_ptr<ImageSource> image = OpenImage(options, file);
+    ItemWalk walk(*image, options);
+    ProgramItem item;
+    std::size_t items = 0;
+    while (walk.Next(&item)) {
+        ++items;
+        out << Hex(item.offset, width) << "  " << Hex(item.word, 4) << "  " << ItemDescription(item, walk) << "\n";
+        if (options.frames && walk.Entry() && !PrintFrames(out, options, item, walk)) break;
     }
-    out << Counted(listing.items.size(), "item", "items") << " (" << Counted(pictures, "picture", "pictures") << ", "
-        << Counted(scrolls, "scroll block", "scroll blocks") << ", ";
-    if (animations) out << Counted(animations, "animation block", "animation blocks") << ", ";
-    out << Counted(resets, "reset", "resets") << "), "
-        << Counted(listing.frameCount, "frame", "frames") << " in " << Counted(PatternCount(file), "pattern", "patterns")
-        << ", " << Counted(size, "byte", "bytes") << "\n";
+    if (!walk.Program().Sound() || items != file.items) return PrintFailure(err, options.hexPath + ": " + ChangedWhileRead);
+    out << Counted(file.items, "item", "items") << " (" << Counted(file.pictures, "picture", "pictures") << ", "
+        << Counted(file.scrolls, "scroll block", "scroll blocks") << ", ";
+    if (file.animations) out << Counted(file.animations, "animation block", "animation blocks") << ", ";
+    out << Counted(file.resets, "reset", "resets") << "), " << Counted(file.frames, "frame", "frames") << " in "
+        << Counted(file.patterns, "pattern", "patterns") << ", " << Counted(size, "byte", "bytes") << "\n";
     return CliSuccess;
 }
 
@@ -349,21 +445,6 @@ private:
     std::vector<std::string> paths_;
 };
 
-// The frames of an entry in pieces a pattern can hold.
-template <typename Visit>
-bool ForEachFramePiece(const DecodedFile& file, const RecoveredEntry& entry, Visit visit) {
-    std::size_t done = 0;
-    do {
-        const std::size_t rest = entry.frameCount - done;
-        const std::size_t count = rest < LedPattern::MaxFrames ? rest : LedPattern::MaxFrames;
-        std::unique_ptr<LedPattern> pattern =
-            RecoverFrames(file.hex.bytes.data(), file.listing, entry, entry.firstFrame + done, count);
-        if (!pattern || !visit(*pattern, done)) return false;
-        done += count;
-    } while (done < entry.frameCount);
-    return true;
-}
-
 bool WriteListFile(const std::string& path, const std::vector<std::string>& lines) {
     ReplacementFile file;
     if (!file.Create(path.c_str())) return false;
@@ -393,10 +474,23 @@ bool SameFileBytes(const std::string& a, const std::string& b) {
 
 enum class RebuildResult { SameFile, SameImage, OtherImage, Failed };
 
+// Whether two images hold the same bytes, read side by side.
+bool SameImages(ImageSource& one, ImageSource& two) {
+    const std::size_t piece = 64 * 1024;
+    std::vector<std::uint8_t> a(piece), b(piece + 1);
+    for (;;) {
+        const std::size_t got = one.Read(a.data(), piece);
+        // At the end of the one, the other must end too.
+        const std::size_t want = got < piece ? got + 1 : piece;
+        if (two.Read(b.data(), want) != got || std::memcmp(a.data(), b.data(), got) != 0) return false;
+        if (got < piece) return true;
+    }
+}
+
 // Builds the written list as the printed command would, into a file beside
 // it that is removed again, and compares.
 RebuildResult CheckRebuild(const std::string& listPath, const std::string& directory, const DecodeOptions& options,
-                           const HexImage& original, const HexOptions& hexOptions) {
+                           const DecodedFile& original, const HexOptions& hexOptions) {
     std::string scratch;
     for (int n = 0; scratch.empty() || PathExists(scratch); ++n)
         scratch = InDirectory(directory, "rebuild-check-" + std::to_string(n) + ".hex");
@@ -406,11 +500,17 @@ RebuildResult CheckRebuild(const std::string& listPath, const std::string& direc
     const bool built = BuildDisplayProgram(list, writer) && writer.Close();
     RebuildResult result = RebuildResult::Failed;
     if (built) {
-        HexImage rebuilt;
-        HexReadError error;
-        if (SameFileBytes(scratch, options.hexPath)) result = RebuildResult::SameFile;
-        else if (ReadHexFile(scratch.c_str(), &rebuilt, &error))
-            result = rebuilt.bytes == original.bytes ? RebuildResult::SameImage : RebuildResult::OtherImage;
+        if (SameFileBytes(scratch, options.hexPath)) {
+            result = RebuildResult::SameFile;
+        } else {
+            std::unique_ptr<ImageSource> image = OpenImage(options, original);
+            HexImageStream rebuilt(scratch.c_str());
+            const bool same = SameImages(*image, rebuilt);
+            HexImage summary;
+            HexReadError error;
+            if (rebuilt.Finish(&summary, &error) == HexImageStream::Outcome::Read)
+                result = same ? RebuildResult::SameImage : RebuildResult::OtherImage;
+        }
         DeleteFile(scratch);
     }
     return result;
@@ -418,25 +518,15 @@ RebuildResult CheckRebuild(const std::string& listPath, const std::string& direc
 
 int Extract(const DecodeOptions& options, const DecodedFile& file, std::ostream& out, std::ostream& err) {
     const std::string& directory = options.extractDirectory;
-    const std::vector<std::uint8_t>& bytes = file.hex.bytes;
-    std::vector<std::string> paths;
-    std::size_t paddedFrames = 0, animationBlocks = 0;
-    for (const RecoveredEntry& entry : file.entries) {
-        if (entry.reset) continue;
-        const ProgramItem& first = file.listing.items[entry.firstItem];
-        if (entry.frameCount > LedPattern::MaxFrames)
-            return PrintFailure(err, options.hexPath + ": offset " + Hex(first.offset, 4) + ": the block " +
-                                         Hex(first.word, 4) + " holds " + std::to_string(entry.frameCount) +
-                                         " frames; a pattern holds at most " + std::to_string(LedPattern::MaxFrames) +
-                                         ", so no pattern file builds it");
-        animationBlocks += first.kind == ProgramItemKind::AnimationBlock;
-        for (std::size_t i = entry.firstItem; i < entry.firstItem + entry.itemCount; ++i) {
-            const ProgramItem& item = file.listing.items[i];
-            for (std::size_t f = item.firstFrame; f < item.firstFrame + 2 * static_cast<std::size_t>(item.pairs); ++f)
-                paddedFrames += !FramePaddingIsClear(bytes.data(), file.listing, item, f);
-        }
-        paths.push_back(InDirectory(directory, PatternFileName(paths.size())));
+    if (file.oversized) {
+        const ProgramItem& first = file.oversizedItem;
+        return PrintFailure(err, options.hexPath + ": offset " + Hex(first.offset, 4) + ": the block " +
+                                     Hex(first.word, 4) + " holds " + std::to_string(file.oversizedFrames) +
+                                     " frames; a pattern holds at most " + std::to_string(LedPattern::MaxFrames) +
+                                     ", so no pattern file builds it");
     }
+    std::vector<std::string> paths;
+    for (std::size_t i = 0; i < file.patterns; ++i) paths.push_back(InDirectory(directory, PatternFileName(i)));
     const std::string listPath = InDirectory(directory, ListFileName);
     std::vector<std::string> targets = paths;
     targets.push_back(listPath);
@@ -445,34 +535,79 @@ int Extract(const DecodeOptions& options, const DecodedFile& file, std::ostream&
 
     NewFiles written;
     std::vector<std::string> lines;
-    std::size_t pattern = 0;
-    for (const RecoveredEntry& entry : file.entries) {
-        if (entry.reset) {
-            lines.push_back(ResetMark);
-            continue;
+    std::size_t paddedFrames = 0, animationBlocks = 0;
+    std::string failure;
+    {
+        // The file is read again here, and let go before the rebuild reads it.
+        std::unique_ptr<ImageSource> image = OpenImage(options, file);
+        ItemWalk walk(*image, options);
+        std::vector<std::uint8_t> bitmap(walk.Program().FrameBytes());
+        std::unique_ptr<LedPattern> pattern;
+        std::size_t filled = 0;
+        // Saves the pattern of the current entry once all its frames are in.
+        auto saveWhenWhole = [&](const RecoveredEntry& entry) {
+            if (!pattern || filled < pattern->frameCount) return;
+            const std::string& path = paths[walk.PatternNumber()];
+            const std::string fullPath = FullPathName(path);
+            if (fullPath.empty() || fullPath.size() > DisplayList::MaxLineLength ||
+                fullPath.find_first_of("\r\n") != std::string::npos) {
+                failure = "cannot name " + QuotedName(path) + " in a display list by its full path";
+                return;
+            }
+            const bool existed = PathExists(path);
+            if (!SavePatternFile(*pattern, path.c_str())) {
+                failure = "cannot write " + QuotedName(path);
+                return;
+            }
+            written.Written(path, existed);
+            lines.push_back(fullPath);
+            out << path << ": " << ControlCodeName(entry.controlCode);
+            if (entry.controlCode == ControlNormal || entry.controlCode == ControlOnOff)
+                out << ", wait " << static_cast<unsigned>(entry.wait);
+            out << ", " << Counted(entry.frameCount, "frame", "frames") << " of " << SizeText(options.columns, options.rows)
+                << "\n";
+            pattern.reset();
+        };
+        ProgramItem item;
+        while (failure.empty() && walk.Next(&item)) {
+            const RecoveredEntry* entry = walk.Entry();
+            if (!entry) continue;
+            const std::size_t e = walk.EntryCount() - 1;
+            if (e >= file.entries.size()) {
+                failure = ChangedWhileRead;
+                break;
+            }
+            const RecoveredEntry& whole = file.entries[e];
+            if (walk.StartedEntry()) {
+                if (whole.reset) {
+                    lines.push_back(ResetMark);
+                    continue;
+                }
+                animationBlocks += item.kind == ProgramItemKind::AnimationBlock;
+                pattern = EmptyRecoveredPattern(options.columns, options.rows, whole, whole.frameCount);
+                filled = 0;
+                if (!pattern) {
+                    failure = "not enough memory for the frames";
+                    break;
+                }
+            }
+            for (std::uint32_t f = 0; f < 2 * item.pairs && failure.empty(); ++f) {
+                if (!pattern || filled == pattern->frameCount || !walk.Program().ReadFrame(bitmap.data())) {
+                    failure = ChangedWhileRead;
+                    break;
+                }
+                paddedFrames += !BitmapPaddingIsClear(bitmap.data(), options.columns, options.rows);
+                ReadFrameBitmap(bitmap.data(), options.columns, options.rows, pattern->frames.get() + filled * pattern->FrameSize());
+                ++filled;
+            }
+            if (failure.empty()) saveWhenWhole(whole);
         }
-        const std::string& path = paths[pattern++];
-        const std::string fullPath = FullPathName(path);
-        if (fullPath.empty() || fullPath.size() > DisplayList::MaxLineLength ||
-            fullPath.find_first_of("\r\n") != std::string::npos) {
-            written.RemoveAll();
-            return PrintFailure(err, "cannot name " + QuotedName(path) + " in a display list by its full path");
-        }
-        const bool existed = PathExists(path);
-        const bool saved = ForEachFramePiece(file, entry, [&](LedPattern& recovered, std::size_t) {
-            return SavePatternFile(recovered, path.c_str());
-        });
-        if (!saved) {
-            written.RemoveAll();
-            return PrintFailure(err, "cannot write " + QuotedName(path));
-        }
-        written.Written(path, existed);
-        lines.push_back(fullPath);
-        out << path << ": " << ControlCodeName(entry.controlCode);
-        if (entry.controlCode == ControlNormal || entry.controlCode == ControlOnOff)
-            out << ", wait " << static_cast<unsigned>(entry.wait);
-        out << ", " << Counted(entry.frameCount, "frame", "frames") << " of "
-            << SizeText(file.listing.columns, file.listing.rows) << "\n";
+        if (failure.empty() && (!walk.Program().Sound() || walk.EntryCount() != file.entries.size() || pattern))
+            failure = ChangedWhileRead;
+    }
+    if (!failure.empty()) {
+        written.RemoveAll();
+        return PrintFailure(err, failure);
     }
     const bool listExisted = PathExists(listPath);
     if (!WriteListFile(listPath, lines)) {
@@ -505,7 +640,7 @@ int Extract(const DecodeOptions& options, const DecodedFile& file, std::ostream&
         PrintNote(err, Counted(animationBlocks, "Animation block", "Animation blocks") +
                            " of an older editor (2ppp): build writes Animation patterns as pictures with wait 0");
     out << "build again with: " << command << "\n";
-    switch (CheckRebuild(listPath, directory, options, file.hex, HexOptions::ForFormat(format, start))) {
+    switch (CheckRebuild(listPath, directory, options, file, HexOptions::ForFormat(format, start))) {
     case RebuildResult::SameFile: out << "which writes " << options.hexPath << " byte for byte\n"; break;
     case RebuildResult::SameImage:
         out << "which writes the same display program as " << options.hexPath << ", in other records ("
@@ -521,59 +656,70 @@ int Extract(const DecodeOptions& options, const DecodedFile& file, std::ostream&
 
 int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& out, std::ostream& err) {
     const std::string& directory = options.renderDirectory;
-    LedPattern sample;
-    sample.Create(file.listing.columns, file.listing.rows);
+    LedPattern frame;
+    frame.Create(options.columns, options.rows);
     std::uint64_t width = 0, height = 0;
-    RenderedSize(sample, 1, options.scale, 1, &width, &height);
+    RenderedSize(frame, 1, options.scale, 1, &width, &height);
     if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
         return PrintFailure(err, "a frame's picture would be " + std::to_string(width) + " x " +
                                      std::to_string(height) + " pixels; at most " + std::to_string(MaxPictureSide) +
                                      " on a side and " + std::to_string(MaxPicturePixels) +
                                      " in all (try a smaller --scale)");
-    std::vector<std::string> names, targets;
-    for (std::size_t e = 0; e < file.entries.size(); ++e)
-        for (std::size_t f = 0; f < file.entries[e].frameCount; ++f) {
-            names.push_back(FramePictureName(file.patternNumbers[e], f));
-            targets.push_back(InDirectory(directory, names.back()));
+    std::vector<std::string> targets;
+    std::string firstName, lastName;
+    std::size_t pattern = 0;
+    for (const RecoveredEntry& entry : file.entries) {
+        for (std::size_t f = 0; f < entry.frameCount; ++f) {
+            lastName = FramePictureName(pattern, f);
+            if (targets.empty()) firstName = lastName;
+            targets.push_back(InDirectory(directory, lastName));
         }
+        pattern += !entry.reset;
+    }
     const std::string problem = PrepareDirectory(directory, targets, options.force);
     if (!problem.empty()) return PrintFailure(err, problem);
 
     NewFiles written;
     std::string failure;
-    for (std::size_t e = 0; e < file.entries.size() && failure.empty(); ++e) {
-        const RecoveredEntry& entry = file.entries[e];
-        if (entry.reset || entry.frameCount == 0) continue;
-        const bool drawn = ForEachFramePiece(file, entry, [&](LedPattern& pattern, std::size_t done) {
-            for (std::uint32_t f = 0; f < pattern.frameCount; ++f) {
-                const std::string path = InDirectory(directory, FramePictureName(file.patternNumbers[e], done + f));
-                RgbPicture picture;
-                if (RenderFrames(pattern, f, 1, options.scale, 1, &picture) != RenderStatus::Rendered) {
-                    failure = "not enough memory for the picture";
-                    return false;
-                }
-                const std::vector<std::uint8_t> png = EncodePng(picture.pixels.data(), picture.width, picture.height);
-                const bool existed = PathExists(path);
-                ReplacementFile output;
-                if (png.empty() || !output.Create(path.c_str()) || !output.Write(png.data(), png.size()) ||
-                    !output.Commit()) {
-                    failure = "cannot write " + QuotedName(path);
-                    return false;
-                }
-                written.Written(path, existed);
+    std::unique_ptr<ImageSource> image = OpenImage(options, file);
+    ItemWalk walk(*image, options);
+    std::vector<std::uint8_t> bitmap(walk.Program().FrameBytes());
+    ProgramItem item;
+    while (failure.empty() && walk.Next(&item)) {
+        if (!walk.Entry()) continue;
+        const std::size_t first = item.firstFrame - walk.Entry()->firstFrame;
+        for (std::size_t f = first; f < first + 2 * static_cast<std::size_t>(item.pairs); ++f) {
+            if (!walk.Program().ReadFrame(bitmap.data())) {
+                failure = ChangedWhileRead;
+                break;
             }
-            return true;
-        });
-        if (!drawn && failure.empty()) failure = "not enough memory for the frames";
+            ReadFrameBitmap(bitmap.data(), options.columns, options.rows, frame.frames.get());
+            const std::string path = InDirectory(directory, FramePictureName(walk.PatternNumber(), f));
+            RgbPicture picture;
+            if (RenderFrames(frame, 0, 1, options.scale, 1, &picture) != RenderStatus::Rendered) {
+                failure = "not enough memory for the picture";
+                break;
+            }
+            const std::vector<std::uint8_t> png = EncodePng(picture.pixels.data(), picture.width, picture.height);
+            const bool existed = PathExists(path);
+            ReplacementFile output;
+            if (png.empty() || !output.Create(path.c_str()) || !output.Write(png.data(), png.size()) ||
+                !output.Commit()) {
+                failure = "cannot write " + QuotedName(path);
+                break;
+            }
+            written.Written(path, existed);
+        }
     }
+    if (failure.empty() && !walk.Program().Sound()) failure = ChangedWhileRead;
     if (!failure.empty()) {
         written.RemoveAll();
         return PrintFailure(err, failure);
     }
     out << directory << ": " << Counted(targets.size(), "picture", "pictures") << " of "
-        << SizeText(file.listing.columns, file.listing.rows) << " LEDs, " << options.scale
+        << SizeText(options.columns, options.rows) << " LEDs, " << options.scale
         << (options.scale == 1 ? " pixel" : " pixels") << " a LED";
-    if (!names.empty()) out << " (" << names.front() << " .. " << names.back() << ")";
+    if (!targets.empty()) out << " (" << firstName << " .. " << lastName << ")";
     out << "\n";
     return CliSuccess;
 }
@@ -588,7 +734,7 @@ int RunDecode(const std::vector<std::string>& args, std::ostream& out, std::ostr
     DecodedFile file;
     status = Decode(options, &file, err);
     if (status != CliSuccess) return status;
-    if (!options.extract && !options.render) return List(options, file, out);
+    if (!options.extract && !options.render) return List(options, file, out, err);
     if (options.extract && (status = Extract(options, file, out, err)) != CliSuccess) return status;
     if (options.render) status = Render(options, file, out, err);
     return status;

@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "EditorState.h"
+#include "ExportProgress.h"
 
 namespace {
 
@@ -82,7 +83,13 @@ std::wstring HexExportReportText(const ListOmissions& omissions) {
 
 void OnCreateHexFile(HWND window) {
     ListOmissions omissions;
-    if (!editor.displayList.CreateHexFile(window, &omissions)) return;
+    bool written;
+    {
+        // The progress window, if the export needs one, is gone before the report.
+        ExportProgress progress(window);
+        written = editor.displayList.CreateHexFile(window, &omissions, progress.Hook());
+    }
+    if (!written) return;
     const std::wstring report = HexExportReportText(omissions);
     if (!report.empty()) MessageBoxW(window, report.c_str(), L"確認", MB_OK | MB_ICONWARNING);
 }

@@ -3,6 +3,7 @@
 // display program keeps the listing's invariants, and the patterns recovered
 // from it build the same image again.
 #include <cstring>
+#include <vector>
 
 #include "DisplayList.h"
 #include "DisplayProgram.h"
@@ -78,6 +79,19 @@ void CheckRebuild(const HexImage& image, const ProgramListing& listing) {
     FUZZ_REQUIRE(rebuilt.bytes == image.bytes);
 }
 
+// The data records as a sink takes them.
+class Collected : public HexDataSink {
+public:
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t next = 0;
+    bool inOrder = true;
+    void Data(std::uint64_t address, const std::uint8_t* data, std::size_t count) override {
+        inOrder = inOrder && address == next;
+        bytes.insert(bytes.end(), data, data + count);
+        next = address + count;
+    }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -86,11 +100,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HexImageReader reader;
     reader.Feed(reinterpret_cast<const char*>(data), cut);
     reader.Feed(reinterpret_cast<const char*>(data) + cut, size - cut);
+    // The same text read as a stream: the same verdict, and records in
+    // address order hand on the image itself.
+    Collected collected;
+    HexImageReader streamed(&collected);
+    streamed.Feed(reinterpret_cast<const char*>(data), size);
+    HexImage summary;
+    const bool streamRead = streamed.Finish(&summary);
     HexImage image;
     if (!reader.Finish(&image)) {
         FUZZ_REQUIRE(!reader.Error().what.empty());
+        FUZZ_REQUIRE(!streamRead && streamed.Error().what == reader.Error().what);
         return 0;
     }
+    FUZZ_REQUIRE(streamRead && summary.Size() == image.bytes.size());
+    FUZZ_REQUIRE(!collected.inOrder || collected.bytes == image.bytes);
     FUZZ_REQUIRE(image.bytes.size() <= HexImageReader::MaxImageBytes);
     // The default size, and one the text picks.
     const std::uint8_t last = size ? data[size - 1] : 0;

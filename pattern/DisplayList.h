@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "BuildProgress.h"
 #include "panekit/File.h"
 
 // Filter list of the file dialogs for list files, and their default extension.
@@ -109,8 +110,10 @@ public:
     // Builds the display program of the list into a HEX file that the user
     // names and sets up in the dialogs; a failed export is reported in a
     // message box and leaves no file. True when the file was written; what
-    // the entries left out of it is then in leftOut, when given.
-    bool CreateHexFile(HWND owner, ListOmissions* leftOut = nullptr);
+    // the entries left out of it is then in leftOut, when given. The
+    // progress hook is told how the build goes; when it stops the build,
+    // the file is left as it was.
+    bool CreateHexFile(HWND owner, ListOmissions* leftOut = nullptr, const BuildProgressHook& progress = nullptr);
 #endif
 
     // Whether a list file is selected.

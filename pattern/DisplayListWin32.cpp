@@ -73,7 +73,7 @@ void DisplayList::FillListBox(HWND listBox) const {
         SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry->text.get()));
 }
 
-bool DisplayList::CreateHexFile(HWND owner, ListOmissions* leftOut) {
+bool DisplayList::CreateHexFile(HWND owner, ListOmissions* leftOut, const BuildProgressHook& progress) {
     HexImageWriter writer;
     if (!writer.Open(owner)) {
         // A cancel says nothing; a file that could not be begun does.
@@ -81,9 +81,17 @@ bool DisplayList::CreateHexFile(HWND owner, ListOmissions* leftOut) {
             MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
         return false;
     }
-    BuildDisplayProgram(*this, writer, [leftOut](std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan) {
-        if (leftOut) leftOut->Add(index, entry.text.get(), plan);
-    });
+    const bool built = BuildDisplayProgram(
+        *this, writer,
+        [leftOut](std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan) {
+            if (leftOut) leftOut->Add(index, entry.text.get(), plan);
+        },
+        progress);
+    if (!built && writer.Error() == HexExportError::None) {
+        // Stopped by the user: the file stays as it was.
+        writer.Discard();
+        return false;
+    }
     if (!writer.Close()) {
         MessageBoxW(owner, ExportFailureText(writer.Error()), L"エラー", MB_OK | MB_ICONERROR);
         return false;

@@ -8,8 +8,6 @@ namespace {
 const std::uint8_t ResetItem[] = {0x60, 0x00};
 const unsigned PictureCommandNibble[] = {1, 0, 3, 4};   // by control code; Scroll has its own block
 const unsigned ScrollCommandNibble = 3;
-// The largest frame: 255 x 255 pixels.
-const std::size_t MaxFrameProgramBytes = (255 * 255 + 7) / 8;
 
 std::uint8_t EmittedControlCode(const LedFileHeader& header) {
     return header.controlCode == ControlAnimation ? static_cast<std::uint8_t>(ControlNormal) : header.controlCode;
@@ -21,79 +19,19 @@ std::uint8_t EmittedWait(const LedFileHeader& header) {
 
 bool HasItems(std::uint8_t controlCode) { return controlCode <= ControlOnOff; }
 
-// Transposes an 8 x 8 bit block held one row per byte, row 0 in the most
-// significant byte and column 0 in each byte's top bit, into one column per
-// byte in the same arrangement.
-std::uint64_t TransposeBlock(std::uint64_t x) {
-    x = (x & 0xAA55AA55AA55AA55ull) | ((x & 0x00AA00AA00AA00AAull) << 7) | ((x >> 7) & 0x00AA00AA00AA00AAull);
-    x = (x & 0xCCCC3333CCCC3333ull) | ((x & 0x0000CCCC0000CCCCull) << 14) | ((x >> 14) & 0x0000CCCC0000CCCCull);
-    x = (x & 0xF0F0F0F00F0F0F0Full) | ((x & 0x00000000F0F0F0F0ull) << 28) | ((x >> 28) & 0x00000000F0F0F0F0ull);
-    return x;
-}
-
-// Writes the frame's bitmap to out (FrameProgramBytes of room); returns its
-// length.
-std::size_t WriteFrameBitmap(const LedPattern& pattern, std::uint32_t frame, std::uint8_t* out) {
-    const unsigned columns = pattern.columns, rows = pattern.rows, rowBytes = pattern.rowBytes;
-    if (columns == 0) return 0;
-    const std::uint8_t* bits = pattern.Frame(frame);
-    if (bits && rows % 8 == 0) {
-        // Whole bytes per column: transpose 8 x 8 blocks instead of walking
-        // every pixel. Column x's bytes land at x * rows / 8.
-        const std::size_t columnBytes = rows / 8;
-        for (unsigned columnByte = 0; columnByte < rowBytes; ++columnByte) {
-            const unsigned firstColumn = columnByte * 8;
-            const unsigned columnsHere = columns - firstColumn < 8 ? columns - firstColumn : 8;
-            for (std::size_t block = 0; block < columnBytes; ++block) {
-                const std::uint8_t* row = bits + block * 8 * rowBytes + columnByte;
-                const std::size_t r = rowBytes;
-                std::uint64_t x = static_cast<std::uint64_t>(row[0]) << 56 | static_cast<std::uint64_t>(row[r]) << 48 |
-                                  static_cast<std::uint64_t>(row[2 * r]) << 40 | static_cast<std::uint64_t>(row[3 * r]) << 32 |
-                                  static_cast<std::uint64_t>(row[4 * r]) << 24 | static_cast<std::uint64_t>(row[5 * r]) << 16 |
-                                  static_cast<std::uint64_t>(row[6 * r]) << 8 | row[7 * r];
-                x = ~TransposeBlock(x);
-                std::uint8_t* column = out + firstColumn * columnBytes + block;
-                if (columnsHere == 8) {
-                    const std::size_t c = columnBytes;
-                    column[0] = static_cast<std::uint8_t>(x >> 56);
-                    column[c] = static_cast<std::uint8_t>(x >> 48);
-                    column[2 * c] = static_cast<std::uint8_t>(x >> 40);
-                    column[3 * c] = static_cast<std::uint8_t>(x >> 32);
-                    column[4 * c] = static_cast<std::uint8_t>(x >> 24);
-                    column[5 * c] = static_cast<std::uint8_t>(x >> 16);
-                    column[6 * c] = static_cast<std::uint8_t>(x >> 8);
-                    column[7 * c] = static_cast<std::uint8_t>(x);
-                } else {
-                    for (unsigned j = 0; j < columnsHere; ++j)
-                        column[j * columnBytes] = static_cast<std::uint8_t>(x >> (56 - 8 * j));
-                }
-            }
-        }
-        return columns * columnBytes;
-    }
-    std::size_t length = 0;
-    std::uint8_t accumulator = 0;
-    unsigned bitCount = 0;
-    for (unsigned x = 0; x < columns; ++x) {
-        for (unsigned y = 0; y < rows; ++y) {
-            if (!pattern.GetPixel(frame, x, y)) accumulator = static_cast<std::uint8_t>(accumulator | (0x80 >> bitCount));
-            if (++bitCount == 8) {
-                out[length++] = accumulator;
-                accumulator = 0;
-                bitCount = 0;
-            }
-        }
-    }
-    if (bitCount != 0) out[length++] = accumulator;
-    return length;
-}
-
 // Gathers a pattern's items and hands them to the writer in large pieces:
-// the same bytes in the same order as pushing each one by itself.
+// the same bytes in the same order as pushing each one by itself. Each piece
+// is reported to the progress hook, if there is one.
 class ProgramStage {
 public:
-    explicit ProgramStage(HexImageWriter& writer) : writer_(writer), bytes_(new std::uint8_t[Capacity]), length_(0) {}
+    ProgramStage(HexImageWriter& writer, const BuildProgressHook& report, BuildProgress& progress)
+        : writer_(writer), report_(report), progress_(progress), bytes_(new std::uint8_t[Capacity]), length_(0),
+          stopped_(false) {}
     ~ProgramStage() { Flush(); }
+
+    // Whether to go on: the writer is sound and the hook did not stop it.
+    bool Going() const { return !stopped_ && writer_.Error() == HexExportError::None; }
+    bool Stopped() const { return stopped_; }
 
     void Command(std::uint8_t high, std::uint8_t low) {
         MakeRoom(2);
@@ -102,11 +40,14 @@ public:
     }
     void Frame(const LedPattern& pattern, std::uint32_t frame) {
         MakeRoom(MaxFrameProgramBytes);
-        length_ += WriteFrameBitmap(pattern, frame, bytes_.get() + length_);
+        length_ += WriteFrameBitmap(pattern.Frame(frame), pattern.columns, pattern.rows, bytes_.get() + length_);
     }
     void Flush() {
+        if (stopped_ || length_ == 0) return;
         writer_.PushBytes(bytes_.get(), length_);
+        progress_.entryBytesDone += length_;
         length_ = 0;
+        if (report_ && !report_(progress_)) stopped_ = true;
     }
 
 private:
@@ -117,32 +58,39 @@ private:
     }
 
     HexImageWriter& writer_;
+    const BuildProgressHook& report_;
+    BuildProgress& progress_;
     std::unique_ptr<std::uint8_t[]> bytes_;
     std::size_t length_;
+    bool stopped_;
 };
 
-void EmitPattern(const LedPattern& pattern, HexImageWriter& writer) {
+// False when the progress hook stopped it.
+bool EmitPattern(const LedPattern& pattern, HexImageWriter& writer, const BuildProgressHook& report,
+                 BuildProgress& progress) {
     const std::uint32_t pairs = pattern.header.FrameCount() / 2;
     const std::uint8_t controlCode = EmittedControlCode(pattern.header);
     const std::uint8_t wait = EmittedWait(pattern.header);
-    if (!HasItems(controlCode)) return;
-    ProgramStage stage(writer);
+    if (!HasItems(controlCode)) return true;
+    ProgramStage stage(writer, report, progress);
     if (controlCode == ControlScroll) {
         // 3, then the pair count in three nibbles.
         stage.Command(static_cast<std::uint8_t>(ScrollCommandNibble << 4 | ((pairs >> 8) & 0xF)),
                       static_cast<std::uint8_t>(pairs & 0xFF));
-        for (std::uint32_t i = 0; i < pairs && writer.Error() == HexExportError::None; ++i) {
+        for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
             stage.Frame(pattern, 2 * i);
             stage.Frame(pattern, 2 * i + 1);
         }
-        return;
+    } else {
+        for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
+            // The command nibble, 0, then the wait byte.
+            stage.Command(static_cast<std::uint8_t>(PictureCommandNibble[controlCode] << 4), wait);
+            stage.Frame(pattern, 2 * i);
+            stage.Frame(pattern, 2 * i + 1);
+        }
     }
-    for (std::uint32_t i = 0; i < pairs && writer.Error() == HexExportError::None; ++i) {
-        // The command nibble, 0, then the wait byte.
-        stage.Command(static_cast<std::uint8_t>(PictureCommandNibble[controlCode] << 4), wait);
-        stage.Frame(pattern, 2 * i);
-        stage.Frame(pattern, 2 * i + 1);
-    }
+    stage.Flush();
+    return !stage.Stopped();
 }
 
 EntryPlan SkippedPlan(SkipReason reason, PatternLoadStatus status, const LedFileHeader& header) {
@@ -156,13 +104,10 @@ EntryPlan PlanLoaded(const PatternLoadResult& loaded) {
 
 }  // namespace
 
-std::uint32_t FrameProgramBytes(std::uint8_t columns, std::uint8_t rows) {
-    return columns == 0 ? 0 : (static_cast<std::uint32_t>(columns) * rows + 7) / 8;
-}
-
 void LedPattern::EmitFrame(HexImageWriter& writer, std::uint32_t frame) const {
     std::uint8_t bitmap[MaxFrameProgramBytes];
-    writer.PushBytes(bitmap, WriteFrameBitmap(*this, frame, bitmap));
+    // A frame out of range comes out as all unlit.
+    writer.PushBytes(bitmap, WriteFrameBitmap(Frame(frame), columns, rows, bitmap));
 }
 
 EntryPlan PlanPattern(const LedPattern& pattern, PatternLoadStatus status) {
@@ -201,10 +146,23 @@ const char* DescribeSkip(const EntryPlan& plan) {
     return "";
 }
 
-bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe) {
+double BuildProgress::Done() const {
+    if (entries == 0) return 1;
+    const double withinEntry = entryBytes ? static_cast<double>(entryBytesDone) / static_cast<double>(entryBytes) : 0;
+    return (static_cast<double>(entry) + (withinEntry < 1 ? withinEntry : 1)) / static_cast<double>(entries);
+}
+
+bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe,
+                         const BuildProgressHook& report) {
+    BuildProgress progress{0, 0, 0, 0};
+    for (const DisplayListEntry* entry = list.first; entry; entry = entry->next) ++progress.entries;
     std::size_t index = 0;
-    for (const DisplayListEntry* entry = list.first; entry; entry = entry->next, ++index) {
+    bool going = true;
+    for (const DisplayListEntry* entry = list.first; entry && going; entry = entry->next, ++index) {
         if (!writer.IsOpen() || writer.Error() != HexExportError::None) break;
+        progress.entry = index;
+        progress.entryBytesDone = progress.entryBytes = 0;
+        if (report && !report(progress)) return false;
         EntryPlan plan;
         if (entry->IsReset()) {
             writer.PushBytes(ResetItem, sizeof ResetItem);
@@ -212,10 +170,11 @@ bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const 
         } else {
             PatternLoadResult loaded = ReadPatternFile(entry->text.get());
             plan = PlanLoaded(loaded);
+            progress.entryBytes = plan.bytes;
             if (plan.kind == EntryKind::Pattern || plan.skipReason == SkipReason::NoFramePair)
-                EmitPattern(*loaded.pattern, writer);
+                going = EmitPattern(*loaded.pattern, writer, report, progress);
         }
-        if (observe) observe(index, *entry, plan);
+        if (going && observe) observe(index, *entry, plan);
     }
-    return writer.IsOpen() && writer.Error() == HexExportError::None;
+    return going && writer.IsOpen() && writer.Error() == HexExportError::None;
 }

@@ -19,7 +19,9 @@
 #include <cstdint>
 #include <functional>
 
+#include "BuildProgress.h"
 #include "DisplayList.h"
+#include "FrameBitmap.h"
 #include "HexImageWriter.h"
 #include "LedFile.h"
 
@@ -54,17 +56,17 @@ EntryPlan PlanEntry(const char* text);
 EntryPlan PlanPattern(const LedPattern& pattern, PatternLoadStatus status = PatternLoadStatus::Loaded);
 // One line for a user: why an entry is skipped.
 const char* DescribeSkip(const EntryPlan& plan);
-// Bytes of one emitted frame: columns x rows bits, rounded up.
-std::uint32_t FrameProgramBytes(std::uint8_t columns, std::uint8_t rows);
 
 // Called once for every entry, in list order, with its position from 0.
 typedef std::function<void(std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan)> EntryObserver;
 
 // Pushes the items of every entry into an opened writer, loading each pattern
 // file afresh. Entries that cannot be emitted are skipped. Stops early when
-// the writer fails; true when every entry went into a sound image. The caller
-// closes the writer. A skipped Scroll pattern without a frame pair still
+// the writer fails or the progress hook says so; true when every entry went
+// into a sound image. The caller closes the writer (or, when stopped,
+// discards its image). A skipped Scroll pattern without a frame pair still
 // emits its empty block, as the board's programs always had it.
-bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe = nullptr);
+bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe = nullptr,
+                         const BuildProgressHook& progress = nullptr);
 
 #endif

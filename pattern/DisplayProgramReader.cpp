@@ -4,6 +4,7 @@
 #include <new>
 
 #include "DisplayProgram.h"
+#include "FrameBitmap.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ std::string Word(std::uint16_t word) {
     return text;
 }
 
-std::string Bytes(std::size_t count) { return std::to_string(count) + (count == 1 ? " byte" : " bytes"); }
+std::string Bytes(std::uint64_t count) { return std::to_string(count) + (count == 1 ? " byte" : " bytes"); }
 
 bool Fail(ProgramReadError* error, std::size_t offset, const std::string& what) {
     if (error) {
@@ -36,77 +37,188 @@ bool Fail(ProgramReadError* error, std::size_t offset, const std::string& what) 
     return false;
 }
 
-// Walks the program with frames of frameBytes bytes; fills listing when one
-// is given, so that the search for other sizes only checks.
-bool Walk(const std::uint8_t* image, std::size_t size, std::size_t frameBytes, ProgramListing* listing,
-          ProgramReadError* error) {
-    if (size < 2) return Fail(error, 0, size == 0 ? "the image is empty" : "the image is a single byte");
-    const std::uint16_t first = static_cast<std::uint16_t>(image[0] << 8 | image[1]);
-    if (first != StartWord)
-        return Fail(error, 0, "the image begins with " + Word(first) + ", not with the start word F000");
-    std::size_t frames = 0;
-    auto add = [&](ProgramItemKind kind, std::size_t offset, std::uint16_t word, std::uint8_t controlCode,
-                   std::uint32_t pairs) {
-        if (listing)
-            listing->items.push_back(ProgramItem{kind, offset, word, controlCode,
-                                                 static_cast<std::uint8_t>(word & 0xFF), pairs, frames});
-        frames += 2 * static_cast<std::size_t>(pairs);
-    };
-    add(ProgramItemKind::Start, 0, first, 0, 0);
-    std::size_t at = 2;
-    for (;;) {
-        if (at == size) return Fail(error, at, "the image ends without the end word 0000");
-        if (size - at < 2) return Fail(error, at, "the image ends inside a command word");
-        const std::uint16_t word = static_cast<std::uint16_t>(image[at] << 8 | image[at + 1]);
-        const unsigned command = word >> 12;
-        std::uint32_t pairs = 0;
-        ProgramItemKind kind;
-        std::uint8_t controlCode = 0;
-        switch (command) {
-        case EndCommand:
-            if (word != EndWord) return Fail(error, at, "the word " + Word(word) + " is not the end word 0000");
-            if (size - at > 2)
-                return Fail(error, at + 2, Bytes(size - at - 2) + " after the end word 0000");
-            add(ProgramItemKind::End, at, word, 0, 0);
-            if (listing) listing->frameCount = frames;
-            return true;
-        case NormalPictureCommand:
-        case OnOffPictureCommand:
-            if ((word >> 8) & 0xF)
-                return Fail(error, at, "the picture command " + Word(word) + " has " + Word(word).substr(1, 1) +
-                                           " where a picture command has 0");
-            kind = ProgramItemKind::Picture;
-            controlCode = command == NormalPictureCommand ? ControlNormal : ControlOnOff;
-            pairs = 1;
-            break;
-        case ScrollBlockCommand:
-        case AnimationBlockCommand:
-            kind = command == ScrollBlockCommand ? ProgramItemKind::ScrollBlock : ProgramItemKind::AnimationBlock;
-            controlCode = command == ScrollBlockCommand ? ControlScroll : ControlAnimation;
-            pairs = word & 0xFFF;
-            break;
-        case ResetCommand:
-            if (word != ResetWord) return Fail(error, at, "the word " + Word(word) + " is not the reset word 6000");
-            kind = ProgramItemKind::Reset;
-            break;
-        default:
-            return Fail(error, at, "unknown command " + Word(word) + " (its first nibble " + Word(word).substr(0, 1) +
-                                       " is none of 0, 1, 2, 3, 4, 6)");
-        }
-        const std::size_t need = 2 * static_cast<std::size_t>(pairs) * frameBytes;
-        if (size - at - 2 < need)
-            return Fail(error, at, "the " + std::to_string(2 * pairs) + " frames of " + Word(word) + " need " +
-                                       Bytes(need) + ", the image has " + Bytes(size - at - 2) + " after it");
-        try {
-            add(kind, at, word, controlCode, pairs);
-        } catch (const std::bad_alloc&) {
-            return Fail(error, at, "not enough memory for the listing");
-        }
-        at += 2 + need;
+}  // namespace
+
+ProgramWalker::ProgramWalker(std::size_t frameBytes)
+    : frameBytes_(frameBytes), next_(0), frames_(0), endOffset_(0), last_{}, words_(0), ended_(false), failed_(false) {}
+
+bool ProgramWalker::Fail(std::uint64_t offset, const std::string& what) {
+    failed_ = true;
+    error_.offset = static_cast<std::size_t>(offset);
+    error_.what = what;
+    return false;
+}
+
+bool ProgramWalker::TakeWord(std::uint16_t word, ProgramItem* item) {
+    if (ended_ || failed_) return false;
+    const std::uint64_t at = next_;
+    if (words_++ == 0) {
+        if (word != StartWord)
+            return Fail(0, "the image begins with " + Word(word) + ", not with the start word F000");
+        last_ = ProgramItem{ProgramItemKind::Start, 0, word, 0, 0, 0, 0};
+        next_ = 2;
+        *item = last_;
+        return true;
+    }
+    const unsigned command = word >> 12;
+    std::uint32_t pairs = 0;
+    ProgramItemKind kind;
+    std::uint8_t controlCode = 0;
+    switch (command) {
+    case EndCommand:
+        if (word != EndWord) return Fail(at, "the word " + Word(word) + " is not the end word 0000");
+        kind = ProgramItemKind::End;
+        break;
+    case NormalPictureCommand:
+    case OnOffPictureCommand:
+        if ((word >> 8) & 0xF)
+            return Fail(at, "the picture command " + Word(word) + " has " + Word(word).substr(1, 1) +
+                                " where a picture command has 0");
+        kind = ProgramItemKind::Picture;
+        controlCode = command == NormalPictureCommand ? ControlNormal : ControlOnOff;
+        pairs = 1;
+        break;
+    case ScrollBlockCommand:
+    case AnimationBlockCommand:
+        kind = command == ScrollBlockCommand ? ProgramItemKind::ScrollBlock : ProgramItemKind::AnimationBlock;
+        controlCode = command == ScrollBlockCommand ? ControlScroll : ControlAnimation;
+        pairs = word & 0xFFF;
+        break;
+    case ResetCommand:
+        if (word != ResetWord) return Fail(at, "the word " + Word(word) + " is not the reset word 6000");
+        kind = ProgramItemKind::Reset;
+        break;
+    default:
+        return Fail(at, "unknown command " + Word(word) + " (its first nibble " + Word(word).substr(0, 1) +
+                            " is none of 0, 1, 2, 3, 4, 6)");
+    }
+    last_ = ProgramItem{kind, static_cast<std::size_t>(at), word, controlCode, static_cast<std::uint8_t>(word & 0xFF),
+                        pairs, static_cast<std::size_t>(frames_)};
+    frames_ += 2 * static_cast<std::uint64_t>(pairs);
+    next_ = at + 2 + 2 * static_cast<std::uint64_t>(pairs) * frameBytes_;
+    if (kind == ProgramItemKind::End) {
+        ended_ = true;
+        endOffset_ = at;
+    }
+    *item = last_;
+    return true;
+}
+
+bool ProgramWalker::Finish(std::uint64_t size) {
+    if (failed_) return false;
+    if (words_ == 0) return Fail(0, size == 0 ? "the image is empty" : "the image is a single byte");
+    if (ended_) {
+        if (size - endOffset_ > 2) return Fail(endOffset_ + 2, Bytes(size - endOffset_ - 2) + " after the end word 0000");
+        return true;
+    }
+    if (next_ > size) {
+        // The last item's frames run past the end.
+        const std::uint64_t need = next_ - last_.offset - 2;
+        return Fail(last_.offset, "the " + std::to_string(2 * static_cast<std::uint64_t>(last_.pairs)) + " frames of " +
+                                      Word(last_.word) + " need " + Bytes(need) + ", the image has " +
+                                      Bytes(size - last_.offset - 2) + " after it");
+    }
+    if (next_ == size) return Fail(next_, "the image ends without the end word 0000");
+    return Fail(next_, "the image ends inside a command word");
+}
+
+ProgramStream::ProgramStream(ImageSource& source, std::uint8_t columns, std::uint8_t rows)
+    : source_(source),
+      frameBytes_(FrameProgramBytes(columns, rows)),
+      walker_(frameBytes_),
+      position_(0),
+      framesLeft_(0),
+      finished_(false),
+      sound_(false) {
+    if (frameBytes_ == 0) {
+        finished_ = true;
+        error_.what = "a frame needs at least one column and one row";
     }
 }
 
-}  // namespace
+bool ProgramStream::Next(ProgramItem* item) {
+    if (finished_) return false;
+    // The frames of the item before that were not read.
+    const std::uint64_t skip = framesLeft_ * frameBytes_;
+    const std::uint64_t skipped = skip ? source_.Skip(skip) : 0;
+    position_ += skipped;
+    framesLeft_ = 0;
+    if (skipped == skip && !walker_.Ended()) {
+        std::uint8_t word[2];
+        const std::size_t got = source_.Read(word, 2);
+        position_ += got;
+        if (got == 2) {
+            if (walker_.TakeWord(static_cast<std::uint16_t>(word[0] << 8 | word[1]), item)) {
+                framesLeft_ = 2 * static_cast<std::uint64_t>(item->pairs);
+                return true;
+            }
+            return End(position_);
+        }
+    }
+    // The rest counts only for its length.
+    return End(position_ + source_.Skip(~0ull));
+}
+
+bool ProgramStream::End(std::uint64_t size) {
+    finished_ = true;
+    sound_ = walker_.Finish(size);
+    if (!sound_) error_ = walker_.Error();
+    size_ = size;
+    return false;
+}
+
+bool ProgramStream::ReadFrame(std::uint8_t* bitmap) {
+    if (finished_ || framesLeft_ == 0) return false;
+    const std::size_t got = source_.Read(bitmap, frameBytes_);
+    position_ += got;
+    if (got < frameBytes_) {
+        framesLeft_ = 0;
+        return false;
+    }
+    --framesLeft_;
+    return true;
+}
+
+std::vector<std::size_t> FrameBytesThatRead(ImageSource& source, const std::vector<std::size_t>& candidates) {
+    struct Walk {
+        std::size_t frameBytes;
+        ProgramWalker walker;
+    };
+    std::vector<Walk> walks;
+    for (std::size_t frameBytes : candidates) walks.push_back(Walk{frameBytes, ProgramWalker(frameBytes)});
+    // Walks still taking words; the others only wait for the end.
+    std::vector<Walk*> live;
+    for (Walk& walk : walks) live.push_back(&walk);
+    std::vector<std::uint8_t> piece(64 * 1024);
+    std::uint64_t base = 0;   // offset of piece[0]
+    int carried = -1;         // the byte before piece[0], for a word across pieces
+    for (;;) {
+        const std::size_t got = source.Read(piece.data(), piece.size());
+        const std::uint64_t end = base + got;
+        for (std::size_t i = 0; i < live.size();) {
+            ProgramWalker& walker = live[i]->walker;
+            ProgramItem item;
+            while (!walker.Ended() && !walker.Failed() && walker.NextWord() + 2 <= end) {
+                const std::uint64_t at = walker.NextWord();
+                const unsigned high = at < base ? static_cast<unsigned>(carried) : piece[at - base];
+                walker.TakeWord(static_cast<std::uint16_t>(high << 8 | piece[at + 1 - base]), &item);
+            }
+            if (walker.Ended() || walker.Failed()) {
+                live[i] = live.back();
+                live.pop_back();
+            } else {
+                ++i;
+            }
+        }
+        if (got) carried = piece[got - 1];
+        base = end;
+        if (got < piece.size()) break;
+    }
+    std::vector<std::size_t> reading;
+    for (Walk& walk : walks)
+        if (walk.walker.Finish(base)) reading.push_back(walk.frameBytes);
+    return reading;
+}
 
 const FrameSizeName CommonFrameSizes[] = {
     {5, 7},   {8, 8},   {16, 8},   {16, 16},  {32, 8},   {32, 16},  {32, 32},
@@ -120,86 +232,122 @@ bool ReadDisplayProgram(const std::uint8_t* image, std::size_t size, std::uint8_
     read.columns = columns;
     read.rows = rows;
     read.frameBytes = FrameProgramBytes(columns, rows);
-    if (read.frameBytes == 0) return Fail(error, 0, "a frame needs at least one column and one row");
-    if (!Walk(image, size, read.frameBytes, &read, error)) return false;
+    MemoryImageSource source(image, size);
+    ProgramStream stream(source, columns, rows);
+    ProgramItem item;
+    try {
+        while (stream.Next(&item)) read.items.push_back(item);
+    } catch (const std::bad_alloc&) {
+        return Fail(error, item.offset, "not enough memory for the listing");
+    }
+    if (!stream.Sound()) return Fail(error, stream.Error().offset, stream.Error().what);
+    read.frameCount = read.items.empty() ? 0 : read.items.back().firstFrame;
     *listing = std::move(read);
     return true;
 }
 
-std::vector<FrameSizeName> CommonSizesThatRead(const std::uint8_t* image, std::size_t size,
-                                               std::size_t excludedFrameBytes) {
+std::vector<std::size_t> CandidateFrameBytes(std::size_t excludedFrameBytes) {
+    std::vector<std::size_t> candidates;
+    for (std::size_t frameBytes = 1; frameBytes <= MaxFrameProgramBytes; ++frameBytes)
+        if (frameBytes != excludedFrameBytes) candidates.push_back(frameBytes);
+    return candidates;
+}
+
+std::vector<FrameSizeName> CommonSizesAmong(const std::vector<std::size_t>& reading) {
     std::vector<FrameSizeName> sizes;
-    std::vector<std::size_t> tried = {excludedFrameBytes};
+    std::vector<std::size_t> named;
     for (std::size_t i = 0; i < CommonFrameSizeCount; ++i) {
         const FrameSizeName& name = CommonFrameSizes[i];
         const std::size_t frameBytes = FrameProgramBytes(name.columns, name.rows);
         bool seen = false;
-        for (std::size_t bytes : tried) seen = seen || bytes == frameBytes;
-        if (seen) continue;
-        tried.push_back(frameBytes);
-        if (Walk(image, size, frameBytes, nullptr, nullptr)) sizes.push_back(name);
+        for (std::size_t bytes : named) seen = seen || bytes == frameBytes;
+        bool reads = false;
+        for (std::size_t bytes : reading) reads = reads || bytes == frameBytes;
+        if (seen || !reads) continue;
+        named.push_back(frameBytes);
+        sizes.push_back(name);
     }
     return sizes;
 }
 
+std::vector<FrameSizeName> CommonSizesThatRead(const std::uint8_t* image, std::size_t size,
+                                               std::size_t excludedFrameBytes) {
+    MemoryImageSource source(image, size);
+    return CommonSizesAmong(FrameBytesThatRead(source, CandidateFrameBytes(excludedFrameBytes)));
+}
+
 std::size_t SmallestFrameBytesThatRead(const std::uint8_t* image, std::size_t size, std::size_t excludedFrameBytes) {
-    const std::size_t largest = FrameProgramBytes(255, 255);
-    for (std::size_t frameBytes = 1; frameBytes <= largest; ++frameBytes)
-        if (frameBytes != excludedFrameBytes && Walk(image, size, frameBytes, nullptr, nullptr)) return frameBytes;
-    return 0;
+    MemoryImageSource source(image, size);
+    const std::vector<std::size_t> reading = FrameBytesThatRead(source, CandidateFrameBytes(excludedFrameBytes));
+    return reading.empty() ? 0 : reading.front();
+}
+
+const RecoveredEntry* EntryGrouper::Take(const ProgramItem& item, std::size_t index, bool* started) {
+    *started = false;
+    const bool followsSamePicture = hasBefore_ && before_.kind == ProgramItemKind::Picture && before_.word == item.word;
+    before_ = item;
+    hasBefore_ = true;
+    switch (item.kind) {
+    case ProgramItemKind::Start:
+    case ProgramItemKind::End: return nullptr;
+    case ProgramItemKind::Reset:
+        current_ = RecoveredEntry{true, 0, 0, index, 1, item.firstFrame, 0};
+        break;
+    case ProgramItemKind::Picture:
+        if (hasCurrent_ && !current_.reset && followsSamePicture && current_.frameCount + 2 <= LedPattern::MaxFrames) {
+            ++current_.itemCount;
+            current_.frameCount += 2;
+            return &current_;
+        }
+        current_ = RecoveredEntry{false, item.controlCode, item.wait, index, 1, item.firstFrame, 2};
+        break;
+    case ProgramItemKind::ScrollBlock:
+    case ProgramItemKind::AnimationBlock:
+        current_ = RecoveredEntry{false, item.controlCode, 0, index, 1, item.firstFrame, 2 * static_cast<std::size_t>(item.pairs)};
+        break;
+    }
+    hasCurrent_ = true;
+    *started = true;
+    return &current_;
 }
 
 std::vector<RecoveredEntry> RecoverDisplayList(const ProgramListing& listing) {
     std::vector<RecoveredEntry> entries;
+    EntryGrouper grouper;
     for (std::size_t i = 0; i < listing.items.size(); ++i) {
-        const ProgramItem& item = listing.items[i];
-        switch (item.kind) {
-        case ProgramItemKind::Start:
-        case ProgramItemKind::End: break;
-        case ProgramItemKind::Reset: entries.push_back(RecoveredEntry{true, 0, 0, i, 1, item.firstFrame, 0}); break;
-        case ProgramItemKind::Picture: {
-            RecoveredEntry* run = entries.empty() ? nullptr : &entries.back();
-            const ProgramItem* before = i > 0 ? &listing.items[i - 1] : nullptr;
-            if (run && !run->reset && before->kind == ProgramItemKind::Picture && before->word == item.word &&
-                run->frameCount + 2 <= LedPattern::MaxFrames) {
-                ++run->itemCount;
-                run->frameCount += 2;
-            } else {
-                entries.push_back(RecoveredEntry{false, item.controlCode, item.wait, i, 1, item.firstFrame, 2});
-            }
-            break;
-        }
-        case ProgramItemKind::ScrollBlock:
-        case ProgramItemKind::AnimationBlock:
-            entries.push_back(RecoveredEntry{false, item.controlCode, 0, i, 1, item.firstFrame, 2 * item.pairs});
-            break;
-        }
+        bool started = false;
+        const RecoveredEntry* entry = grouper.Take(listing.items[i], i, &started);
+        if (!entry) continue;
+        if (started) entries.push_back(*entry);
+        else entries.back() = *entry;
     }
     return entries;
 }
 
-std::unique_ptr<LedPattern> RecoverFrames(const std::uint8_t* image, const ProgramListing& listing,
-                                          const RecoveredEntry& entry, std::size_t first, std::size_t count) {
+std::unique_ptr<LedPattern> EmptyRecoveredPattern(std::uint8_t columns, std::uint8_t rows, const RecoveredEntry& entry,
+                                                  std::size_t count) {
     std::unique_ptr<LedPattern> pattern(new (std::nothrow) LedPattern);
     if (!pattern || count > LedPattern::MaxFrames) return nullptr;
-    pattern->Create(listing.columns, listing.rows);
+    pattern->Create(columns, rows);
     pattern->SetFrameCount(static_cast<std::uint32_t>(count));
     if (pattern->frameCount != count) return nullptr;
     pattern->header.controlCode = entry.controlCode;
     pattern->header.wait = entry.wait;
-    const unsigned columns = listing.columns, rows = listing.rows;
-    const std::size_t rowBytes = pattern->rowBytes;
+    pattern->modified = false;
+    return pattern;
+}
+
+std::unique_ptr<LedPattern> RecoverFrames(const std::uint8_t* image, const ProgramListing& listing,
+                                          const RecoveredEntry& entry, std::size_t first, std::size_t count) {
+    std::unique_ptr<LedPattern> pattern = EmptyRecoveredPattern(listing.columns, listing.rows, entry, count);
+    if (!pattern) return nullptr;
     for (std::size_t f = 0; f < count; ++f) {
         const std::size_t frame = first + f;
         // A block holds all its frames; a run of pictures two each.
         const ProgramItem& item = listing.items[entry.firstItem + (entry.itemCount == 1 ? 0 : (frame - entry.firstFrame) / 2)];
-        std::uint8_t* pixels = pattern->frames.get() + f * pattern->FrameSize();
-        for (unsigned x = 0; x < columns; ++x)
-            for (unsigned y = 0; y < rows; ++y)
-                if (FramePixelLit(image, listing, item, frame, x, y))
-                    pixels[y * rowBytes + (x >> 3)] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+        ReadFrameBitmap(image + listing.FrameOffset(item, frame), listing.columns, listing.rows,
+                        pattern->frames.get() + f * pattern->FrameSize());
     }
-    pattern->modified = false;
     return pattern;
 }
 
@@ -212,8 +360,5 @@ bool FramePixelLit(const std::uint8_t* image, const ProgramListing& listing, con
 
 bool FramePaddingIsClear(const std::uint8_t* image, const ProgramListing& listing, const ProgramItem& item,
                          std::size_t frame) {
-    const std::size_t bits = static_cast<std::size_t>(listing.columns) * listing.rows;
-    if (bits % 8 == 0) return true;
-    const std::uint8_t last = image[listing.FrameOffset(item, frame) + listing.frameBytes - 1];
-    return (last & ((1u << (8 - bits % 8)) - 1)) == 0;
+    return BitmapPaddingIsClear(image + listing.FrameOffset(item, frame), listing.columns, listing.rows);
 }

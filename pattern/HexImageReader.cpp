@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "HexImageWriter.h"
@@ -18,12 +19,19 @@ const std::uint64_t OffsetRange = 0x10000;
 const std::size_t FirstSegmentRecordAfter = 16;
 const std::size_t FirstLinearRecordAfter = 0x10000;
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+// The value of every character that is a hex digit, -1 for the others.
+struct HexDigitValues {
+    signed char value[256];
+    HexDigitValues() {
+        for (int c = 0; c < 256; ++c) value[c] = -1;
+        for (int c = '0'; c <= '9'; ++c) value[c] = static_cast<signed char>(c - '0');
+        for (int c = 'A'; c <= 'F'; ++c) value[c] = static_cast<signed char>(c - 'A' + 10);
+        for (int c = 'a'; c <= 'f'; ++c) value[c] = static_cast<signed char>(c - 'a' + 10);
+    }
+};
+const HexDigitValues DigitValues;
+
+int HexValue(char c) { return DigitValues.value[static_cast<unsigned char>(c)]; }
 
 std::string Hex(std::uint64_t value, int digits) {
     char text[24];
@@ -67,8 +75,8 @@ std::uint32_t HexImage::StartAddress() const {
 
 std::string HexReadError::Describe() const { return line ? "line " + std::to_string(line) + ": " + what : what; }
 
-HexImageReader::HexImageReader()
-    : lineNumber_(0), endLine_(0), startLine_(0), base_(0), failed_(false) {
+HexImageReader::HexImageReader(HexDataSink* sink)
+    : sink_(sink), lineNumber_(0), endLine_(0), startLine_(0), base_(0), failed_(false) {
     line_.reserve(MaxLineLength + 1);
 }
 
@@ -82,43 +90,52 @@ bool HexImageReader::Fail(unsigned long line, const std::string& what) {
 }
 
 bool HexImageReader::Feed(const char* text, std::size_t size) {
-    for (std::size_t i = 0; i < size && !failed_; ++i) {
-        const char c = text[i];
-        if (c == '\n') {
-            // CR LF and LF alike: the CR belongs to the line end.
-            if (!line_.empty() && line_.back() == '\r') line_.pop_back();
-            TakeLine();
-            line_.clear();
-            continue;
-        }
-        if (line_.size() > MaxLineLength) {
-            // Room for a CR after the longest record; anything longer is no record.
+    // Room for a CR after the longest record; anything longer is no record.
+    const std::size_t longest = MaxLineLength + 1;
+    while (size > 0 && !failed_) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(text, '\n', size));
+        const std::size_t length = lineEnd ? static_cast<std::size_t>(lineEnd - text) : size;
+        if (line_.size() + length > longest)
             return Fail(lineNumber_ + 1, "longer than any record (" + std::to_string(MaxLineLength) + " characters)");
+        if (!lineEnd) {
+            line_.append(text, length);
+            break;
         }
-        line_.push_back(c);
+        if (line_.empty()) {
+            // The whole line is in this piece: read it where it is.
+            TakeLine(text, length);
+        } else {
+            line_.append(text, length);
+            TakeLine(line_.data(), line_.size());
+            line_.clear();
+        }
+        text += length + 1;
+        size -= length + 1;
     }
     return !failed_;
 }
 
-bool HexImageReader::TakeLine() {
+bool HexImageReader::TakeLine(const char* line, std::size_t length) {
     const unsigned long number = ++lineNumber_;
-    if (line_.empty()) {
+    // CR LF and LF alike: the CR belongs to the line end.
+    if (length > 0 && line[length - 1] == '\r') --length;
+    if (length == 0) {
         if (endLine_) return true;
         return Fail(number, "an empty line");
     }
     if (endLine_)
         return Fail(number, "a record after the end-of-file record of line " + std::to_string(endLine_));
-    if (line_[0] != ':') return Fail(number, "does not start with ':' but with " + ShownCharacter(line_[0]));
+    if (line[0] != ':') return Fail(number, "does not start with ':' but with " + ShownCharacter(line[0]));
     std::uint8_t fields[RecordOverhead + 255];
     std::size_t fieldCount = 0;
-    for (std::size_t i = 1; i < line_.size(); ++i) {
-        const int value = HexValue(line_[i]);
+    for (std::size_t i = 1; i < length; ++i) {
+        const int value = HexValue(line[i]);
         if (value < 0)
-            return Fail(number, ShownCharacter(line_[i]) + " at column " + std::to_string(i + 1) + " is not a hex digit");
+            return Fail(number, ShownCharacter(line[i]) + " at column " + std::to_string(i + 1) + " is not a hex digit");
         if (i % 2 == 1) fields[fieldCount] = static_cast<std::uint8_t>(value << 4);
         else fields[fieldCount++] |= static_cast<std::uint8_t>(value);
     }
-    if (line_.size() % 2 == 0) return Fail(number, "an odd number of hex digits");
+    if (length % 2 == 0) return Fail(number, "an odd number of hex digits");
     if (fieldCount < RecordOverhead)
         return Fail(number, "too short for a record (byte count, address, type and checksum)");
     if (fieldCount != fields[0] + RecordOverhead)
@@ -151,7 +168,7 @@ bool HexImageReader::TakeRecord(const std::uint8_t* fields) {
         if (offset + count > OffsetRange)
             return Fail(number, "the data runs past offset FFFF of its " +
                                     std::string(base_ ? "base address " + Hex(base_, 5) : "64 KiB"));
-        if (pool_.size() + count > MaxImageBytes)
+        if (!sink_ && pool_.size() + count > MaxImageBytes)
             return Fail(number, "more data than the " + std::to_string(MaxImageBytes >> 20) + " MiB an image may hold");
         const std::uint64_t address = base_ + offset;
         // Straight on from the record before: one run, as in most files.
@@ -165,7 +182,8 @@ bool HexImageReader::TakeRecord(const std::uint8_t* fields) {
             } else {
                 records_.push_back(DataRecord{address, count, pool_.size(), number, number});
             }
-            pool_.insert(pool_.end(), data, data + count);
+            if (sink_) sink_->Data(address, data, count);
+            else pool_.insert(pool_.end(), data, data + count);
         } catch (const std::bad_alloc&) {
             return Fail(number, "not enough memory for the image");
         }
@@ -208,8 +226,7 @@ bool HexImageReader::Finish(HexImage* image) {
     if (failed_) return false;
     if (!line_.empty()) {
         // The last line without a line end.
-        if (line_.back() == '\r') line_.pop_back();
-        if (!TakeLine()) return false;
+        if (!TakeLine(line_.data(), line_.size())) return false;
         line_.clear();
     }
     if (lineNumber_ == 0) return Fail(0, "the file is empty");
@@ -235,6 +252,12 @@ bool HexImageReader::Finish(HexImage* image) {
         end = record.address + record.count;
     }
     image_.bytes.clear();
+    if (sink_) {
+        image_.streamedSize = end;
+        *image = std::move(image_);
+        image_ = HexImage();
+        return true;
+    }
     try {
         image_.bytes.resize(pool_.size());
     } catch (const std::bad_alloc&) {
@@ -291,8 +314,8 @@ bool FormatWritesSameFile(const HexImage& image, HexFormat inferred, HexFormat o
     switch (other) {
     case HexFormat::EightBit:
     case HexFormat::SixteenBit: return true;
-    case HexFormat::SegmentAddress20: return !image.hasStartAddress && image.bytes.size() < FirstSegmentRecordAfter;
-    case HexFormat::Linear32: return !image.hasStartAddress && image.bytes.size() < FirstLinearRecordAfter;
+    case HexFormat::SegmentAddress20: return !image.hasStartAddress && image.Size() < FirstSegmentRecordAfter;
+    case HexFormat::Linear32: return !image.hasStartAddress && image.Size() < FirstLinearRecordAfter;
     }
     return false;
 }

@@ -16,6 +16,9 @@
 //
 // Text is fed in pieces of any size, so a file is read in chunks and never
 // held whole; only its data bytes are kept, at most MaxImageBytes of them.
+// With a data sink the reader keeps none: each data record goes to the sink
+// as it is read, whatever the image's size, and only the records' runs are
+// kept for the checks at the end.
 #ifndef LUMIGRID_PATTERN_HEXIMAGEREADER_H
 #define LUMIGRID_PATTERN_HEXIMAGEREADER_H
 
@@ -27,7 +30,8 @@
 #include "HexOptions.h"
 
 struct HexImage {
-    std::vector<std::uint8_t> bytes;         // from address 0
+    std::vector<std::uint8_t> bytes;         // from address 0; empty when a sink took them
+    std::uint64_t streamedSize = 0;          // bytes of the image when a sink took them
     bool hasStartAddress = false;
     std::uint8_t startRecordType = 0;        // 3 (CS:IP) or 5 (linear)
     std::uint32_t startValue = 0;            // its four data bytes, the first one highest
@@ -36,6 +40,8 @@ struct HexImage {
     unsigned long dataRecords = 0;           // 00 records, empty ones too
     unsigned long lines = 0;                 // lines up to and with the end record
 
+    // Bytes of the image, held or streamed.
+    std::uint64_t Size() const { return bytes.empty() ? streamedSize : bytes.size(); }
     // The start address as an address: CS x 16 + IP for 03, the value for 05.
     std::uint32_t StartAddress() const;
 };
@@ -48,13 +54,21 @@ struct HexReadError {
     std::string Describe() const;
 };
 
+// Takes the data records of a reader as they are read.
+class HexDataSink {
+public:
+    virtual ~HexDataSink() = default;
+    virtual void Data(std::uint64_t address, const std::uint8_t* bytes, std::size_t count) = 0;
+};
+
 class HexImageReader {
 public:
     static constexpr std::size_t MaxImageBytes = 256u * 1024 * 1024;
     // ':', byte count, two address bytes, type, 255 data bytes, checksum.
     static constexpr std::size_t MaxLineLength = 1 + 2 * (5 + 255);
 
-    HexImageReader();
+    // Without a sink the reader keeps the image itself.
+    explicit HexImageReader(HexDataSink* sink = nullptr);
 
     // Takes the next piece of the text. False once an error has been found
     // (this piece or an earlier one); later pieces are then ignored.
@@ -78,11 +92,12 @@ private:
     // Bounds the bookkeeping of a file of many scattered records.
     static constexpr std::size_t MaxDataRuns = 1u << 22;
 
-    bool TakeLine();
+    bool TakeLine(const char* line, std::size_t length);
     bool TakeRecord(const std::uint8_t* fields);
     bool Fail(unsigned long line, const std::string& what);
 
-    std::string line_;
+    HexDataSink* sink_;
+    std::string line_;            // a line begun in an earlier piece
     unsigned long lineNumber_;
     unsigned long endLine_;       // line of the end record; 0 before it
     unsigned long startLine_;     // line of the start address record

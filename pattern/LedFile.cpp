@@ -61,30 +61,26 @@ PatternLoadResult ReadPatternFile(CFile& file) {
     if (pattern->frameCount != count) return Refused(PatternLoadStatus::OutOfMemory, header);
     pattern->SetFileName(file.GetFilename());
 
-    // All frames in one piece, then handed out frame by frame. A file that
-    // ends inside a frame gives that frame its surviving bytes followed by
-    // the rest of the frame before it (zeros for frame 0), as a reader with
-    // one frame-sized scratch buffer would; the frames after it stay blank.
+    // All frames in one piece, straight into the pattern's block. A file
+    // that ends inside a frame gives that frame its surviving bytes followed
+    // by the rest of the frame before it (zeros for frame 0), as a reader
+    // with one frame-sized scratch buffer would; the frames after it stay
+    // blank.
     const std::size_t frameSize = pattern->FrameSize();
     const std::size_t total = frameSize * count;
-    std::unique_ptr<std::uint8_t[]> bytes(new (std::nothrow) std::uint8_t[total ? total : 1]);
-    if (!bytes) return Refused(PatternLoadStatus::OutOfMemory, header);
-    const std::size_t got = ReadFully(file, bytes.get(), static_cast<unsigned long>(total));
+    std::uint8_t* frames = pattern->frames.get();
+    const std::size_t got = total ? ReadFully(file, frames, static_cast<unsigned long>(total)) : 0;
 
     std::uint32_t framesRead = 0;
     if (frameSize == 0) {
         framesRead = count;
     } else {
         const std::uint32_t whole = static_cast<std::uint32_t>(got / frameSize);
-        for (std::uint32_t i = 0; i < whole; ++i) pattern->PasteFrame(i, bytes.get() + i * frameSize);
         framesRead = whole;
         const std::size_t rest = got % frameSize;
         if (rest) {
-            std::unique_ptr<std::uint8_t[]> scratch(new (std::nothrow) std::uint8_t[frameSize]());
-            if (!scratch) return Refused(PatternLoadStatus::OutOfMemory, header);
-            if (whole > 0) pattern->CopyFrame(whole - 1, scratch.get());
-            std::memcpy(scratch.get(), bytes.get() + whole * frameSize, rest);
-            pattern->PasteFrame(whole, scratch.get());
+            std::uint8_t* partial = frames + whole * frameSize;
+            if (whole > 0) std::memcpy(partial + rest, partial - frameSize + rest, frameSize - rest);
             ++framesRead;
         }
     }

@@ -1,6 +1,7 @@
 #include "ImageImport.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "ImageCodec.h"
@@ -51,20 +52,29 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>* bytes, st
     return true;
 }
 
+// Collects the frames in one block that grows only when more frames come
+// than were expected, and makes the pattern of them once at the end, so that
+// the time to import grows with the frame count, not its square.
 class PatternBuilder {
 public:
-    explicit PatternBuilder(const ImportOptions& options) : options_(options) {}
+    PatternBuilder(const ImportOptions& options, std::size_t expectedFrames)
+        : options_(options), expectedFrames_(std::min<std::size_t>(expectedFrames, LedPattern::MaxFrames)) {}
 
     // Adds one decoded frame; false with a problem when it does not fit.
     bool AddFrame(const std::uint8_t* rgba, int width, int height, const std::string& path) {
-        if (!pattern_) {
-            pattern_.reset(new (std::nothrow) LedPattern);
-            if (!pattern_) return OutOfMemory();
-            pattern_->Create(static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(height));
-            row_.assign(pattern_->FrameSize(), 0);
-        } else if (width != pattern_->columns || height != pattern_->rows) {
+        if (frames_ == 0) {
+            columns_ = static_cast<std::uint8_t>(width);
+            rows_ = static_cast<std::uint8_t>(height);
+            rowBytes_ = LedPattern::RowBytesFor(columns_);
+            frameSize_ = static_cast<std::size_t>(rows_) * rowBytes_;
+            try {
+                bytes_.reserve(expectedFrames_ * frameSize_);
+            } catch (const std::bad_alloc&) {
+                return OutOfMemory();
+            }
+        } else if (width != columns_ || height != rows_) {
             problem_ = Quoted(path) + " is " + SizeText(width, height) + " pixels, but the frames before it are " +
-                       SizeText(pattern_->columns, pattern_->rows);
+                       SizeText(columns_, rows_);
             return false;
         }
         if (frames_ == LedPattern::MaxFrames) {
@@ -72,39 +82,57 @@ public:
                        "reached in " + Quoted(path);
             return false;
         }
-        if (frames_ > 0) {
-            pattern_->SetFrameCount(frames_ + 1);
-            if (pattern_->frameCount != frames_ + 1) return OutOfMemory();
+        const std::size_t at = bytes_.size();
+        try {
+            bytes_.resize(at + frameSize_);
+        } catch (const std::bad_alloc&) {
+            return OutOfMemory();
         }
-        std::fill(row_.begin(), row_.end(), 0);
-        const std::size_t rowBytes = pattern_->rowBytes;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                const std::uint8_t* pixel = rgba + (static_cast<std::size_t>(y) * width + x) * 4;
-                if (IsLit(pixel)) row_[y * rowBytes + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+        std::uint8_t* frame = bytes_.data() + at;
+        for (int y = 0; y < height; ++y) {
+            const std::uint8_t* pixel = rgba + static_cast<std::size_t>(y) * width * 4;
+            std::uint8_t* row = frame + static_cast<std::size_t>(y) * rowBytes_;
+            // A row byte at a time, its pixels from the top bit down.
+            for (int x = 0; x < width; x += 8) {
+                const int count = width - x < 8 ? width - x : 8;
+                unsigned byte = 0;
+                for (int i = 0; i < count; ++i, pixel += 4) byte = byte << 1 | IsLit(pixel);
+                row[x / 8] = static_cast<std::uint8_t>(byte << (8 - count));
             }
-        pattern_->PasteFrame(frames_, row_.data());
+        }
         ++frames_;
         return true;
     }
 
+    // The pattern of the frames added, or null (with a problem) when there
+    // is no memory for it.
     std::unique_ptr<LedPattern> Finish() {
+        std::unique_ptr<LedPattern> pattern(new (std::nothrow) LedPattern);
+        if (!pattern) {
+            OutOfMemory();
+            return nullptr;
+        }
+        pattern->Create(columns_, rows_);
         // Create leaves the header's frame count to SetFrameCount.
-        pattern_->SetFrameCount(frames_);
-        pattern_->header.controlCode = options_.controlCode;
-        pattern_->header.wait = options_.wait;
-        pattern_->header.addToList = 0;
-        return std::move(pattern_);
+        pattern->SetFrameCount(frames_);
+        if (pattern->frameCount != frames_) {
+            OutOfMemory();
+            return nullptr;
+        }
+        if (!bytes_.empty()) std::memcpy(pattern->frames.get(), bytes_.data(), bytes_.size());
+        pattern->header.controlCode = options_.controlCode;
+        pattern->header.wait = options_.wait;
+        pattern->header.addToList = 0;
+        return pattern;
     }
 
     const std::string& Problem() const { return problem_; }
     std::uint32_t Frames() const { return frames_; }
 
 private:
-    bool IsLit(const std::uint8_t* pixel) const {
-        if (pixel[3] < OpaqueAlpha) return false;
+    unsigned IsLit(const std::uint8_t* pixel) const {
         const bool bright = Luminance(pixel[0], pixel[1], pixel[2]) >= options_.threshold;
-        return bright != options_.invert;
+        return (pixel[3] >= OpaqueAlpha) & (bright != options_.invert);
     }
     bool OutOfMemory() {
         problem_ = "not enough memory for the pattern";
@@ -112,8 +140,10 @@ private:
     }
 
     const ImportOptions& options_;
-    std::unique_ptr<LedPattern> pattern_;
-    std::vector<std::uint8_t> row_;
+    const std::size_t expectedFrames_;
+    std::uint8_t columns_ = 0, rows_ = 0, rowBytes_ = 0;
+    std::size_t frameSize_ = 0;
+    std::vector<std::uint8_t> bytes_;   // frame after frame
     std::uint32_t frames_ = 0;
     std::string problem_;
 };
@@ -147,7 +177,8 @@ unsigned Luminance(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
 
 ImportResult ImportImages(const std::vector<std::string>& paths, const ImportOptions& options) {
     ImportResult result;
-    PatternBuilder builder(options);
+    // Each file is at least one frame.
+    PatternBuilder builder(options, paths.size());
     for (const std::string& path : paths) {
         std::vector<std::uint8_t> bytes;
         if (!ReadWholeFile(path, &bytes, &result.problem)) return result;
@@ -169,5 +200,6 @@ ImportResult ImportImages(const std::vector<std::string>& paths, const ImportOpt
         return result;
     }
     result.pattern = builder.Finish();
+    if (!result.pattern) result.problem = builder.Problem();
     return result;
 }

@@ -147,5 +147,8 @@
 
 // The main window's status bar
 #define IDC_STATUS_BAR            1240
+// "HEXEXPORTPROGRESS"
+#define IDC_HEX_PROGRESS_BAR      1320
+#define IDC_HEX_PROGRESS_TEXT     1321
 
 #endif

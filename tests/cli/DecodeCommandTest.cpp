@@ -13,6 +13,12 @@
 #include "LedFile.h"
 #include "ScratchDirectory.h"
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 const char Rebuild[] = "build again with: ";
@@ -229,6 +235,82 @@ TEST_F(DecodeCommandTest, FilesOfOtherProgramsReadToTheSameProgram) {
         EXPECT_NE(std::string::npos, extracted.out.find("the same display program as " + other + ", in other records"))
             << extracted.out;
     }
+}
+#endif
+
+TEST_F(DecodeCommandTest, RecordsOutOfAddressOrderAreReadWholeAndListTheSame) {
+    AddPattern(16, 16, 4, ControlNormal, 5);
+    AddPattern(16, 16, 2, ControlScroll, 0);
+    const std::string hex = Build({});
+    // The data records backwards, the end record still last.
+    std::string text(ScratchDirectory::ReadText(hex));
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find('\n', at) + 1;
+        lines.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    std::reverse(lines.begin(), lines.end() - 1);
+    std::string reversed;
+    for (const std::string& line : lines) reversed += line;
+    const std::string backwards = scratch.File("backwards.hex");
+    ScratchDirectory::Write(backwards, reversed);
+
+    CliOutcome inOrder = RunCliWith({"decode", hex, "--frames"});
+    CliOutcome outOfOrder = RunCliWith({"decode", backwards, "--frames"});
+    ASSERT_EQ(0, outOfOrder.status) << outOfOrder.err;
+    EXPECT_EQ(inOrder.out.substr(hex.size()), outOfOrder.out.substr(backwards.size()));
+    CliOutcome extracted = RunCliWith({"decode", backwards, "--extract", scratch.File("out")});
+    EXPECT_NE(std::string::npos, extracted.out.find("which writes the same display program as")) << extracted.out;
+}
+
+#ifndef _WIN32
+// Resident memory of this process now, in KiB.
+long ResidentKiB() {
+    long pages = 0, resident = 0;
+    FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+TEST_F(DecodeCommandTest, AnImageOfMoreThan256MiBIsListedInMemoryThatDoesNotGrowWithIt) {
+    // 17 of the largest Scroll patterns: an image of 17 x 16,648,194 + 4
+    // bytes, 270 MiB, in a HEX file of about 760 MiB.
+    LedPattern pattern;
+    pattern.Create(255, 255);
+    pattern.SetFrameCount(2048);
+    pattern.header.controlCode = ControlScroll;
+    for (std::uint32_t f = 0; f < 2048; ++f) pattern.SetPixel(f, f % 255, f / 255);
+    const std::string led = scratch.File("largest.led");
+    ASSERT_TRUE(SavePatternFile(pattern, led.c_str()));
+    pattern.Release();
+    for (int i = 0; i < 17; ++i) listText += led + "\r\n";
+    const std::string hex = Build({"--format", "32bit"});
+    std::FILE* file = std::fopen(hex.c_str(), "rb");
+    ASSERT_NE(nullptr, file);
+    std::fseek(file, 0, SEEK_END);
+    EXPECT_GT(std::ftell(file), 256L * 1024 * 1024 * 2);
+    std::fclose(file);
+
+    const long before = ResidentKiB();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        CliOutcome listed = RunCliWith({"decode", hex, "--size", "255x255"});
+        const bool whole = listed.out.find("19 items (0 pictures, 17 scroll blocks, 0 resets), 34816 frames in 17 patterns, "
+                                           "283019302 bytes") != std::string::npos;
+        _exit(listed.status == 0 && whole ? 0 : 1);
+    }
+    int status = 0;
+    rusage usage = {};
+    ASSERT_EQ(child, wait4(child, &status, 0, &usage));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    // A few MiB of buffers; the image alone would be 270 MiB.
+    EXPECT_LT(usage.ru_maxrss - before, 64L * 1024) << usage.ru_maxrss << " KiB at most, " << before << " before";
+    std::remove(hex.c_str());
 }
 #endif
 

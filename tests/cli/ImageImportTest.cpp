@@ -232,6 +232,43 @@ TEST_F(ImageImportTest, AtMost2048Frames) {
     ExpectRefused({"import", Gif("over.gif", full), "-o", output}, "more than 2048 frames");
 }
 
+TEST_F(ImageImportTest, ManyPicturesAndALongGifKeepEveryFrameInItsPlace) {
+    // Frame i lights the one LED i % 27 of a 9 x 3 grid: 500 pictures, then a
+    // GIF of 600 frames (more than the pictures given announce), then 500 more.
+    auto lit = [](int frame) { return std::make_pair(frame % 27 % 9, frame % 27 / 9); };
+    std::vector<std::string> args = {"import"};
+    for (int i = 0; i < 500; ++i) {
+        TestPicture picture(9, 3, Black);
+        picture.At(lit(i).first, lit(i).second) = White;
+        args.push_back(Picture("p" + std::to_string(i) + ".png", picture));
+    }
+    GifWriter gif(9, 3, GifPalette);
+    for (int i = 500; i < 1100; ++i) {
+        std::vector<std::uint8_t> indexes(27, K);
+        indexes[lit(i).second * 9 + lit(i).first] = W;
+        gif.AddFrame(indexes);
+    }
+    args.push_back(Gif("long.gif", gif));
+    for (int i = 1100; i < 1600; ++i) {
+        TestPicture picture(9, 3, Black);
+        picture.At(lit(i).first, lit(i).second) = White;
+        args.push_back(Picture("q" + std::to_string(i) + ".png", picture));
+    }
+    args.insert(args.end(), {"-o", output});
+    CliOutcome imported = RunCliWith(args);
+    ASSERT_EQ(0, imported.status) << imported.err;
+    const Bytes pattern = ScratchDirectory::Read(output);
+    ASSERT_EQ(12u + 1600u * 3 * 2, pattern.size());
+    EXPECT_EQ(0x40, pattern[6]);   // 1600 frames, low byte first
+    EXPECT_EQ(0x06, pattern[7]);
+    for (int i = 0; i < 1600; ++i) {
+        Bytes expected(6, 0);
+        const int x = lit(i).first, y = lit(i).second;
+        expected[y * 2 + x / 8] = static_cast<std::uint8_t>(0x80 >> (x % 8));
+        ASSERT_EQ(expected, Bytes(pattern.begin() + 12 + i * 6, pattern.begin() + 12 + (i + 1) * 6)) << "frame " << i;
+    }
+}
+
 TEST_F(ImageImportTest, DamagedAndForeignFilesAreRefusedWithoutOutput) {
     std::string text = scratch.File("notes.png");
     ScratchDirectory::Write(text, std::string("not a picture at all"));

@@ -232,4 +232,41 @@ TEST_F(DisplayProgramTest, TheBuildStopsWhenTheImageOutgrowsItsFormat) {
     EXPECT_FALSE(ScratchDirectory::Exists(path));
 }
 
+TEST_F(DisplayProgramTest, ProgressRunsToTheEndAndCanStopTheBuild) {
+    DisplayList list;
+    ASSERT_TRUE(list.SelectFile(scratch.File("long.ll").c_str(), true));
+    const std::string big = SavePattern(255, 255, 40, ControlScroll, 0);
+    for (const std::string& entry : {big, std::string(":Reset"), big}) list.Add(entry.c_str(), false);
+    const std::string path = scratch.File("long.hex");
+    std::vector<double> done;
+    {
+        HexImageWriter writer;
+        ASSERT_TRUE(writer.Open(path.c_str(), HexOptions::ForFormat(HexFormat::Linear32)));
+        EXPECT_TRUE(BuildDisplayProgram(list, writer, nullptr, [&](const BuildProgress& progress) {
+            EXPECT_EQ(3u, progress.entries);
+            done.push_back(progress.Done());
+            return true;
+        }));
+        EXPECT_TRUE(writer.Close());
+    }
+    // 2 x 81,292 bytes of program in pieces of at most 64 KiB, and every entry.
+    ASSERT_GE(done.size(), 3u + 4u);
+    for (std::size_t i = 1; i < done.size(); ++i) EXPECT_GE(done[i], done[i - 1]);
+    EXPECT_DOUBLE_EQ(1.0, done.back());
+
+    // Stopped inside the first pattern: the file as it was, and no entry reported.
+    const std::string built = ScratchDirectory::ReadText(path);
+    HexImageWriter writer;
+    ASSERT_TRUE(writer.Open(path.c_str(), HexOptions::ForFormat(HexFormat::Linear32)));
+    int calls = 0, observed = 0;
+    EXPECT_FALSE(BuildDisplayProgram(
+        list, writer, [&](std::size_t, const DisplayListEntry&, const EntryPlan&) { ++observed; },
+        [&](const BuildProgress&) { return ++calls < 2; }));
+    EXPECT_EQ(2, calls);
+    EXPECT_EQ(0, observed);
+    EXPECT_EQ(HexExportError::None, writer.Error());
+    writer.Discard();
+    EXPECT_EQ(built, ScratchDirectory::ReadText(path));
+}
+
 }  // namespace

@@ -1,0 +1,84 @@
+#include "FrameBitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+typedef std::vector<std::uint8_t> Bytes;
+
+const struct {
+    std::uint8_t columns, rows;
+} Sizes[] = {{1, 1}, {5, 7}, {8, 8}, {9, 17}, {16, 16}, {255, 255}, {7, 1}, {1, 9}, {64, 3}, {3, 64}};
+
+bool LitInRows(const Bytes& rows, unsigned columns, unsigned x, unsigned y) {
+    return rows[y * ((columns + 7) / 8) + x / 8] & (0x80 >> (x & 7));
+}
+
+Bytes RandomRows(std::mt19937& random, unsigned columns, unsigned rows) {
+    Bytes frame(((columns + 7) / 8) * rows);
+    for (std::uint8_t& byte : frame) byte = static_cast<std::uint8_t>(random());
+    return frame;
+}
+
+// The bitmap as the builder has always described it: pixel by pixel, column
+// by column from the left, each from the top, 1 = not lit.
+Bytes PixelByPixel(const Bytes& frame, unsigned columns, unsigned rows) {
+    Bytes bitmap;
+    unsigned bit = 0;
+    for (unsigned x = 0; x < columns; ++x)
+        for (unsigned y = 0; y < rows; ++y, ++bit) {
+            if (bit % 8 == 0) bitmap.push_back(0);
+            if (!LitInRows(frame, columns, x, y)) bitmap.back() |= static_cast<std::uint8_t>(0x80 >> (bit % 8));
+        }
+    return bitmap;
+}
+
+TEST(FrameBitmapTest, BlocksGiveThePixelByPixelBitmapAtEverySize) {
+    std::mt19937 random(21);
+    for (const auto& size : Sizes) {
+        for (int round = 0; round < 3; ++round) {
+            Bytes frame = RandomRows(random, size.columns, size.rows);
+            if (round == 1) frame.assign(frame.size(), 0xFF);   // all lit, row padding set too
+            const Bytes expected = PixelByPixel(frame, size.columns, size.rows);
+            Bytes bitmap(MaxFrameProgramBytes + 8, 0xAA);
+            ASSERT_EQ(expected.size(), WriteFrameBitmap(frame.data(), size.columns, size.rows, bitmap.data()));
+            EXPECT_EQ(expected, Bytes(bitmap.begin(), bitmap.begin() + expected.size()))
+                << int(size.columns) << " x " << int(size.rows);
+            EXPECT_EQ(0xAA, bitmap[expected.size()]) << "wrote past the bitmap";
+            EXPECT_TRUE(BitmapPaddingIsClear(bitmap.data(), size.columns, size.rows));
+        }
+        // No frame: all unlit.
+        Bytes blank(FrameProgramBytes(size.columns, size.rows));
+        WriteFrameBitmap(nullptr, size.columns, size.rows, blank.data());
+        EXPECT_EQ(PixelByPixel(Bytes(((size.columns + 7) / 8) * size.rows, 0), size.columns, size.rows), blank);
+    }
+}
+
+TEST(FrameBitmapTest, ReadingABitmapGivesTheRowsBackWithClearPadding) {
+    std::mt19937 random(17);
+    for (const auto& size : Sizes) {
+        const Bytes frame = RandomRows(random, size.columns, size.rows);
+        Bytes bitmap(FrameProgramBytes(size.columns, size.rows));
+        WriteFrameBitmap(frame.data(), size.columns, size.rows, bitmap.data());
+        Bytes back(frame.size(), 0x55);
+        ReadFrameBitmap(bitmap.data(), size.columns, size.rows, back.data());
+        for (unsigned y = 0; y < size.rows; ++y)
+            for (unsigned x = 0; x < ((size.columns + 7u) & ~7u); ++x)
+                ASSERT_EQ(x < size.columns && LitInRows(frame, size.columns, x, y), LitInRows(back, size.columns, x, y))
+                    << int(size.columns) << " x " << int(size.rows) << " at " << x << ", " << y;
+        // Padding after the last pixel is no pixel.
+        const unsigned tail = (size.columns * size.rows) % 8;
+        if (tail) {
+            bitmap.back() |= 1;
+            EXPECT_FALSE(BitmapPaddingIsClear(bitmap.data(), size.columns, size.rows));
+            Bytes again(frame.size());
+            ReadFrameBitmap(bitmap.data(), size.columns, size.rows, again.data());
+            EXPECT_EQ(back, again);
+        }
+    }
+}
+
+}  // namespace
