@@ -89,7 +89,6 @@ int ReportUsageError(const CLI::App& program, const CLI::ParseError& error, std:
 int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
     CLI::App program(std::string(), ProgramName);
     program.formatter(std::make_shared<CommandHelpFormatter>());
-    program.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     program.set_help_flag("-h,--help", "prints this help");
     program.set_version_flag("-V,--version", std::string(ProgramName) + " " + LUMIGRID_VERSION, "prints the version");
     program.require_subcommand(1, 1);

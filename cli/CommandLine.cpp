@@ -18,6 +18,9 @@ const unsigned MaxSide = 255;
 CLI::App* AddCommand(CLI::App& parent, const std::string& name, const std::string& help) {
     CLI::App* command = parent.add_subcommand(name, help);
     command->set_help_flag("-h,--help", "prints this help");
+    // An option given twice takes the last value, as a later word overrides
+    // an earlier one in a script.
+    command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     return command;
 }
 
