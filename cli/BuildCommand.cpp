@@ -87,7 +87,7 @@ int Build(const BuildArguments& arguments, std::ostream& err) {
 
     HexImageWriter writer;
     if (!writer.Open(outputPath.c_str(), HexOptions::ForFormat(format, startAddress)))
-        return PrintFailure(err, "cannot write " + QuotedName(outputPath) + ": " + DescribeHexExportError(writer.Error()));
+        return PrintFailure(err, CannotWrite(outputPath));
     std::size_t skipped = 0;
     BuildDisplayProgram(list, writer, [&](std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan) {
         if (plan.kind != EntryKind::Skipped) return;
@@ -101,11 +101,11 @@ int Build(const BuildArguments& arguments, std::ostream& err) {
                                      " skipped; nothing written (--strict)");
     }
     if (!writer.Close()) {
+        if (writer.Error() != HexExportError::ImageTooLarge) return PrintFailure(err, CannotWrite(outputPath));
         std::string reason = DescribeHexExportError(writer.Error());
-        if (writer.Error() == HexExportError::ImageTooLarge)
-            reason += format == HexFormat::SegmentAddress20 ? " (20bit holds less than 1 MiB; use 32bit)"
-                      : format == HexFormat::Linear32        ? ""
-                                                              : " (8bit and 16bit hold 64 KiB; use 20bit or 32bit)";
+        reason += format == HexFormat::SegmentAddress20 ? " (20bit holds less than 1 MiB; use 32bit)"
+                  : format == HexFormat::Linear32        ? ""
+                                                          : " (8bit and 16bit hold 64 KiB; use 20bit or 32bit)";
         return PrintFailure(err, "cannot write " + QuotedName(outputPath) + ": " + reason);
     }
     return CliSuccess;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "Cli.h"
+#include "panekit/File.h"
 
 namespace {
 
@@ -79,6 +80,14 @@ int PrintFailure(std::ostream& err, const std::string& problem) {
 void PrintNote(std::ostream& err, const std::string& note) { err << ProgramPrefix << "note: " << note << "\n"; }
 
 std::string QuotedName(const std::string& text) { return "'" + text + "'"; }
+
+std::string SystemReason() {
+    char text[256];
+    CFile::DescribeError(CFile::LastErrorCode(), text, sizeof text);
+    return text;
+}
+
+std::string CannotWrite(const std::string& name) { return "cannot write " + QuotedName(name) + ": " + SystemReason(); }
 
 bool ParseDecimal(const std::string& text, unsigned long max, unsigned long* value) {
     if (text.empty() || text.size() > 10) return false;

@@ -49,6 +49,11 @@ int PrintFailure(std::ostream& err, const std::string& problem);
 void PrintNote(std::ostream& err, const std::string& note);
 
 std::string QuotedName(const std::string& text);
+// "cannot write 'NAME': " and the system's reason for the last failed file
+// operation ("No space left on device").
+std::string CannotWrite(const std::string& name);
+// The system's reason for the last failed file operation.
+std::string SystemReason();
 
 // A decimal number of at most max, digits only.
 bool ParseDecimal(const std::string& text, unsigned long max, unsigned long* value);

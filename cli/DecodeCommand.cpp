@@ -263,35 +263,44 @@ int List(const DecodeOptions& options, const DecodedFile& file, std::ostream& ou
     return CliSuccess;
 }
 
+// Files written by one run, and the directory if it made it; all of them go
+// again when a later step fails, so a failed run leaves nothing of its own
+// behind.
+class NewFiles {
+public:
+    void Written(const std::string& path, bool existedBefore) {
+        if (!existedBefore) paths_.push_back(path);
+    }
+    void MadeDirectory(const std::string& path) { directory_ = path; }
+    void RemoveAll() {
+        for (const std::string& path : paths_) DeleteFile(path);
+        paths_.clear();
+        if (!directory_.empty()) RemoveEmptyDirectory(directory_);
+        directory_.clear();
+    }
+
+private:
+    std::vector<std::string> paths_;
+    std::string directory_;
+};
+
 // Makes the directory if it is missing and refuses files already in it,
 // unless forced. Empty when all is well, else the problem.
-std::string PrepareDirectory(const std::string& directory, const std::vector<std::string>& files, bool force) {
+std::string PrepareDirectory(const std::string& directory, const std::vector<std::string>& files, bool force,
+                             NewFiles& written) {
+    std::string reason;
     if (PathExists(directory)) {
         if (!IsDirectory(directory)) return QuotedName(directory) + " is not a directory";
-    } else if (!MakeDirectory(directory)) {
-        return "cannot make the directory " + QuotedName(directory);
+    } else if (!MakeDirectory(directory, &reason)) {
+        return "cannot make the directory " + QuotedName(directory) + ": " + reason;
+    } else {
+        written.MadeDirectory(directory);
     }
     if (force) return std::string();
     for (const std::string& path : files)
         if (PathExists(path)) return QuotedName(path) + " exists; --force replaces it";
     return std::string();
 }
-
-// Files written by one run; all of them go again when a later one fails, so a
-// failed run leaves nothing of its own behind.
-class NewFiles {
-public:
-    void Written(const std::string& path, bool existedBefore) {
-        if (!existedBefore) paths_.push_back(path);
-    }
-    void RemoveAll() {
-        for (const std::string& path : paths_) DeleteFile(path);
-        paths_.clear();
-    }
-
-private:
-    std::vector<std::string> paths_;
-};
 
 // The frames of an entry in pieces a pattern can hold.
 template <typename Visit>
@@ -384,10 +393,10 @@ int Extract(const DecodeOptions& options, const DecodedFile& file, std::ostream&
     const std::string listPath = InDirectory(directory, ListFileName);
     std::vector<std::string> targets = paths;
     targets.push_back(listPath);
-    const std::string problem = PrepareDirectory(directory, targets, options.force);
+    NewFiles written;
+    const std::string problem = PrepareDirectory(directory, targets, options.force, written);
     if (!problem.empty()) return PrintFailure(err, problem);
 
-    NewFiles written;
     std::vector<std::string> lines;
     std::size_t pattern = 0;
     for (const RecoveredEntry& entry : file.entries) {
@@ -408,7 +417,7 @@ int Extract(const DecodeOptions& options, const DecodedFile& file, std::ostream&
         });
         if (!saved) {
             written.RemoveAll();
-            return PrintFailure(err, "cannot write " + QuotedName(path));
+            return PrintFailure(err, CannotWrite(path));
         }
         written.Written(path, existed);
         lines.push_back(fullPath);
@@ -421,7 +430,7 @@ int Extract(const DecodeOptions& options, const DecodedFile& file, std::ostream&
     const bool listExisted = PathExists(listPath);
     if (!WriteListFile(listPath, lines)) {
         written.RemoveAll();
-        return PrintFailure(err, "cannot write " + QuotedName(listPath));
+        return PrintFailure(err, CannotWrite(listPath));
     }
     written.Written(listPath, listExisted);
     out << listPath << ": " << Counted(lines.size(), "entry", "entries") << "\n";
@@ -480,10 +489,10 @@ int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& 
             names.push_back(FramePictureName(file.patternNumbers[e], f));
             targets.push_back(InDirectory(directory, names.back()));
         }
-    const std::string problem = PrepareDirectory(directory, targets, options.force);
+    NewFiles written;
+    const std::string problem = PrepareDirectory(directory, targets, options.force, written);
     if (!problem.empty()) return PrintFailure(err, problem);
 
-    NewFiles written;
     std::string failure;
     for (std::size_t e = 0; e < file.entries.size() && failure.empty(); ++e) {
         const RecoveredEntry& entry = file.entries[e];
@@ -501,7 +510,7 @@ int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& 
                 ReplacementFile output;
                 if (png.empty() || !output.Create(path.c_str()) || !output.Write(png.data(), png.size()) ||
                     !output.Commit()) {
-                    failure = "cannot write " + QuotedName(path);
+                    failure = CannotWrite(path);
                     return false;
                 }
                 written.Written(path, existed);

@@ -36,7 +36,7 @@ int Import(const ImportArguments& arguments, std::ostream& err) {
     if (!imported.pattern) return PrintFailure(err, imported.problem);
     LedPattern& pattern = *imported.pattern;
     if (!SavePatternFile(pattern, arguments.output.c_str()))
-        return PrintFailure(err, "cannot write " + QuotedName(arguments.output));
+        return PrintFailure(err, CannotWrite(arguments.output));
     if (pattern.frameCount % 2 != 0)
         PrintNote(err, std::to_string(pattern.frameCount) + (pattern.frameCount == 1 ? " frame" : " frames") +
                            ": the display program shows frames in pairs and leaves the last one out");

@@ -111,7 +111,7 @@ int OpenForEdit(ListFile& list, bool mayCreate, bool* create, std::ostream& err)
 }
 
 int SaveEdit(ListFile& list, bool create, std::ostream& err) {
-    if (!list.Write(create)) return PrintFailure(err, "cannot write list file " + QuotedName(list.Path()));
+    if (!list.Write(create)) return PrintFailure(err, "cannot write list file " + QuotedName(list.Path()) + ": " + SystemReason());
     return CliSuccess;
 }
 
@@ -167,7 +167,8 @@ int New(const std::string& path, std::ostream& err) {
     if (PathExists(path))
         return PrintFailure(err, QuotedName(path) + " already exists; list new makes only new lists");
     DisplayList list;
-    if (!list.SelectFile(path.c_str(), true)) return PrintFailure(err, "cannot create list file " + QuotedName(path));
+    if (!list.SelectFile(path.c_str(), true))
+        return PrintFailure(err, "cannot create list file " + QuotedName(path) + ": " + SystemReason());
     return CliSuccess;
 }
 

@@ -56,7 +56,7 @@ int Render(const RenderArguments& arguments, std::ostream& err) {
     }
     case PictureFileStatus::NoPixels: return PrintFailure(err, QuotedName(patternPath) + " has no pixels");
     case PictureFileStatus::OutOfMemory: return PrintFailure(err, "not enough memory for the picture");
-    case PictureFileStatus::CannotWrite: return PrintFailure(err, "cannot write " + QuotedName(arguments.output));
+    case PictureFileStatus::CannotWrite: return PrintFailure(err, CannotWrite(arguments.output));
     }
     return CliSuccess;
 }

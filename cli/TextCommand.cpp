@@ -169,7 +169,7 @@ int RunText(TextArguments& parsed, std::ostream& err) {
     case TextPatternStatus::OutOfMemory: return PrintFailure(err, "not enough memory for the pattern");
     }
     if (!SavePatternFile(*made.pattern, parsed.output.c_str()))
-        return PrintFailure(err, "cannot write " + QuotedName(parsed.output));
+        return PrintFailure(err, CannotWrite(parsed.output));
     return CliSuccess;
 }
 

@@ -260,7 +260,7 @@ TEST_F(ImageImportTest, DamagedAndForeignFilesAreRefusedWithoutOutput) {
 
     CliOutcome nowhere = RunCliWith({"import", png, "-o", scratch.File("no/such/out.led")});
     EXPECT_EQ(1, nowhere.status);
-    EXPECT_EQ("lumigrid-cli: cannot write '" + scratch.File("no/such/out.led") + "'\n", nowhere.err);
+    EXPECT_EQ(0u, nowhere.err.find("lumigrid-cli: cannot write '" + scratch.File("no/such/out.led") + "': "));
 }
 
 // The decoder of the packaged stb_image overruns its tables on these; the
