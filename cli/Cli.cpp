@@ -1,5 +1,9 @@
 #include "Cli.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,4 +128,15 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
     }
     if (!context.action) return PrintUsageError(err, "no command given");
     return context.action();
+}
+
+int RunProgram(int argc, const char* const argv[]) {
+    int status = RunCli(argc, argv, std::cout, std::cerr);
+    errno = 0;
+    std::cout.flush();
+    const bool failed = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout);
+    if (!failed) return status;
+    const int error = errno;
+    PrintFailure(std::cerr, std::string("cannot write standard output") + (error ? ": " + std::string(std::strerror(error)) : ""));
+    return status == CliSuccess ? CliFailure : status;
 }
