@@ -81,6 +81,45 @@ std::string UsageProblem(const CLI::App& command, const CLI::ParseError& error) 
     return message;
 }
 
+// The standard output as a stream that keeps the reason of its first failed
+// write: a long listing fails long before the program ends.
+class StandardOutputBuffer : public std::streambuf {
+public:
+    StandardOutputBuffer() { setp(buffer_, buffer_ + sizeof buffer_); }
+    // Puts out what is left; false when any write failed.
+    bool Finish() {
+        Flush();
+        return !failed_;
+    }
+    int Error() const { return error_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!Flush()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return Flush() ? 0 : -1; }
+
+private:
+    bool Flush() {
+        const std::size_t count = static_cast<std::size_t>(pptr() - pbase());
+        if (!failed_) {
+            errno = 0;
+            if ((count && std::fwrite(pbase(), 1, count, stdout) != count) || std::fflush(stdout) != 0) {
+                failed_ = true;
+                error_ = errno;
+            }
+        }
+        setp(buffer_, buffer_ + sizeof buffer_);
+        return !failed_;
+    }
+
+    char buffer_[64 * 1024];
+    bool failed_ = false;
+    int error_ = 0;
+};
+
 int ReportUsageError(const CLI::App& program, const CLI::ParseError& error, std::ostream& err) {
     const CLI::App& command = *CurrentCommand(program);
     const std::string problem = UsageProblem(command, error);
@@ -131,12 +170,11 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
 }
 
 int RunProgram(int argc, const char* const argv[]) {
-    int status = RunCli(argc, argv, std::cout, std::cerr);
-    errno = 0;
-    std::cout.flush();
-    const bool failed = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout);
-    if (!failed) return status;
-    const int error = errno;
-    PrintFailure(std::cerr, std::string("cannot write standard output") + (error ? ": " + std::string(std::strerror(error)) : ""));
+    StandardOutputBuffer buffer;
+    std::ostream out(&buffer);
+    const int status = RunCli(argc, argv, out, std::cerr);
+    if (buffer.Finish()) return status;
+    const int error = buffer.Error();
+    PrintFailure(std::cerr, "cannot write standard output" + (error ? ": " + std::string(std::strerror(error)) : ""));
     return status == CliSuccess ? CliFailure : status;
 }
