@@ -68,7 +68,7 @@ std::uint32_t HexImage::StartAddress() const {
 std::string HexReadError::Describe() const { return line ? "line " + std::to_string(line) + ": " + what : what; }
 
 HexImageReader::HexImageReader()
-    : lineNumber_(0), endLine_(0), startLine_(0), base_(0), failed_(false) {
+    : lineNumber_(0), endLine_(0), startLine_(0), base_(0), afterCarriageReturn_(false), failed_(false) {
     line_.reserve(MaxLineLength + 1);
 }
 
@@ -84,9 +84,13 @@ bool HexImageReader::Fail(unsigned long line, const std::string& what) {
 bool HexImageReader::Feed(const char* text, std::size_t size) {
     for (std::size_t i = 0; i < size && !failed_; ++i) {
         const char c = text[i];
-        if (c == '\n') {
-            // CR LF and LF alike: the CR belongs to the line end.
-            if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+        // CR LF, LF and CR alone all end a line, as python's intelhex reads them.
+        if (afterCarriageReturn_) {
+            afterCarriageReturn_ = false;
+            if (c == '\n') continue;
+        }
+        if (c == '\n' || c == '\r') {
+            afterCarriageReturn_ = c == '\r';
             TakeLine();
             line_.clear();
             continue;
@@ -102,12 +106,23 @@ bool HexImageReader::Feed(const char* text, std::size_t size) {
 
 bool HexImageReader::TakeLine() {
     const unsigned long number = ++lineNumber_;
-    if (line_.empty()) {
-        if (endLine_) return true;
-        return Fail(number, "an empty line");
-    }
+    // Blank lines anywhere, and after the end record the DOS end-of-file
+    // mark Ctrl+Z, which objcopy, srec_cat and intelhex all pass over.
+    if (line_.find_first_not_of(endLine_ ? " \t\x1A" : " \t") == std::string::npos) return true;
     if (endLine_)
         return Fail(number, "a record after the end-of-file record of line " + std::to_string(endLine_));
+    // Ctrl+Z straight after the end record, on its line.
+    const std::size_t marked = line_.find_last_not_of('\x1A') + 1;
+    if (marked < line_.size()) {
+        line_.resize(marked);
+        if (!line_.empty() && !TakeLine(number)) return false;
+        if (!endLine_) return Fail(number, "Ctrl+Z (the DOS end of file) before the end-of-file record");
+        return true;
+    }
+    return TakeLine(number);
+}
+
+bool HexImageReader::TakeLine(unsigned long number) {
     if (line_[0] != ':') return Fail(number, "does not start with ':' but with " + ShownCharacter(line_[0]));
     std::uint8_t fields[RecordOverhead + 255];
     std::size_t fieldCount = 0;
@@ -208,7 +223,6 @@ bool HexImageReader::Finish(HexImage* image) {
     if (failed_) return false;
     if (!line_.empty()) {
         // The last line without a line end.
-        if (line_.back() == '\r') line_.pop_back();
         if (!TakeLine()) return false;
         line_.clear();
     }
