@@ -129,14 +129,13 @@ int ReportUsageError(const CLI::App& program, const CLI::ParseError& error, std:
 
 }  // namespace
 
-int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
-    CLI::App program(std::string(), ProgramName);
+void DefineCommands(CLI::App& program, CliContext& context) {
+    program.name(ProgramName);
     program.formatter(std::make_shared<CommandHelpFormatter>());
     program.set_help_flag("-h,--help", "prints this help");
     program.set_version_flag("-V,--version", std::string(ProgramName) + " " + LUMIGRID_VERSION, "prints the version");
     program.require_subcommand(1, 1);
 
-    CliContext context(out, err);
     AddBuildCommand(program, context);
     AddShowCommand(program, context);
     AddCheckCommand(program, context);
@@ -147,6 +146,12 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
     AddTextCommand(program, context);
     // Only the program's help ends with it; the commands do not inherit it.
     program.footer(ProgramFooter);
+}
+
+int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
+    CLI::App program;
+    CliContext context(out, err);
+    DefineCommands(program, context);
 
     if (argc == 2 && std::string(argv[1]) == "help") {
         out << program.help();

@@ -18,7 +18,7 @@ packages=(
     libfreetype-dev pkg-config                  # text: bitmap and outline fonts in the native tree
     unifont xfonts-shinonome                    # text: the default Unifont .hex fonts, Japanese bitmap fonts
     nsis zip unzip                              # releases: the Windows installer and zips
-    help2man man-db                             # releases: lumigrid-cli's man page, and man -l to check it
+    man-db bash-completion                      # releases: man -l checks the man page; the completion is loaded as bash does
 )
 
 missing=()
