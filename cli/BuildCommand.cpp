@@ -9,6 +9,7 @@
 #include "DisplayProgram.h"
 #include "HexImageWriter.h"
 #include "HexOptions.h"
+#include "ListOmissions.h"
 
 namespace {
 
@@ -88,13 +89,19 @@ int Build(const BuildArguments& arguments, std::ostream& err) {
     HexImageWriter writer;
     if (!writer.Open(outputPath.c_str(), HexOptions::ForFormat(format, startAddress)))
         return PrintFailure(err, CannotWrite(outputPath));
-    std::size_t skipped = 0;
+    ListOmissions omissions;
     BuildDisplayProgram(list, writer, [&](std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan) {
-        if (plan.kind != EntryKind::Skipped) return;
-        ++skipped;
-        err << "lumigrid-cli: skipped entry " << index + 1 << " " << QuotedName(entry.text.get()) << ": "
-            << DescribeSkip(plan) << "\n";
+        omissions.Add(index, entry.text.get(), plan);
     });
+    std::size_t skipped = 0;
+    PatternSize commonSize{0, 0};
+    omissions.CommonSize(&commonSize);
+    for (const EntryOmission& omission : omissions.All()) {
+        const bool whole = omission.what == Omission::WholeEntry;
+        skipped += whole;
+        err << "lumigrid-cli: " << (whole ? "skipped entry " : "entry ") << omission.index << " "
+            << QuotedName(omission.text) << ": " << DescribeOmission(omission, commonSize) << "\n";
+    }
     if (arguments.strict && skipped > 0) {
         writer.Discard();
         return PrintFailure(err, std::to_string(skipped) + (skipped == 1 ? " entry" : " entries") +

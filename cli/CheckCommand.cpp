@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Cli.h"
 #include "DisplayList.h"
 #include "DisplayProgram.h"
 #include "LedFile.h"
+#include "ListOmissions.h"
 
 namespace {
 
@@ -18,11 +20,22 @@ const char CheckHelp[] =
 int Check(const std::string& path, std::ostream& out, std::ostream& err) {
     DisplayList list;
     if (!list.SelectFile(path.c_str(), false)) return PrintFailure(err, "cannot read list file " + QuotedName(path));
-    std::size_t index = 0, skipped = 0;
-    std::uint64_t imageBytes = 4;   // F0 00 and 00 00
+    std::vector<EntryPlan> plans;
+    ListOmissions omissions;
     for (const DisplayListEntry* entry = list.first; entry; entry = entry->next) {
-        EntryPlan plan = PlanEntry(entry->text.get());
-        out << ++index << ": " << entry->text.get() << ": ";
+        plans.push_back(PlanEntry(entry->text.get()));
+        omissions.Add(plans.size() - 1, entry->text.get(), plans.back());
+    }
+    PatternSize commonSize{0, 0};
+    omissions.CommonSize(&commonSize);
+    const std::vector<EntryOmission> leftOut = omissions.All();
+    std::size_t next = 0, index = 0, skipped = 0;
+    std::uint64_t imageBytes = 4;   // F0 00 and 00 00
+    // Entries are counted from 0, as list show, list remove and --at count them.
+    for (const DisplayListEntry* entry = list.first; entry; entry = entry->next, ++index) {
+        const EntryPlan& plan = plans[index];
+        out << index << ": " << entry->text.get() << ": ";
+        imageBytes += plan.bytes;
         switch (plan.kind) {
         case EntryKind::Reset:
             out << "reset";
@@ -38,10 +51,12 @@ int Check(const std::string& path, std::ostream& out, std::ostream& err) {
         case EntryKind::Skipped:
             ++skipped;
             out << "skipped: " << DescribeSkip(plan) << "\n";
-            continue;
+            break;
         }
-        out << ", adds " << plan.bytes << (plan.bytes == 1 ? " byte" : " bytes") << "\n";
-        imageBytes += plan.bytes;
+        if (plan.kind != EntryKind::Skipped) out << ", adds " << plan.bytes << (plan.bytes == 1 ? " byte" : " bytes");
+        for (; next < leftOut.size() && leftOut[next].index == index; ++next)
+            if (leftOut[next].what != Omission::WholeEntry) out << "; " << DescribeOmission(leftOut[next], commonSize);
+        if (plan.kind != EntryKind::Skipped) out << "\n";
     }
     out << index << (index == 1 ? " entry, " : " entries, ") << skipped << " skipped; display program of "
         << imageBytes << " bytes\n";

@@ -17,34 +17,6 @@ std::string LostTextProblem() {
            " bytes, a NUL byte, or text after the last line end)";
 }
 
-// The list file's bytes with what reading drops for sure taken out: LF bytes
-// and empty lines. A file whose entries, each ended by CR, give back exactly
-// this lost nothing when it was read.
-bool ReadNormalizedBytes(const std::string& path, std::string* normalized) {
-    CFile file(ListFileFilter);
-    if (file.Open(path.c_str(), 1) != 1) return false;
-    bool lineStart = true;
-    char chunk[4096];
-    for (;;) {
-        unsigned long got = file.Read(chunk, sizeof chunk);
-        if (got == 0) break;
-        for (unsigned long i = 0; i < got; ++i) {
-            if (chunk[i] == '\n') continue;
-            if (chunk[i] == '\r') {
-                if (!lineStart) normalized->push_back('\r');
-                lineStart = true;
-            } else {
-                normalized->push_back(chunk[i]);
-                lineStart = false;
-            }
-        }
-    }
-    // A failed read empties the name; the end of the file does not.
-    bool complete = file.GetFilename()[0] != '\0';
-    file.Close();
-    return complete;
-}
-
 class ListFile {
 public:
     explicit ListFile(const std::string& path) : path_(path) {}
@@ -52,17 +24,13 @@ public:
     // Reads the entries; false with a problem when the file cannot be read
     // whole. lossy tells whether reading dropped any text.
     bool Read(std::string* problem, bool* lossy) {
-        std::string normalized;
-        if (!list_.SelectFile(path_.c_str(), false) || !ReadNormalizedBytes(path_, &normalized)) {
+        if (!list_.SelectFile(path_.c_str(), false)) {
             *problem = "cannot read list file " + QuotedName(path_);
             return false;
         }
-        std::string entriesText;
-        for (const DisplayListEntry* entry = list_.first; entry; entry = entry->next) {
+        for (const DisplayListEntry* entry = list_.first; entry; entry = entry->next)
             entries_.push_back(entry->text.get());
-            entriesText += entries_.back() + '\r';
-        }
-        *lossy = entriesText != normalized;
+        *lossy = list_.LeftTextOut();
         return true;
     }
 

@@ -29,7 +29,7 @@ void DeleteEntries(DisplayListEntry* entry) {
 
 bool DisplayListEntry::IsReset() const { return std::strcmp(text.get(), ResetMark) == 0; }
 
-DisplayList::DisplayList() : first(nullptr), last(nullptr), listFile_(ListFileFilter), writeFailed_(false) {}
+DisplayList::DisplayList() : first(nullptr), last(nullptr), listFile_(ListFileFilter), writeFailed_(false), leftTextOut_(false) {}
 
 DisplayList::~DisplayList() { Clear(); }
 
@@ -114,6 +114,7 @@ bool DisplayList::Save() {
 }
 
 bool DisplayList::Load() {
+    leftTextOut_ = false;
     if (!IsSelected()) return false;
     CFile& file = listFile_;
     file.Reopen(1);
@@ -122,15 +123,21 @@ bool DisplayList::Load() {
     // A line that cannot be kept whole is skipped: no entry may name a file
     // other than the line did. A NUL byte would cut the text, so it counts.
     bool unusable = false;
+    // The LF of a CR LF pair ends nothing more.
+    bool afterCarriageReturn = false;
     char chunk[4096];
     for (;;) {
         unsigned long got = file.Read(chunk, sizeof chunk);
         if (got == 0) break;
         for (unsigned long i = 0; i < got; ++i) {
             char byte = chunk[i];
-            if (byte == LineFeed) continue;
-            if (byte == CarriageReturn) {
-                if (!unusable) {
+            bool pairedLineFeed = byte == LineFeed && afterCarriageReturn;
+            afterCarriageReturn = byte == CarriageReturn;
+            if (pairedLineFeed) continue;
+            if (byte == CarriageReturn || byte == LineFeed) {
+                if (unusable) {
+                    leftTextOut_ = true;
+                } else {
                     line[length] = '\0';
                     Add(line, false);
                 }
@@ -143,13 +150,16 @@ bool DisplayList::Load() {
             }
         }
     }
+    if (length > 0 || unusable) leftTextOut_ = true;
     // A failed read empties the name; the end of the file does not.
     bool complete = IsSelected();
     file.Close();
     return complete;
 }
 
-bool DisplayList::SelectFile(const char* path, bool create) {
+bool DisplayList::SelectFile(const char* path, bool create) { return OpenFile(path, create) && Load(); }
+
+bool DisplayList::OpenFile(const char* path, bool create) {
     CFile chosen(ListFileFilter);
     if (!path || chosen.Open(path, create ? 0 : 1) != 1) return false;
     chosen.SetDefExt(ListFileExtension);
@@ -157,5 +167,18 @@ bool DisplayList::SelectFile(const char* path, bool create) {
     Clear();
     // The chosen file is closed, so the list file takes over only its name.
     listFile_ = chosen;
-    return Load();
+    return true;
+}
+
+ListFileRead DisplayList::SelectWholeFile(const char* path, bool create) {
+    DisplayList chosen;
+    if (!chosen.OpenFile(path, create)) return ListFileRead::CannotOpen;
+    if (!chosen.Load()) return ListFileRead::CannotRead;
+    if (chosen.LeftTextOut()) return ListFileRead::NotAList;
+    Clear();
+    first = chosen.first;
+    last = chosen.last;
+    chosen.first = chosen.last = nullptr;
+    listFile_ = chosen.listFile_;
+    return ListFileRead::Read;
 }

@@ -2,11 +2,13 @@
 // display shows, in order, kept in a .ll text file.
 //
 // The .ll file holds one entry per line, each ended by CR LF when written.
-// Reading: CR ends a line; an LF is dropped wherever it stands; an empty line
-// adds nothing; bytes after the last CR are ignored. A line longer than
-// MaxLineLength bytes, or holding a NUL byte, is skipped whole, never cut, so
-// no entry names a file other than the line did; Add refuses overlong texts
-// for the same reason.
+// Reading: CR LF, CR alone and LF alone each end a line (lists written by
+// scripts end their lines with LF); an empty line adds nothing; bytes after
+// the last line end are ignored. A line longer than MaxLineLength bytes, or
+// holding a NUL byte, is skipped whole, never cut, so no entry names a file
+// other than the line did; Add refuses overlong texts for the same reason.
+// A file read with such text left out is not a list to rewrite: the rewrite
+// would lose that text (LeftTextOut).
 //
 // Entries exist only while a list file is selected (its name is not empty).
 // Save rewrites the whole file beside it and puts it in place only when
@@ -26,6 +28,14 @@ extern const char ListFileFilter[];
 extern const char ListFileExtension[];
 // The entry text that stands for a reset of the display (case-sensitive).
 extern const char ResetMark[];
+
+// How choosing a list file to edit ended.
+enum class ListFileRead {
+    Read,         // selected, every byte understood
+    CannotOpen,
+    CannotRead,   // a read failed before the end of the file
+    NotAList,     // holds text that is no entry (see LeftTextOut)
+};
 
 struct DisplayListEntry {
     std::unique_ptr<char[]> text;
@@ -67,17 +77,27 @@ public:
     // Appends the entries of the list file. False when it could not be read
     // to its end; the entries read until then stay.
     bool Load();
+    // Whether the last Load skipped text that is no entry (an overlong line,
+    // a NUL byte, text after the last line end): rewriting the file from the
+    // entries would lose it.
+    bool LeftTextOut() const { return leftTextOut_; }
     // Makes path the list file: with create, a new empty file (an existing
     // one is emptied); otherwise an existing file, whose entries replace the
     // current ones. False when the file cannot be opened: the current list
     // file and entries then stay as they were. Also false when the chosen
     // file could not be read to its end (see Load).
     bool SelectFile(const char* path, bool create);
+    // SelectFile for a list that is to be edited and rewritten: a file that
+    // cannot be read to its end, or whose reading left text out, is refused,
+    // and the current list file and entries stay as they were.
+    ListFileRead SelectWholeFile(const char* path, bool create);
 
 #ifdef _WIN32
     // Lets the user pick an existing list file, or name a new one (create),
     // in the file dialogs, makes it the list file and says so in a message
-    // box. A cancelled dialog or a file that cannot be opened changes nothing.
+    // box. A cancelled dialog or a file that cannot be opened changes nothing;
+    // a file that cannot be read whole is refused with a message
+    // (SelectWholeFile).
     void ChooseFile(HWND owner, bool create);
     // Adds each entry's text to a list box, first to last.
     void FillListBox(HWND listBox) const;
@@ -100,8 +120,12 @@ public:
     DisplayListEntry* last;
 
 private:
+    // Makes path the list file, without reading it; false when it does not open.
+    bool OpenFile(const char* path, bool create);
+
     CFile listFile_;
     bool writeFailed_;
+    bool leftTextOut_;
 };
 
 #endif

@@ -28,6 +28,14 @@ const wchar_t* ExportFailureText(HexExportError error) {
 const wchar_t EntryNotStoredText[] =
     L"リストファイルに書き込めませんでした。\nエントリーはリストに追加されませんでした。";
 
+// A chosen list file that is refused stays as it is, and so does the list.
+const wchar_t ListNotReadText[] =
+    L"リストファイルを最後まで読み込めませんでした。\nリストは変更されていません。";
+const wchar_t NotAListText[] =
+    L"このファイルはリストファイルではありません。\n"
+    L"(4095 バイトを超える行、NUL 文字、または改行で終わっていない最後の行があります)\n"
+    L"ファイルもリストも変更されていません。";
+
 }  // namespace
 
 bool DisplayList::AddAndReport(HWND owner, const char* text) {
@@ -42,14 +50,21 @@ void DisplayList::ChooseFile(HWND owner, bool create) {
     char chosen[CFile::FilenameCapacity] = "";
     if (!chooser.ShowDialog(owner, chosen, create ? 0 : 1)) return;
     // A file that cannot be opened changes nothing and says nothing, as a
-    // cancelled dialog. One that opens replaces the list, even if it then
-    // cannot be read to its end.
-    {
-        CFile probe(ListFileFilter);
-        if (probe.Open(chosen, create ? 0 : 1) != 1) return;
+    // cancelled dialog. One that cannot be read whole is refused, since the
+    // list editor would rewrite it without what was not read.
+    switch (SelectWholeFile(chosen, create)) {
+    case ListFileRead::Read:
+        MessageBoxW(owner, L"リストデータを変更しました。", L"確認", MB_OK);
+        break;
+    case ListFileRead::CannotOpen:
+        break;
+    case ListFileRead::CannotRead:
+        MessageBoxW(owner, ListNotReadText, L"エラー", MB_OK | MB_ICONERROR);
+        break;
+    case ListFileRead::NotAList:
+        MessageBoxW(owner, NotAListText, L"エラー", MB_OK | MB_ICONERROR);
+        break;
     }
-    SelectFile(chosen, create);
-    MessageBoxW(owner, L"リストデータを変更しました。", L"確認", MB_OK);
 }
 
 void DisplayList::FillListBox(HWND listBox) const {

@@ -145,18 +145,13 @@ void EmitPattern(const LedPattern& pattern, HexImageWriter& writer) {
     }
 }
 
-EntryPlan PlanPattern(const PatternLoadResult& loaded) {
-    EntryPlan plan{EntryKind::Skipped, loaded.status, loaded.fileHeader, 0};
-    if (!loaded.pattern) return plan;
-    const LedPattern& pattern = *loaded.pattern;
-    plan.header = pattern.header;
-    const std::uint8_t controlCode = EmittedControlCode(pattern.header);
-    if (!HasItems(controlCode)) return plan;
-    plan.kind = EntryKind::Pattern;
-    const std::uint64_t pairs = pattern.header.FrameCount() / 2;
-    const std::uint64_t pairBytes = 2ull * FrameProgramBytes(pattern.columns, pattern.rows);
-    plan.bytes = controlCode == ControlScroll ? 2 + pairs * pairBytes : pairs * (2 + pairBytes);
-    return plan;
+EntryPlan SkippedPlan(SkipReason reason, PatternLoadStatus status, const LedFileHeader& header) {
+    return EntryPlan{EntryKind::Skipped, reason, status, header, 0, false};
+}
+
+EntryPlan PlanLoaded(const PatternLoadResult& loaded) {
+    if (!loaded.pattern) return SkippedPlan(SkipReason::NotLoaded, loaded.status, loaded.fileHeader);
+    return PlanPattern(*loaded.pattern, loaded.status);
 }
 
 }  // namespace
@@ -170,19 +165,40 @@ void LedPattern::EmitFrame(HexImageWriter& writer, std::uint32_t frame) const {
     writer.PushBytes(bitmap, WriteFrameBitmap(*this, frame, bitmap));
 }
 
+EntryPlan PlanPattern(const LedPattern& pattern, PatternLoadStatus status) {
+    const std::uint8_t controlCode = EmittedControlCode(pattern.header);
+    if (!HasItems(controlCode)) return SkippedPlan(SkipReason::UnknownControlCode, status, pattern.header);
+    const std::uint32_t frames = pattern.header.FrameCount();
+    const std::uint64_t pairs = frames / 2;
+    const std::uint64_t pairBytes = 2ull * FrameProgramBytes(pattern.columns, pattern.rows);
+    EntryPlan plan{EntryKind::Pattern, SkipReason::None, status, pattern.header,
+                   controlCode == ControlScroll ? 2 + pairs * pairBytes : pairs * (2 + pairBytes), frames % 2 != 0};
+    if (pairs == 0) {
+        plan.kind = EntryKind::Skipped;
+        plan.skipReason = SkipReason::NoFramePair;
+        plan.unpairedLastFrame = false;   // the skip says it all
+    }
+    return plan;
+}
+
 EntryPlan PlanEntry(const char* text) {
     LedFileHeader none;
     std::memset(&none, 0, sizeof none);
     if (std::strcmp(text, ResetMark) == 0)
-        return EntryPlan{EntryKind::Reset, PatternLoadStatus::Loaded, none, sizeof ResetItem};
-    return PlanPattern(ReadPatternFile(text));
+        return EntryPlan{EntryKind::Reset, SkipReason::None, PatternLoadStatus::Loaded, none, sizeof ResetItem, false};
+    return PlanLoaded(ReadPatternFile(text));
 }
 
 const char* DescribeSkip(const EntryPlan& plan) {
-    if (plan.kind != EntryKind::Skipped) return "";
-    if (plan.loadStatus == PatternLoadStatus::Loaded || plan.loadStatus == PatternLoadStatus::EndsEarly)
-        return "its control code is none of Normal, Animation, Scroll, On-Off";
-    return DescribePatternLoadStatus(plan.loadStatus);
+    switch (plan.skipReason) {
+    case SkipReason::None: return "";
+    case SkipReason::NotLoaded: return DescribePatternLoadStatus(plan.loadStatus);
+    case SkipReason::UnknownControlCode: return "its control code is none of Normal, Animation, Scroll, On-Off";
+    case SkipReason::NoFramePair:
+        return plan.header.FrameCount() == 0 ? "it has no frames"
+                                             : "it has one frame, and the display shows frames in pairs";
+    }
+    return "";
 }
 
 bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe) {
@@ -195,8 +211,9 @@ bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const 
             plan = PlanEntry(entry->text.get());
         } else {
             PatternLoadResult loaded = ReadPatternFile(entry->text.get());
-            plan = PlanPattern(loaded);
-            if (plan.kind == EntryKind::Pattern) EmitPattern(*loaded.pattern, writer);
+            plan = PlanLoaded(loaded);
+            if (plan.kind == EntryKind::Pattern || plan.skipReason == SkipReason::NoFramePair)
+                EmitPattern(*loaded.pattern, writer);
         }
         if (observe) observe(index, *entry, plan);
     }

@@ -26,19 +26,32 @@
 enum class EntryKind {
     Reset,
     Pattern,
-    Skipped,   // not loadable, or a control code without items: adds nothing
+    Skipped,   // adds no frame to the display program
+};
+
+// Why an entry adds no frame.
+enum class SkipReason {
+    None,
+    NotLoaded,            // missing, unreadable, not a pattern file: loadStatus says which
+    UnknownControlCode,   // above On-Off: the board has no item for it
+    NoFramePair,          // fewer than two frames, and frames are shown in pairs
 };
 
 // What one list entry contributes to the display program.
 struct EntryPlan {
     EntryKind kind;
+    SkipReason skipReason;
     PatternLoadStatus loadStatus;   // for patterns and skipped files
     LedFileHeader header;           // of the pattern as loaded (the file's, when refused)
-    std::uint64_t bytes;            // bytes the entry adds to the image
+    std::uint64_t bytes;            // bytes the entry adds to the image (a Scroll pattern
+                                    // without a pair still adds its block's command word)
+    bool unpairedLastFrame;         // an odd frame count: the last frame is left out
 };
 
 // Loads the entry's file, if it names one, and tells what it would add.
 EntryPlan PlanEntry(const char* text);
+// What a pattern adds as a list entry; status is how it was loaded.
+EntryPlan PlanPattern(const LedPattern& pattern, PatternLoadStatus status = PatternLoadStatus::Loaded);
 // One line for a user: why an entry is skipped.
 const char* DescribeSkip(const EntryPlan& plan);
 // Bytes of one emitted frame: columns x rows bits, rounded up.
@@ -50,7 +63,8 @@ typedef std::function<void(std::size_t index, const DisplayListEntry& entry, con
 // Pushes the items of every entry into an opened writer, loading each pattern
 // file afresh. Entries that cannot be emitted are skipped. Stops early when
 // the writer fails; true when every entry went into a sound image. The caller
-// closes the writer.
+// closes the writer. A skipped Scroll pattern without a frame pair still
+// emits its empty block, as the board's programs always had it.
 bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe = nullptr);
 
 #endif

@@ -149,7 +149,7 @@ TEST_F(CliTest, SkippedEntriesAreNamedAndStrictRefusesThem) {
     std::string list = List("l.ll", pattern + "\r\n" + missing + "\r\n:Reset\r\n");
     Outcome built = Cli({"build", list, "-o", output});
     EXPECT_EQ(0, built.status);
-    EXPECT_EQ("lumigrid-cli: skipped entry 2 '" + missing + "': cannot open the file\n", built.err);
+    EXPECT_EQ("lumigrid-cli: skipped entry 1 '" + missing + "': cannot open the file\n", built.err);
     EXPECT_NE(std::string::npos, ScratchDirectory::ReadText(output).find(":08004000FFFFFFFF600000005C\r\n"));
 
     ScratchDirectory::Write(output, std::string("previous"));
@@ -229,19 +229,40 @@ TEST_F(CliTest, CheckTellsWhatEachEntryAdds) {
     std::string good = List("good.ll", pattern + "\r\n:Reset\r\n");
     Outcome fine = Cli({"check", good});
     EXPECT_EQ(0, fine.status);
-    EXPECT_EQ("1: " + pattern + ": Normal, 2 frames of 16 x 16, wait 5, adds 66 bytes\n"
-              "2: :Reset: reset, adds 2 bytes\n"
+    EXPECT_EQ("0: " + pattern + ": Normal, 2 frames of 16 x 16, wait 5, adds 66 bytes\n"
+              "1: :Reset: reset, adds 2 bytes\n"
               "2 entries, 0 skipped; display program of 72 bytes\n",
               fine.out);
 
     std::string bad = List("bad.ll", ":Reset\r\n" + missing + "\r\n");
     Outcome skipped = Cli({"check", bad});
     EXPECT_EQ(1, skipped.status);
-    EXPECT_EQ("1: :Reset: reset, adds 2 bytes\n"
-              "2: " + missing + ": skipped: cannot open the file\n"
+    EXPECT_EQ("0: :Reset: reset, adds 2 bytes\n"
+              "1: " + missing + ": skipped: cannot open the file\n"
               "2 entries, 1 skipped; display program of 6 bytes\n",
               skipped.out);
     EXPECT_EQ(1, Cli({"check", scratch.File("none.ll")}).status);
+
+    // A one-frame pattern adds nothing; an odd count and another size are noted.
+    std::string single = BlankPattern("single.led", 1);
+    std::string odd = BlankPattern("odd.led", 3);
+    std::string wide = BlankPattern("wide.led", 2, 32, 16);
+    std::string mixed = List("mixed.ll", pattern + "\r\n" + single + "\r\n" + odd + "\n" + wide + "\n");
+    Outcome noted = Cli({"check", mixed});
+    EXPECT_EQ(1, noted.status);
+    EXPECT_EQ("0: " + pattern + ": Normal, 2 frames of 16 x 16, wait 5, adds 66 bytes\n"
+              "1: " + single + ": skipped: it has one frame, and the display shows frames in pairs\n"
+              "2: " + odd + ": Normal, 3 frames of 16 x 16, wait 5, adds 66 bytes; its last frame (3 of 3) is left out,"
+              " as the display shows frames in pairs\n"
+              "3: " + wide + ": Normal, 2 frames of 32 x 16, wait 5, adds 130 bytes; its frames are 32 x 16, not 16 x 16"
+              " as most in the list, so the HEX file cannot be read back at one size\n"
+              "4 entries, 1 skipped; display program of 266 bytes\n",
+              noted.out);
+    Outcome strict = Cli({"build", mixed, "-o", output, "--strict"});
+    EXPECT_EQ(1, strict.status);
+    EXPECT_NE(std::string::npos, strict.err.find("skipped entry 1 '" + single + "': it has one frame"));
+    EXPECT_NE(std::string::npos, strict.err.find("entry 2 '" + odd + "': its last frame (3 of 3) is left out"));
+    EXPECT_NE(std::string::npos, strict.err.find("1 entry skipped; nothing written (--strict)"));
 }
 
 }  // namespace

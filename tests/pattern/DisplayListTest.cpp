@@ -71,8 +71,10 @@ TEST_F(DisplayListTest, ReadingRules) {
     EXPECT_EQ((Texts{"A", "B"}), LoadedFrom("A\r\n\r\nB\r\n"));
     EXPECT_EQ((Texts{"A"}), LoadedFrom("A\r\nB"));
     EXPECT_EQ((Texts{"A", "B"}), LoadedFrom("A\rB\r"));
-    EXPECT_EQ(Texts{}, LoadedFrom("A\nB\n"));
-    EXPECT_EQ((Texts{"abcd"}), LoadedFrom("ab\ncd\r"));
+    // Lists written by scripts end their lines with LF alone.
+    EXPECT_EQ((Texts{"A", "B"}), LoadedFrom("A\nB\n"));
+    EXPECT_EQ((Texts{"ab", "cd"}), LoadedFrom("ab\ncd\r"));
+    EXPECT_EQ((Texts{"A", "B", "C"}), LoadedFrom("A\n\rB\r\n\nC\n"));
     EXPECT_EQ(Texts{}, LoadedFrom(""));
     EXPECT_EQ((Texts{":Reset", ":reset"}), LoadedFrom(":Reset\r\n:reset\r\n"));
 }
@@ -83,8 +85,9 @@ TEST_F(DisplayListTest, OverlongLinesAreSkippedWhole) {
     const std::string huge(20000, 'z');
     EXPECT_EQ((Texts{"a", longest, "b", "c"}),
               LoadedFrom("a\r\n" + longest + "\r\n" + tooLong + "\r\nb\r\n" + huge + "\r\nc\r\n"));
-    // LF bytes are not part of the line, so they do not make it too long.
-    EXPECT_EQ((Texts{longest}), LoadedFrom(longest.substr(0, 10) + "\n\n" + longest.substr(10) + "\r"));
+    // LF ends the line, so a line broken by LF bytes is no longer too long.
+    EXPECT_EQ((Texts{longest.substr(0, 10), longest.substr(10)}),
+              LoadedFrom(longest.substr(0, 10) + "\n\n" + longest.substr(10) + "\r"));
     // A NUL would cut the name: the line is skipped as well.
     EXPECT_EQ((Texts{"d"}), LoadedFrom(std::string("ab\0c\r\nd\r\n", 9)));
 
@@ -181,6 +184,36 @@ TEST_F(DisplayListTest, RewriteReplacesTheEntriesOnlyWhenTheFileTakesThem) {
     DisplayList none;
     EXPECT_FALSE(none.Rewrite({"c.led"}));
     EXPECT_FALSE(none.WriteFailed()) << "no list is not a failed write";
+}
+
+TEST_F(DisplayListTest, AFileNotReadWholeIsNeverTakenForEditing) {
+    std::string kept = scratch.File("kept.ll");
+    ScratchDirectory::Write(kept, std::string("a.led\r\n"));
+    DisplayList list;
+    ASSERT_EQ(ListFileRead::Read, list.SelectWholeFile(kept.c_str(), false));
+    EXPECT_FALSE(list.LeftTextOut());
+
+    const std::string refused[] = {
+        "b.led\r\nunended",                          // text after the last line end
+        std::string(4096, 'x') + "\n",               // a line too long
+        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),   // not a text at all
+    };
+    std::string other = scratch.File("other.ll");
+    for (const std::string& bytes : refused) {
+        ScratchDirectory::Write(other, bytes);
+        EXPECT_EQ(ListFileRead::NotAList, list.SelectWholeFile(other.c_str(), false));
+        EXPECT_EQ(kept, list.FileName());
+        EXPECT_EQ((Texts{"a.led"}), EntriesOf(list));
+        EXPECT_EQ(bytes, ScratchDirectory::ReadText(other));
+    }
+    EXPECT_EQ(ListFileRead::CannotOpen, list.SelectWholeFile(scratch.File("missing.ll").c_str(), false));
+    EXPECT_EQ(kept, list.FileName());
+
+    // An LF list is taken and written back with CR LF.
+    ScratchDirectory::Write(other, std::string("b.led\n:Reset\n"));
+    ASSERT_EQ(ListFileRead::Read, list.SelectWholeFile(other.c_str(), false));
+    EXPECT_TRUE(list.Add("c.led", true));
+    EXPECT_EQ("b.led\r\n:Reset\r\nc.led\r\n", ScratchDirectory::ReadText(other));
 }
 
 TEST_F(DisplayListTest, AManyThousandEntryListLoadsAndClears) {
