@@ -109,10 +109,12 @@ int Build(const BuildArguments& arguments, std::ostream& err) {
     }
     if (!writer.Close()) {
         if (writer.Error() != HexExportError::ImageTooLarge) return PrintFailure(err, CannotWrite(outputPath));
+        // 64 KiB itself does not fit: an image of a whole number of records
+        // ends with an empty data record, which would lie at 10000.
         std::string reason = DescribeHexExportError(writer.Error());
         reason += format == HexFormat::SegmentAddress20 ? " (20bit holds less than 1 MiB; use 32bit)"
                   : format == HexFormat::Linear32        ? ""
-                                                          : " (8bit and 16bit hold 64 KiB; use 20bit or 32bit)";
+                                                          : " (8bit and 16bit hold at most 65535 bytes; use 20bit or 32bit)";
         return PrintFailure(err, "cannot write " + QuotedName(outputPath) + ": " + reason);
     }
     return CliSuccess;

@@ -173,6 +173,15 @@ TEST_F(CliTest, FailuresAreStatusOneAndLeaveNoOutput) {
     EXPECT_FALSE(ScratchDirectory::Exists(output));
     EXPECT_EQ(0, Cli({"build", list, "-o", output, "--format", "20bit"}).status);
 
+    // Six pictures of two 240 x 182 frames: F0 00, 6 x (2 + 2 x 5460) and 00 00
+    // make 65536 bytes, one more than 8bit and 16bit hold.
+    std::string exactly64KiB = List("64k.ll", BlankPattern("64k.led", 12, 240, 182) + "\r\n");
+    Outcome limit = Cli({"build", exactly64KiB, "-o", output, "--format", "16bit"});
+    EXPECT_EQ(1, limit.status);
+    EXPECT_NE(std::string::npos, limit.err.find("(8bit and 16bit hold at most 65535 bytes; use 20bit or 32bit)"));
+    EXPECT_EQ(0, Cli({"build", exactly64KiB, "-o", output, "--format", "20bit"}).status);
+    EXPECT_NE(std::string::npos, Cli({"decode", output, "--size", "240x182"}).out.find("65536 bytes\n"));
+
     Outcome nowhere = Cli({"build", list, "-o", scratch.File("no/such/out.hex")});
     EXPECT_EQ(1, nowhere.status);
     EXPECT_EQ(0u, nowhere.err.find("lumigrid-cli: cannot write '" + scratch.File("no/such/out.hex") + "': ")) << nowhere.err;
