@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Cli.h"
 #include "DisplayList.h"
@@ -21,6 +22,9 @@ const char BuildHelp[] =
     "20bit and 32bit only, at most 0xFFFFF in 20bit; 0 means none.\n"
     "Entries that cannot be emitted are skipped and named on stderr;\n"
     "with --strict they are an error and nothing is written.";
+
+// Entries left out that build names one by one; a count tells the rest.
+const std::size_t MaxNamedOmissions = 20;
 
 // The command-line names of the formats, in HexFormat order.
 const char* const FormatOptionNames[HexFormatCount] = {"8bit", "16bit", "20bit", "32bit"};
@@ -93,15 +97,21 @@ int Build(const BuildArguments& arguments, std::ostream& err) {
     BuildDisplayProgram(list, writer, [&](std::size_t index, const DisplayListEntry& entry, const EntryPlan& plan) {
         omissions.Add(index, entry.text.get(), plan);
     });
-    std::size_t skipped = 0;
+    std::size_t skipped = 0, named = 0;
     PatternSize commonSize{0, 0};
     omissions.CommonSize(&commonSize);
-    for (const EntryOmission& omission : omissions.All()) {
+    const std::vector<EntryOmission> leftOut = omissions.All();
+    for (const EntryOmission& omission : leftOut) {
         const bool whole = omission.what == Omission::WholeEntry;
         skipped += whole;
+        // A list of many missing files would bury everything else.
+        if (++named > MaxNamedOmissions) continue;
         err << "lumigrid-cli: " << (whole ? "skipped entry " : "entry ") << omission.index << " "
-            << QuotedName(omission.text) << ": " << DescribeOmission(omission, commonSize) << "\n";
+            << QuotedName(Printable(omission.text)) << ": " << DescribeOmission(omission, commonSize) << "\n";
     }
+    if (named > MaxNamedOmissions)
+        PrintNote(err, "and " + std::to_string(named - MaxNamedOmissions) + " more (lumigrid-cli check " +
+                           QuotedName(listPath) + " names every entry)");
     if (arguments.strict && skipped > 0) {
         writer.Discard();
         return PrintFailure(err, std::to_string(skipped) + (skipped == 1 ? " entry" : " entries") +

@@ -34,7 +34,7 @@ int Check(const std::string& path, std::ostream& out, std::ostream& err) {
     // Entries are counted from 0, as list show, list remove and --at count them.
     for (const DisplayListEntry* entry = list.first; entry; entry = entry->next, ++index) {
         const EntryPlan& plan = plans[index];
-        out << index << ": " << entry->text.get() << ": ";
+        out << index << ": " << Printable(entry->text.get()) << ": ";
         imageBytes += plan.bytes;
         switch (plan.kind) {
         case EntryKind::Reset:

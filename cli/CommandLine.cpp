@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "Cli.h"
@@ -80,6 +81,23 @@ int PrintFailure(std::ostream& err, const std::string& problem) {
 void PrintNote(std::ostream& err, const std::string& note) { err << ProgramPrefix << "note: " << note << "\n"; }
 
 std::string QuotedName(const std::string& text) { return "'" + text + "'"; }
+
+std::string Printable(const std::string& text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(text[i]);
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80;
+        if (byte >= 0x20 && byte != 0x7F && !c1) {
+            shown += text[i];
+            continue;
+        }
+        const unsigned char escaped = c1 ? static_cast<unsigned char>(text[++i]) : byte;
+        char code[8];
+        std::snprintf(code, sizeof code, "\\x%02X", escaped);
+        shown += code;
+    }
+    return shown;
+}
 
 std::string SystemReason() {
     char text[256];

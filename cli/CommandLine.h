@@ -49,6 +49,10 @@ int PrintFailure(std::ostream& err, const std::string& problem);
 void PrintNote(std::ostream& err, const std::string& note);
 
 std::string QuotedName(const std::string& text);
+// Text read from a file (a list line, a name in it) as it may go to a
+// terminal: control characters, C1 ones in UTF-8 too, as \xNN, so that a
+// damaged file cannot move the cursor, clear the screen or retitle the window.
+std::string Printable(const std::string& text);
 // "cannot write 'NAME': " and the system's reason for the last failed file
 // operation ("No space left on device").
 std::string CannotWrite(const std::string& name);

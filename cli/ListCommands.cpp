@@ -183,7 +183,7 @@ int Show(const std::string& path, std::ostream& out, std::ostream& err) {
     if (!list.Read(&problem, &lossy)) return PrintFailure(err, problem);
     std::string text;
     std::size_t index = 0;
-    for (const std::string& entry : list.Entries()) text += std::to_string(index++) + ": " + entry + "\n";
+    for (const std::string& entry : list.Entries()) text += std::to_string(index++) + ": " + Printable(entry) + "\n";
     out << text;
     if (lossy) PrintNote(err, QuotedName(list.Path()) + LostTextProblem() + ", which the list leaves out");
     return CliSuccess;

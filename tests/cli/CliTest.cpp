@@ -275,3 +275,28 @@ TEST_F(CliTest, CheckTellsWhatEachEntryAdds) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CliTest, ManySkippedEntriesAreCountedAndDamagedTextIsEscaped) {
+    std::string text;
+    for (int i = 0; i < 25; ++i) text += scratch.File("missing-" + std::to_string(i) + ".led") + "\r\n";
+    text += "\x1B]0;owned\x07\xC2\x9B" "2J\r\n";
+    std::string list = List("many.ll", text);
+    Outcome built = Cli({"build", list, "-o", output});
+    EXPECT_EQ(0, built.status);
+    EXPECT_EQ(21, LineCount(built.err)) << built.err;
+    EXPECT_NE(std::string::npos, built.err.find("skipped entry 19 '"));
+    EXPECT_EQ(std::string::npos, built.err.find("skipped entry 20 '"));
+    EXPECT_NE(std::string::npos, built.err.find("note: and 6 more (lumigrid-cli check '" + list + "' names every entry)"));
+
+    Outcome strict = Cli({"build", list, "-o", output, "--strict"});
+    Outcome checked = Cli({"check", list});
+    EXPECT_EQ(1, checked.status);
+    EXPECT_NE(std::string::npos, checked.out.find("25: \\x1B]0;owned\\x07\\x9B2J: skipped")) << checked.out;
+    EXPECT_NE(std::string::npos, Cli({"list", "show", list}).out.find("25: \\x1B]0;owned\\x07\\x9B2J\n"));
+    for (const std::string& printed : {built.err, strict.err, checked.out})
+        EXPECT_EQ(std::string::npos, printed.find('\x1B')) << "no control character reaches the terminal";
+}
+
+}  // namespace
