@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Cli.h"
+#include "FrameTools.h"
 #include "ImageImport.h"
 #include "LedFile.h"
 
@@ -16,7 +17,8 @@ const char ImportHelp[] =
     "255 x 255, and at most 2048 frames. A pixel is lit when it is opaque\n"
     "and its luminance is at least --threshold (0-255, default 128); with\n"
     "--invert when it is opaque and darker. --mode defaults to animation,\n"
-    "--wait (1-255) to 1.";
+    "--wait (1-255) to 1. An odd number of frames gets a dark frame after\n"
+    "the last, as the display program shows frames in pairs.";
 
 struct ImportArguments {
     std::vector<std::string> images;
@@ -35,11 +37,16 @@ int Import(const ImportArguments& arguments, std::ostream& err) {
     ImportResult imported = ImportImages(arguments.images, options);
     if (!imported.pattern) return PrintFailure(err, imported.problem);
     LedPattern& pattern = *imported.pattern;
+    // The display program shows frames in pairs: an odd count gets a dark
+    // frame, as text pads its frames.
+    const std::uint32_t pictures = pattern.frameCount;
+    if (pictures % 2 != 0 && !InsertBlankFrame(pattern, pictures))
+        return PrintFailure(err, "not enough memory for the pattern");
     if (!SavePatternFile(pattern, arguments.output.c_str()))
         return PrintFailure(err, CannotWrite(arguments.output));
-    if (pattern.frameCount % 2 != 0)
-        PrintNote(err, std::to_string(pattern.frameCount) + (pattern.frameCount == 1 ? " frame" : " frames") +
-                           ": the display program shows frames in pairs and leaves the last one out");
+    if (pictures % 2 != 0)
+        PrintNote(err, std::to_string(pictures) + (pictures == 1 ? " frame" : " frames") +
+                           ": a dark frame is added after the last, as the display program shows frames in pairs");
     return CliSuccess;
 }
 
