@@ -11,6 +11,7 @@
 #include "HexImageWriter.h"
 #include "HexOptions.h"
 #include "ListOmissions.h"
+#include "StandardInput.h"
 
 namespace {
 
@@ -86,8 +87,12 @@ int Build(const BuildArguments& arguments, std::ostream& err) {
 
     const std::string& listPath = arguments.list;
     const std::string& outputPath = arguments.output;
+    StandardInputFile input;
+    std::string problem;
+    const std::string listFile = input.PathFor(listPath, &problem);
+    if (listFile.empty()) return PrintFailure(err, problem);
     DisplayList list;
-    if (!list.SelectFile(listPath.c_str(), false))
+    if (!list.SelectFile(listFile.c_str(), false))
         return PrintFailure(err, "cannot read list file " + QuotedName(listPath));
 
     HexImageWriter writer;
@@ -135,8 +140,8 @@ int Build(const BuildArguments& arguments, std::ostream& err) {
 void AddBuildCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<BuildArguments>();
     CLI::App* command = AddCommand(program, "build", BuildHelp);
-    command->add_option("LIST.ll", arguments->list, "the display list")->required()->check(NotEmpty("a list file"));
-    command->add_option("-o,--output", arguments->output, "the HEX file to write")
+    command->add_option("LIST.ll", arguments->list, "the display list; - reads standard input")->required()->check(NotEmpty("a list file"));
+    command->add_option("-o,--output", arguments->output, "the HEX file to write; - writes standard output")
         ->required()
         ->type_name("OUT.hex")
         ->check(NotEmpty("the output file"));

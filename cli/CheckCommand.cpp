@@ -10,6 +10,7 @@
 #include "DisplayProgram.h"
 #include "LedFile.h"
 #include "ListOmissions.h"
+#include "StandardInput.h"
 
 namespace {
 
@@ -18,8 +19,12 @@ const char CheckHelp[] =
     "program, or why it would be skipped; exit status 1 if any would be.";
 
 int Check(const std::string& path, std::ostream& out, std::ostream& err) {
+    StandardInputFile input;
+    std::string problem;
+    const std::string file = input.PathFor(path, &problem);
+    if (file.empty()) return PrintFailure(err, problem);
     DisplayList list;
-    if (!list.SelectFile(path.c_str(), false)) return PrintFailure(err, "cannot read list file " + QuotedName(path));
+    if (!list.SelectFile(file.c_str(), false)) return PrintFailure(err, "cannot read list file " + QuotedName(path));
     std::vector<EntryPlan> plans;
     ListOmissions omissions;
     for (const DisplayListEntry* entry = list.first; entry; entry = entry->next) {
@@ -68,6 +73,6 @@ int Check(const std::string& path, std::ostream& out, std::ostream& err) {
 void AddCheckCommand(CLI::App& program, CliContext& context) {
     auto path = std::make_shared<std::string>();
     CLI::App* command = AddCommand(program, "check", CheckHelp);
-    command->add_option("LIST.ll", *path, "the display list")->required()->check(NotEmpty("a list file"));
+    command->add_option("LIST.ll", *path, "the display list; - reads standard input")->required()->check(NotEmpty("a list file"));
     SetAction(command, context, [path, &context]() { return Check(*path, context.out, context.err); });
 }

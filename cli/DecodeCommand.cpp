@@ -17,6 +17,7 @@
 #include "PathNames.h"
 #include "PatternRender.h"
 #include "ReplacementFile.h"
+#include "StandardInput.h"
 
 namespace {
 
@@ -37,7 +38,8 @@ const char ListFileName[] = "list.ll";
 const char LineEnd[] = "\r\n";
 
 struct DecodeOptions {
-    std::string hexPath;
+    std::string hexPath;          // as given, for what is printed
+    std::string hexFile;          // what is read: the copy of standard input for "-"
     std::string extractDirectory;
     std::string renderDirectory;
     std::string size = "16x16";
@@ -142,7 +144,7 @@ std::string ProgramProblem(const DecodedFile& file, const DecodeOptions& options
 
 int Decode(const DecodeOptions& options, DecodedFile* file, std::ostream& err) {
     HexReadError hexError;
-    if (!ReadHexFile(options.hexPath.c_str(), &file->hex, &hexError))
+    if (!ReadHexFile(options.hexFile.c_str(), &file->hex, &hexError))
         return PrintFailure(err, options.hexPath + ": " + hexError.Describe());
     ProgramReadError programError;
     if (!ReadDisplayProgram(file->hex.bytes.data(), file->hex.bytes.size(), options.columns, options.rows,
@@ -361,7 +363,7 @@ RebuildResult CheckRebuild(const std::string& listPath, const std::string& direc
     if (built) {
         HexImage rebuilt;
         HexReadError error;
-        if (SameFileBytes(scratch, options.hexPath)) result = RebuildResult::SameFile;
+        if (SameFileBytes(scratch, options.hexFile)) result = RebuildResult::SameFile;
         else if (ReadHexFile(scratch.c_str(), &rebuilt, &error))
             result = rebuilt.bytes == original.bytes ? RebuildResult::SameImage : RebuildResult::OtherImage;
         DeleteFile(scratch);
@@ -535,6 +537,10 @@ int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& 
 int RunDecode(DecodeOptions& options, std::ostream& out, std::ostream& err) {
     int status = CheckCombination(&options, err);
     if (status != CliSuccess) return status;
+    StandardInputFile input;
+    std::string problem;
+    options.hexFile = input.PathFor(options.hexPath, &problem);
+    if (options.hexFile.empty()) return PrintFailure(err, problem);
     DecodedFile file;
     status = Decode(options, &file, err);
     if (status != CliSuccess) return status;
@@ -549,7 +555,7 @@ int RunDecode(DecodeOptions& options, std::ostream& out, std::ostream& err) {
 void AddDecodeCommand(CLI::App& program, CliContext& context) {
     auto options = std::make_shared<DecodeOptions>();
     CLI::App* command = AddCommand(program, "decode", DecodeHelp);
-    command->add_option("FILE.hex", options->hexPath, "the Intel HEX file")->required()->check(NotEmpty("a file name"));
+    command->add_option("FILE.hex", options->hexPath, "the Intel HEX file; - reads standard input")->required()->check(NotEmpty("a file name"));
     command->add_option("--size", options->size, "frame columns x rows, 1 to 255 each (default 16x16)")
         ->type_name("COLUMNSxROWS")
         ->check(FrameSizeText());

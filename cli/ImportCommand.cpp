@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "FrameTools.h"
 #include "ImageImport.h"
 #include "LedFile.h"
+#include "StandardInput.h"
 
 namespace {
 
@@ -34,8 +36,17 @@ int Import(const ImportArguments& arguments, std::ostream& err) {
     options.threshold = static_cast<unsigned>(arguments.threshold);
     options.invert = arguments.invert;
 
-    ImportResult imported = ImportImages(arguments.images, options);
-    if (!imported.pattern) return PrintFailure(err, imported.problem);
+    StandardInputFile input;
+    std::vector<std::string> images;
+    std::string problem;
+    if (std::count(arguments.images.begin(), arguments.images.end(), StandardInputFile::Name) > 1)
+        return PrintUsageError(err, "import: standard input (-) can be read once only");
+    for (const std::string& image : arguments.images) {
+        images.push_back(input.PathFor(image, &problem));
+        if (images.back().empty()) return PrintFailure(err, problem);
+    }
+    ImportResult imported = ImportImages(images, options);
+    if (!imported.pattern) return PrintFailure(err, input.Shown(imported.problem));
     LedPattern& pattern = *imported.pattern;
     // The display program shows frames in pairs: an odd count gets a dark
     // frame, as text pads its frames.
@@ -55,13 +66,13 @@ int Import(const ImportArguments& arguments, std::ostream& err) {
 void AddImportCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<ImportArguments>();
     CLI::App* command = AddCommand(program, "import", ImportHelp);
-    command->add_option("IMAGE...", arguments->images, "the pictures, one frame each (every frame of a GIF)")
+    command->add_option("IMAGE...", arguments->images, "the pictures, one frame each (every frame of a GIF);\n- reads one from standard input")
         ->required()
         ->check(NotEmpty("a file name"));
-    command->add_option("-o,--output", arguments->output, "the pattern file to write")
+    command->add_option("-o,--output", arguments->output, "the pattern file to write; - writes standard output")
         ->required()
         ->type_name("PATTERN.led")
-        ->check(NotEmpty("the pattern file to write"));
+        ->check(NotEmpty("the pattern file to write; - writes standard output"));
     command->add_option("--mode", arguments->mode, "the display mode (default animation)")
         ->type_name("normal|animation|scroll|onoff")
         ->check(OneOf({"normal", "animation", "scroll", "onoff"}, "normal, animation, scroll or onoff"));

@@ -9,6 +9,7 @@
 #include "DisplayList.h"
 #include "LedFile.h"
 #include "PathNames.h"
+#include "StandardInput.h"
 
 namespace {
 
@@ -177,15 +178,18 @@ int Remove(const std::string& path, unsigned long index, std::ostream& err) {
 }
 
 int Show(const std::string& path, std::ostream& out, std::ostream& err) {
-    ListFile list(path);
+    StandardInputFile input;
     std::string problem;
+    const std::string file = input.PathFor(path, &problem);
+    if (file.empty()) return PrintFailure(err, problem);
+    ListFile list(file);
     bool lossy = false;
-    if (!list.Read(&problem, &lossy)) return PrintFailure(err, problem);
+    if (!list.Read(&problem, &lossy)) return PrintFailure(err, input.Shown(problem));
     std::string text;
     std::size_t index = 0;
     for (const std::string& entry : list.Entries()) text += std::to_string(index++) + ": " + Printable(entry) + "\n";
     out << text;
-    if (lossy) PrintNote(err, QuotedName(list.Path()) + LostTextProblem() + ", which the list leaves out");
+    if (lossy) PrintNote(err, QuotedName(path) + LostTextProblem() + ", which the list leaves out");
     return CliSuccess;
 }
 
@@ -194,8 +198,19 @@ const char ListHelp[] =
     "reset make a missing list, insert before entry --at or append, and\n"
     "store patterns by full path; show prints the entries numbered.";
 
+// An edited list is rewritten in place, so it is a file: standard input
+// has no place to be rewritten to.
+CLI::Validator EditableFile(const std::string& what) {
+    return CLI::Validator(
+        [what](std::string& text) {
+            if (text.empty()) return "needs " + what;
+            return text == StandardInputFile::Name ? "takes a file, not standard input (-)" : std::string();
+        },
+        std::string());
+}
+
 CLI::Option* AddListFile(CLI::App* command, std::string& path) {
-    return command->add_option("LIST.ll", path, "the display list")->required()->check(NotEmpty("a list file"));
+    return command->add_option("LIST.ll", path, "the display list, a file (not -)")->required()->check(EditableFile("a list file"));
 }
 
 void AddAt(CLI::App* command, const std::shared_ptr<InsertArguments>& parsed) {
@@ -219,7 +234,9 @@ void AddListCommands(CLI::App& program, CliContext& context) {
     auto added = std::make_shared<InsertArguments>();
     command = AddCommand(*list, "add", "Adds pattern files, each stored by its full path.");
     AddListFile(command, added->list);
-    command->add_option("PATTERN.led...", added->names, "the pattern files")->required()->check(NotEmpty("a file name"));
+    command->add_option("PATTERN.led...", added->names, "the pattern files (not -: the list names each by its path)")
+        ->required()
+        ->check(EditableFile("a file name"));
     AddAt(command, added);
     SetAction(command, context, [added, &context]() { return Add(*added, context.err); });
 
@@ -239,6 +256,8 @@ void AddListCommands(CLI::App& program, CliContext& context) {
 
     auto shown = std::make_shared<std::string>();
     command = AddCommand(*list, "show", "Prints \"INDEX: TEXT\" for each entry.");
-    AddListFile(command, *shown);
+    command->add_option("LIST.ll", *shown, "the display list; - reads standard input")
+        ->required()
+        ->check(NotEmpty("a list file"));
     SetAction(command, context, [shown, &context]() { return Show(*shown, context.out, context.err); });
 }

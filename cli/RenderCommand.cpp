@@ -7,6 +7,7 @@
 #include "ImageCodec.h"
 #include "LedFile.h"
 #include "PatternPicture.h"
+#include "StandardInput.h"
 
 namespace {
 
@@ -26,7 +27,11 @@ struct RenderArguments {
 
 int Render(const RenderArguments& arguments, std::ostream& err) {
     const std::string& patternPath = arguments.pattern;
-    PatternLoadResult loaded = ReadPatternFile(patternPath.c_str());
+    StandardInputFile input;
+    std::string problem;
+    const std::string file = input.PathFor(patternPath, &problem);
+    if (file.empty()) return PrintFailure(err, problem);
+    PatternLoadResult loaded = ReadPatternFile(file.c_str());
     if (!loaded.pattern)
         return PrintFailure(err, "cannot load " + QuotedName(patternPath) + ": " +
                                      DescribePatternLoadStatus(loaded.status));
@@ -66,10 +71,10 @@ int Render(const RenderArguments& arguments, std::ostream& err) {
 void AddRenderCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<RenderArguments>();
     CLI::App* command = AddCommand(program, "render", RenderHelp);
-    command->add_option("PATTERN.led", arguments->pattern, "the pattern file")
+    command->add_option("PATTERN.led", arguments->pattern, "the pattern file; - reads standard input")
         ->required()
         ->check(NotEmpty("a pattern file"));
-    command->add_option("-o,--output", arguments->output, "the PNG file to write")
+    command->add_option("-o,--output", arguments->output, "the PNG file to write; - writes standard output")
         ->required()
         ->type_name("IMAGE.png")
         ->check(NotEmpty("the picture file to write"));

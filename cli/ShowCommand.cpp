@@ -6,6 +6,7 @@
 
 #include "Cli.h"
 #include "LedFile.h"
+#include "StandardInput.h"
 
 namespace {
 
@@ -27,7 +28,11 @@ void PrintFrame(std::ostream& out, const LedPattern& pattern, std::uint32_t fram
 }
 
 int Show(const std::string& path, std::ostream& out, std::ostream& err) {
-    PatternLoadResult loaded = ReadPatternFile(path.c_str());
+    StandardInputFile input;
+    std::string problem;
+    const std::string file = input.PathFor(path, &problem);
+    if (file.empty()) return PrintFailure(err, problem);
+    PatternLoadResult loaded = ReadPatternFile(file.c_str());
     if (!loaded.pattern)
         return PrintFailure(err, "cannot load " + QuotedName(path) + ": " + DescribePatternLoadStatus(loaded.status));
     const LedPattern& pattern = *loaded.pattern;
@@ -57,6 +62,6 @@ int Show(const std::string& path, std::ostream& out, std::ostream& err) {
 void AddShowCommand(CLI::App& program, CliContext& context) {
     auto path = std::make_shared<std::string>();
     CLI::App* command = AddCommand(program, "show", ShowHelp);
-    command->add_option("PATTERN.led", *path, "the pattern file")->required()->check(NotEmpty("a pattern file"));
+    command->add_option("PATTERN.led", *path, "the pattern file; - reads standard input")->required()->check(NotEmpty("a pattern file"));
     SetAction(command, context, [path, &context]() { return Show(*path, context.out, context.err); });
 }

@@ -46,10 +46,10 @@ void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
     command->add_option("TEXT", parsed.text,
                         "the text; one that is also an option (-h, --font)\n"
                         "follows --, as in: text -o x.led -- --font");
-    command->add_option("-o,--output", parsed.output, "the pattern file to write")
+    command->add_option("-o,--output", parsed.output, "the pattern file to write; - writes standard output")
         ->required()
         ->type_name("PATTERN.led")
-        ->check(NotEmpty("the pattern file to write"));
+        ->check(NotEmpty("the pattern file to write; - writes standard output"));
 #ifdef _WIN32
     command->add_option("--font", parsed.font.name,
                         "a Unifont .hex file, or the face name of an installed\n"

@@ -41,11 +41,12 @@ protected:
     void SetUp() override { ScratchDirectory::Write(list, ":Reset\r\n"); }
 
     // lumigrid-cli in a child whose standard output goes to outputPath (a
-    // capture file when empty) and standard error to a capture file.
-    // whileRunning runs in the parent until the child ends.
+    // capture file when empty), standard error to a capture file, and whose
+    // standard input is inputPath. whileRunning runs in the parent until
+    // the child ends.
     template <typename WhileRunning>
     ChildOutcome RunInChild(const std::vector<std::string>& args, const std::string& outputPath,
-                            WhileRunning whileRunning) {
+                            WhileRunning whileRunning, const std::string& inputPath = "/dev/null") {
         const std::string out = scratch.File("child.out"), err = scratch.File("child.err");
         std::vector<const char*> argv = {"lumigrid-cli"};
         for (const std::string& arg : args) argv.push_back(arg.c_str());
@@ -54,8 +55,12 @@ protected:
         if (child == 0) {
             const int outFd = open(outputPath.empty() ? out.c_str() : outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int inFd = open(inputPath.c_str(), O_RDONLY);
+            dup2(inFd, 0);
             dup2(outFd, 1);
             dup2(errFd, 2);
+            // Temporary files, such as the copy of standard input, where the case sees them.
+            setenv("TMPDIR", scratch.File("").c_str(), 1);
             _exit(RunProgram(static_cast<int>(argv.size()), argv.data()));
         }
         whileRunning(child);
@@ -141,6 +146,31 @@ TEST_F(SafeOutputTest, StandardOutputIsAnOutputAndItsFailureIsAnError) {
         EXPECT_EQ("lumigrid-cli: cannot write standard output: No space left on device\n", full.err)
             << ShownArguments(args);
     }
+}
+
+TEST_F(SafeOutputTest, StandardInputIsAnInputWhereItMakesSense) {
+    auto fromInput = [this](const std::vector<std::string>& args, const std::string& input) {
+        return RunInChild(args, std::string(), [](pid_t) {}, input);
+    };
+    ASSERT_EQ(0, RunCliWith({"build", list, "-o", output}).status);
+    ChildOutcome checked = fromInput({"check", "-"}, list);
+    EXPECT_EQ(0, checked.status) << checked.err;
+    EXPECT_EQ("0: :Reset: reset, adds 2 bytes\n1 entry, 0 skipped; display program of 6 bytes\n", checked.out);
+    ChildOutcome decoded = fromInput({"decode", "-"}, output);
+    EXPECT_EQ(0, decoded.status) << decoded.err;
+    EXPECT_EQ(0u, decoded.out.find("-: 2 records, format 8bit")) << decoded.out;
+    ChildOutcome damaged = fromInput({"show", "-"}, list);
+    EXPECT_EQ(1, damaged.status);
+    EXPECT_EQ("lumigrid-cli: cannot load '-': not a pattern file\n", damaged.err);
+
+    ChildOutcome edited = fromInput({"list", "add", "-", output}, list);
+    EXPECT_EQ(2, edited.status);
+    EXPECT_NE(std::string::npos, edited.err.find("takes a file, not standard input (-)"));
+    EXPECT_EQ(2, fromInput({"import", "-", "-", "-o", output}, list).status) << "read once only";
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.File("")))
+        if (entry.path().filename().string().rfind("lgi", 0) == 0) left.push_back(entry.path().string());
+    EXPECT_TRUE(left.empty()) << "the copy of standard input is removed";
 }
 
 TEST_F(SafeOutputTest, AnInterruptedBuildLeavesNoTemporaryFile) {
