@@ -28,8 +28,13 @@ namespace {
 const char ProgramName[] = "lumigrid-cli";
 
 const char ProgramFooter[] =
-    "Exit status: 0 success, 1 failure, 2 usage error. No command leaves a\n"
-    "partial output file behind.";
+    "Files: - as an input file reads standard input, and -o - writes to\n"
+    "standard output (lists that are edited must be files). -- ends the\n"
+    "options: a TEXT that is one of them follows it. A regular file named\n"
+    "by -o, or the one a link leads to, is replaced only when complete,\n"
+    "keeping its permissions; a device, a FIFO or a terminal is written\n"
+    "directly. No command leaves a partial output file behind.\n"
+    "Exit status: 0 success, 1 failure, 2 usage error.";
 
 // The command whose arguments were being read: the innermost one given.
 const CLI::App* CurrentCommand(const CLI::App& program) {
