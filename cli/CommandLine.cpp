@@ -20,6 +20,8 @@ const unsigned MaxSide = 255;
 CLI::App* AddCommand(CLI::App& parent, const std::string& name, const std::string& help) {
     CLI::App* command = parent.add_subcommand(name, help);
     command->set_help_flag("-h,--help", "prints this help");
+    // On Windows too a word that starts with '/' is a path or a text, not an option.
+    command->allow_windows_style_options(false);
     // An option given twice takes the last value, as a later word overrides
     // an earlier one in a script.
     command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);

@@ -109,6 +109,7 @@ std::string TakeText(TextArguments& parsed) {
 std::string UnicodeText(const std::string& narrowText) {
     if (unicodeArguments.size() < 2) return narrowText;
     CLI::App program;
+    program.allow_windows_style_options(false);
     TextArguments parsed;
     DefineTextArguments(AddCommand(program, "text", std::string()), parsed);
     std::vector<std::string> arguments(unicodeArguments.rbegin(), unicodeArguments.rend() - 1);
