@@ -5,9 +5,14 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+
+#include "panekit/File.h"
 #else
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #endif
@@ -31,7 +36,15 @@ bool IsDirectory(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool MakeDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+bool MakeDirectory(const std::string& path, std::string* reason) {
+    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+    char text[256];
+    CFile::DescribeError(static_cast<int>(GetLastError()), text, sizeof text);
+    *reason = text;
+    return false;
+}
+
+void RemoveEmptyDirectory(const std::string& path) { RemoveDirectoryA(path.c_str()); }
 
 #else
 
@@ -53,6 +66,12 @@ bool IsDirectory(const std::string& path) {
     return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-bool MakeDirectory(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
+bool MakeDirectory(const std::string& path, std::string* reason) {
+    if (mkdir(path.c_str(), 0777) == 0) return true;
+    *reason = std::strerror(errno);
+    return false;
+}
+
+void RemoveEmptyDirectory(const std::string& path) { rmdir(path.c_str()); }
 
 #endif

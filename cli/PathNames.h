@@ -15,7 +15,10 @@ bool PathExists(const std::string& path);
 
 // Whether path names a directory (links followed).
 bool IsDirectory(const std::string& path);
-// Makes the directory path, whose parent must exist. False when it cannot.
-bool MakeDirectory(const std::string& path);
+// Makes the directory path, whose parent must exist. False when it cannot,
+// with the system's reason.
+bool MakeDirectory(const std::string& path, std::string* reason);
+// Removes the directory path if it is empty.
+void RemoveEmptyDirectory(const std::string& path);
 
 #endif

@@ -1,5 +1,3 @@
-#include <iostream>
-
 #include "Cli.h"
 
 #ifdef _WIN32
@@ -38,5 +36,5 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     KeepUnicodeArguments();
 #endif
-    return RunCli(argc, argv, std::cout, std::cerr);
+    return RunProgram(argc, argv);
 }

@@ -76,7 +76,7 @@ std::uint32_t HexImage::StartAddress() const {
 std::string HexReadError::Describe() const { return line ? "line " + std::to_string(line) + ": " + what : what; }
 
 HexImageReader::HexImageReader(HexDataSink* sink)
-    : sink_(sink), lineNumber_(0), endLine_(0), startLine_(0), base_(0), failed_(false) {
+    : sink_(sink), lineNumber_(0), endLine_(0), startLine_(0), base_(0), afterCarriageReturn_(false), failed_(false) {
     line_.reserve(MaxLineLength + 1);
 }
 
@@ -90,14 +90,31 @@ bool HexImageReader::Fail(unsigned long line, const std::string& what) {
 }
 
 bool HexImageReader::Feed(const char* text, std::size_t size) {
-    // Room for a CR after the longest record; anything longer is no record.
-    const std::size_t longest = MaxLineLength + 1;
+    // The LF of a CR LF split between two pieces.
+    if (afterCarriageReturn_ && size > 0) {
+        afterCarriageReturn_ = false;
+        if (*text == '\n') {
+            ++text;
+            --size;
+        }
+    }
     while (size > 0 && !failed_) {
-        const char* lineEnd = static_cast<const char*>(std::memchr(text, '\n', size));
-        const std::size_t length = lineEnd ? static_cast<std::size_t>(lineEnd - text) : size;
-        if (line_.size() + length > longest)
+        // CR LF, LF and CR alone all end a line, as python's intelhex reads them.
+        const char* lineFeed = static_cast<const char*>(std::memchr(text, '\n', size));
+        std::size_t length = lineFeed ? static_cast<std::size_t>(lineFeed - text) : size;
+        const char* carriageReturn = static_cast<const char*>(std::memchr(text, '\r', length));
+        bool ended = lineFeed != nullptr;
+        std::size_t consumed = length + 1;
+        if (carriageReturn) {
+            length = static_cast<std::size_t>(carriageReturn - text);
+            ended = true;
+            consumed = length + 1;
+            if (consumed < size && text[consumed] == '\n') ++consumed;
+            else if (consumed == size) afterCarriageReturn_ = true;
+        }
+        if (line_.size() + length > MaxLineLength)
             return Fail(lineNumber_ + 1, "longer than any record (" + std::to_string(MaxLineLength) + " characters)");
-        if (!lineEnd) {
+        if (!ended) {
             line_.append(text, length);
             break;
         }
@@ -109,22 +126,34 @@ bool HexImageReader::Feed(const char* text, std::size_t size) {
             TakeLine(line_.data(), line_.size());
             line_.clear();
         }
-        text += length + 1;
-        size -= length + 1;
+        text += consumed;
+        size -= consumed;
     }
     return !failed_;
 }
 
 bool HexImageReader::TakeLine(const char* line, std::size_t length) {
     const unsigned long number = ++lineNumber_;
-    // CR LF and LF alike: the CR belongs to the line end.
-    if (length > 0 && line[length - 1] == '\r') --length;
-    if (length == 0) {
-        if (endLine_) return true;
-        return Fail(number, "an empty line");
-    }
+    // Blank lines anywhere, and after the end record the DOS end-of-file
+    // mark Ctrl+Z, which objcopy, srec_cat and intelhex all pass over.
+    const char* blank = endLine_ ? " \t\x1A" : " \t";
+    std::size_t first = 0;
+    while (first < length && line[first] != '\0' && std::strchr(blank, line[first])) ++first;
+    if (first == length) return true;
     if (endLine_)
         return Fail(number, "a record after the end-of-file record of line " + std::to_string(endLine_));
+    // Ctrl+Z straight after the end record, on its line.
+    std::size_t marked = length;
+    while (marked > 0 && line[marked - 1] == '\x1A') --marked;
+    if (marked < length) {
+        if (marked > 0 && !TakeRecordLine(number, line, marked)) return false;
+        if (!endLine_) return Fail(number, "Ctrl+Z (the DOS end of file) before the end-of-file record");
+        return true;
+    }
+    return TakeRecordLine(number, line, length);
+}
+
+bool HexImageReader::TakeRecordLine(unsigned long number, const char* line, std::size_t length) {
     if (line[0] != ':') return Fail(number, "does not start with ':' but with " + ShownCharacter(line[0]));
     std::uint8_t fields[RecordOverhead + 255];
     std::size_t fieldCount = 0;

@@ -1,8 +1,8 @@
 // HexImageReader: reads Intel HEX text back into the image it describes, the
 // inverse of HexImageWriter, and for HEX files of other programs as well.
 //
-// Every record type 00 to 05, upper- and lower-case digits, CR LF or LF line
-// ends (the last line may lack one); every checksum is verified. Data lands
+// Every record type 00 to 05, upper- and lower-case digits, CR LF, LF or CR
+// line ends (the last line may lack one); every checksum is verified. Data lands
 // at its full address: offset plus the base of the last extended segment
 // (02, paragraph x 16) or extended linear (04, x 65536) address record. A
 // record must not run past offset FFFF of its base. The start address record
@@ -11,8 +11,9 @@
 // The image must be one run of bytes from address 0: a hole between records,
 // two records over the same byte, data that does not start at 0, a bad
 // checksum, a character that is not a hex digit, a missing end record or a
-// record after it is an error naming the line and what is wrong. Empty lines
-// are allowed only after the end record.
+// record after it is an error naming the line and what is wrong. Blank lines
+// are passed over, and so is Ctrl+Z (the DOS end of file) after the end
+// record, as other readers (objcopy, srec_cat, python's intelhex) do.
 //
 // Text is fed in pieces of any size, so a file is read in chunks and never
 // held whole; only its data bytes are kept, at most MaxImageBytes of them.
@@ -93,6 +94,7 @@ private:
     static constexpr std::size_t MaxDataRuns = 1u << 22;
 
     bool TakeLine(const char* line, std::size_t length);
+    bool TakeRecordLine(unsigned long number, const char* line, std::size_t length);
     bool TakeRecord(const std::uint8_t* fields);
     bool Fail(unsigned long line, const std::string& what);
 
@@ -102,6 +104,7 @@ private:
     unsigned long endLine_;       // line of the end record; 0 before it
     unsigned long startLine_;     // line of the start address record
     std::uint64_t base_;
+    bool afterCarriageReturn_;    // a LF next belongs to the same line end
     std::vector<std::uint8_t> pool_;
     std::vector<DataRecord> records_;
     HexImage image_;

@@ -38,6 +38,9 @@ std::string DirectoryOf(const std::string& target) {
     return end == std::string::npos ? std::string() : target.substr(0, end + 1);
 }
 
+// CFile::InspectTarget's answers.
+enum { TargetIsMissing = 0, TargetIsRegular = 1, TargetIsOther = 2 };
+
 bool Exists(const std::string& name) {
     CFile probe(nullptr);
     return probe.Open(name.c_str(), 1) == 1;
@@ -45,8 +48,16 @@ bool Exists(const std::string& name) {
 
 }  // namespace
 
+const char ReplacementFile::StandardOutputName[] = "-";
+
 ReplacementFile::ReplacementFile()
-    : file_(nullptr), buffered_(0), unsynced_(0), created_(false), failed_(false), replaceFailed_(false) {}
+    : file_(nullptr),
+      buffered_(0),
+      unsynced_(0),
+      created_(false),
+      direct_(false),
+      failed_(false),
+      replaceFailed_(false) {}
 
 ReplacementFile::~ReplacementFile() { Discard(); }
 
@@ -56,7 +67,26 @@ bool ReplacementFile::Create(const char* target) {
     if (!target || !*target) return false;
     buffer_.reset(new (std::nothrow) char[BufferSize]);
     if (!buffer_) return false;
-    target_ = target;
+    buffered_ = 0;
+    unsynced_ = 0;
+    char resolved[CFile::FilenameCapacity];
+    const bool toStandardOutput = std::strcmp(target, StandardOutputName) == 0;
+    const int kind = toStandardOutput ? TargetIsOther : CFile::InspectTarget(target, resolved);
+    if (kind == TargetIsMissing || kind == TargetIsRegular) return CreateSibling(resolved, kind == TargetIsRegular);
+    if (kind == TargetIsOther && (toStandardOutput ? file_.OpenStandardStream(0) : file_.Open(target, 0)) == 1) {
+        target_ = target;
+        created_ = direct_ = true;
+        return true;
+    }
+    // A directory or a loop of links: an open that empties nothing leaves
+    // the system's reason for the caller.
+    if (kind != TargetIsOther && file_.Open(target, 2) == 1) file_.Close();
+    buffer_.reset();
+    return false;
+}
+
+bool ReplacementFile::CreateSibling(const std::string& resolved, bool replacesFile) {
+    target_ = resolved;
     std::string directory = DirectoryOf(target_);
     for (int attempt = 0; attempt < 4; ++attempt) {
         char name[32];
@@ -64,13 +94,16 @@ bool ReplacementFile::Create(const char* target) {
         std::string sibling = directory + name;
         if (Exists(sibling)) continue;
         if (file_.Open(sibling.c_str(), 0) == 1) {
+            CFile::RemoveIfInterrupted(sibling.c_str());
             sibling_ = sibling;
             created_ = true;
-            buffered_ = 0;
-            unsynced_ = 0;
+            direct_ = false;
+            // Before any byte is in it: a private file stays private.
+            if (replacesFile) file_.CopyPermissionsFrom(target_.c_str());
             return true;
         }
     }
+    buffer_.reset();
     return false;
 }
 
@@ -113,17 +146,24 @@ char* ReplacementFile::ReserveAfterFlush(std::size_t count) {
 
 bool ReplacementFile::Commit() {
     if (!created_) return false;
-    if (failed_ || !FlushBuffer() || !file_.SyncData()) {
+    // A pipe or a device has no data of its own to make durable.
+    if (failed_ || !FlushBuffer() || (!direct_ && !file_.SyncData())) {
         failed_ = true;
         Discard();
         return false;
     }
     file_.Close();
+    if (direct_) {
+        created_ = direct_ = false;
+        buffer_.reset();
+        return true;
+    }
     if (!file_.ReplaceTarget(target_.c_str())) {
         failed_ = replaceFailed_ = true;
         Discard();
         return false;
     }
+    CFile::KeepIfInterrupted(sibling_.c_str());
     created_ = false;
     buffer_.reset();
     return true;
@@ -132,9 +172,17 @@ bool ReplacementFile::Commit() {
 void ReplacementFile::Discard() {
     if (!created_) return;
     file_.Close();
+    // What is written directly cannot be taken back, and is never deleted.
+    if (direct_) {
+        created_ = direct_ = false;
+        buffered_ = 0;
+        buffer_.reset();
+        return;
+    }
     // A failed write closes the file and empties its name: name it again.
     if (!file_.GetFilename()[0] && file_.Open(sibling_.c_str(), 1) == 1) file_.Close();
     file_.Delete();
+    CFile::KeepIfInterrupted(sibling_.c_str());
     created_ = false;
     buffered_ = 0;
     buffer_.reset();

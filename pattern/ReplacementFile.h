@@ -7,6 +7,15 @@
 // reach the disk before it takes the target's name, so that after a crash
 // the target is the old file or the whole new one.
 //
+// Only a regular file (or a missing one) is replaced so. A symbolic link is
+// followed and the file it leads to replaced, so the link stays; the new
+// file takes the old one's permissions (and owner and group where the
+// process may) before any byte is written. Anything else, such as a device,
+// a FIFO or a terminal, cannot be replaced: it is written directly, and a
+// failure is still reported. The target "-" is the standard output, written
+// directly too. While the new file exists it is removed if the process is
+// interrupted (CFile::RemoveIfInterrupted).
+//
 // Writes are gathered in a buffer and handed to CFile one buffer at a time.
 // Every SyncStep bytes written are sent on to the disk at once, while the
 // next ones are formatted, so that little is left to wait for at Commit.
@@ -27,7 +36,12 @@ public:
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // Creates the new file beside target. False when none could be created.
+    // The target that stands for the standard output.
+    static const char StandardOutputName[];
+
+    // Creates the new file beside target, or opens target to be written
+    // directly. False when neither could be done; CFile::LastErrorCode then
+    // tells why.
     bool Create(const char* target);
     // False once any write has failed; later writes are ignored.
     bool Write(const void* bytes, std::size_t count);
@@ -45,6 +59,8 @@ public:
     void Discard();
 
     bool IsCreated() const { return created_; }
+    // Whether the target is written directly (standard output, a device...).
+    bool WritesDirectly() const { return direct_; }
     bool HasFailed() const { return failed_; }
     // True when the failure was in putting the file in place rather than in
     // writing it.
@@ -57,14 +73,16 @@ private:
 
     bool FlushBuffer();
     char* ReserveAfterFlush(std::size_t count);
+    bool CreateSibling(const std::string& resolved, bool replacesFile);
 
     CFile file_;
-    std::string target_;
+    std::string target_;     // where the file goes, links followed
     std::string sibling_;
     std::unique_ptr<char[]> buffer_;
     std::size_t buffered_;
     std::size_t unsynced_;   // bytes written since the last StartDataSync
     bool created_;
+    bool direct_;
     bool failed_;
     bool replaceFailed_;
 };

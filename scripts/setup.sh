@@ -13,11 +13,12 @@ packages=(
     binutils srecord                            # peer readers of the HEX files: objcopy, srec_cat
     libclang-rt-dev                             # clang's libFuzzer and sanitizer runtimes (only recommended by clang)
     libstb-dev                                  # picture decoding and PNG writing for lumigrid-cli
+    libcli11-dev                                # lumigrid-cli: its argument parser (header-only, all trees)
     fonts-wine                                  # Marlett and Wine's own fonts: caption button symbols
     libfreetype-dev pkg-config                  # text: bitmap and outline fonts in the native tree
     unifont xfonts-shinonome                    # text: the default Unifont .hex fonts, Japanese bitmap fonts
     nsis zip unzip                              # releases: the Windows installer and zips
-    help2man man-db                             # releases: lumigrid-cli's man page, and man -l to check it
+    man-db bash-completion                      # releases: man -l checks the man page; the completion is loaded as bash does
 )
 
 missing=()

@@ -18,6 +18,11 @@ namespace {
 // temporary file this process creates.
 unsigned int temporaryCounter = 0;
 
+// The reason of the last failure of any CFile operation.
+int lastFailure = 0;
+
+void rememberFailure() { lastFailure = os::lastError(); }
+
 bool fitsFilename(const char* name) {
     return std::strlen(name) < static_cast<size_t>(CFile::FilenameCapacity);
 }
@@ -120,6 +125,7 @@ int CFile::Reopen(int mode) {
     if (m_Handle) Close();
     PanekitFileHandle handle = m_Filename[0] ? os::openFile(m_Filename, mode) : 0;
     m_OffsetPosition = 0;
+    if (!handle) rememberFailure();
     if (handle) AdoptHandle(handle);
     if (!m_Handle) {
         m_Filename[0] = '\0';
@@ -134,6 +140,7 @@ int CFile::OpenAsTemporary(const char* prefix) {
     m_OffsetPosition = 0;
     PanekitFileHandle handle =
         os::createTemporaryFile(prefix ? prefix : "", temporaryCounter, m_Filename, FilenameCapacity);
+    if (!handle) rememberFailure();
     if (handle) AdoptHandle(handle);
     if (!m_Handle) {
         m_Filename[0] = '\0';
@@ -148,8 +155,10 @@ void CFile::Close() {
     bool othersHoldIt = m_Handle && m_Share && m_Share->holders > 1;
     ReleaseHandle();
     // A copy that still holds the temporary file keeps it; its own Close
-    // deletes it.
+    // deletes it. This copy has let go for good, so a later Close (its
+    // destructor's) must not delete the file either.
     if (m_Temporary && !othersHoldIt) os::deleteFile(m_Filename);
+    if (othersHoldIt) m_Temporary = 0;
 }
 
 unsigned long CFile::GetFilesize() {
@@ -173,7 +182,10 @@ void CFile::SetDefExt(const char* extension) { m_DefExt = extension; }
 
 int CFile::ReplaceTarget(const char* target) {
     if (!target || m_Handle || !m_Filename[0] || !fitsFilename(target)) return 0;
-    if (!os::replaceFile(m_Filename, target)) return 0;
+    if (!os::replaceFile(m_Filename, target)) {
+        rememberFailure();
+        return 0;
+    }
     std::memmove(m_Filename, target, std::strlen(target) + 1);
     m_Temporary = 0;
     return 1;
@@ -181,7 +193,9 @@ int CFile::ReplaceTarget(const char* target) {
 
 int CFile::SyncData() {
     if (!m_Handle) return 0;
-    return os::syncFileData(m_Handle) ? 1 : 0;
+    if (os::syncFileData(m_Handle)) return 1;
+    rememberFailure();
+    return 0;
 }
 
 int CFile::StartDataSync() {
@@ -192,7 +206,48 @@ int CFile::StartDataSync() {
 
 int CFile::Delete() {
     if (m_Handle || !m_Filename[0]) return 0;
-    return os::deleteFile(m_Filename) ? 1 : 0;
+    if (os::deleteFile(m_Filename)) return 1;
+    rememberFailure();
+    return 0;
+}
+
+int CFile::InspectTarget(const char* name, char* resolved) {
+    if (!name || !resolved || !fitsFilename(name)) return -1;
+    return os::inspectTarget(name, resolved, FilenameCapacity);
+}
+
+int CFile::OpenStandardStream(int mode) {
+    Close();
+    m_OffsetPosition = 0;
+    PanekitFileHandle handle = os::openStandardStream(mode == 0 ? 1 : 0);
+    if (!handle) rememberFailure();
+    if (handle) AdoptHandle(handle);
+    if (!m_Handle) {
+        m_Filename[0] = '\0';
+        return 0;
+    }
+    std::memcpy(m_Filename, "-", 2);
+    m_Temporary = 0;
+    return 1;
+}
+
+int CFile::CopyPermissionsFrom(const char* like) {
+    if (!m_Handle || !like) return 0;
+    if (os::copyPermissions(m_Handle, like)) return 1;
+    rememberFailure();
+    return 0;
+}
+
+int CFile::LastErrorCode() { return lastFailure; }
+
+void CFile::DescribeError(int code, char* buffer, unsigned long capacity) {
+    os::describeError(code, buffer, capacity);
+}
+
+int CFile::RemoveIfInterrupted(const char* name) { return name && os::removeIfInterrupted(name) ? 1 : 0; }
+
+void CFile::KeepIfInterrupted(const char* name) {
+    if (name) os::keepIfInterrupted(name);
 }
 
 unsigned long CFile::GetOffsetPosition() { return m_OffsetPosition; }
@@ -217,6 +272,7 @@ unsigned long CFile::Read(void* buffer, unsigned long count) {
         m_OffsetPosition += static_cast<unsigned int>(done);
         return done;
     }
+    if (m_Handle) rememberFailure();
     // A failed transfer closes the handle but keeps a temporary file.
     ReleaseHandle();
     ForgetFile();
@@ -229,6 +285,7 @@ unsigned long CFile::Write(void* buffer, unsigned long count) {
         m_OffsetPosition += static_cast<unsigned int>(done);
         return done;
     }
+    if (m_Handle) rememberFailure();
     ReleaseHandle();
     ForgetFile();
     return 0;

@@ -32,6 +32,26 @@ bool syncFileData(PanekitFileHandle handle);
 // Starts writing the file's data to the disk; does not wait.
 void startFileDataSync(PanekitFileHandle handle);
 
+// What a document written to a name would replace, links followed.
+enum TargetKind { TargetMissing = 0, TargetRegular = 1, TargetOther = 2, TargetDirectory = 3 };
+// The kind of file that name leads to; the path of that file, after every
+// symbolic link on the way, into resolved (capacity bytes). -1 when the
+// links cannot be followed (a loop, or a path too long).
+int inspectTarget(const char* name, char* resolved, unsigned long capacity);
+// Gives the open file the permission bits of the file named like, and its
+// owner and group where the process may. False when like cannot be read or
+// the bits cannot be set.
+bool copyPermissions(PanekitFileHandle handle, const char* like);
+// A handle of its own on standard input (which 0) or standard output (1).
+PanekitFileHandle openStandardStream(int which);
+// The system's code for why the last failed call failed, and its text.
+int lastError();
+void describeError(int code, char* buffer, unsigned long capacity);
+// Names removed if the process is ended by an interrupting signal (SIGINT,
+// SIGTERM, SIGHUP) before they are let go; no effect where there are none.
+bool removeIfInterrupted(const char* name);
+void keepIfInterrupted(const char* name);
+
 // 1 when the user chose a file (its full path is in buffer), 0 otherwise.
 int showFileDialog(HWND owner, char* buffer, unsigned long capacity, int mode, const char* filter,
                    const char* defaultExtension);

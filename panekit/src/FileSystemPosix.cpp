@@ -4,10 +4,12 @@
 // temporary files in the system's temporary directory. There is no file
 // dialog: asking for one reports a cancel.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -107,8 +109,13 @@ PanekitFileHandle openFile(const char* name, int mode) {
     if (fd < 0) return 0;
     fd = lockExclusively(fd);
     if (fd < 0) return 0;
-    if (request.truncate && ftruncate(fd, 0) != 0) {
+    // Only a regular file is emptied: a device, a FIFO or a terminal is
+    // written as it is (and cannot be truncated).
+    struct stat info;
+    if (request.truncate && (fstat(fd, &info) != 0 || (S_ISREG(info.st_mode) && ftruncate(fd, 0) != 0))) {
+        const int error = errno;
         close(fd);
+        errno = error;
         return 0;
     }
     return fd;
@@ -137,7 +144,11 @@ PanekitFileHandle createTemporaryFile(const char* prefix, unsigned int unique, c
     return fd;
 }
 
-void closeFile(PanekitFileHandle handle) { close(handle); }
+void closeFile(PanekitFileHandle handle) {
+    const int error = errno;   // the reason of a failure before it stays readable
+    close(handle);
+    errno = error;
+}
 
 bool readFile(PanekitFileHandle handle, void* buffer, unsigned long count, unsigned long* done) {
     ssize_t moved;
@@ -194,6 +205,123 @@ void startFileDataSync(PanekitFileHandle handle) {
 #else
     (void)handle;
 #endif
+}
+
+int inspectTarget(const char* name, char* resolved, unsigned long capacity) {
+    std::string path(name);
+    int kind = TargetMissing;
+    for (int links = 0;; ++links) {
+        struct stat info;
+        if (lstat(path.c_str(), &info) != 0) break;
+        if (S_ISLNK(info.st_mode)) {
+            // As many as the kernel itself follows (its ELOOP limit).
+            if (links == 40) return -1;
+            std::string link(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4096) + 1, '\0');
+            ssize_t length = readlink(path.c_str(), &link[0], link.size());
+            if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) return -1;
+            link.resize(static_cast<std::size_t>(length));
+            std::size_t slash = path.rfind('/');
+            path = link[0] == '/' || slash == std::string::npos ? link : path.substr(0, slash + 1) + link;
+            continue;
+        }
+        kind = S_ISREG(info.st_mode) ? TargetRegular : S_ISDIR(info.st_mode) ? TargetDirectory : TargetOther;
+        break;
+    }
+    if (path.size() >= capacity) return -1;
+    std::memcpy(resolved, path.c_str(), path.size() + 1);
+    return kind;
+}
+
+bool copyPermissions(PanekitFileHandle handle, const char* like) {
+    struct stat wanted, own;
+    if (stat(like, &wanted) != 0 || fstat(handle, &own) != 0) return false;
+    // The owner first: changing it clears the set-user-ID bits that the
+    // mode then puts back. Only root may give a file away; a member of the
+    // group may still pass the group on.
+    if ((own.st_uid != wanted.st_uid || own.st_gid != wanted.st_gid) &&
+        fchown(handle, wanted.st_uid, wanted.st_gid) != 0 && own.st_gid != wanted.st_gid) {
+        if (fchown(handle, static_cast<uid_t>(-1), wanted.st_gid) != 0) {
+            // Others of that group must not read what the old file kept from them.
+            wanted.st_mode &= ~static_cast<mode_t>(S_IRWXG);
+        }
+    }
+    return fchmod(handle, wanted.st_mode & 07777) == 0;
+}
+
+PanekitFileHandle openStandardStream(int which) {
+    int fd = fcntl(which == 0 ? 0 : 1, F_DUPFD_CLOEXEC, 3);
+    return fd < 0 ? 0 : fd;
+}
+
+int lastError() { return errno; }
+
+void describeError(int code, char* buffer, unsigned long capacity) {
+    if (capacity == 0) return;
+    std::snprintf(buffer, capacity, "%s", std::strerror(code));
+}
+
+namespace {
+
+// The names to remove, in slots that a signal handler may read at any time:
+// a slot is filled by one atomic store of a name that is complete by then.
+const int InterruptSlots = 32;
+std::atomic<char*> interruptNames[InterruptSlots];
+const int InterruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void removeAndDie(int signal) {
+    for (std::atomic<char*>& slot : interruptNames) {
+        char* name = slot.load();
+        if (name) unlink(name);
+    }
+    // Die of the signal itself, so that the parent sees why: it is blocked
+    // while this handler runs and strikes with its default action on return.
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    sigaction(signal, &action, nullptr);
+    raise(signal);
+}
+
+void installInterruptHandlers() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    for (int signal : InterruptSignals) {
+        struct sigaction current;
+        // A signal the process ignores (nohup) or handles itself is left to it.
+        if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler != SIG_DFL) continue;
+        struct sigaction action;
+        std::memset(&action, 0, sizeof action);
+        action.sa_handler = removeAndDie;
+        sigemptyset(&action.sa_mask);
+        for (int other : InterruptSignals) sigaddset(&action.sa_mask, other);
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+}  // namespace
+
+bool removeIfInterrupted(const char* name) {
+    installInterruptHandlers();
+    char* copy = strdup(name);
+    if (!copy) return false;
+    for (std::atomic<char*>& slot : interruptNames) {
+        char* empty = nullptr;
+        if (slot.compare_exchange_strong(empty, copy)) return true;
+    }
+    std::free(copy);
+    return false;
+}
+
+void keepIfInterrupted(const char* name) {
+    for (std::atomic<char*>& slot : interruptNames) {
+        char* held = slot.load();
+        if (held && std::strcmp(held, name) == 0 && slot.compare_exchange_strong(held, nullptr)) {
+            std::free(held);
+            return;
+        }
+    }
 }
 
 int showFileDialog(HWND, char*, unsigned long, int, const char*, const char*) { return 0; }

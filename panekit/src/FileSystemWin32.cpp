@@ -102,6 +102,52 @@ bool syncFileData(PanekitFileHandle handle) { return FlushFileBuffers(handle) !=
 // Windows has no call that starts write-back without waiting for it.
 void startFileDataSync(PanekitFileHandle) {}
 
+int inspectTarget(const char* name, char* resolved, unsigned long capacity) {
+    const std::size_t length = std::strlen(name);
+    if (length >= capacity) return -1;
+    std::memcpy(resolved, name, length + 1);
+    const DWORD attributes = GetFileAttributesA(name);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return TargetDirectory;
+    // Devices (NUL, CON, COM1) and pipes open like files but are no disk files.
+    HANDLE probe = CreateFileA(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) return attributes == INVALID_FILE_ATTRIBUTES ? TargetMissing : TargetRegular;
+    const DWORD type = GetFileType(probe);
+    CloseHandle(probe);
+    return type == FILE_TYPE_DISK ? TargetRegular : TargetOther;
+}
+
+// A file moved over another keeps the security of its own folder, as every
+// file the editor saves does; there are no mode bits to carry over.
+bool copyPermissions(PanekitFileHandle, const char*) { return true; }
+
+PanekitFileHandle openStandardStream(int which) {
+    HANDLE own = nullptr;
+    HANDLE stream = GetStdHandle(which == 0 ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE);
+    if (stream == nullptr || stream == INVALID_HANDLE_VALUE ||
+        !DuplicateHandle(GetCurrentProcess(), stream, GetCurrentProcess(), &own, 0, FALSE, DUPLICATE_SAME_ACCESS))
+        return nullptr;
+    return own;
+}
+
+int lastError() { return static_cast<int>(GetLastError()); }
+
+void describeError(int code, char* buffer, unsigned long capacity) {
+    if (capacity == 0) return;
+    buffer[0] = '\0';
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                  static_cast<DWORD>(code), 0, buffer, capacity, nullptr);
+    // The system's text ends with a full stop and a line end.
+    while (length > 0 && (buffer[length - 1] == '\r' || buffer[length - 1] == '\n' || buffer[length - 1] == '.' ||
+                          buffer[length - 1] == ' '))
+        buffer[--length] = '\0';
+    if (length == 0) std::snprintf(buffer, capacity, "system error %d", code);
+}
+
+// The console's Ctrl+C ends the process without a signal to catch here.
+bool removeIfInterrupted(const char*) { return true; }
+void keepIfInterrupted(const char*) {}
+
 int showFileDialog(HWND owner, char* buffer, unsigned long capacity, int mode, const char* filter,
                    const char* defaultExtension) {
     char chosen[1024];

@@ -68,11 +68,11 @@ TEST_F(CliTest, HelpAndVersion) {
 }
 
 TEST_F(CliTest, EveryCommandPrintsItsOwnUsageForHelp) {
-    EXPECT_EQ("Usage:\n"
-              "  lumigrid-cli show PATTERN.led\n"
-              "\n"
-              "show   Prints a pattern file's header and every frame (# lit, . dark).\n",
-              Cli({"show", "--help"}).out);
+    EXPECT_EQ(0u, Cli({"show", "--help"})
+                      .out.find("Usage:\n"
+                                "  lumigrid-cli show PATTERN.led\n"
+                                "\n"
+                                "show   Prints a pattern file's header and every frame (# lit, . dark).\n"));
     const std::vector<std::vector<std::string>> asks = {
         {"build", "--help"}, {"build", "list.ll", "-h"}, {"show", "-h"},   {"check", "--help"},
         {"import", "-h"},    {"render", "--help"},       {"list", "-h"},   {"list", "add", "--help"}};
@@ -85,7 +85,8 @@ TEST_F(CliTest, EveryCommandPrintsItsOwnUsageForHelp) {
     }
     Outcome import = Cli({"import", "--help"});
     EXPECT_NE(std::string::npos, import.out.find("[--threshold N] [--invert]\n")) << "continuation lines too";
-    EXPECT_NE(std::string::npos, import.out.find("--wait (1-255) to 1.\n")) << "and its whole paragraph";
+    EXPECT_NE(std::string::npos, import.out.find("the last, as the display program shows frames in pairs.\n"))
+        << "and its whole paragraph";
     std::string list = Cli({"list", "-h"}).out;
     EXPECT_EQ(6, LineCount(list.substr(0, list.find("\n\n") + 1))) << "Usage: and the five list commands";
 }
@@ -149,7 +150,7 @@ TEST_F(CliTest, SkippedEntriesAreNamedAndStrictRefusesThem) {
     std::string list = List("l.ll", pattern + "\r\n" + missing + "\r\n:Reset\r\n");
     Outcome built = Cli({"build", list, "-o", output});
     EXPECT_EQ(0, built.status);
-    EXPECT_EQ("lumigrid-cli: skipped entry 2 '" + missing + "': cannot open the file\n", built.err);
+    EXPECT_EQ("lumigrid-cli: skipped entry 1 '" + missing + "': cannot open the file\n", built.err);
     EXPECT_NE(std::string::npos, ScratchDirectory::ReadText(output).find(":08004000FFFFFFFF600000005C\r\n"));
 
     ScratchDirectory::Write(output, std::string("previous"));
@@ -173,9 +174,18 @@ TEST_F(CliTest, FailuresAreStatusOneAndLeaveNoOutput) {
     EXPECT_FALSE(ScratchDirectory::Exists(output));
     EXPECT_EQ(0, Cli({"build", list, "-o", output, "--format", "20bit"}).status);
 
+    // Six pictures of two 240 x 182 frames: F0 00, 6 x (2 + 2 x 5460) and 00 00
+    // make 65536 bytes, one more than 8bit and 16bit hold.
+    std::string exactly64KiB = List("64k.ll", BlankPattern("64k.led", 12, 240, 182) + "\r\n");
+    Outcome limit = Cli({"build", exactly64KiB, "-o", output, "--format", "16bit"});
+    EXPECT_EQ(1, limit.status);
+    EXPECT_NE(std::string::npos, limit.err.find("(8bit and 16bit hold at most 65535 bytes; use 20bit or 32bit)"));
+    EXPECT_EQ(0, Cli({"build", exactly64KiB, "-o", output, "--format", "20bit"}).status);
+    EXPECT_NE(std::string::npos, Cli({"decode", output, "--size", "240x182"}).out.find("65536 bytes\n"));
+
     Outcome nowhere = Cli({"build", list, "-o", scratch.File("no/such/out.hex")});
     EXPECT_EQ(1, nowhere.status);
-    EXPECT_NE(std::string::npos, nowhere.err.find("cannot create the output file"));
+    EXPECT_EQ(0u, nowhere.err.find("lumigrid-cli: cannot write '" + scratch.File("no/such/out.hex") + "': ")) << nowhere.err;
 }
 
 TEST_F(CliTest, ShowPrintsTheHeaderAndEveryFrame) {
@@ -229,16 +239,16 @@ TEST_F(CliTest, CheckTellsWhatEachEntryAdds) {
     std::string good = List("good.ll", pattern + "\r\n:Reset\r\n");
     Outcome fine = Cli({"check", good});
     EXPECT_EQ(0, fine.status);
-    EXPECT_EQ("1: " + pattern + ": Normal, 2 frames of 16 x 16, wait 5, adds 66 bytes\n"
-              "2: :Reset: reset, adds 2 bytes\n"
+    EXPECT_EQ("0: " + pattern + ": Normal, 2 frames of 16 x 16, wait 5, adds 66 bytes\n"
+              "1: :Reset: reset, adds 2 bytes\n"
               "2 entries, 0 skipped; display program of 72 bytes\n",
               fine.out);
 
     std::string bad = List("bad.ll", ":Reset\r\n" + missing + "\r\n");
     Outcome skipped = Cli({"check", bad});
     EXPECT_EQ(1, skipped.status);
-    EXPECT_EQ("1: :Reset: reset, adds 2 bytes\n"
-              "2: " + missing + ": skipped: cannot open the file\n"
+    EXPECT_EQ("0: :Reset: reset, adds 2 bytes\n"
+              "1: " + missing + ": skipped: cannot open the file\n"
               "2 entries, 1 skipped; display program of 6 bytes\n",
               skipped.out);
     EXPECT_EQ(1, Cli({"check", scratch.File("none.ll")}).status);
@@ -250,19 +260,44 @@ TEST_F(CliTest, CheckTellsWhatEachEntryAdds) {
     std::string mixed = List("mixed.ll", pattern + "\r\n" + single + "\r\n" + odd + "\n" + wide + "\n");
     Outcome noted = Cli({"check", mixed});
     EXPECT_EQ(1, noted.status);
-    EXPECT_EQ("1: " + pattern + ": Normal, 2 frames of 16 x 16, wait 5, adds 66 bytes\n"
-              "2: " + single + ": skipped: it has one frame, and the display shows frames in pairs\n"
-              "3: " + odd + ": Normal, 3 frames of 16 x 16, wait 5, adds 66 bytes; its last frame (3 of 3) is left out,"
+    EXPECT_EQ("0: " + pattern + ": Normal, 2 frames of 16 x 16, wait 5, adds 66 bytes\n"
+              "1: " + single + ": skipped: it has one frame, and the display shows frames in pairs\n"
+              "2: " + odd + ": Normal, 3 frames of 16 x 16, wait 5, adds 66 bytes; its last frame (3 of 3) is left out,"
               " as the display shows frames in pairs\n"
-              "4: " + wide + ": Normal, 2 frames of 32 x 16, wait 5, adds 130 bytes; its frames are 32 x 16, not 16 x 16"
+              "3: " + wide + ": Normal, 2 frames of 32 x 16, wait 5, adds 130 bytes; its frames are 32 x 16, not 16 x 16"
               " as most in the list, so the HEX file cannot be read back at one size\n"
               "4 entries, 1 skipped; display program of 266 bytes\n",
               noted.out);
     Outcome strict = Cli({"build", mixed, "-o", output, "--strict"});
     EXPECT_EQ(1, strict.status);
-    EXPECT_NE(std::string::npos, strict.err.find("skipped entry 2 '" + single + "': it has one frame"));
-    EXPECT_NE(std::string::npos, strict.err.find("entry 3 '" + odd + "': its last frame (3 of 3) is left out"));
+    EXPECT_NE(std::string::npos, strict.err.find("skipped entry 1 '" + single + "': it has one frame"));
+    EXPECT_NE(std::string::npos, strict.err.find("entry 2 '" + odd + "': its last frame (3 of 3) is left out"));
     EXPECT_NE(std::string::npos, strict.err.find("1 entry skipped; nothing written (--strict)"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CliTest, ManySkippedEntriesAreCountedAndDamagedTextIsEscaped) {
+    std::string text;
+    for (int i = 0; i < 25; ++i) text += scratch.File("missing-" + std::to_string(i) + ".led") + "\r\n";
+    text += "\x1B]0;owned\x07\xC2\x9B" "2J\r\n";
+    std::string list = List("many.ll", text);
+    Outcome built = Cli({"build", list, "-o", output});
+    EXPECT_EQ(0, built.status);
+    EXPECT_EQ(21, LineCount(built.err)) << built.err;
+    EXPECT_NE(std::string::npos, built.err.find("skipped entry 19 '"));
+    EXPECT_EQ(std::string::npos, built.err.find("skipped entry 20 '"));
+    EXPECT_NE(std::string::npos, built.err.find("note: and 6 more (lumigrid-cli check '" + list + "' names every entry)"));
+
+    Outcome strict = Cli({"build", list, "-o", output, "--strict"});
+    Outcome checked = Cli({"check", list});
+    EXPECT_EQ(1, checked.status);
+    EXPECT_NE(std::string::npos, checked.out.find("25: \\x1B]0;owned\\x07\\x9B2J: skipped")) << checked.out;
+    EXPECT_NE(std::string::npos, Cli({"list", "show", list}).out.find("25: \\x1B]0;owned\\x07\\x9B2J\n"));
+    for (const std::string& printed : {built.err, strict.err, checked.out})
+        EXPECT_EQ(std::string::npos, printed.find('\x1B')) << "no control character reaches the terminal";
 }
 
 }  // namespace

@@ -55,6 +55,13 @@ protected:
         EXPECT_EQ(1, outcome.status) << ShownArguments(args);
         EXPECT_EQ("lumigrid-cli: " + message + "\n", outcome.err);
     }
+    // The message, then the system's reason.
+    void ExpectFailureWithReason(const std::vector<std::string>& args, const std::string& message) {
+        CliOutcome outcome = RunCliWith(args);
+        EXPECT_EQ(1, outcome.status) << ShownArguments(args);
+        EXPECT_EQ(0u, outcome.err.find("lumigrid-cli: " + message + ": ")) << outcome.err;
+        EXPECT_LT(("lumigrid-cli: " + message + ": \n").size(), outcome.err.size()) << outcome.err;
+    }
 };
 
 TEST_F(ListCommandsTest, NewMakesAnEmptyListAndNeverReplacesOne) {
@@ -65,7 +72,7 @@ TEST_F(ListCommandsTest, NewMakesAnEmptyListAndNeverReplacesOne) {
     ScratchDirectory::Write(list, a + "\r\n");
     ExpectFailure({"list", "new", list}, "'" + list + "' already exists; list new makes only new lists");
     EXPECT_EQ(a + "\r\n", ScratchDirectory::ReadText(list));
-    ExpectFailure({"list", "new", scratch.File("no/such/x.ll")},
+    ExpectFailureWithReason({"list", "new", scratch.File("no/such/x.ll")},
                   "cannot create list file '" + scratch.File("no/such/x.ll") + "'");
 }
 
@@ -171,7 +178,7 @@ TEST_F(ListCommandsTest, AFailedRewriteKeepsThePreviousList) {
     ScratchDirectory::Write(list, before);
     {
         FileSizeLimit full(before.size() / 2);
-        ExpectFailure({"list", "reset", list}, "cannot write list file '" + list + "'");
+        ExpectFailure({"list", "reset", list}, "cannot write list file '" + list + "': File too large");
     }
     EXPECT_EQ(before, ScratchDirectory::ReadText(list));
     EXPECT_EQ((std::vector<std::string>{"a.led", "b.led", "c.led", "show.ll"}), NamesIn(scratch));

@@ -125,6 +125,9 @@ TEST_F(PatternRenderTest, RenderAtScaleOneThenImportGivesTheSameFrames) {
     std::string copy = scratch.File("copy.led");
     import.insert(import.end(), {"-o", copy, "--mode", "scroll", "--wait", "3"});
     ASSERT_EQ(0, RunCliWith(import).status);
+    // Five pictures and the dark frame that makes the last pair.
+    pattern.SetFrameCount(6);
+    ASSERT_TRUE(SavePatternFile(pattern, source.c_str()));
     EXPECT_EQ(ScratchDirectory::Read(source), ScratchDirectory::Read(copy));
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <string>
 #include <vector>
 
@@ -88,12 +90,32 @@ TEST_F(TextCommandTest, RefusesWhatItCannotMakeAndKeepsThePreviousFile) {
 
     outcome = RunCliWith({"text", "--help"});
     EXPECT_EQ(0, outcome.status);
-    EXPECT_EQ(0u, outcome.out.find("Usage: lumigrid-cli text TEXT -o PATTERN.led"));
+    EXPECT_EQ(0u, outcome.out.find("Usage:\n  lumigrid-cli text TEXT -o PATTERN.led"));
 }
 
 TEST_F(TextCommandTest, ATextStartingWithADashFollowsTwoDashes) {
     ASSERT_EQ(0, RunCliWith({"text", "-o", output, "--font", font, "--missing", "skip", "--", "-A"}).status);
     EXPECT_EQ(12u + 2 * 32, ScratchDirectory::Read(output).size()) << "'-' is missing: nothing; 'A' one frame";
+}
+
+}  // namespace
+
+namespace {
+
+// A text that starts with a dash but is none of the options is the text.
+TEST_F(TextCommandTest, ATextStartingWithADashThatIsNoOptionIsTheText) {
+    for (const std::string& text : {"-5\xC2\xB0" "C", "- SALE -", "-AB", "--AB", "/AB"}) {
+        std::remove(output.c_str());
+        CliOutcome outcome = RunCliWith({"text", text, "-o", output, "--font", font, "--missing", "skip"});
+        EXPECT_EQ(0, outcome.status) << text << outcome.err;
+        EXPECT_TRUE(ScratchDirectory::Exists(output)) << text;
+    }
+    CliOutcome two = RunCliWith({"text", "-AB", "B", "-o", output, "--font", font});
+    EXPECT_EQ(2, two.status);
+    EXPECT_EQ("lumigrid-cli: text: unknown option '-AB' (a TEXT that is an option follows --) (see lumigrid-cli --help)\n",
+              two.err);
+    CliOutcome help = RunCliWith({"text", "--help"});
+    EXPECT_NE(std::string::npos, help.out.find("follows --, as in: text -o x.led -- --font")) << help.out;
 }
 
 }  // namespace

@@ -70,6 +70,16 @@ readelf -d "$usr/bin/lumigrid-cli" | grep -q 'R.*PATH.*\[\$ORIGIN/\.\./lib\]' ||
 page=$(MANWIDTH=100 man -l "$usr/share/man/man1/lumigrid-cli.1" 2>&1 | tr -s ' ')
 grep -q '^SYNOPSIS' <<<"$page" && grep -q 'lumigrid-cli build LIST.ll -o OUT.hex' <<<"$page" \
     || fail "the man page lacks the synopsis: $page"
+for section in COMMANDS 'FILE FORMATS' 'EXIT STATUS' EXAMPLES; do
+    grep -q "^$section" <<<"$page" || fail "the man page lacks $section"
+done
+grep -q 'lumigrid-cli decode FILE.hex' <<<"$page" || fail "the man page lacks the decode command"
+completion="$usr/share/bash-completion/completions/lumigrid-cli"
+expect_files "$completion"
+completed=$(bash -c 'source /usr/share/bash-completion/bash_completion && source "$1" &&
+    COMP_WORDS=(lumigrid-cli build x.ll --format ""); COMP_CWORD=4; COMP_LINE="${COMP_WORDS[*]}"
+    COMP_POINT=${#COMP_LINE}; _lumigrid_cli; echo "${COMPREPLY[*]}"' completion "$completion")
+[ "$completed" = "8bit 16bit 20bit 32bit" ] || fail "the bash completion of build --format: $completed"
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 editor_starts "$usr/bin/lumigrid"

@@ -359,6 +359,22 @@ TEST_F(FileTest, TemporaryFileOutlivesTheFirstOfTwoCopies) {
     EXPECT_FALSE(ScratchDirectory::Exists(name));
 }
 
+// A copy closed and then destroyed lets go once: its second Close must not
+// delete the file the other copy still writes.
+TEST_F(FileTest, ACopyThatHasLetGoDeletesNothing) {
+    CFile original(PatternFilter);
+    ASSERT_EQ(1, original.OpenAsTemporary("lgd"));
+    std::string name = original.m_Filename;
+    {
+        CFile copy(original);
+        copy.Close();
+    }
+    EXPECT_TRUE(ScratchDirectory::Exists(name));
+    EXPECT_EQ(2u, WriteText(original, "ok"));
+    original.Close();
+    EXPECT_FALSE(ScratchDirectory::Exists(name));
+}
+
 TEST_F(FileTest, ReplaceTargetPutsAFinishedFileInPlace) {
     std::string target = MakeFile("doc.led", "old");
     std::string fresh = scratch.File("doc.led.new");

@@ -65,6 +65,24 @@ TEST(HexImageReaderTest, LowerCaseLineFeedsAndAMissingLastLineEnd) {
     EXPECT_TRUE(ReadText(":04000000F00000000C\r\n" + End + "\r\n\n").ok);
 }
 
+// What objcopy, srec_cat and python's intelhex accept: blank lines, lines
+// ended by CR alone, and Ctrl+Z after the end record, as DOS tools wrote it.
+TEST(HexImageReaderTest, BlankLinesCarriageReturnsAndCtrlZAreAccepted) {
+    const std::vector<std::uint8_t> expected = {0xF0, 0x00, 0x00, 0x00};
+    for (const std::string& text : std::vector<std::string>{
+             ":04000000F00000000C\r:00000001FF\r", ":04000000F00000000C\r\n\r\n  \t\n:00000001FF\r\n",
+          ":04000000F00000000C\r\n:00000001FF\r\n\x1A", ":04000000F00000000C\r\n:00000001FF\x1A",
+          "\n:04000000F00000000C\n:00000001FF\n\x1A\x1A\r\n\n"}) {
+        for (std::size_t cut : {1, 7, 64}) {
+            Read read = ReadText(text, cut);
+            ASSERT_TRUE(read.ok) << text << read.error.Describe();
+            EXPECT_EQ(expected, read.image.bytes);
+        }
+    }
+    Read numbered = ReadText(":04000000F00000000C\r\r\n:0400000000000000FF\r:00000001FF\r\n");
+    EXPECT_EQ(3u, numbered.error.line) << "a CR alone ends a line, CR LF one line";
+}
+
 TEST(HexImageReaderTest, BasesPlaceDataAndStartRecordsAreReported) {
     // Segment 1 is address 16; linear base 0 changes nothing.
     Read segments = ReadText(":10000000F000111111111111111111111111111112\r\n:020000020001FB\r\n:020000000000FE\r\n"
@@ -106,13 +124,15 @@ TEST(HexImageReaderTest, EachMalformedFileNamesItsLine) {
         {good + ":00000006FA\r\n" + End, 2, "unknown record type 06"},
         {":05000000F00000000B\r\n" + End, 1, "the byte count says 5 data bytes, the line holds 4"},
         {good + "04000000F00000000C\r\n" + End, 2, "does not start with ':'"},
-        {good + "\r\n" + End, 2, "an empty line"},
         {":04000000F00000000\r\n" + End, 1, "an odd number of hex digits"},
         {":10FFF80000000000000000000000000000000000F9\r\n" + End, 1, "runs past offset FFFF"},
         {good + ":03000002000102F8\r\n" + End, 2, "holds 2 data bytes, not 3"},
         {good + ":0400000300001234B3\r\n:0400000500001234B1\r\n" + End, 3, "a second start address record"},
         {good + ":" + std::string(600, '0') + "\r\n", 2, "longer than any record"},
-        {good + ":04000000F0000000\r0C\r\n" + End, 2, "a carriage return without a line feed"},
+        {good + ":04000000F0000000\r0C\r\n" + End, 2, "the byte count says 4 data bytes, the line holds 3"},
+        {good + ":00000001FF\x1A\r\n" + good, 3, "a record after the end-of-file record of line 2"},
+        {good + "\x1A\r\n" + End, 2, "Ctrl+Z (the DOS end of file) before the end-of-file record"},
+        {":04000000F00000000C\x1A\r\n" + End, 1, "Ctrl+Z (the DOS end of file) before the end-of-file record"},
         {"", 0, "the file is empty"},
     };
     for (const auto& c : cases) {

@@ -78,6 +78,31 @@ public:
     // The name is kept.
     int Delete();
 
+    // What a document written to name would replace: 0 nothing yet, 1 a
+    // regular file, 2 something that is not one (a device, a FIFO, a
+    // terminal), 3 a directory; -1 when its links cannot be followed. The
+    // path it leads to, every symbolic link followed, goes into resolved
+    // (FilenameCapacity bytes).
+    static int InspectTarget(const char* name, char* resolved);
+    // Opens the process's standard input (mode 1) or standard output
+    // (mode 0) as this stream, named "-". Close lets go of this stream's own
+    // handle; the process's stream stays open. 1 on success.
+    int OpenStandardStream(int mode);
+    // Gives this open file the permissions of the file named like: its mode
+    // bits, and its owner and group as far as the process may change them
+    // (POSIX; on Windows the file keeps its folder's). 1 on success.
+    int CopyPermissionsFrom(const char* like);
+    // The system's code for why the last failed open, read, write, sync,
+    // replace or delete of any CFile in this process failed, and its text
+    // ("No space left on device") into buffer.
+    static int LastErrorCode();
+    static void DescribeError(int code, char* buffer, unsigned long capacity);
+    // While registered, the named file is removed if the process is ended
+    // by SIGINT, SIGTERM or SIGHUP, which the process then dies of (POSIX,
+    // where no other handler is set). 1 when registered.
+    static int RemoveIfInterrupted(const char* name);
+    static void KeepIfInterrupted(const char* name);
+
     virtual unsigned long GetOffsetPosition();
     virtual int SetPos(unsigned long position);
     virtual unsigned long Read(void* buffer, unsigned long count);
