@@ -104,7 +104,7 @@ namespace {
 
 // A text that starts with a dash but is none of the options is the text.
 TEST_F(TextCommandTest, ATextStartingWithADashThatIsNoOptionIsTheText) {
-    for (const std::string& text : {"-5\xC2\xB0" "C", "- SALE -", "-AB", "--AB", "/AB"}) {
+    for (const char* text : {"-5\xC2\xB0" "C", "- SALE -", "-AB", "--AB", "/AB"}) {
         std::remove(output.c_str());
         CliOutcome outcome = RunCliWith({"text", text, "-o", output, "--font", font, "--missing", "skip"});
         EXPECT_EQ(0, outcome.status) << text << outcome.err;
