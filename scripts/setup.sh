@@ -18,6 +18,7 @@ packages=(
     unifont xfonts-shinonome                    # text: the default Unifont .hex fonts, Japanese bitmap fonts
     nsis zip unzip                              # releases: the Windows installer and zips
     help2man man-db                             # releases: lumigrid-cli's man page, and man -l to check it
+    libgif-dev dpkg-dev                         # animated GIFs: giflib natively; its sources unpacked for Windows
 )
 
 missing=()
@@ -25,11 +26,14 @@ for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [ "$status" = installed ] || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# giflib for the Windows trees, from Debian's source package.
+"$(dirname "$0")/giflib-source.sh"
