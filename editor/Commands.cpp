@@ -3,6 +3,7 @@
 #include <new>
 
 #include "EditorState.h"
+#include "EffectsDialog.h"
 #include "FrameCommands.h"
 #include "GridWindow.h"
 #include "LedFile.h"
@@ -10,6 +11,7 @@
 #include "OptionsDialog.h"
 #include "PictureDialogs.h"
 #include "Playback.h"
+#include "PreviewWindow.h"
 #include "SliderWindow.h"
 #include "TextDialog.h"
 #include "UndoCommands.h"
@@ -225,6 +227,12 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
     case IDM_FRAME_PLAY:
         OnPlay();
         return 0;
+    case IDM_FRAME_EFFECTS:
+        OnFrameEffects(window);
+        return 0;
+    case IDM_FILE_PREVIEW_LIST:
+        OnPreviewList(window);
+        return 0;
     default:
         return DefWindowProcW(window, WM_COMMAND, command, parameter);
     }
@@ -236,6 +244,7 @@ void OnInitMenu() {
     EnableMenuItem(editor.menu, IDM_FILE_CREATE_HEX, listState);
     EnableMenuItem(editor.menu, IDM_EDIT_LIST_FILE, listState);
     EnableMenuItem(editor.menu, IDM_FILE_ADD_TO_LIST, listState);
+    EnableMenuItem(editor.menu, IDM_FILE_PREVIEW_LIST, listState);
     OnInitWorkbenchMenu();
 }
 

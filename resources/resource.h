@@ -41,6 +41,9 @@
 #define IDM_FRAME_NEXT_PAGE       40032
 #define IDM_FRAME_PREVIOUS_PAGE   40033
 #define IDM_FRAME_PLAY            40034
+// Motion: effects and the display list's preview
+#define IDM_FRAME_EFFECTS         40240
+#define IDM_FILE_PREVIEW_LIST     40241
 
 // "SLIDERWINDOW"
 #define IDC_FRAME_SLIDER          1000
@@ -97,5 +100,27 @@
 #define IDC_EXPORT_EVERY_FRAME    1141
 #define IDC_EXPORT_SCALE          1142
 #define IDC_EXPORT_SCALE_SPIN     1143
+
+// "EFFECTSDIALOG"
+#define IDC_EFFECT_IN             1340
+#define IDC_EFFECT_OUT            1341
+#define IDC_EFFECT_STEP           1342
+#define IDC_EFFECT_STEP_SPIN      1343
+#define IDC_EFFECT_HOLD           1344
+#define IDC_EFFECT_HOLD_SPIN      1345
+#define IDC_EFFECT_EDITED_FRAME   1346
+#define IDC_EFFECT_EVERY_FRAME    1347
+#define IDC_EFFECT_PREVIEW        1348
+#define IDC_EFFECT_STATUS         1349
+
+// "PREVIEWLIST"
+#define IDC_PREVIEW_PICTURE       1360
+#define IDC_PREVIEW_PLAY          1361
+#define IDC_PREVIEW_POSITION      1362
+#define IDC_PREVIEW_TIME          1363
+#define IDC_PREVIEW_TICK          1364
+#define IDC_PREVIEW_TICK_SPIN     1365
+#define IDC_PREVIEW_SAVE_GIF      1366
+#define IDC_PREVIEW_SKIPPED       1367
 
 #endif
