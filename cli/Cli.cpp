@@ -9,8 +9,10 @@
 #include "CommandHelp.h"
 #include "CommandLine.h"
 #include "DecodeCommand.h"
+#include "EffectCommand.h"
 #include "ImportCommand.h"
 #include "ListCommands.h"
+#include "PreviewCommand.h"
 #include "RenderCommand.h"
 #include "ShowCommand.h"
 #include "TextCommand.h"
@@ -102,6 +104,8 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
     AddListCommands(program, context);
     AddDecodeCommand(program, context);
     AddTextCommand(program, context);
+    AddEffectCommand(program, context);
+    AddPreviewCommand(program, context);
     // Only the program's help ends with it; the commands do not inherit it.
     program.footer(ProgramFooter);
 

@@ -468,7 +468,7 @@ int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& 
     LedPattern sample;
     sample.Create(file.listing.columns, file.listing.rows);
     std::uint64_t width = 0, height = 0;
-    RenderedSize(sample, 1, options.scale, 1, &width, &height);
+    RenderedSize(sample, 1, options.scale, 1, &width, &height, DefaultRenderStyle);
     if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
         return PrintFailure(err, "a frame's picture would be " + std::to_string(width) + " x " +
                                      std::to_string(height) + " pixels; at most " + std::to_string(MaxPictureSide) +
@@ -492,7 +492,7 @@ int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& 
             for (std::uint32_t f = 0; f < pattern.frameCount; ++f) {
                 const std::string path = InDirectory(directory, FramePictureName(file.patternNumbers[e], done + f));
                 RgbPicture picture;
-                if (RenderFrames(pattern, f, 1, options.scale, 1, &picture) != RenderStatus::Rendered) {
+                if (RenderFrames(pattern, f, 1, options.scale, 1, &picture, DefaultRenderStyle) != RenderStatus::Rendered) {
                     failure = "not enough memory for the picture";
                     return false;
                 }

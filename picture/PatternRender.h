@@ -60,11 +60,11 @@ constexpr std::uint64_t MaxPicturePixels = 64ull * 1024 * 1024;
 
 // The size of the picture of count frames; may exceed the bounds above.
 void RenderedSize(const LedPattern& pattern, std::uint32_t count, unsigned scale, unsigned framesPerRow,
-                  std::uint64_t* width, std::uint64_t* height, RenderStyle style = RenderStyle::Editor);
+                  std::uint64_t* width, std::uint64_t* height, RenderStyle style);
 
 // Draws frames first .. first + count - 1 (all in range, count at least 1),
 // framesPerRow to a row, at 1 <= scale <= MaxScale.
 RenderStatus RenderFrames(const LedPattern& pattern, std::uint32_t first, std::uint32_t count, unsigned scale,
-                          unsigned framesPerRow, RgbPicture* picture, RenderStyle style = RenderStyle::Editor);
+                          unsigned framesPerRow, RgbPicture* picture, RenderStyle style);
 
 #endif
