@@ -12,6 +12,7 @@
 #include "PatternPicture.h"
 #include "PictureView.h"
 #include "UndoCommands.h"
+#include "SystemText.h"
 #include "resource.h"
 
 namespace {
@@ -24,14 +25,6 @@ const char PngExtension[] = "png";
 const DWORD ChosenFilesCapacity = 64 * 1024;
 // As lumigrid-cli render lays out every frame.
 const unsigned ExportFramesPerRow = 8;
-
-std::wstring Widened(const std::string& text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(std::wcslen(wide.c_str()));
-    return wide;
-}
 
 std::vector<std::string> ChoosePictures(HWND owner) {
     std::vector<char> buffer(ChosenFilesCapacity, '\0');

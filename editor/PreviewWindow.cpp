@@ -9,6 +9,7 @@
 #include "EditorState.h"
 #include "PictureView.h"
 #include "PreviewAnimation.h"
+#include "SystemText.h"
 #include "resource.h"
 
 namespace {
@@ -19,14 +20,6 @@ const unsigned MaxPreviewTick = 1000;
 
 PreviewWindowData& DataOf(HWND dialog) {
     return *reinterpret_cast<PreviewWindowData*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
-std::wstring Widened(const std::string& text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? static_cast<std::size_t>(length) : 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(std::wcslen(wide.c_str()));
-    return wide;
 }
 
 bool CanPlay(const PreviewWindowData& data) { return data.load.loaded && data.load.playback.ticks > 0; }
