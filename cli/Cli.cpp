@@ -13,8 +13,10 @@
 #include "CommandHelp.h"
 #include "CommandLine.h"
 #include "DecodeCommand.h"
+#include "EffectCommand.h"
 #include "ImportCommand.h"
 #include "ListCommands.h"
+#include "PreviewCommand.h"
 #include "RenderCommand.h"
 #include "ShowCommand.h"
 #include "TextCommand.h"
@@ -150,6 +152,8 @@ void DefineCommands(CLI::App& program, CliContext& context) {
     AddListCommands(program, context);
     AddDecodeCommand(program, context);
     AddTextCommand(program, context);
+    AddEffectCommand(program, context);
+    AddPreviewCommand(program, context);
     // Only the program's help ends with it; the commands do not inherit it.
     program.footer(ProgramFooter);
 }

@@ -140,3 +140,11 @@ bool ParseMode(const std::string& text, std::uint8_t* controlCode) {
         }
     return false;
 }
+
+void AddStyleOption(CLI::App* command, std::string& style) {
+    command->add_option("--style", style, "sign (round LEDs lit on a dark ground, the\ndefault) or editor (the editor's grid)")
+        ->type_name("sign|editor")
+        ->check(OneOf({"sign", "editor"}, "sign or editor"));
+}
+
+RenderStyle StyleNamed(const std::string& style) { return style == "editor" ? RenderStyle::Editor : DefaultRenderStyle; }

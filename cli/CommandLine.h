@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "PatternRender.h"
+
 // What a command reaches while it runs, and the action of the command that
 // was given, set while the arguments are read.
 struct CliContext {
@@ -65,5 +67,10 @@ bool ParseDecimal(const std::string& text, unsigned long max, unsigned long* val
 bool ParseFrameSize(const std::string& text, unsigned* columns, unsigned* rows);
 // A --mode name (normal, animation, scroll, onoff) as its control code.
 bool ParseMode(const std::string& text, std::uint8_t* controlCode);
+
+// --style sign|editor, of the commands that draw LEDs (render, preview),
+// into style; and the style it names.
+void AddStyleOption(CLI::App* command, std::string& style);
+RenderStyle StyleNamed(const std::string& style);
 
 #endif

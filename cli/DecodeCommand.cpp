@@ -615,7 +615,7 @@ int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& 
     LedPattern frame;
     frame.Create(options.columns, options.rows);
     std::uint64_t width = 0, height = 0;
-    RenderedSize(frame, 1, options.scale, 1, &width, &height);
+    RenderedSize(frame, 1, options.scale, 1, &width, &height, DefaultRenderStyle);
     if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
         return PrintFailure(err, "a frame's picture would be " + std::to_string(width) + " x " +
                                      std::to_string(height) + " pixels; at most " + std::to_string(MaxPictureSide) +
@@ -652,7 +652,7 @@ int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& 
             ReadFrameBitmap(bitmap.data(), options.columns, options.rows, frame.frames.get());
             const std::string path = InDirectory(directory, FramePictureName(walk.PatternNumber(), f));
             RgbPicture picture;
-            if (RenderFrames(frame, 0, 1, options.scale, 1, &picture) != RenderStatus::Rendered) {
+            if (RenderFrames(frame, 0, 1, options.scale, 1, &picture, DefaultRenderStyle) != RenderStatus::Rendered) {
                 failure = "not enough memory for the picture";
                 break;
             }

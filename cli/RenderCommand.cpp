@@ -12,15 +12,16 @@
 namespace {
 
 const char RenderHelp[] =
-    "Draws a pattern as the editor shows it, to a PNG: one frame with\n"
-    "--frame N (from 0), else all frames, --columns to a row (default 8);\n"
-    "each LED --scale pixels (1-64, default 8; from 7 up drawn round).";
+    "Draws a pattern as a sign shows it, to a PNG: one frame with --frame N\n"
+    "(from 0), else all frames, --columns to a row (default 8); each LED\n"
+    "--scale pixels (1-64, default 8; from 4 up drawn round). --style\n"
+    "editor draws it as the editor's grid shows it (round from 7 up).";
 
 const unsigned DefaultScale = 8;
 const unsigned DefaultFramesPerRow = 8;
 
 struct RenderArguments {
-    std::string pattern, output;
+    std::string pattern, output, style = "sign";
     unsigned long frame = 0, scale = DefaultScale, framesPerRow = DefaultFramesPerRow;
     bool haveFrame = false;
 };
@@ -49,11 +50,12 @@ int Render(const RenderArguments& arguments, std::ostream& err) {
     const unsigned scale = static_cast<unsigned>(arguments.scale);
     const unsigned framesPerRow = static_cast<unsigned>(arguments.framesPerRow);
 
-    switch (WritePatternPicture(pattern, first, count, scale, framesPerRow, arguments.output.c_str())) {
+    const RenderStyle style = StyleNamed(arguments.style);
+    switch (WritePatternPicture(pattern, first, count, scale, framesPerRow, arguments.output.c_str(), style)) {
     case PictureFileStatus::Written: break;
     case PictureFileStatus::TooLarge: {
         std::uint64_t width = 0, height = 0;
-        RenderedSize(pattern, count, scale, framesPerRow, &width, &height);
+        RenderedSize(pattern, count, scale, framesPerRow, &width, &height, style);
         return PrintFailure(err, "the picture would be " + std::to_string(width) + " x " + std::to_string(height) +
                                      " pixels; at most " + std::to_string(MaxPictureSide) + " on a side and " +
                                      std::to_string(MaxPicturePixels) +
@@ -88,5 +90,6 @@ void AddRenderCommand(CLI::App& program, CliContext& context) {
     command->add_option("--columns", arguments->framesPerRow, "frames to a row (default 8)")
         ->type_name("N")
         ->check(NumberFrom(1, LedPattern::MaxFrames));
+    AddStyleOption(command, arguments->style);
     SetAction(command, context, [arguments, &context]() { return Render(*arguments, context.err); });
 }

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "EditorState.h"
+#include "EffectsDialog.h"
 #include "FrameCommands.h"
 #include "FramePairNotice.h"
 #include "GoToFrameDialog.h"
@@ -16,6 +17,7 @@
 #include "PictureDialogs.h"
 #include "Playback.h"
 #include "ResizeDialog.h"
+#include "PreviewWindow.h"
 #include "SliderWindow.h"
 #include "StatusBar.h"
 #include "TextDialog.h"
@@ -255,6 +257,12 @@ LRESULT OnCommand(HWND window, WPARAM command, LPARAM parameter) {
     case IDM_VIEW_STATUS_BAR:
         OnStatusBarCommand();
         return 0;
+    case IDM_FRAME_EFFECTS:
+        OnFrameEffects(window);
+        return 0;
+    case IDM_FILE_PREVIEW_LIST:
+        OnPreviewList(window);
+        return 0;
     default:
         return DefWindowProcW(window, WM_COMMAND, command, parameter);
     }
@@ -266,6 +274,7 @@ void OnInitMenu() {
     EnableMenuItem(editor.menu, IDM_FILE_CREATE_HEX, listState);
     EnableMenuItem(editor.menu, IDM_EDIT_LIST_FILE, listState);
     EnableMenuItem(editor.menu, IDM_FILE_ADD_TO_LIST, listState);
+    EnableMenuItem(editor.menu, IDM_FILE_PREVIEW_LIST, listState);
     OnInitWorkbenchMenu();
 }
 

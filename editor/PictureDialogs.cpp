@@ -12,7 +12,9 @@
 #include "FrameCommands.h"
 #include "PatternPicture.h"
 #include "PatternReplacement.h"
+#include "PictureView.h"
 #include "UndoCommands.h"
+#include "SystemText.h"
 #include "resource.h"
 
 namespace {
@@ -25,14 +27,6 @@ const char PngExtension[] = "png";
 const DWORD ChosenFilesCapacity = 64 * 1024;
 // As lumigrid-cli render lays out every frame.
 const unsigned ExportFramesPerRow = 8;
-
-std::wstring Widened(const std::string& text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(std::wcslen(wide.c_str()));
-    return wide;
-}
 
 std::vector<std::string> ChoosePictures(HWND owner) {
     std::vector<char> buffer(ChosenFilesCapacity, '\0');
@@ -71,49 +65,6 @@ void Reimport(HWND dialog) {
     SetDlgItemTextW(dialog, IDC_IMPORT_SUMMARY, summary);
     EnableWindow(GetDlgItem(dialog, IDOK), import->result.pattern != nullptr);
     InvalidateRect(GetDlgItem(dialog, IDC_IMPORT_PREVIEW), nullptr, TRUE);
-}
-
-// The largest scale at which one frame fits the box.
-unsigned PreviewScale(const LedPattern& pattern, int width, int height) {
-    for (unsigned scale = MaxScale; scale > 1; --scale) {
-        std::uint64_t w = 0, h = 0;
-        RenderedSize(pattern, 1, scale, 1, &w, &h);
-        if (w <= static_cast<std::uint64_t>(width) && h <= static_cast<std::uint64_t>(height)) return scale;
-    }
-    return 1;
-}
-
-// The first frame, drawn as the export draws it, centred in the box.
-void DrawPreview(const DRAWITEMSTRUCT& item, const LedPattern* pattern) {
-    const RECT& box = item.rcItem;
-    FillRect(item.hDC, &box, GetSysColorBrush(COLOR_BTNFACE));
-    if (!pattern || pattern->frameCount == 0) return;
-    int width = box.right - box.left, height = box.bottom - box.top;
-    RgbPicture picture;
-    if (RenderFrames(*pattern, 0, 1, PreviewScale(*pattern, width, height), 1, &picture) != RenderStatus::Rendered)
-        return;
-    // Device-independent rows are BGR and padded to four bytes.
-    const int stride = (picture.width * 3 + 3) & ~3;
-    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * picture.height, 0);
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint8_t* from = &picture.pixels[(static_cast<std::size_t>(y) * picture.width + x) * 3];
-            std::uint8_t* to = &rows[static_cast<std::size_t>(y) * stride + x * 3];
-            to[0] = from[2];
-            to[1] = from[1];
-            to[2] = from[0];
-        }
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;   // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    int left = box.left + std::max(0, (width - picture.width) / 2);
-    int top = box.top + std::max(0, (height - picture.height) / 2);
-    SetDIBitsToDevice(item.hDC, left, top, picture.width, picture.height, 0, 0, 0, picture.height, rows.data(), &info,
-                      DIB_RGB_COLORS);
 }
 
 void OnImportInit(HWND dialog, LPARAM parameter) {
@@ -208,7 +159,9 @@ INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM 
         return TRUE;
     case WM_DRAWITEM:
         if (wParam != IDC_IMPORT_PREVIEW || !GetWindowLongPtrW(dialog, DWLP_USER)) return FALSE;
-        DrawPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), ImportOf(dialog).result.pattern.get());
+        // The first frame, as the editor will show it.
+        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), ImportOf(dialog).result.pattern.get(), 0, 1,
+                        RenderStyle::Editor);
         return TRUE;
     default:
         return FALSE;
@@ -255,7 +208,7 @@ void OnExportPicture(HWND window) {
     const LedPattern& pattern = *editor.pattern;
     bool every = choice.everyFrame || !choice.editedFrameExists;
     PictureFileStatus status = WritePatternPicture(pattern, every ? 0 : edited, every ? pattern.frameCount : 1,
-                                                   choice.scale, ExportFramesPerRow, chosen);
+                                                   choice.scale, ExportFramesPerRow, chosen, RenderStyle::Editor);
     if (status != PictureFileStatus::Written)
         MessageBoxW(window, ExportFailureText(status), L"エラー", MB_OK | MB_ICONERROR);
 }

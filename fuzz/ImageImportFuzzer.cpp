@@ -62,7 +62,7 @@ void CheckFirstFrame(const LedPattern& pattern, const ImportOptions& options, co
 
 void CheckRoundTrip(const LedPattern& pattern, std::uint32_t frame) {
     RgbPicture picture;
-    FUZZ_REQUIRE(RenderFrames(pattern, frame, 1, 1, 1, &picture) == RenderStatus::Rendered);
+    FUZZ_REQUIRE(RenderFrames(pattern, frame, 1, 1, 1, &picture, RenderStyle::Editor) == RenderStatus::Rendered);
     const std::vector<std::uint8_t> png = EncodePng(picture.pixels.data(), picture.width, picture.height);
     FUZZ_REQUIRE(!png.empty());
     FuzzScratch::Write(rendered, png.data(), png.size());

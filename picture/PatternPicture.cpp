@@ -4,9 +4,9 @@
 #include "ReplacementFile.h"
 
 PictureFileStatus WritePatternPicture(const LedPattern& pattern, std::uint32_t first, std::uint32_t count,
-                                      unsigned scale, unsigned framesPerRow, const char* path) {
+                                      unsigned scale, unsigned framesPerRow, const char* path, RenderStyle style) {
     RgbPicture picture;
-    switch (RenderFrames(pattern, first, count, scale, framesPerRow, &picture)) {
+    switch (RenderFrames(pattern, first, count, scale, framesPerRow, &picture, style)) {
     case RenderStatus::Rendered: break;
     case RenderStatus::NoPixels: return PictureFileStatus::NoPixels;
     case RenderStatus::TooLarge: return PictureFileStatus::TooLarge;

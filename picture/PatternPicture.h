@@ -12,6 +12,7 @@ enum class PictureFileStatus { Written, NoPixels, TooLarge, OutOfMemory, CannotW
 
 // Frames first .. first + count - 1, as RenderFrames draws them.
 PictureFileStatus WritePatternPicture(const LedPattern& pattern, std::uint32_t first, std::uint32_t count,
-                                      unsigned scale, unsigned framesPerRow, const char* path);
+                                      unsigned scale, unsigned framesPerRow, const char* path,
+                                      RenderStyle style);
 
 #endif

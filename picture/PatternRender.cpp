@@ -7,6 +7,9 @@ const RgbColour LitLedColour = {255, 255, 0};
 const RgbColour UnlitLedColour = {127, 127, 127};
 const RgbColour OutlineColour = {0, 0, 0};
 const RgbColour BackgroundColour = {255, 255, 255};
+const RgbColour SignLitColour = {255, 190, 30};
+const RgbColour SignUnlitColour = {58, 42, 22};
+const RgbColour SignBackgroundColour = {18, 18, 18};
 
 namespace {
 
@@ -38,6 +41,36 @@ std::vector<CellPixel> RoundCell(unsigned scale) {
     return cell;
 }
 
+// Sign LEDs are discs of 84% of the cell, centred; each pixel's share of the
+// disc is sampled on a SignSamples x SignSamples grid, so that the edges are
+// smooth with a handful of colours (a GIF holds 256).
+const int SignSamples = 4;
+const int SignShades = SignSamples * SignSamples;
+
+std::vector<std::uint8_t> SignCell(unsigned scale) {
+    std::vector<std::uint8_t> cell(static_cast<std::size_t>(scale) * scale, 0);
+    const double centre = scale / 2.0, radius = 0.42 * scale;
+    for (unsigned y = 0; y < scale; ++y)
+        for (unsigned x = 0; x < scale; ++x) {
+            int inside = 0;
+            for (int sy = 0; sy < SignSamples; ++sy)
+                for (int sx = 0; sx < SignSamples; ++sx) {
+                    const double dx = x + (sx + 0.5) / SignSamples - centre;
+                    const double dy = y + (sy + 0.5) / SignSamples - centre;
+                    if (dx * dx + dy * dy <= radius * radius) ++inside;
+                }
+            cell[static_cast<std::size_t>(y) * scale + x] = static_cast<std::uint8_t>(inside);
+        }
+    return cell;
+}
+
+RgbColour Blend(const RgbColour& ground, const RgbColour& led, int shade) {
+    auto mix = [shade](std::uint8_t from, std::uint8_t to) {
+        return static_cast<std::uint8_t>((from * (SignShades - shade) + to * shade + SignShades / 2) / SignShades);
+    };
+    return RgbColour{mix(ground.red, led.red), mix(ground.green, led.green), mix(ground.blue, led.blue)};
+}
+
 class Canvas {
 public:
     explicit Canvas(RgbPicture& picture) : picture_(picture) {}
@@ -58,12 +91,15 @@ struct Layout {
     std::uint64_t frameWidth, frameHeight, gap, across, down, width, height;
 };
 
-Layout LayoutOf(const LedPattern& pattern, std::uint32_t count, unsigned scale, unsigned framesPerRow) {
+Layout LayoutOf(const LedPattern& pattern, std::uint32_t count, unsigned scale, unsigned framesPerRow,
+                RenderStyle style) {
     Layout layout;
-    layout.round = scale >= MinRoundScale;
-    // Round LEDs get the closing grid line on the right and at the bottom.
-    layout.frameWidth = static_cast<std::uint64_t>(pattern.columns) * scale + (layout.round ? 1 : 0);
-    layout.frameHeight = static_cast<std::uint64_t>(pattern.rows) * scale + (layout.round ? 1 : 0);
+    const bool sign = style == RenderStyle::Sign;
+    layout.round = scale >= (sign ? MinSignRoundScale : MinRoundScale);
+    // The editor's round LEDs get the closing grid line on the right and at the bottom.
+    const unsigned closingLine = layout.round && !sign ? 1 : 0;
+    layout.frameWidth = static_cast<std::uint64_t>(pattern.columns) * scale + closingLine;
+    layout.frameHeight = static_cast<std::uint64_t>(pattern.rows) * scale + closingLine;
     layout.gap = scale;
     layout.across = std::min<std::uint64_t>(std::max(framesPerRow, 1u), std::max(count, 1u));
     layout.down = (std::max(count, 1u) + layout.across - 1) / layout.across;
@@ -72,19 +108,48 @@ Layout LayoutOf(const LedPattern& pattern, std::uint32_t count, unsigned scale, 
     return layout;
 }
 
+void DrawSignFrames(const LedPattern& pattern, std::uint32_t first, std::uint32_t count, unsigned scale,
+                    const Layout& layout, Canvas& canvas) {
+    for (std::size_t y = 0; y < layout.height; ++y)
+        for (std::size_t x = 0; x < layout.width; ++x) canvas.Put(x, y, SignBackgroundColour);
+    // A small cell is all LED; a larger one a disc shaded at its edge.
+    const std::vector<std::uint8_t> cell =
+        layout.round ? SignCell(scale) : std::vector<std::uint8_t>(static_cast<std::size_t>(scale) * scale, SignShades);
+    RgbColour lit[SignShades + 1], unlit[SignShades + 1];
+    for (int shade = 0; shade <= SignShades; ++shade) {
+        lit[shade] = Blend(SignBackgroundColour, SignLitColour, shade);
+        unlit[shade] = Blend(SignBackgroundColour, SignUnlitColour, shade);
+    }
+    for (std::uint32_t k = 0; k < count; ++k) {
+        const std::size_t left = static_cast<std::size_t>((k % layout.across) * (layout.frameWidth + layout.gap));
+        const std::size_t top = static_cast<std::size_t>((k / layout.across) * (layout.frameHeight + layout.gap));
+        for (unsigned row = 0; row < pattern.rows; ++row)
+            for (unsigned column = 0; column < pattern.columns; ++column) {
+                const RgbColour* shades = pattern.GetPixel(first + k, column, row) ? lit : unlit;
+                const std::size_t x0 = left + static_cast<std::size_t>(column) * scale;
+                const std::size_t y0 = top + static_cast<std::size_t>(row) * scale;
+                for (unsigned y = 0; y < scale; ++y)
+                    for (unsigned x = 0; x < scale; ++x) {
+                        const std::uint8_t shade = cell[static_cast<std::size_t>(y) * scale + x];
+                        if (shade) canvas.Put(x0 + x, y0 + y, shades[shade]);
+                    }
+            }
+    }
+}
+
 }  // namespace
 
 void RenderedSize(const LedPattern& pattern, std::uint32_t count, unsigned scale, unsigned framesPerRow,
-                  std::uint64_t* width, std::uint64_t* height) {
-    const Layout layout = LayoutOf(pattern, count, scale, framesPerRow);
+                  std::uint64_t* width, std::uint64_t* height, RenderStyle style) {
+    const Layout layout = LayoutOf(pattern, count, scale, framesPerRow, style);
     *width = layout.width;
     *height = layout.height;
 }
 
 RenderStatus RenderFrames(const LedPattern& pattern, std::uint32_t first, std::uint32_t count, unsigned scale,
-                          unsigned framesPerRow, RgbPicture* picture) {
+                          unsigned framesPerRow, RgbPicture* picture, RenderStyle style) {
     if (pattern.columns == 0 || pattern.rows == 0 || count == 0) return RenderStatus::NoPixels;
-    const Layout layout = LayoutOf(pattern, count, scale, framesPerRow);
+    const Layout layout = LayoutOf(pattern, count, scale, framesPerRow, style);
     const bool round = layout.round;
     const std::uint64_t frameWidth = layout.frameWidth, frameHeight = layout.frameHeight, gap = layout.gap;
     const std::uint64_t across = layout.across, width = layout.width, height = layout.height;
@@ -99,6 +164,10 @@ RenderStatus RenderFrames(const LedPattern& pattern, std::uint32_t first, std::u
         return RenderStatus::OutOfMemory;
     }
     Canvas canvas(*picture);
+    if (style == RenderStyle::Sign) {
+        DrawSignFrames(pattern, first, count, scale, layout, canvas);
+        return RenderStatus::Rendered;
+    }
     for (std::size_t y = 0; y < height; ++y)
         for (std::size_t x = 0; x < width; ++x) canvas.Put(x, y, BackgroundColour);
     const std::vector<CellPixel> roundCell = round ? RoundCell(scale) : std::vector<CellPixel>();

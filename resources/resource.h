@@ -66,6 +66,9 @@
 // Keys of the selection, without menu items: Delete, and Esc or Enter
 #define IDM_TOOLS_CLEAR_SELECTION     40163
 #define IDM_TOOLS_DROP_SELECTION      40164
+// Motion: effects and the display list's preview
+#define IDM_FRAME_EFFECTS         40240
+#define IDM_FILE_PREVIEW_LIST     40241
 
 // "SLIDERWINDOW"
 #define IDC_FRAME_SLIDER          1000
@@ -150,5 +153,26 @@
 // "HEXEXPORTPROGRESS"
 #define IDC_HEX_PROGRESS_BAR      1320
 #define IDC_HEX_PROGRESS_TEXT     1321
+// "EFFECTSDIALOG"
+#define IDC_EFFECT_IN             1340
+#define IDC_EFFECT_OUT            1341
+#define IDC_EFFECT_STEP           1342
+#define IDC_EFFECT_STEP_SPIN      1343
+#define IDC_EFFECT_HOLD           1344
+#define IDC_EFFECT_HOLD_SPIN      1345
+#define IDC_EFFECT_EDITED_FRAME   1346
+#define IDC_EFFECT_EVERY_FRAME    1347
+#define IDC_EFFECT_PREVIEW        1348
+#define IDC_EFFECT_STATUS         1349
+
+// "PREVIEWLIST"
+#define IDC_PREVIEW_PICTURE       1360
+#define IDC_PREVIEW_PLAY          1361
+#define IDC_PREVIEW_POSITION      1362
+#define IDC_PREVIEW_TIME          1363
+#define IDC_PREVIEW_TICK          1364
+#define IDC_PREVIEW_TICK_SPIN     1365
+#define IDC_PREVIEW_SAVE_GIF      1366
+#define IDC_PREVIEW_SKIPPED       1367
 
 #endif

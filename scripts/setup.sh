@@ -19,6 +19,7 @@ packages=(
     unifont xfonts-shinonome                    # text: the default Unifont .hex fonts, Japanese bitmap fonts
     nsis zip unzip                              # releases: the Windows installer and zips
     man-db bash-completion                      # releases: man -l checks the man page; the completion is loaded as bash does
+    libgif-dev dpkg-dev                         # animated GIFs: giflib natively; its sources unpacked for Windows
 )
 
 missing=()
@@ -26,11 +27,14 @@ for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [ "$status" = installed ] || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# giflib for the Windows trees, from Debian's source package.
+"$(dirname "$0")/giflib-source.sh"

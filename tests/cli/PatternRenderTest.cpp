@@ -44,14 +44,14 @@ protected:
 };
 
 TEST_F(PatternRenderTest, ScaleOneIsOnePixelPerLed) {
-    TestPicture picture = Render({"render", SmallPattern(), "-o", output, "--frame", "0", "--scale", "1"});
+    TestPicture picture = Render({"render", SmallPattern(), "-o", output, "--frame", "0", "--scale", "1", "--style", "editor"});
     ASSERT_EQ(3, picture.width);
     ASSERT_EQ(2, picture.height);
     const Rgba expected[6] = {Lit, Unlit, Unlit, Unlit, Unlit, Lit};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(expected[i], picture.pixels[i]) << i;
 
     // Small cells are filled squares, frames a cell apart.
-    picture = Render({"render", SmallPattern(), "-o", output, "--scale=3"});
+    picture = Render({"render", SmallPattern(), "-o", output, "--scale=3", "--style", "editor"});
     ASSERT_EQ(21, picture.width);
     ASSERT_EQ(6, picture.height);
     EXPECT_EQ(Lit, picture.At(0, 0));
@@ -66,7 +66,7 @@ TEST_F(PatternRenderTest, ScaleOneIsOnePixelPerLed) {
 
 TEST_F(PatternRenderTest, RoundLedsOnAGridAsTheEditorDrawsThem) {
     // Default scale 8: frames of 3 x 8 + 1 by 2 x 8 + 1 pixels, 8 apart.
-    TestPicture picture = Render({"render", SmallPattern(), "-o", output});
+    TestPicture picture = Render({"render", SmallPattern(), "-o", output, "--style", "editor"});
     ASSERT_EQ(58, picture.width);
     ASSERT_EQ(17, picture.height);
     EXPECT_EQ(Line, picture.At(0, 0));
@@ -82,14 +82,14 @@ TEST_F(PatternRenderTest, RoundLedsOnAGridAsTheEditorDrawsThem) {
     EXPECT_EQ(Unlit, picture.At(37, 4));
     EXPECT_EQ(Lit, picture.At(45, 4));
 
-    picture = Render({"render", SmallPattern(), "-o", output, "--columns", "1"});
+    picture = Render({"render", SmallPattern(), "-o", output, "--columns", "1", "--style", "editor"});
     EXPECT_EQ(25, picture.width);
     EXPECT_EQ(42, picture.height);
     EXPECT_EQ(Paper, picture.At(12, 20));
     EXPECT_EQ(Lit, picture.At(12, 25 + 4));
 
     // The editor's own 20-pixel cell: the LED from 3 in to 2 before the next line.
-    picture = Render({"render", SmallPattern(), "-o", output, "--frame", "0", "--scale", "20"});
+    picture = Render({"render", SmallPattern(), "-o", output, "--frame", "0", "--scale", "20", "--style", "editor"});
     ASSERT_EQ(61, picture.width);
     ASSERT_EQ(41, picture.height);
     EXPECT_EQ(Line, picture.At(0, 10));
@@ -100,6 +100,24 @@ TEST_F(PatternRenderTest, RoundLedsOnAGridAsTheEditorDrawsThem) {
     EXPECT_EQ(Paper, picture.At(18, 10));
     EXPECT_EQ(Paper, picture.At(4, 4));      // the disc's corner is white
     EXPECT_EQ(Unlit, picture.At(30, 10));
+}
+
+TEST_F(PatternRenderTest, BySignLikeRoundLedsLitOnADarkGround) {
+    const Rgba SignLit = {255, 190, 30, 255}, SignUnlit = {58, 42, 22, 255}, Ground = {18, 18, 18, 255};
+    // Default scale 8, no grid lines: 3 x 8 pixels a frame, a cell apart.
+    TestPicture picture = Render({"render", SmallPattern(), "-o", output});
+    ASSERT_EQ(56, picture.width);
+    ASSERT_EQ(16, picture.height);
+    EXPECT_EQ(SignLit, picture.At(4, 4));
+    EXPECT_EQ(Ground, picture.At(0, 0)) << "the cell's corner is the ground";
+    EXPECT_EQ(SignUnlit, picture.At(12, 4));
+    EXPECT_EQ(Ground, picture.At(28, 4)) << "between the frames";
+    EXPECT_EQ(SignLit, picture.At(44, 4));
+    picture = Render({"render", SmallPattern(), "-o", output, "--scale", "4"});
+    EXPECT_EQ(28, picture.width);
+    EXPECT_EQ(SignLit, picture.At(2, 2)) << "round from scale 4";
+    picture = Render({"render", SmallPattern(), "-o", output, "--scale", "3", "--frame", "0"});
+    EXPECT_EQ(SignLit, picture.At(0, 0)) << "below 4 a square cell";
 }
 
 TEST_F(PatternRenderTest, RenderAtScaleOneThenImportGivesTheSameFrames) {
@@ -143,7 +161,7 @@ TEST_F(PatternRenderTest, RefusalsLeaveNoPicture) {
     big.SetFrameCount(1);
     std::string bigPath = scratch.File("big.led");
     ASSERT_TRUE(SavePatternFile(big, bigPath.c_str()));
-    CliOutcome tooLarge = RunCliWith({"render", bigPath, "-o", output, "--scale", "64"});
+    CliOutcome tooLarge = RunCliWith({"render", bigPath, "-o", output, "--scale", "64", "--style", "editor"});
     EXPECT_EQ(1, tooLarge.status);
     EXPECT_EQ(0u, tooLarge.err.find("lumigrid-cli: the picture would be 16321 x 16321 pixels; at most 32768 on a "
                                     "side and 67108864 in all"))

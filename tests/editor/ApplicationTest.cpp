@@ -33,11 +33,12 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     wchar_t text[64];
     GetMenuStringW(editor.menu, 0, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(L"&File", text);
-    // New and a separator first, as in every editor; then the described items.
+    // New and a separator first, as in every editor; then the described items,
+    // and Preview List after a separator.
     const UINT fileItems[] = {IDM_FILE_NEW, 0, IDM_FILE_LOAD, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, 0,
-                              IDM_FILE_ADD_TO_LIST, IDM_FILE_CREATE_HEX, 0, IDM_FILE_EXIT};
-    ASSERT_EQ(10, GetMenuItemCount(file));
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(fileItems[i], GetMenuItemID(file, i)) << "File item " << i;
+                              IDM_FILE_ADD_TO_LIST, IDM_FILE_CREATE_HEX, 0, IDM_FILE_EXIT, 0, IDM_FILE_PREVIEW_LIST};
+    ASSERT_EQ(12, GetMenuItemCount(file));
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(fileItems[i], GetMenuItemID(file, i)) << "File item " << i;
     const UINT editItems[] = {IDM_EDIT_COPY, IDM_EDIT_PASTE, 0, IDM_EDIT_INVERSE, IDM_EDIT_ALL_CLEAR, 0,
                               IDM_EDIT_XOR_MODE, IDM_EDIT_OR_MODE, IDM_EDIT_ERASE_MODE, 0,
                               IDM_EDIT_CHANGE_TARGET, 0, IDM_EDIT_LIST_FILE};
@@ -64,9 +65,9 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
                                IDM_FRAME_SHIFT_DOWN, IDM_FRAME_SHIFT_LEFT, IDM_FRAME_SHIFT_RIGHT, 0,
                                IDM_FRAME_INSERT, IDM_FRAME_DUPLICATE, IDM_FRAME_DELETE, 0,
                                IDM_FRAME_NEXT_PAGE, IDM_FRAME_PREVIOUS_PAGE, 0, IDM_FRAME_PLAY, 0,
-                               IDM_FRAME_RESIZE, IDM_FRAME_GO_TO};
-    ASSERT_EQ(21, GetMenuItemCount(frame));
-    for (int i = 0; i < 21; ++i) EXPECT_EQ(frameItems[i], GetMenuItemID(frame, i)) << "Frame item " << i;
+                               IDM_FRAME_RESIZE, IDM_FRAME_GO_TO, 0, IDM_FRAME_EFFECTS};
+    ASSERT_EQ(23, GetMenuItemCount(frame));
+    for (int i = 0; i < 23; ++i) EXPECT_EQ(frameItems[i], GetMenuItemID(frame, i)) << "Frame item " << i;
 }
 
 TEST_F(ApplicationTest, LayoutPutsTheSliderAlongTheBottom) {

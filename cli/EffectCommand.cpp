@@ -1,0 +1,130 @@
+#include "EffectCommand.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Cli.h"
+#include "EffectSequence.h"
+#include "LedFile.h"
+
+namespace {
+
+const char EffectHelp[] =
+    "Makes a pattern of IN's frames (or of frame N alone) with effects:\n"
+    "for each frame the --in transition ending with the full frame, --hold\n"
+    "more copies of it (default 0), then the --out transition ending dark.\n"
+    "Each effect moves --step LEDs a frame (1-255, default 1); dissolve\n"
+    "takes 16 frames in an order shuffled by --seed, blink 6. The header\n"
+    "is IN's; a dark frame makes the count even; at most 2048 frames.";
+
+struct EffectArguments {
+    std::string pattern, output, in, out = "none";
+    unsigned long hold = 0, step = 1, frame = 0, seed = 0;
+    bool haveFrame = false;
+};
+
+std::vector<std::string> EffectNameList() {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < EffectNameCount; ++i) names.push_back(EffectNames[i].name);
+    return names;
+}
+
+std::string EffectChoices() {
+    std::string choices;
+    for (std::size_t i = 0; i < EffectNameCount; ++i)
+        choices += std::string(i == 0 ? "" : i + 1 == EffectNameCount ? " or " : ", ") + EffectNames[i].name;
+    return choices;
+}
+
+// The choices in lines of the help's width.
+std::string WrappedChoices(const std::string& choices) {
+    std::string wrapped, line;
+    std::size_t start = 0;
+    while (start < choices.size()) {
+        std::size_t end = choices.find(' ', start);
+        if (end == std::string::npos) end = choices.size();
+        const std::string word = choices.substr(start, end - start);
+        if (!line.empty() && line.size() + 1 + word.size() > 48) {
+            wrapped += line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        start = end + 1;
+    }
+    return wrapped + line;
+}
+
+std::string Frames(std::uint64_t count) { return std::to_string(count) + (count == 1 ? " frame" : " frames"); }
+
+int MakeEffect(const EffectArguments& arguments, std::ostream& err) {
+    PatternLoadResult loaded = ReadPatternFile(arguments.pattern.c_str());
+    if (!loaded.pattern)
+        return PrintFailure(err, "cannot load " + QuotedName(arguments.pattern) + ": " +
+                                     DescribePatternLoadStatus(loaded.status));
+    const LedPattern& source = *loaded.pattern;
+    if (source.frameCount == 0 || source.columns == 0 || source.rows == 0)
+        return PrintFailure(err, QuotedName(arguments.pattern) + " has no LEDs to move");
+    if (arguments.haveFrame && arguments.frame >= source.frameCount)
+        return PrintFailure(err, QuotedName(arguments.pattern) + " has " + Frames(source.frameCount) +
+                                     "; --frame takes 0 to " + std::to_string(source.frameCount - 1));
+    EffectChoice choice;
+    EffectNamed(arguments.in.c_str(), &choice.in);
+    EffectNamed(arguments.out.c_str(), &choice.out);
+    choice.hold = static_cast<unsigned>(arguments.hold);
+    choice.step = static_cast<unsigned>(arguments.step);
+    choice.seed = static_cast<std::uint32_t>(arguments.seed);
+    const std::uint32_t first = arguments.haveFrame ? static_cast<std::uint32_t>(arguments.frame) : 0;
+    const std::uint32_t count = arguments.haveFrame ? 1 : source.frameCount;
+    EffectSequenceResult made = MakeEffectSequence(source, first, count, choice);
+    switch (made.status) {
+    case EffectSequenceStatus::Made: break;
+    case EffectSequenceStatus::TooManyFrames:
+        return PrintFailure(err, "the effects make " + Frames(made.frameCount) + " (" +
+                                     std::to_string(EffectFramesPerFrame(source, choice)) + " for each of " +
+                                     Frames(count) + "); a pattern holds at most " +
+                                     std::to_string(LedPattern::MaxFrames));
+    case EffectSequenceStatus::OutOfMemory: return PrintFailure(err, "not enough memory for the frames");
+    case EffectSequenceStatus::NoFrames: return PrintFailure(err, QuotedName(arguments.pattern) + " has no frames");
+    }
+    if (!SavePatternFile(*made.pattern, arguments.output.c_str()))
+        return PrintFailure(err, "cannot write " + QuotedName(arguments.output));
+    return CliSuccess;
+}
+
+}  // namespace
+
+void AddEffectCommand(CLI::App& program, CliContext& context) {
+    auto arguments = std::make_shared<EffectArguments>();
+    const std::vector<std::string> names = EffectNameList();
+    const std::string choices = EffectChoices();
+    CLI::App* command = AddCommand(program, "effect", EffectHelp);
+    command->add_option("IN.led", arguments->pattern, "the pattern whose frames are taken")
+        ->required()
+        ->check(NotEmpty("a pattern file"));
+    command->add_option("-o,--output", arguments->output, "the pattern file to write")
+        ->required()
+        ->type_name("OUT.led")
+        ->check(NotEmpty("the pattern file to write"));
+    command->add_option("--in", arguments->in, "the effect that brings each frame in:\n" + WrappedChoices(choices))
+        ->required()
+        ->type_name("EFFECT")
+        ->check(OneOf(names, choices));
+    command->add_option("--out", arguments->out, "the effect that takes it out (default none)")
+        ->type_name("EFFECT")
+        ->check(OneOf(names, choices));
+    command->add_option("--hold", arguments->hold, "copies of the full frame between them,\n0 to 2048 (default 0)")
+        ->type_name("N")
+        ->check(NumberFrom(0, MaxEffectHold));
+    command->add_option("--step", arguments->step, "LEDs an effect moves a frame, 1 to 255 (default 1)")
+        ->type_name("N")
+        ->check(NumberFrom(1, MaxEffectStep));
+    command->add_option("--frame", arguments->frame, "takes frame N alone (from 0)")
+        ->type_name("N")
+        ->check(NumberFrom(0, LedPattern::MaxFrames - 1))
+        ->each([arguments](const std::string&) { arguments->haveFrame = true; });
+    command->add_option("--seed", arguments->seed, "the order of dissolve, 0 to 4294967295 (default 0)")
+        ->type_name("N")
+        ->check(NumberFrom(0, 4294967295ul));
+    SetAction(command, context, [arguments, &context]() { return MakeEffect(*arguments, context.err); });
+}

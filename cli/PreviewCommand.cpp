@@ -1,0 +1,126 @@
+#include "PreviewCommand.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "Cli.h"
+#include "DisplayList.h"
+#include "PreviewAnimation.h"
+
+namespace {
+
+const char PreviewHelp[] =
+    "Writes one pass of the display program of a list (.ll, its patterns\n"
+    "read as build reads them) or of a HEX file (.hex) as an animated GIF.\n"
+    "A tick is --tick milliseconds (10-60000, default 100; GIF delays are\n"
+    "in hundredths of a second, so it is rounded to them). Normal shows a\n"
+    "picture wait ticks (0 counts as 1), Animation and scroll blocks one\n"
+    "tick a picture, On-Off wait ticks lit and wait ticks dark, a reset one\n"
+    "dark tick. Each picture is its two planes side by side (--planes one:\n"
+    "plane 0), drawn as render draws them. A HEX file is read at --size\n"
+    "(default 16x16); a list's sign has its first pattern's size, and its\n"
+    "patterns of other sizes are left out. --loop N plays it N times (0,\n"
+    "the default, for ever).";
+
+const unsigned DefaultSide = 16;
+
+struct PreviewArguments {
+    std::string program, output, size, planes = "two", style = "sign";
+    unsigned long tick = 100, scale = 8, loop = 0;
+};
+
+bool IsHexFile(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string extension = path.substr(path.size() - 4);
+    for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return extension == ".hex";
+}
+
+std::string Seconds(std::uint64_t hundredths) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%llu.%02u s", static_cast<unsigned long long>(hundredths / 100),
+                  static_cast<unsigned>(hundredths % 100));
+    return text;
+}
+
+int Preview(const PreviewArguments& arguments, std::ostream& out, std::ostream& err) {
+    unsigned columns = 0, rows = 0;
+    if (!arguments.size.empty()) ParseFrameSize(arguments.size, &columns, &rows);
+    PlaybackLoad load;
+    if (IsHexFile(arguments.program)) {
+        if (columns == 0) columns = rows = DefaultSide;
+        load = LoadHexPlayback(arguments.program.c_str(), static_cast<std::uint8_t>(columns),
+                               static_cast<std::uint8_t>(rows));
+    } else {
+        DisplayList list;
+        if (!list.SelectFile(arguments.program.c_str(), false))
+            return PrintFailure(err, "cannot read the list " + QuotedName(arguments.program));
+        load = LoadListPlayback(list, static_cast<std::uint8_t>(columns), static_cast<std::uint8_t>(rows));
+        for (const SkippedEntry& entry : load.skipped)
+            PrintNote(err, "entry " + std::to_string(entry.index) + " (" + entry.text + ") is left out: " + entry.why);
+    }
+    if (!load.loaded) return PrintFailure(err, QuotedName(arguments.program) + ": " + load.problem);
+    const ProgramPlayback& playback = load.playback;
+    if (playback.ticks == 0) return PrintFailure(err, QuotedName(arguments.program) + " shows nothing");
+
+    PreviewOptions options;
+    options.tickMilliseconds = static_cast<unsigned>(arguments.tick);
+    options.scale = static_cast<unsigned>(arguments.scale);
+    options.planes = arguments.planes == "one" ? 1 : 2;
+    options.plays = static_cast<unsigned>(arguments.loop);
+    options.style = StyleNamed(arguments.style);
+    const std::uint32_t tick = TickHundredths(options.tickMilliseconds);
+    if (tick * 10 != options.tickMilliseconds)
+        PrintNote(err, "GIF delays are in hundredths of a second: each tick of " + std::to_string(arguments.tick) +
+                           " ms is written as " + std::to_string(tick) + "/100 s");
+    const PreviewGifResult result = WritePreviewGif(playback, options, arguments.output.c_str());
+    switch (result.status) {
+    case PreviewGifStatus::Written: break;
+    case PreviewGifStatus::TooLarge:
+        return PrintFailure(err, "the pictures would be larger than " + std::to_string(MaxPictureSide) +
+                                     " pixels on a side or " + std::to_string(MaxPicturePixels) +
+                                     " in all (try a smaller --scale)");
+    case PreviewGifStatus::NothingShown: return PrintFailure(err, QuotedName(arguments.program) + " shows nothing");
+    case PreviewGifStatus::OutOfMemory: return PrintFailure(err, result.problem);
+    case PreviewGifStatus::CannotWrite:
+        return PrintFailure(err, "cannot write " + QuotedName(arguments.output) + ": " + result.problem);
+    }
+    if (arguments.output != "-")
+        out << arguments.output << ": " << result.gifFrames << (result.gifFrames == 1 ? " frame, " : " frames, ")
+            << playback.ticks << (playback.ticks == 1 ? " tick" : " ticks") << " of " << tick << "/100 s, "
+            << Seconds(result.hundredths) << " a pass, " << static_cast<unsigned>(playback.listing.columns) << "x"
+            << static_cast<unsigned>(playback.listing.rows) << "\n";
+    return CliSuccess;
+}
+
+}  // namespace
+
+void AddPreviewCommand(CLI::App& program, CliContext& context) {
+    auto arguments = std::make_shared<PreviewArguments>();
+    CLI::App* command = AddCommand(program, "preview", PreviewHelp);
+    command->add_option("LIST.ll|FILE.hex", arguments->program, "the display list or HEX file")
+        ->required()
+        ->check(NotEmpty("a list or HEX file"));
+    command->add_option("-o,--output", arguments->output, "the GIF file to write")
+        ->required()
+        ->type_name("OUT.gif")
+        ->check(NotEmpty("the GIF file to write"));
+    command->add_option("--tick", arguments->tick, "milliseconds a tick, 10 to 60000 (default 100)")
+        ->type_name("MS")
+        ->check(NumberFrom(MinTickMilliseconds, MaxTickMilliseconds));
+    command->add_option("--scale", arguments->scale, "pixels a LED, 1 to 64 (default 8)")
+        ->type_name("N")
+        ->check(NumberFrom(1, MaxScale));
+    command->add_option("--size", arguments->size, "the sign's frame size (a HEX file: default 16x16)")
+        ->type_name("COLUMNSxROWS")
+        ->check(FrameSizeText());
+    command->add_option("--loop", arguments->loop, "times the GIF plays, 0 for ever (default 0)")
+        ->type_name("N")
+        ->check(NumberFrom(0, 65536));
+    command->add_option("--planes", arguments->planes, "one: plane 0 only (default two)")
+        ->type_name("one|two")
+        ->check(OneOf({"one", "two"}, "one or two"));
+    AddStyleOption(command, arguments->style);
+    SetAction(command, context, [arguments, &context]() { return Preview(*arguments, context.out, context.err); });
+}
