@@ -54,7 +54,7 @@ int RunImport(const std::vector<std::string>& args, std::ostream&, std::ostream&
     if (!haveOutput) return PrintUsageError(err, "import: no pattern file given (-o PATTERN.led)");
 
     ImportResult imported = ImportImages(images, options);
-    if (!imported.pattern) return PrintFailure(err, imported.problem);
+    if (!imported.pattern) return PrintFailure(err, DescribeImportProblem(imported.problem));
     LedPattern& pattern = *imported.pattern;
     if (!SavePatternFile(pattern, output.c_str())) return PrintFailure(err, "cannot write " + QuotedName(output));
     if (pattern.frameCount % 2 != 0)

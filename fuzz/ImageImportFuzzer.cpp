@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.wait = static_cast<std::uint8_t>(1 + size % 255);
     ImportResult imported = ImportImages({input}, options);
     if (!imported.pattern) {
-        FUZZ_REQUIRE(!imported.problem.empty());
+        FUZZ_REQUIRE(imported.problem.kind != ImportProblemKind::None);
         return 0;
     }
     const LedPattern& pattern = *imported.pattern;
