@@ -1,8 +1,6 @@
 #include "Dithering.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -15,23 +13,13 @@ const std::uint8_t BayerMatrix[8][8] = {
     {15, 47, 7, 39, 13, 45, 5, 37},   {63, 31, 55, 23, 61, 29, 53, 21},
 };
 
-const std::array<float, 256>& LinearLevels() {
-    static const std::array<float, 256> levels = [] {
-        std::array<float, 256> table{};
-        for (int i = 0; i < 256; ++i) {
-            const double value = i / 255.0;
-            table[i] = static_cast<float>(value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4));
-        }
-        return table;
-    }();
-    return levels;
-}
-
 bool Opaque(const std::uint8_t* pixel) { return pixel[3] >= OpaqueAlpha; }
 
-float Light(const std::uint8_t* pixel, bool invert) {
-    const float light = LinearLuminance(pixel[0], pixel[1], pixel[2]);
-    return invert ? 1.0f - light : light;
+// The pixel's brightness from 0 to 1: the luminance the threshold is
+// compared with, unrounded.
+float Brightness(const std::uint8_t* pixel, bool invert) {
+    const float brightness = (299.0f * pixel[0] + 587.0f * pixel[1] + 114.0f * pixel[2]) / 255000.0f;
+    return invert ? 1.0f - brightness : brightness;
 }
 
 void Threshold(const RgbaPicture& picture, const ToneOptions& options, std::vector<std::uint8_t>* lit) {
@@ -47,8 +35,8 @@ void Ordered(const RgbaPicture& picture, bool invert, std::vector<std::uint8_t>*
         for (int x = 0; x < picture.width; ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * picture.width + x;
             const std::uint8_t* pixel = &picture.pixels[i * 4];
-            // A light of k / 64 lights the k cells numbered below k.
-            (*lit)[i] = Opaque(pixel) && Light(pixel, invert) * 64.0f > BayerMatrix[y % 8][x % 8] + 0.5f;
+            // A brightness of k / 64 lights the k cells numbered below k.
+            (*lit)[i] = Opaque(pixel) && Brightness(pixel, invert) * 64.0f > BayerMatrix[y % 8][x % 8] + 0.5f;
         }
 }
 
@@ -67,7 +55,7 @@ void FloydSteinberg(const RgbaPicture& picture, bool invert, std::vector<std::ui
             const std::size_t at = static_cast<std::size_t>(y) * width + x;
             const std::uint8_t* pixel = &picture.pixels[at * 4];
             if (!Opaque(pixel)) continue;
-            const float wanted = Light(pixel, invert) + here[x + 1];
+            const float wanted = Brightness(pixel, invert) + here[x + 1];
             const bool on = wanted >= 0.5f;
             (*lit)[at] = on;
             const float error = wanted - (on ? 1.0f : 0.0f);
@@ -85,11 +73,6 @@ void FloydSteinberg(const RgbaPicture& picture, bool invert, std::vector<std::ui
 
 unsigned Luminance(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return (299u * red + 587u * green + 114u * blue + 500u) / 1000u;
-}
-
-float LinearLuminance(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    const std::array<float, 256>& levels = LinearLevels();
-    return 0.2126f * levels[red] + 0.7152f * levels[green] + 0.0722f * levels[blue];
 }
 
 std::vector<std::uint8_t> LitPixels(const RgbaPicture& picture, const ToneOptions& options) {

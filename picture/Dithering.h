@@ -10,11 +10,13 @@
 //                   so that a still area lights the same LEDs in every frame
 //                   of an animation, where error diffusion would flicker.
 //
-// The two dithers work on the light the pixel gives (linear luminance, from
-// the sRGB values), since a board seen from afar mixes the light of its LEDs:
-// a mid grey lights about a fifth of them, not half. Inverting takes the
-// light from full. The threshold is for None alone: error diffusion keeps the
-// brightness whatever the threshold, and the matrix is the threshold.
+// The dithers work on the same luminance as the threshold, on the sRGB
+// values, so that the share of lit LEDs follows the brightness the eye sees
+// in the picture: a mid grey lights half of them. (In linear light a mid grey
+// would light a fifth, and faces and lettering on a 64 x 32 board sink into
+// the dark.) Inverting takes the brightness from full. The threshold is for
+// None alone: error diffusion keeps the brightness whatever the threshold,
+// and the matrix is the threshold.
 #ifndef LUMIGRID_PICTURE_DITHERING_H
 #define LUMIGRID_PICTURE_DITHERING_H
 
@@ -37,9 +39,6 @@ constexpr unsigned OpaqueAlpha = 128;
 // Luminance of an sRGB colour, 0 .. 255 (ITU-R BT.601 weights on the sRGB
 // values, rounded): what the threshold is compared with.
 unsigned Luminance(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
-
-// The light of an sRGB colour, 0 .. 1 (ITU-R BT.709 weights in linear light).
-float LinearLuminance(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 
 // One byte a pixel, row-major from the top: 1 lit, 0 dark.
 std::vector<std::uint8_t> LitPixels(const RgbaPicture& picture, const ToneOptions& options);
