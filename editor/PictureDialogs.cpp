@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <cwchar>
 
 #include "EditorState.h"
 #include "FrameCommands.h"
@@ -24,14 +23,6 @@ const DWORD ChosenFilesCapacity = 64 * 1024;
 // As lumigrid-cli render lays out every frame.
 const unsigned ExportFramesPerRow = 8;
 
-std::wstring Widened(const std::string& text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(std::wcslen(wide.c_str()));
-    return wide;
-}
-
 std::vector<std::string> ChoosePictures(HWND owner) {
     std::vector<char> buffer(ChosenFilesCapacity, '\0');
     OPENFILENAMEA dialog;
@@ -45,100 +36,6 @@ std::vector<std::string> ChoosePictures(HWND owner) {
     dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON;
     if (!GetOpenFileNameA(&dialog)) return {};
     return ChosenFiles(buffer.data());
-}
-
-PictureImport& ImportOf(HWND dialog) {
-    return *reinterpret_cast<PictureImport*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
-// Imports again with the options as the dialog shows them.
-void Reimport(HWND dialog) {
-    PictureImport* import = reinterpret_cast<PictureImport*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (!import) return;
-    LRESULT threshold = SendDlgItemMessageW(dialog, IDC_IMPORT_THRESHOLD_SPIN, UDM_GETPOS, 0, 0);
-    import->options.threshold = LOWORD(threshold);
-    import->options.invert = IsDlgButtonChecked(dialog, IDC_IMPORT_INVERT) == BST_CHECKED;
-    import->result = ImportImages(import->paths, import->options);
-
-    wchar_t summary[512];
-    if (const LedPattern* pattern = import->result.pattern.get()) {
-        std::swprintf(summary, 512, L"%d x %d ﾄﾞｯﾄ、%u 枚", pattern->columns, pattern->rows, pattern->frameCount);
-    } else {
-        std::swprintf(summary, 512, L"読み込めません: %ls", Widened(import->result.problem).c_str());
-    }
-    SetDlgItemTextW(dialog, IDC_IMPORT_SUMMARY, summary);
-    EnableWindow(GetDlgItem(dialog, IDOK), import->result.pattern != nullptr);
-    InvalidateRect(GetDlgItem(dialog, IDC_IMPORT_PREVIEW), nullptr, TRUE);
-}
-
-// The largest scale at which one frame fits the box.
-unsigned PreviewScale(const LedPattern& pattern, int width, int height) {
-    for (unsigned scale = MaxScale; scale > 1; --scale) {
-        std::uint64_t w = 0, h = 0;
-        RenderedSize(pattern, 1, scale, 1, &w, &h);
-        if (w <= static_cast<std::uint64_t>(width) && h <= static_cast<std::uint64_t>(height)) return scale;
-    }
-    return 1;
-}
-
-// The first frame, drawn as the export draws it, centred in the box.
-void DrawPreview(const DRAWITEMSTRUCT& item, const LedPattern* pattern) {
-    const RECT& box = item.rcItem;
-    FillRect(item.hDC, &box, GetSysColorBrush(COLOR_BTNFACE));
-    if (!pattern || pattern->frameCount == 0) return;
-    int width = box.right - box.left, height = box.bottom - box.top;
-    RgbPicture picture;
-    if (RenderFrames(*pattern, 0, 1, PreviewScale(*pattern, width, height), 1, &picture) != RenderStatus::Rendered)
-        return;
-    // Device-independent rows are BGR and padded to four bytes.
-    const int stride = (picture.width * 3 + 3) & ~3;
-    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * picture.height, 0);
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint8_t* from = &picture.pixels[(static_cast<std::size_t>(y) * picture.width + x) * 3];
-            std::uint8_t* to = &rows[static_cast<std::size_t>(y) * stride + x * 3];
-            to[0] = from[2];
-            to[1] = from[1];
-            to[2] = from[0];
-        }
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;   // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    int left = box.left + std::max(0, (width - picture.width) / 2);
-    int top = box.top + std::max(0, (height - picture.height) / 2);
-    SetDIBitsToDevice(item.hDC, left, top, picture.width, picture.height, 0, 0, 0, picture.height, rows.data(), &info,
-                      DIB_RGB_COLORS);
-}
-
-void OnImportInit(HWND dialog, LPARAM parameter) {
-    PictureImport& import = *reinterpret_cast<PictureImport*>(parameter);
-    SendDlgItemMessageW(dialog, IDC_IMPORT_THRESHOLD_SPIN, UDM_SETRANGE32, 0, 255);
-    SendDlgItemMessageW(dialog, IDC_IMPORT_THRESHOLD_SPIN, UDM_SETPOS, 0, MAKELPARAM(import.options.threshold, 0));
-    CheckDlgButton(dialog, IDC_IMPORT_INVERT, import.options.invert ? BST_CHECKED : BST_UNCHECKED);
-    // Kept only now, so that the text set above does not import before the dialog is ready.
-    SetWindowLongPtrW(dialog, DWLP_USER, parameter);
-    Reimport(dialog);
-}
-
-void OnImportCommand(HWND dialog, WPARAM wParam) {
-    switch (LOWORD(wParam)) {
-    case IDOK:
-        if (ImportOf(dialog).result.pattern) EndDialog(dialog, IDOK);
-        break;
-    case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
-        break;
-    case IDC_IMPORT_THRESHOLD:
-        if (HIWORD(wParam) == EN_CHANGE) Reimport(dialog);
-        break;
-    case IDC_IMPORT_INVERT:
-        Reimport(dialog);
-        break;
-    }
 }
 
 PictureExport& ExportOf(HWND dialog) {
@@ -196,23 +93,6 @@ std::vector<std::string> ChosenFiles(const char* buffer) {
     return paths;
 }
 
-INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnImportInit(dialog, lParam);
-        return TRUE;
-    case WM_COMMAND:
-        OnImportCommand(dialog, wParam);
-        return TRUE;
-    case WM_DRAWITEM:
-        if (wParam != IDC_IMPORT_PREVIEW || !GetWindowLongPtrW(dialog, DWLP_USER)) return FALSE;
-        DrawPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), ImportOf(dialog).result.pattern.get());
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
 INT_PTR CALLBACK PictureExportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
@@ -230,6 +110,8 @@ INT_PTR CALLBACK PictureExportDialogProcedure(HWND dialog, UINT message, WPARAM 
 
 void OnImportPicture(HWND window) {
     PictureImport import;
+    import.options.columns = editor.pattern->columns;
+    import.options.rows = editor.pattern->rows;
     import.paths = ChoosePictures(window);
     if (import.paths.empty()) return;
     INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), L"PictureImport", window,
