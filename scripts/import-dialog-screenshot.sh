@@ -12,16 +12,8 @@ tree=$(realpath "$1")
 picture=$(realpath "$2")
 out=$(realpath -m "$3")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$here/wine-prefix.sh" "$WINEPREFIX"
-trap 'wineserver -k 2>/dev/null || true' EXIT
-
 . "$here/window-wait.sh"
-
-wine "$tree/bin/lumigrid.exe" &
-main=$(await "^Lumigrid ver 1.0")
-xdotool windowmove "$main" 0 0
-sleep 1
+start_editor "$tree"
 # "F&rame" stands after "&View" in the menu bar.
 xdotool mousemove --window "$main" 128 35 click 1
 sleep 0.4
@@ -41,6 +33,7 @@ xdotool type --delay 50 64
 xdotool key Tab ctrl+a
 xdotool type --delay 50 32
 xdotool key alt+d Down
-sleep 1
+# Each change imports the picture again; on a busy machine that takes a while.
+sleep 3
 import -window "$dialog" "$out"
 echo "$out"

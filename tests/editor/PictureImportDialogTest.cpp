@@ -10,12 +10,6 @@ namespace {
 
 using PictureImportDialogTest = EditorSession;
 
-std::wstring ItemText(HWND dialog, int id) {
-    wchar_t text[512] = L"";
-    GetDlgItemTextW(dialog, id, text, 512);
-    return text;
-}
-
 void Choose(HWND dialog, int list, int index) {
     SendDlgItemMessageW(dialog, list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
@@ -37,18 +31,18 @@ TEST_F(PictureImportDialogTest, APictureIsFittedToTheSizeChosenAndOkIsOneUndoabl
     int fit = -1, alignment = -1, dither = -1;
     bool okForBadSize = true, thresholdWhenDithering = true, sizeAtOwnSize = true;
     DialogAnswerer answerer({DialogAnswerer::ChooseFile(path), [&](HWND dialog) {
-        columns = ItemText(dialog, IDC_IMPORT_COLUMNS);
-        rows = ItemText(dialog, IDC_IMPORT_ROWS);
+        columns = DialogAnswerer::Text(dialog, IDC_IMPORT_COLUMNS);
+        rows = DialogAnswerer::Text(dialog, IDC_IMPORT_ROWS);
         fit = static_cast<int>(SendDlgItemMessageW(dialog, IDC_IMPORT_FIT, CB_GETCURSEL, 0, 0));
         alignment = static_cast<int>(SendDlgItemMessageW(dialog, IDC_IMPORT_ALIGNMENT, CB_GETCURSEL, 0, 0));
         dither = static_cast<int>(SendDlgItemMessageW(dialog, IDC_IMPORT_DITHER, CB_GETCURSEL, 0, 0));
-        atStart = ItemText(dialog, IDC_IMPORT_SUMMARY);
+        atStart = DialogAnswerer::Text(dialog, IDC_IMPORT_SUMMARY);
 
         SetDlgItemTextW(dialog, IDC_IMPORT_COLUMNS, L"0");
-        badSize = ItemText(dialog, IDC_IMPORT_SUMMARY);
+        badSize = DialogAnswerer::Text(dialog, IDC_IMPORT_SUMMARY);
         okForBadSize = Enabled(dialog, IDOK);
         SendDlgItemMessageW(dialog, IDC_IMPORT_OWN_SIZE, BM_CLICK, 0, 0);
-        ownSize = ItemText(dialog, IDC_IMPORT_SUMMARY);
+        ownSize = DialogAnswerer::Text(dialog, IDC_IMPORT_SUMMARY);
         sizeAtOwnSize = Enabled(dialog, IDC_IMPORT_COLUMNS) || Enabled(dialog, IDC_IMPORT_FIT);
         SendDlgItemMessageW(dialog, IDC_IMPORT_OWN_SIZE, BM_CLICK, 0, 0);
 
@@ -58,7 +52,7 @@ TEST_F(PictureImportDialogTest, APictureIsFittedToTheSizeChosenAndOkIsOneUndoabl
         Choose(dialog, IDC_IMPORT_ALIGNMENT, static_cast<int>(Alignment::Bottom));
         Choose(dialog, IDC_IMPORT_DITHER, static_cast<int>(Dither::Ordered));
         thresholdWhenDithering = Enabled(dialog, IDC_IMPORT_THRESHOLD);
-        fitted = ItemText(dialog, IDC_IMPORT_SUMMARY);
+        fitted = DialogAnswerer::Text(dialog, IDC_IMPORT_SUMMARY);
         DialogAnswerer::Press(IDOK)(dialog);
     }});
     Command(IDM_FRAME_IMPORT_PICTURE);
