@@ -77,7 +77,7 @@ public:
         const int rows = sized ? options_.rows : region.height;
         if (columns > MaxPatternSide || rows > MaxPatternSide) {
             ImportProblem problem = MakeProblem(ImportProblemKind::TooLargeForPattern, path, columns, rows);
-            problem.cropped = true;
+            problem.cropped = !sized;
             return Refuse(problem);
         }
         if (!pattern_) {
