@@ -330,6 +330,19 @@ TEST_F(ImageImportTest, UsageErrors) {
         {"import", png, "-o", output, "--threshold", "256"},
         {"import", png, "-o", output, "--threshold", "-1"},
         {"import", png, "-o", output, "--negate"},
+        // Fitting: sizes, names, a fit or place without a size, crops, a threshold while dithering.
+        {"import", png, "-o", output, "--size", "0x16"},
+        {"import", png, "-o", output, "--size", "256x1"},
+        {"import", png, "-o", output, "--size", "16"},
+        {"import", png, "-o", output, "--size", "16x16", "--fit", "zoom"},
+        {"import", png, "-o", output, "--size", "16x16", "--align", "middle"},
+        {"import", png, "-o", output, "--fit", "cover"},
+        {"import", png, "-o", output, "--align", "top"},
+        {"import", png, "-o", output, "--crop", "1,2,3"},
+        {"import", png, "-o", output, "--crop", "0,0,0,1"},
+        {"import", png, "-o", output, "--crop", "-1,0,1,1"},
+        {"import", png, "-o", output, "--dither", "fs"},
+        {"import", png, "-o", output, "--dither", "ordered", "--threshold", "100"},
     };
     for (const auto& args : wrong) {
         CliOutcome outcome = RunCliWith(args);
@@ -409,31 +422,6 @@ TEST_F(ImageImportTest, TheDecodersReasonsInWords) {
     CliOutcome outcome = RunCliWith({"import", jpeg, "-o", output});
     EXPECT_EQ(std::string::npos, outcome.err.find("expected marker")) << outcome.err;
     EXPECT_EQ(std::string::npos, outcome.err.find("outofdata")) << outcome.err;
-}
-
-TEST_F(ImageImportTest, FitOptionsThatCannotBeUsed) {
-    std::string png = Picture("p.png", TestPicture(2, 2, White));
-    const std::vector<std::vector<std::string>> wrong = {
-        {"import", png, "-o", output, "--size", "0x16"},
-        {"import", png, "-o", output, "--size", "256x1"},
-        {"import", png, "-o", output, "--size", "16"},
-        {"import", png, "-o", output, "--size", "16x16", "--fit", "zoom"},
-        {"import", png, "-o", output, "--size", "16x16", "--align", "middle"},
-        {"import", png, "-o", output, "--fit", "cover"},
-        {"import", png, "-o", output, "--align", "top"},
-        {"import", png, "-o", output, "--crop", "1,2,3"},
-        {"import", png, "-o", output, "--crop", "0,0,0,1"},
-        {"import", png, "-o", output, "--crop", "-1,0,1,1"},
-        {"import", png, "-o", output, "--dither", "fs"},
-        {"import", png, "-o", output, "--dither", "ordered", "--threshold", "100"},
-    };
-    for (const auto& args : wrong) {
-        CliOutcome outcome = RunCliWith(args);
-        EXPECT_EQ(2, outcome.status) << ShownArguments(args);
-        EXPECT_EQ(0u, outcome.err.find("lumigrid-cli: import: ")) << outcome.err;
-        EXPECT_EQ(1, std::count(outcome.err.begin(), outcome.err.end(), '\n')) << outcome.err;
-    }
-    EXPECT_FALSE(ScratchDirectory::Exists(output));
 }
 
 TEST_F(ImageImportTest, FromAGifToAHexFileInThreeCommands) {
