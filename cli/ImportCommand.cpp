@@ -7,6 +7,7 @@
 
 #include "Cli.h"
 #include "FrameTools.h"
+#include "ImageCodec.h"
 #include "ImageImport.h"
 #include "LedFile.h"
 #include "StandardInput.h"
@@ -15,26 +16,85 @@ namespace {
 
 const char ImportHelp[] =
     "Makes a pattern of pictures (PNG, BMP, GIF, JPEG): each picture is a\n"
-    "frame, and each frame of an animated GIF. All of one size, at most\n"
-    "255 x 255, and at most 2048 frames. A pixel is lit when it is opaque\n"
-    "and its luminance is at least --threshold (0-255, default 128); with\n"
-    "--invert when it is opaque and darker. --mode defaults to animation,\n"
-    "--wait (1-255) to 1. An odd number of frames gets a dark frame after\n"
-    "the last, as the display program shows frames in pairs.";
+    "frame, and each frame of an animated GIF; at most 2048 frames. --crop\n"
+    "first cuts each picture to X,Y,W,H of its pixels. Without --size the\n"
+    "pattern has the pictures' own size, all alike, at most 255 x 255; with\n"
+    "--size COLUMNSxROWS every picture, of any size, is fitted to it: --fit\n"
+    "contain (the default: all of it, dark bands beside), cover (fills it,\n"
+    "the overflow cut off), stretch or none (cut or padded), placed by\n"
+    "--align (default centre). A pixel is lit when it is opaque and its\n"
+    "luminance is at least --threshold (0-255, default 128), or as --dither\n"
+    "floyd-steinberg (photos) or ordered (animations) decides; with --invert\n"
+    "the dark ones. --mode defaults to animation, --wait (1-255) to 1. An odd number of frames gets a dark\n"
+    "frame after the last, as the display program shows frames in pairs.";
+
+// The names of the choices, in the order of their enumerations.
+const std::vector<std::string> FitNames = {"contain", "cover", "stretch", "none"};
+const std::vector<std::string> AlignmentNames = {"top-left",    "top",    "top-right",
+                                                 "left",        "centre", "right",
+                                                 "bottom-left", "bottom", "bottom-right"};
+const char AmericanCentre[] = "center";
+const std::vector<std::string> DitherNames = {"none", "floyd-steinberg", "ordered"};
 
 struct ImportArguments {
     std::vector<std::string> images;
-    std::string output, mode = "animation";
+    std::string output, mode = "animation", size, fit = "contain", align = "centre", crop, dither = "none";
     unsigned long wait = 1, threshold = 128;
     bool invert = false;
 };
 
-int Import(const ImportArguments& arguments, std::ostream& err) {
+int IndexOf(const std::vector<std::string>& names, const std::string& name) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name) return static_cast<int>(i);
+    return 0;
+}
+
+// X,Y,W,H in a picture's pixels, W and H at least 1.
+bool ParseCrop(const std::string& text, PictureRect* crop) {
+    unsigned long values[4] = {0, 0, 0, 0};
+    std::size_t start = 0;
+    for (int i = 0; i < 4; ++i) {
+        const std::size_t comma = i < 3 ? text.find(',', start) : text.size();
+        if (comma == std::string::npos ||
+            !ParseDecimal(text.substr(start, comma - start), static_cast<unsigned long>(MaxImageSide), &values[i]))
+            return false;
+        start = comma + 1;
+    }
+    if (values[2] == 0 || values[3] == 0) return false;
+    *crop = PictureRect{static_cast<int>(values[0]), static_cast<int>(values[1]), static_cast<int>(values[2]),
+                        static_cast<int>(values[3])};
+    return true;
+}
+
+CLI::Validator CropText() {
+    return CLI::Validator(
+        [](std::string& text) {
+            PictureRect crop;
+            return ParseCrop(text, &crop) ? std::string()
+                                          : "takes X,Y,W,H in the picture's pixels, W and H at least 1 (such as 0,0,320,160)";
+        },
+        std::string());
+}
+
+int Import(const ImportArguments& arguments, bool thresholdGiven, std::ostream& err) {
     ImportOptions options;
     ParseMode(arguments.mode, &options.controlCode);
     options.wait = static_cast<std::uint8_t>(arguments.wait);
     options.threshold = static_cast<unsigned>(arguments.threshold);
     options.invert = arguments.invert;
+    options.dither = static_cast<Dither>(IndexOf(DitherNames, arguments.dither));
+    if (thresholdGiven && options.dither != Dither::None)
+        return PrintUsageError(err, "import: --threshold applies only to --dither none");
+    if (!arguments.size.empty()) {
+        unsigned columns = 0, rows = 0;
+        ParseFrameSize(arguments.size, &columns, &rows);
+        options.columns = static_cast<int>(columns);
+        options.rows = static_cast<int>(rows);
+    }
+    options.fit = static_cast<PictureFit>(IndexOf(FitNames, arguments.fit));
+    options.alignment = static_cast<Alignment>(
+        arguments.align == AmericanCentre ? IndexOf(AlignmentNames, "centre") : IndexOf(AlignmentNames, arguments.align));
+    options.cropped = ParseCrop(arguments.crop, &options.crop);
 
     StandardInputFile input;
     std::vector<std::string> images;
@@ -46,7 +106,7 @@ int Import(const ImportArguments& arguments, std::ostream& err) {
         if (images.back().empty()) return PrintFailure(err, problem);
     }
     ImportResult imported = ImportImages(images, options);
-    if (!imported.pattern) return PrintFailure(err, input.Shown(imported.problem));
+    if (!imported.pattern) return PrintFailure(err, input.Shown(DescribeImportProblem(imported.problem)));
     LedPattern& pattern = *imported.pattern;
     // The display program shows frames in pairs: an odd count gets a dark
     // frame, as text pads its frames.
@@ -79,9 +139,33 @@ void AddImportCommand(CLI::App& program, CliContext& context) {
     command->add_option("--wait", arguments->wait, "the wait, 1 to 255 (default 1)")
         ->type_name("N")
         ->check(NumberFrom(1, 255));
-    command->add_option("--threshold", arguments->threshold, "the luminance from which a pixel is lit,\n0 to 255 (default 128)")
-        ->type_name("N")
-        ->check(NumberFrom(0, 255));
+    CLI::Option* size =
+        command->add_option("--size", arguments->size, "the pattern's columns x rows, 1 to 255 each; every\npicture is fitted to it (default: the pictures' own size)")
+            ->type_name("COLUMNSxROWS")
+            ->check(FrameSizeText());
+    command->add_option("--fit", arguments->fit, "how a picture fits the size (default contain)")
+        ->type_name("contain|cover|stretch|none")
+        ->check(OneOf(FitNames, "contain, cover, stretch or none"))
+        ->needs(size);
+    std::vector<std::string> alignments = AlignmentNames;
+    alignments.push_back(AmericanCentre);
+    command->add_option("--align", arguments->align, "where the picture, or the part kept, sits\n(default centre)")
+        ->type_name("POSITION")
+        ->check(OneOf(alignments, "top-left, top, top-right, left, centre, right, bottom-left, bottom or bottom-right"))
+        ->needs(size);
+    command->add_option("--crop", arguments->crop, "the part of each picture to use, in its pixels")
+        ->type_name("X,Y,W,H")
+        ->check(CropText());
+    command->add_option("--dither", arguments->dither,
+                        "none (the threshold), floyd-steinberg (photos) or\nordered (animations); default none")
+        ->type_name("none|floyd-steinberg|ordered")
+        ->check(OneOf(DitherNames, "none, floyd-steinberg or ordered"));
+    CLI::Option* threshold =
+        command->add_option("--threshold", arguments->threshold, "the luminance from which a pixel is lit,\n0 to 255 (default 128)")
+            ->type_name("N")
+            ->check(NumberFrom(0, 255));
     command->add_flag("--invert", arguments->invert, "lights the opaque pixels below the threshold instead");
-    SetAction(command, context, [arguments, &context]() { return Import(*arguments, context.err); });
+    SetAction(command, context, [arguments, threshold, &context]() {
+        return Import(*arguments, threshold->count() > 0, context.err);
+    });
 }

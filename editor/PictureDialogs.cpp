@@ -5,16 +5,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <cwchar>
-#include <utility>
 
 #include "EditorState.h"
 #include "FrameCommands.h"
 #include "PatternPicture.h"
 #include "PatternReplacement.h"
-#include "PictureView.h"
 #include "UndoCommands.h"
-#include "SystemText.h"
 #include "resource.h"
 
 namespace {
@@ -41,57 +37,6 @@ std::vector<std::string> ChoosePictures(HWND owner) {
     dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON;
     if (!GetOpenFileNameA(&dialog)) return {};
     return ChosenFiles(buffer.data());
-}
-
-PictureImport& ImportOf(HWND dialog) {
-    return *reinterpret_cast<PictureImport*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
-// Imports again with the options as the dialog shows them.
-void Reimport(HWND dialog) {
-    PictureImport* import = reinterpret_cast<PictureImport*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (!import) return;
-    LRESULT threshold = SendDlgItemMessageW(dialog, IDC_IMPORT_THRESHOLD_SPIN, UDM_GETPOS, 0, 0);
-    import->options.threshold = LOWORD(threshold);
-    import->options.invert = IsDlgButtonChecked(dialog, IDC_IMPORT_INVERT) == BST_CHECKED;
-    import->result = ImportImages(import->paths, import->options);
-
-    wchar_t summary[512];
-    if (const LedPattern* pattern = import->result.pattern.get()) {
-        std::swprintf(summary, 512, L"%d x %d ﾄﾞｯﾄ、%u 枚", pattern->columns, pattern->rows, pattern->frameCount);
-    } else {
-        std::swprintf(summary, 512, L"読み込めません: %ls", Widened(import->result.problem).c_str());
-    }
-    SetDlgItemTextW(dialog, IDC_IMPORT_SUMMARY, summary);
-    EnableWindow(GetDlgItem(dialog, IDOK), import->result.pattern != nullptr);
-    InvalidateRect(GetDlgItem(dialog, IDC_IMPORT_PREVIEW), nullptr, TRUE);
-}
-
-void OnImportInit(HWND dialog, LPARAM parameter) {
-    PictureImport& import = *reinterpret_cast<PictureImport*>(parameter);
-    SendDlgItemMessageW(dialog, IDC_IMPORT_THRESHOLD_SPIN, UDM_SETRANGE32, 0, 255);
-    SendDlgItemMessageW(dialog, IDC_IMPORT_THRESHOLD_SPIN, UDM_SETPOS, 0, MAKELPARAM(import.options.threshold, 0));
-    CheckDlgButton(dialog, IDC_IMPORT_INVERT, import.options.invert ? BST_CHECKED : BST_UNCHECKED);
-    // Kept only now, so that the text set above does not import before the dialog is ready.
-    SetWindowLongPtrW(dialog, DWLP_USER, parameter);
-    Reimport(dialog);
-}
-
-void OnImportCommand(HWND dialog, WPARAM wParam) {
-    switch (LOWORD(wParam)) {
-    case IDOK:
-        if (ImportOf(dialog).result.pattern) EndDialog(dialog, IDOK);
-        break;
-    case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
-        break;
-    case IDC_IMPORT_THRESHOLD:
-        if (HIWORD(wParam) == EN_CHANGE) Reimport(dialog);
-        break;
-    case IDC_IMPORT_INVERT:
-        Reimport(dialog);
-        break;
-    }
 }
 
 PictureExport& ExportOf(HWND dialog) {
@@ -149,25 +94,6 @@ std::vector<std::string> ChosenFiles(const char* buffer) {
     return paths;
 }
 
-INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnImportInit(dialog, lParam);
-        return TRUE;
-    case WM_COMMAND:
-        OnImportCommand(dialog, wParam);
-        return TRUE;
-    case WM_DRAWITEM:
-        if (wParam != IDC_IMPORT_PREVIEW || !GetWindowLongPtrW(dialog, DWLP_USER)) return FALSE;
-        // The first frame, as the editor will show it.
-        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), ImportOf(dialog).result.pattern.get(), 0, 1,
-                        RenderStyle::Editor);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
 INT_PTR CALLBACK PictureExportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
@@ -185,6 +111,8 @@ INT_PTR CALLBACK PictureExportDialogProcedure(HWND dialog, UINT message, WPARAM 
 
 void OnImportPicture(HWND window) {
     PictureImport import;
+    import.options.columns = editor.pattern->columns;
+    import.options.rows = editor.pattern->rows;
     import.paths = ChoosePictures(window);
     if (import.paths.empty()) return;
     INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), L"PictureImport", window,

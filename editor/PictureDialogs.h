@@ -1,7 +1,7 @@
-// Import Picture... and Export Picture...: the file dialogs and the dialogs
-// "PICTUREIMPORT" (threshold, invert, preview) and "PICTUREEXPORT" (which
-// frames, scale). The pictures are read and drawn by the same core as
-// lumigrid-cli import and render.
+// Import Picture... and Export Picture...: the file dialogs, the dialog
+// "PICTUREEXPORT" (which frames, scale), and the commands around them and
+// "PICTUREIMPORT" (PictureImportDialog). The pictures are read and drawn by
+// the same core as lumigrid-cli import and render.
 #ifndef LUMIGRID_EDITOR_PICTUREDIALOGS_H
 #define LUMIGRID_EDITOR_PICTUREDIALOGS_H
 
@@ -10,15 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ImageImport.h"
-
-// The record of "PICTUREIMPORT": the pictures chosen, the options as they
-// stand, and what they make.
-struct PictureImport {
-    std::vector<std::string> paths;
-    ImportOptions options;
-    ImportResult result;
-};
+#include "PictureImportDialog.h"
 
 // The record of "PICTUREEXPORT".
 struct PictureExport {
@@ -30,7 +22,6 @@ struct PictureExport {
 void OnImportPicture(HWND window);
 void OnExportPicture(HWND window);
 
-INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK PictureExportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The files an open dialog with multiple selection returned in its buffer:

@@ -1,7 +1,8 @@
 // ImportImages over any bytes: never a crash or an overflow (the sanitizers
 // watch), only patterns within the editor's limits, a first frame that agrees
 // with a second decoding over other stack contents, and frames that come back the
-// same through render at scale 1 and import.
+// same through render at scale 1 and import. The same bytes are also fitted
+// to a size, with a fit, alignment and dithering chosen by the input.
 #include <cstring>
 #include <memory>
 
@@ -81,9 +82,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.invert = size % 2 != 0;
     options.controlCode = static_cast<std::uint8_t>(size % 4);
     options.wait = static_cast<std::uint8_t>(1 + size % 255);
+    ImportOptions sized = options;
+    sized.columns = 1 + static_cast<int>(size % 40);
+    sized.rows = 1 + static_cast<int>(size / 40 % 20);
+    sized.fit = static_cast<PictureFit>(size % 4);
+    sized.alignment = static_cast<Alignment>(size % 9);
+    sized.dither = static_cast<Dither>(size % 3);
+    ImportResult fitted = ImportImages({input}, sized);
+    if (fitted.pattern) {
+        CheckLimits(*fitted.pattern, sized);
+        FUZZ_REQUIRE(fitted.pattern->columns == sized.columns && fitted.pattern->rows == sized.rows);
+    } else {
+        FUZZ_REQUIRE(fitted.problem.kind != ImportProblemKind::None);
+    }
+
     ImportResult imported = ImportImages({input}, options);
     if (!imported.pattern) {
-        FUZZ_REQUIRE(!imported.problem.empty());
+        FUZZ_REQUIRE(imported.problem.kind != ImportProblemKind::None);
         return 0;
     }
     const LedPattern& pattern = *imported.pattern;

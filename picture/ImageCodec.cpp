@@ -1,9 +1,13 @@
 #include "ImageCodec.h"
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
+
+#include "BmpKinds.h"
+#include "DecoderReasons.h"
 
 // Only the four formats the import offers: every other decoder is code a
 // hostile file could reach for nothing. Files come through CFile, so the
@@ -18,10 +22,10 @@
 #define STBI_MALLOC(size) std::calloc(1, size)
 #define STBI_REALLOC(pointer, size) std::realloc(pointer, size)
 #define STBI_FREE(pointer) std::free(pointer)
-// The header check refuses anything above 255 x 255 anyway; this bound only
-// keeps a decoder that met a header it disagrees with from sizing buffers of
-// gigabytes.
-#define STBI_MAX_DIMENSIONS 16384
+// The header check refuses anything above the caller's bound anyway; this
+// bound only keeps a decoder that met a header it disagrees with from sizing
+// buffers of gigabytes.
+#define STBI_MAX_DIMENSIONS MaxImageSide
 #define STB_IMAGE_IMPLEMENTATION
 #include "stb_image.h"
 
@@ -33,11 +37,14 @@ namespace {
 
 const char TooLargeReason[] = "too large";
 
-ImageDecodeResult Outcome(ImageDecodeStatus status, int width = 0, int height = 0, unsigned frames = 0) {
-    const char* reason = status == ImageDecodeStatus::NotAnImage || status == ImageDecodeStatus::Damaged
-                             ? stbi_failure_reason()
-                             : nullptr;
-    return ImageDecodeResult{status, width, height, frames, reason ? reason : ""};
+ImageDecodeResult Outcome(ImageDecodeStatus status, int width = 0, int height = 0, unsigned frames = 0,
+                          const std::string& reason = std::string()) {
+    return ImageDecodeResult{status, width, height, frames, reason};
+}
+
+// A failure of the stb decoder, with its reason in words.
+ImageDecodeResult DecoderFailure(ImageDecodeStatus status, int width = 0, int height = 0, unsigned frames = 0) {
+    return Outcome(status, width, height, frames, DecoderReasonInWords(stbi_failure_reason()));
 }
 
 // The GIF reader's state and the two canvases before the current one: a
@@ -71,18 +78,14 @@ public:
             // The reader returns its context to say the stream has ended.
             if (canvas == reinterpret_cast<stbi_uc*>(&context_)) break;
             const ImageDecodeStatus failed = frames == 0 ? ImageDecodeStatus::NotAnImage : ImageDecodeStatus::Damaged;
-            if (!canvas) return Outcome(failed, width, height, frames);
+            if (!canvas) return DecoderFailure(failed, width, height, frames);
             // A reader that runs out of bytes reads zeros, which end a frame
             // early without complaint: a frame that reaches the end of the
             // file, where at least the end mark should follow, is cut off.
-            if (context_.img_buffer >= context_.img_buffer_end) {
-                stbi__g_failure_reason = "the file ends inside a frame";
-                return Outcome(failed, width, height, frames);
-            }
-            if (gif_->w != width || gif_->h != height) {
-                stbi__g_failure_reason = "frame size differs from the header";
-                return Outcome(failed, width, height, frames);
-            }
+            if (context_.img_buffer >= context_.img_buffer_end)
+                return Outcome(failed, width, height, frames, "the file ends inside a frame");
+            if (gif_->w != width || gif_->h != height)
+                return Outcome(failed, width, height, frames, "frame size differs from the header");
             ++frames;
             if (!sink(canvas, width, height)) return Outcome(ImageDecodeStatus::Stopped, width, height, frames);
             try {
@@ -92,10 +95,7 @@ public:
                 return Outcome(ImageDecodeStatus::OutOfMemory, width, height, frames);
             }
         }
-        if (frames == 0) {
-            stbi__g_failure_reason = "no frames";
-            return Outcome(ImageDecodeStatus::NotAnImage, width, height);
-        }
+        if (frames == 0) return Outcome(ImageDecodeStatus::NotAnImage, width, height, 0, "the GIF has no frames");
         return Outcome(ImageDecodeStatus::Decoded, width, height, frames);
     }
 
@@ -212,22 +212,43 @@ void AppendBytes(void* context, void* data, int size) {
     }
 }
 
+bool WithinLimits(long long width, long long height, int maxSide) {
+    return width <= maxSide && height <= maxSide && width * height <= static_cast<long long>(MaxImagePixels);
+}
+
+ImageDecodeResult DecodeRunLength(const std::uint8_t* bytes, std::size_t size, const BmpLayout& bmp, int maxSide,
+                                  const ImageFrameSink& frame) {
+    if (bmp.width <= 0 || bmp.height <= 0) return Outcome(ImageDecodeStatus::NoPixels);
+    if (!WithinLimits(bmp.width, bmp.height, maxSide)) {
+        const bool known = bmp.width <= INT_MAX && bmp.height <= INT_MAX;
+        return Outcome(ImageDecodeStatus::TooLarge, known ? static_cast<int>(bmp.width) : 0,
+                       known ? static_cast<int>(bmp.height) : 0);
+    }
+    const int width = static_cast<int>(bmp.width), height = static_cast<int>(bmp.height);
+    std::vector<std::uint8_t> rgba;
+    std::string reason;
+    try {
+        if (!DecodeRunLengthBmp(bytes, size, bmp, &rgba, &reason))
+            return Outcome(ImageDecodeStatus::NotAnImage, width, height, 0, reason);
+    } catch (const std::bad_alloc&) {
+        return Outcome(ImageDecodeStatus::OutOfMemory, width, height);
+    }
+    if (!frame(rgba.data(), width, height)) return Outcome(ImageDecodeStatus::Stopped, width, height, 1);
+    return Outcome(ImageDecodeStatus::Decoded, width, height, 1);
+}
+
 }  // namespace
 
 ImageDecodeResult DecodeImage(const std::uint8_t* bytes, std::size_t size, int maxSide, const ImageFrameSink& frame) {
-    if (!bytes || size == 0 || size > MaxImageBytes) {
-        stbi__g_failure_reason = size == 0 ? "empty file" : "file too large";
-        return Outcome(ImageDecodeStatus::NotAnImage);
-    }
-    if (HasOverfullHuffmanTable(bytes, size)) {
-        stbi__g_failure_reason = "bad Huffman table";
-        return Outcome(ImageDecodeStatus::NotAnImage);
-    }
+    if (!bytes || size == 0 || size > MaxImageBytes)
+        return Outcome(ImageDecodeStatus::NotAnImage, 0, 0, 0, size == 0 ? "the file is empty" : "file too large");
+    BmpLayout bmp;
+    const bool isBmp = ReadBmpLayout(bytes, size, &bmp);
+    if (isBmp && IsRunLengthBmp(bmp)) return DecodeRunLength(bytes, size, bmp, maxSide, frame);
+    if (HasOverfullHuffmanTable(bytes, size))
+        return Outcome(ImageDecodeStatus::NotAnImage, 0, 0, 0, "bad Huffman table");
     std::vector<std::uint8_t> filled;
-    if (!FillShortBmpPalette(bytes, size, &filled)) {
-        stbi__g_failure_reason = "bad palette";
-        return Outcome(ImageDecodeStatus::NotAnImage);
-    }
+    if (!FillShortBmpPalette(bytes, size, &filled)) return Outcome(ImageDecodeStatus::NotAnImage, 0, 0, 0, "bad palette");
     if (!filled.empty()) {
         bytes = filled.data();
         size = filled.size();
@@ -237,10 +258,16 @@ ImageDecodeResult DecodeImage(const std::uint8_t* bytes, std::size_t size, int m
     if (!stbi_info_from_memory(bytes, length, &width, &height, &components)) {
         const char* reason = stbi_failure_reason();
         if (reason && std::strcmp(reason, TooLargeReason) == 0) return Outcome(ImageDecodeStatus::TooLarge);
-        return Outcome(ImageDecodeStatus::NotAnImage);
+        return DecoderFailure(ImageDecodeStatus::NotAnImage);
+    }
+    // The header reader hands a BMP stored top row first its negative height;
+    // the decoder itself reads such a file.
+    if (isBmp && bmp.topRowFirst && height < 0) {
+        if (bmp.height > INT_MAX) return Outcome(ImageDecodeStatus::TooLarge);
+        height = static_cast<int>(bmp.height);
     }
     if (width <= 0 || height <= 0) return Outcome(ImageDecodeStatus::NoPixels, width, height);
-    if (width > maxSide || height > maxSide) return Outcome(ImageDecodeStatus::TooLarge, width, height);
+    if (!WithinLimits(width, height, maxSide)) return Outcome(ImageDecodeStatus::TooLarge, width, height);
 
     GifFrames gif(bytes, size);
     if (gif.IsGif()) return gif.Decode(width, height, frame);
@@ -251,18 +278,14 @@ ImageDecodeResult DecodeImage(const std::uint8_t* bytes, std::size_t size, int m
     if (!pixels.data) {
         const char* reason = stbi_failure_reason();
         if (reason && std::strcmp(reason, "outofmem") == 0) return Outcome(ImageDecodeStatus::OutOfMemory);
-        return Outcome(ImageDecodeStatus::NotAnImage, width, height);
+        return DecoderFailure(ImageDecodeStatus::NotAnImage, width, height);
     }
-    if (pixels.width != width || pixels.height != height) {
-        stbi__g_failure_reason = "picture size differs from the header";
-        return Outcome(ImageDecodeStatus::NotAnImage, width, height);
-    }
+    if (pixels.width != width || pixels.height != height)
+        return Outcome(ImageDecodeStatus::NotAnImage, width, height, 0, "picture size differs from the header");
     Pixels again = LoadAfterFilling(0xFF, bytes, length);
     if (!again.data || again.width != width || again.height != height ||
-        std::memcmp(pixels.data.get(), again.data.get(), static_cast<std::size_t>(width) * height * 4) != 0) {
-        stbi__g_failure_reason = "some pixels are not defined";
-        return Outcome(ImageDecodeStatus::NotAnImage, width, height);
-    }
+        std::memcmp(pixels.data.get(), again.data.get(), static_cast<std::size_t>(width) * height * 4) != 0)
+        return Outcome(ImageDecodeStatus::NotAnImage, width, height, 0, "some pixels are not defined");
     if (!frame(pixels.data.get(), width, height)) return Outcome(ImageDecodeStatus::Stopped, width, height, 1);
     return Outcome(ImageDecodeStatus::Decoded, width, height, 1);
 }

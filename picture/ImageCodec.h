@@ -2,9 +2,10 @@
 // libstb-dev, header-only). ImageCodec.cpp is the one file that compiles
 // their implementation; nothing else includes them for decoding.
 //
-// Decoding reads PNG, BMP, GIF and JPEG from memory. The size is read from
-// the header first and a picture larger than the caller allows is refused
-// before anything is decoded, so a hostile file cannot make it allocate more
+// Decoding reads PNG, BMP (also stored top row first, and run-length encoded:
+// BmpKinds), GIF and JPEG from memory. The size is read from the header first
+// and a picture larger than the caller allows is refused before anything is
+// decoded, so a hostile file cannot make it allocate more
 // than a few frames of the allowed size. The frames of an animated GIF are
 // handed out one by one, each as it stands after the frames before it (the
 // canvas the GIF describes), so the caller can stop early and no more than
@@ -33,15 +34,22 @@ struct ImageDecodeResult {
     int width;           // 0 when not known
     int height;
     unsigned frames;     // frames handed to the sink
-    std::string reason;  // the decoder's own short words, for NotAnImage and Damaged
+    std::string reason;  // why, in a few words (may be empty), for NotAnImage and Damaged
 };
 
 // Receives one frame: width x height pixels of 4 bytes (red, green, blue,
 // alpha), row-major from the top. Returns false to stop decoding.
 typedef std::function<bool(const std::uint8_t* rgba, int width, int height)> ImageFrameSink;
 
-// Bytes are read only below size; at most MaxImageBytes of them.
+// Bytes are read only below size; at most MaxImageBytes of them. Pictures
+// wider or higher than maxSide, or of more than MaxImagePixels, are TooLarge.
 ImageDecodeResult DecodeImage(const std::uint8_t* bytes, std::size_t size, int maxSide, const ImageFrameSink& frame);
+
+// The largest pictures DecodeImage reads at all: the decoder's own bound on a
+// side, and 16 million pixels (4096 x 4096), so that a hostile GIF, whose
+// last frames are kept, cannot ask for more than a few hundred MiB.
+constexpr int MaxImageSide = 16384;
+constexpr long long MaxImagePixels = 16ll * 1024 * 1024;
 
 // The most bytes DecodeImage takes: it indexes its input with int.
 constexpr std::size_t MaxImageBytes = 256u * 1024 * 1024;

@@ -1,13 +1,15 @@
 // ImageImport: pictures to a pattern. Every picture file is one frame, and
-// every frame of an animated GIF one of its own, in order. A pixel is lit when
-// it is opaque and its luminance is at or above the threshold; inverted, when
-// it is opaque and below. Transparent pixels are never lit: they are where the
-// picture has nothing.
+// every frame of an animated GIF one of its own, in order. Each frame is
+// cropped, fitted to the pattern's size (PictureFit) and turned into lit and
+// dark LEDs (Dithering), all frames alike.
 //
-// All frames must share one size of at most 255 x 255, and there are at most
-// LedPattern::MaxFrames of them; otherwise nothing is made. The pattern has
-// the header a new pattern gets (add-to-list flag 0) with the chosen control
-// code and wait.
+// Without a size the pattern takes the size of the first picture (or of its
+// crop), nothing is scaled, and every picture must have that size, at most
+// 255 x 255. With a size, pictures of any size up to the decoder's limits are
+// fitted to it, so pictures of mixed sizes make one pattern. There are at
+// most LedPattern::MaxFrames frames; otherwise nothing is made. The pattern
+// has the header a new pattern gets (add-to-list flag 0) with the chosen
+// control code and wait.
 #ifndef LUMIGRID_PICTURE_IMAGEIMPORT_H
 #define LUMIGRID_PICTURE_IMAGEIMPORT_H
 
@@ -16,26 +18,66 @@
 #include <string>
 #include <vector>
 
+#include "Dithering.h"
 #include "LedPattern.h"
+#include "PictureFit.h"
+
+// The largest pattern side.
+constexpr int MaxPatternSide = 255;
 
 struct ImportOptions {
     std::uint8_t controlCode = ControlAnimation;
     std::uint8_t wait = 1;
+    // The pattern's size, 1 to MaxPatternSide each; 0 for the pictures' own.
+    int columns = 0;
+    int rows = 0;
+    bool cropped = false;
+    PictureRect crop;   // in each picture's pixels, when cropped
+    PictureFit fit = PictureFit::Contain;
+    Alignment alignment = Alignment::Centre;
+    Dither dither = Dither::None;
     unsigned threshold = 128;
     bool invert = false;
 };
 
-struct ImportResult {
-    std::unique_ptr<LedPattern> pattern;   // null when refused
-    std::string problem;                   // one line for the user when refused
+enum class ImportProblemKind {
+    None,
+    NoPicture,
+    CannotOpen,
+    CannotRead,
+    FileTooLarge,        // more bytes than the decoder takes
+    NotAPicture,         // no known format, or damaged (reason)
+    Damaged,             // an animated GIF damaged after some frames (frames, reason)
+    TooLargeForPattern,  // without a size: larger than a pattern (width, height)
+    TooLargeToRead,      // beyond the decoder's limits (width, height when known)
+    NoPixels,
+    CropOutside,         // the crop does not lie inside the picture (width, height)
+    SizeDiffers,         // without a size: not the size of the frames before (width, height, columns, rows)
+    TooManyFrames,
+    OutOfMemory,         // path empty when it ran out making the pattern
 };
 
-// Pixels with less alpha than this count as transparent.
-constexpr unsigned OpaqueAlpha = 128;
+// Why an import was refused, for each front end to say in its own words.
+struct ImportProblem {
+    ImportProblemKind kind = ImportProblemKind::None;
+    std::string path;
+    int width = 0;
+    int height = 0;
+    int columns = 0;
+    int rows = 0;
+    unsigned frames = 0;
+    bool cropped = false;   // the size is the crop's
+    std::string reason;     // in English words, may be empty
+};
 
-// Luminance of an sRGB colour, 0 .. 255 (ITU-R BT.601 weights, rounded).
-unsigned Luminance(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+struct ImportResult {
+    std::unique_ptr<LedPattern> pattern;   // null when refused
+    ImportProblem problem;
+};
 
 ImportResult ImportImages(const std::vector<std::string>& paths, const ImportOptions& options);
+
+// One line in English for lumigrid-cli.
+std::string DescribeImportProblem(const ImportProblem& problem);
 
 #endif

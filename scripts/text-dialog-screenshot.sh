@@ -9,16 +9,8 @@ set -euo pipefail
 tree=$(realpath "$1")
 out=$(realpath -m "$2")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$here/wine-prefix.sh" "$WINEPREFIX"
-trap 'wineserver -k 2>/dev/null || true' EXIT
-
 . "$here/window-wait.sh"
-
-wine "$tree/bin/lumigrid.exe" &
-main=$(await "^Lumigrid ver 1.0")
-xdotool windowmove "$main" 0 0
-sleep 1
+start_editor "$tree"
 # "F&rame" stands after "&View" in the menu bar.
 xdotool mousemove --window "$main" 128 35 click 1
 sleep 0.4

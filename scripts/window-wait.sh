@@ -1,4 +1,4 @@
-# Waiting for the editor's windows on an X display, for scripts that drive it
+# Starting the editor and waiting for its windows on an X display, for scripts that drive it
 # with xdotool. Sourced, not run.
 
 # Waits up to 15 s for a window whose title matches, and prints its id.
@@ -19,4 +19,17 @@ gone() {
         sleep 0.25
     done
     return 1
+}
+
+# Starts the editor of build tree $1 in the tree's own Wine prefix, ends the
+# prefix's wineserver on exit, and waits for the main window, put at the top
+# left; its id is in $main.
+start_editor() {
+    export WINEPREFIX="$1/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.sh" "$WINEPREFIX"
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+    wine "$1/bin/lumigrid.exe" &
+    main=$(await "^Lumigrid ver 1.0")
+    xdotool windowmove "$main" 0 0
+    sleep 1
 }

@@ -368,6 +368,19 @@ TEST_F(ImageImportTest, UsageErrors) {
         {"import", png, "-o", output, "--threshold", "256"},
         {"import", png, "-o", output, "--threshold", "-1"},
         {"import", png, "-o", output, "--negate"},
+        // Fitting: sizes, names, a fit or place without a size, crops, a threshold while dithering.
+        {"import", png, "-o", output, "--size", "0x16"},
+        {"import", png, "-o", output, "--size", "256x1"},
+        {"import", png, "-o", output, "--size", "16"},
+        {"import", png, "-o", output, "--size", "16x16", "--fit", "zoom"},
+        {"import", png, "-o", output, "--size", "16x16", "--align", "middle"},
+        {"import", png, "-o", output, "--fit", "cover"},
+        {"import", png, "-o", output, "--align", "top"},
+        {"import", png, "-o", output, "--crop", "1,2,3"},
+        {"import", png, "-o", output, "--crop", "0,0,0,1"},
+        {"import", png, "-o", output, "--crop", "-1,0,1,1"},
+        {"import", png, "-o", output, "--dither", "fs"},
+        {"import", png, "-o", output, "--dither", "ordered", "--threshold", "100"},
     };
     for (const auto& args : wrong) {
         CliOutcome outcome = RunCliWith(args);
@@ -376,6 +389,77 @@ TEST_F(ImageImportTest, UsageErrors) {
         EXPECT_EQ(1, std::count(outcome.err.begin(), outcome.err.end(), '\n')) << outcome.err;
     }
     EXPECT_FALSE(ScratchDirectory::Exists(output));
+}
+
+TEST_F(ImageImportTest, AGifWithFramesOfMixedSizesAndAPictureOfAnotherSizeFittedTo32x16) {
+    // 64 x 32: the left half white, then a 16 x 16 frame lighting the bottom
+    // right corner; then an 8 x 8 picture, black on the left.
+    GifWriter gif(64, 32, GifPalette);
+    std::vector<std::uint8_t> halves;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x) halves.push_back(x < 32 ? W : K);
+    gif.AddFrame(halves);
+    gif.AddFrameAt(48, 16, 16, 16, std::vector<std::uint8_t>(256, W));
+    TestPicture small(8, 8, White);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 4; ++x) small.At(x, y) = Black;
+    CliOutcome imported = RunCliWith(
+        {"import", Gif("mixed.gif", gif), Picture("small.png", small), "-o", output, "--size", "32x16"});
+    ASSERT_EQ(0, imported.status) << imported.err;
+    // Halved; the picture doubled to 16 x 16 in the middle, dark bands beside it.
+    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x03, 0x00, 0x10, 0x04, 0x20, 0x00},
+                      Rows({0xFF, 0xFF, 0x00, 0x00}, 16), Rows({0xFF, 0xFF, 0x00, 0x00}, 8),
+                      Rows({0xFF, 0xFF, 0x00, 0xFF}, 8), Rows({0x00, 0x00, 0xFF, 0x00}, 16)}),
+              ScratchDirectory::Read(output));
+}
+
+TEST_F(ImageImportTest, CropFitAlignAndDitherFromTheCommandLine) {
+    // 300 x 200, more than a pattern holds: white with a black square at the top left.
+    TestPicture large(300, 200, White);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) large.At(x, y) = Black;
+    const std::string path = Picture("large.png", large);
+    // The black square alone, in 8 x 4 at the right: no LED lit.
+    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--crop", "0,0,100,100", "--size", "8x4", "--fit",
+                             "contain", "--align", "right"})
+                     .status);
+    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x04, 0x01, 0x08, 0x00}, Rows({0x00}, 4)}),
+              ScratchDirectory::Read(output));
+    // Inverted, the 4 x 4 square lights at the right; the bands stay dark.
+    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--crop", "0,0,100,100", "--size", "8x4", "--align",
+                             "right", "--invert"})
+                     .status);
+    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x04, 0x01, 0x08, 0x00}, Rows({0x0F}, 4)}),
+              ScratchDirectory::Read(output));
+    // Covering 2 x 2 takes the left or the right 200 x 200, one LED for each 100 x 100.
+    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--size", "2x2", "--fit", "cover", "--align", "top-left",
+                             "--dither", "ordered"})
+                     .status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x02, 0x01, 0x02, 0x00, 0x40, 0xC0}),
+              ScratchDirectory::Read(output));
+    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--size=2x2", "--fit=cover", "--align=right"}).status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x02, 0x01, 0x02, 0x00, 0xC0, 0xC0}),
+              ScratchDirectory::Read(output));
+    // A crop without a size gives the crop's size, and must lie inside.
+    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--crop", "98,0,4,1"}).status);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x01, 0x01, 0x04, 0x00, 0x30}),
+              ScratchDirectory::Read(output));
+    std::remove(output.c_str());
+    ExpectRefused({"import", path, "-o", output, "--crop", "250,0,51,10"},
+                  "the crop does not lie inside '" + path + "' (300 x 200 pixels)");
+    ExpectRefused({"import", path, "-o", output, "--crop", "0,0,256,10"},
+                  "'" + path + "' is 256 x 10 pixels as cropped; a pattern holds at most 255 x 255");
+}
+
+TEST_F(ImageImportTest, TheDecodersReasonsInWords) {
+    std::string jpeg = Picture("cut.jpg", Blocks(White, Black), PictureFormat::Jpeg);
+    Bytes bytes = ScratchDirectory::Read(jpeg);
+    bytes.resize(200);
+    ScratchDirectory::Write(jpeg, bytes);
+    ExpectRefused({"import", jpeg, "-o", output}, "or damaged (");
+    CliOutcome outcome = RunCliWith({"import", jpeg, "-o", output});
+    EXPECT_EQ(std::string::npos, outcome.err.find("expected marker")) << outcome.err;
+    EXPECT_EQ(std::string::npos, outcome.err.find("outofdata")) << outcome.err;
 }
 
 TEST_F(ImageImportTest, FromAGifToAHexFileInThreeCommands) {

@@ -8,12 +8,6 @@ namespace {
 
 using TextDialogTest = EditorSession;
 
-std::wstring ItemText(HWND dialog, int id) {
-    wchar_t text[256] = L"";
-    GetDlgItemTextW(dialog, id, text, 256);
-    return text;
-}
-
 unsigned LitInRow(std::uint32_t frame, unsigned row) {
     unsigned lit = 0;
     for (unsigned x = 0; x < editor.pattern->columns; ++x) lit += editor.pattern->GetPixel(frame, x, row);
@@ -27,12 +21,12 @@ TEST_F(TextDialogTest, OkPutsTheTextsFramesInPlaceAfterAskingAboutChanges) {
     bool okWithoutText = true;
     DialogAnswerer answerer({
         [&](HWND dialog) {
-            frameSize = ItemText(dialog, IDC_TEXT_FRAME_SIZE);
+            frameSize = DialogAnswerer::Text(dialog, IDC_TEXT_FRAME_SIZE);
             SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"");
             okWithoutText = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
             SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"日本");
             SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"0");
-            status = ItemText(dialog, IDC_TEXT_STATUS);
+            status = DialogAnswerer::Text(dialog, IDC_TEXT_STATUS);
             DialogAnswerer::Press(IDOK)(dialog);
         },
         DialogAnswerer::Press(IDNO),
@@ -89,7 +83,7 @@ TEST_F(TextDialogTest, StepScrollsTheTextInFromTheRight) {
         [&](HWND dialog) {
             SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"日");
             SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"4");
-            status = ItemText(dialog, IDC_TEXT_STATUS);
+            status = DialogAnswerer::Text(dialog, IDC_TEXT_STATUS);
             DialogAnswerer::Press(IDOK)(dialog);
         },
     });
@@ -114,10 +108,10 @@ TEST_F(TextDialogTest, TheFontDialogChoosesTheFontAndItsSize) {
         [&](HWND dialog) {
             SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"日本");
             SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"0");
-            fontBefore = ItemText(dialog, IDC_TEXT_FONT_NAME);
+            fontBefore = DialogAnswerer::Text(dialog, IDC_TEXT_FONT_NAME);
             SendDlgItemMessageW(dialog, IDC_TEXT_FONT, BM_CLICK, 0, 0);
-            fontAfter = ItemText(dialog, IDC_TEXT_FONT_NAME);
-            status = ItemText(dialog, IDC_TEXT_STATUS);
+            fontAfter = DialogAnswerer::Text(dialog, IDC_TEXT_FONT_NAME);
+            status = DialogAnswerer::Text(dialog, IDC_TEXT_STATUS);
             DialogAnswerer::Press(IsWindowEnabled(GetDlgItem(dialog, IDOK)) ? IDOK : IDCANCEL)(dialog);
         },
         // The standard font dialog: 9 points, 12 pixels on the 96-dpi screen.

@@ -206,6 +206,7 @@ TEST_F(WorkbenchTest, ImportReplacesTheFramesAtThePicturesSize) {
     std::wstring summary, inverted;
     {
         DialogAnswerer answerer({DialogAnswerer::ChooseFile(path), [&](HWND dialog) {
+                                     SendDlgItemMessageW(dialog, IDC_IMPORT_OWN_SIZE, BM_CLICK, 0, 0);
                                      wchar_t text[512] = L"";
                                      GetDlgItemTextW(dialog, IDC_IMPORT_SUMMARY, text, 512);
                                      summary = text;
@@ -258,7 +259,7 @@ TEST_F(WorkbenchTest, ADamagedPictureCannotBeConfirmed) {
                              }});
     Command(IDM_FRAME_IMPORT_PICTURE);
     EXPECT_FALSE(okEnabled);
-    EXPECT_EQ(0u, summary.find(L"読み込めません: cannot read")) << summary.c_str();
+    EXPECT_EQ(L"「bad.png」を読み込めません。PNG、BMP、GIF、JPEG の画像でないか、壊れています。", summary);
     EXPECT_EQ(16, editor.pattern->columns);
     EXPECT_FALSE(CanUndo());
 }

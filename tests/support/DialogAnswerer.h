@@ -36,6 +36,13 @@ public:
     int Answered() const { return answered_; }
     const std::deque<std::wstring>& Titles() const { return titles_; }
 
+    // The text of a dialog's control.
+    static std::wstring Text(HWND dialog, int id) {
+        wchar_t text[512] = L"";
+        GetDlgItemTextW(dialog, id, text, 512);
+        return text;
+    }
+
     // Common answers.
     static Answer Press(int id) {
         return [id](HWND dialog) {

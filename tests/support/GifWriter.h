@@ -29,14 +29,20 @@ public:
     // One palette index per pixel, row-major, covering the whole picture.
     // transparent: the index that shows what was there before, or -1.
     void AddFrame(const std::vector<std::uint8_t>& indexes, int transparent = -1, Disposal disposal = Keep) {
+        AddFrameAt(0, 0, width_, height_, indexes, transparent, disposal);
+    }
+
+    // A frame of its own size at (left, top) of the picture.
+    void AddFrameAt(unsigned left, unsigned top, unsigned width, unsigned height,
+                    const std::vector<std::uint8_t>& indexes, int transparent = -1, Disposal disposal = Keep) {
         const std::uint8_t flags = static_cast<std::uint8_t>(disposal << 2 | (transparent >= 0 ? 1 : 0));
         bytes_.insert(bytes_.end(), {0x21, 0xF9, 0x04, flags, 0x0A, 0x00,
                                      static_cast<std::uint8_t>(transparent >= 0 ? transparent : 0), 0x00});
         bytes_.push_back(0x2C);
-        Word(0);
-        Word(0);
-        Word(width_);
-        Word(height_);
+        Word(left);
+        Word(top);
+        Word(width);
+        Word(height);
         bytes_.push_back(0x00);
         bytes_.push_back(MinimumCodeSize);
 
