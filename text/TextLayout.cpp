@@ -253,27 +253,32 @@ void TextStrip::LayOutLine(FontChain& fonts, const std::u32string& text, const T
         }
     }
 
-    // The line stands on the baseline of its fonts (the first font's, when empty).
+    // The line is as high as its tallest font (the first font's, when
+    // empty); a shorter font stands on that font's baseline as far as it
+    // stays within the line, so that 8-pixel fonts make 8-row lines.
     if (runs.empty() && fonts.Size() > 0) fontUsed[0] = true;
-    unsigned ascent = 0, descent = 0;
-    for (std::size_t f = 0; f < fonts.Size(); ++f) {
-        if (!fontUsed[f]) continue;
-        const unsigned height = fonts.Font(f).Height(), baseline = std::min(fonts.Font(f).Baseline(), height);
-        ascent = std::max(ascent, baseline);
-        descent = std::max(descent, height - baseline);
-    }
-    line->height = ascent + descent;
-    // Whatever reaches left of the first pen position moves the line right.
+    std::size_t tallest = none;
+    for (std::size_t f = 0; f < fonts.Size(); ++f)
+        if (fontUsed[f] && (tallest == none || fonts.Font(f).Height() > fonts.Font(tallest).Height())) tallest = f;
+    line->height = tallest == none ? 0 : fonts.Font(tallest).Height();
+    auto topOf = [&](std::size_t f) {
+        const GlyphSource& font = fonts.Font(f);
+        const long room = static_cast<long>(line->height) - static_cast<long>(font.Height());
+        const long top = static_cast<long>(std::min(fonts.Font(tallest).Baseline(), line->height)) -
+                         static_cast<long>(std::min(font.Baseline(), font.Height()));
+        return static_cast<unsigned>(std::max(0L, std::min(room, top)));
+    };
+    // Ink that reaches left of the first pen position moves the line right.
     std::int64_t leftmost = 0, rightmost = std::max<std::int64_t>(pen, 0);
     for (const Pending& glyph : pending) {
-        leftmost = std::min(leftmost, glyph.left);
-        rightmost = std::max(rightmost, glyph.left + static_cast<std::int64_t>(glyph.image->width));
+        int inkFirst, inkLast;
+        InkSpan(*glyph.image, &inkFirst, &inkLast);
+        leftmost = std::min(leftmost, glyph.left + inkFirst);
+        rightmost = std::max(rightmost, glyph.left + inkLast + 1);
     }
     line->width = static_cast<std::uint64_t>(rightmost - leftmost);
     for (const Pending& glyph : pending) {
-        const GlyphSource& font = fonts.Font(glyph.font);
-        const unsigned top = line->top + ascent - std::min(font.Baseline(), font.Height());
-        line->glyphs.push_back({glyph.left - leftmost, top, glyph.image});
+        line->glyphs.push_back({glyph.left - leftmost, line->top + topOf(glyph.font), glyph.image});
         line->widestImage = std::max(line->widestImage, glyph.image->width);
     }
     std::stable_sort(line->glyphs.begin(), line->glyphs.end(),

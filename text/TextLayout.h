@@ -4,8 +4,8 @@
 // The text is set as a block of lines: a newline starts a new line, and the
 // lines follow each other with lineSpacing empty rows between them. Each
 // character comes from the first font of the chain that has it; the fonts of
-// a line stand on one baseline, and the line is as high as they reach above
-// and below it. In a line, characters follow each other at their own advance
+// a line stand on the baseline of the tallest of them, as far as each stays
+// within that font's height, which is the line's. In a line, characters follow each other at their own advance
 // (a bitmap font's cell, a proportional font's advance) with spacing empty
 // columns between them; combining marks are drawn over the character before
 // them, and letters that join (Arabic) are kept together. Right-to-left runs
