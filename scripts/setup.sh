@@ -16,6 +16,8 @@ packages=(
     fonts-wine                                  # Marlett and Wine's own fonts: caption button symbols
     libfreetype-dev pkg-config                  # text: bitmap and outline fonts in the native tree
     unifont xfonts-shinonome                    # text: the default Unifont .hex fonts, Japanese bitmap fonts
+    libharfbuzz-dev libfribidi-dev              # text: shaping and right-to-left order in the native trees
+    fonts-misaki xfonts-base fonts-dejavu-core  # text: 8-pixel kanji, fixed 5x8 Latin, Arabic and Hebrew outlines
     nsis zip unzip                              # releases: the Windows installer and zips
     help2man man-db                             # releases: lumigrid-cli's man page, and man -l to check it
 )
