@@ -11,10 +11,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class DialogAnswerer {
 public:
@@ -62,13 +64,18 @@ public:
 private:
     static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
         DialogAnswerer* self = current_;
+        // A closed dialog's handle may come back for the next one.
+        if (self && code == HCBT_DESTROYWND)
+            self->seen_.erase(std::remove(self->seen_.begin(), self->seen_.end(), reinterpret_cast<HWND>(wParam)),
+                              self->seen_.end());
         if (self && code == HCBT_ACTIVATE) {
             HWND window = reinterpret_cast<HWND>(wParam);
             wchar_t className[32] = L"";
             GetClassNameW(window, className, 32);
-            // Dialogs and message boxes, each once.
+            // Dialogs and message boxes, each once while it lives: a dialog
+            // active again after one it opened has closed is not answered twice.
             if (std::wstring(className) == L"#32770" && window != self->pending_ &&
-                window != self->last_) {
+                std::find(self->seen_.begin(), self->seen_.end(), window) == self->seen_.end()) {
                 self->pending_ = window;
                 if (!self->timer_) self->timer_ = SetTimer(nullptr, 0, 30, &DialogAnswerer::OnTimer);
             }
@@ -84,7 +91,7 @@ private:
         HWND dialog = self->pending_;
         self->pending_ = nullptr;
         if (!dialog || !IsWindow(dialog)) return;
-        self->last_ = dialog;
+        self->seen_.push_back(dialog);
         wchar_t title[256] = L"";
         GetWindowTextW(dialog, title, 256);
         self->titles_.push_back(title);
@@ -102,7 +109,7 @@ private:
     HHOOK hook_ = nullptr;
     UINT_PTR timer_ = 0;
     HWND pending_ = nullptr;
-    HWND last_ = nullptr;
+    std::vector<HWND> seen_;
     int answered_ = 0;
     std::deque<Answer> answers_;
     std::deque<std::wstring> titles_;
