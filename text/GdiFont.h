@@ -38,8 +38,10 @@ private:
     HDC dc_ = nullptr;
     HFONT font_ = nullptr;
     HGDIOBJ keptFont_ = nullptr;
-    // Draws units as ExtTextOutW does into a 1-bit image extent wide.
+    // Draws units as ExtTextOutW does into a 1-bit image their extent wide,
+    // or width wide with the text from column origin.
     bool DrawUnits(const std::wstring& units, UINT options, Glyph* glyph);
+    bool DrawUnitsAt(const std::wstring& units, UINT options, long origin, long width, Glyph* glyph);
 
     unsigned height_ = 0;
     unsigned baseline_ = 0;

@@ -11,12 +11,10 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
 #include <utility>
-#include <vector>
 
 class DialogAnswerer {
 public:
@@ -64,18 +62,13 @@ public:
 private:
     static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
         DialogAnswerer* self = current_;
-        // A closed dialog's handle may come back for the next one.
-        if (self && code == HCBT_DESTROYWND)
-            self->seen_.erase(std::remove(self->seen_.begin(), self->seen_.end(), reinterpret_cast<HWND>(wParam)),
-                              self->seen_.end());
         if (self && code == HCBT_ACTIVATE) {
             HWND window = reinterpret_cast<HWND>(wParam);
             wchar_t className[32] = L"";
             GetClassNameW(window, className, 32);
-            // Dialogs and message boxes, each once while it lives: a dialog
-            // active again after one it opened has closed is not answered twice.
+            // Dialogs and message boxes, each once.
             if (std::wstring(className) == L"#32770" && window != self->pending_ &&
-                std::find(self->seen_.begin(), self->seen_.end(), window) == self->seen_.end()) {
+                window != self->last_) {
                 self->pending_ = window;
                 if (!self->timer_) self->timer_ = SetTimer(nullptr, 0, 30, &DialogAnswerer::OnTimer);
             }
@@ -91,7 +84,7 @@ private:
         HWND dialog = self->pending_;
         self->pending_ = nullptr;
         if (!dialog || !IsWindow(dialog)) return;
-        self->seen_.push_back(dialog);
+        self->last_ = dialog;
         wchar_t title[256] = L"";
         GetWindowTextW(dialog, title, 256);
         self->titles_.push_back(title);
@@ -109,7 +102,7 @@ private:
     HHOOK hook_ = nullptr;
     UINT_PTR timer_ = 0;
     HWND pending_ = nullptr;
-    std::vector<HWND> seen_;
+    HWND last_ = nullptr;
     int answered_ = 0;
     std::deque<Answer> answers_;
     std::deque<std::wstring> titles_;
