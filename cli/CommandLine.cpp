@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include <cstring>
+#include <utility>
 
 #include "Cli.h"
 
@@ -11,7 +11,60 @@ const char ProgramPrefix[] = "lumigrid-cli: ";
 // The --mode names, in ControlCode order.
 const char* const ModeOptionNames[] = {"normal", "animation", "scroll", "onoff"};
 
+const unsigned MaxSide = 255;
+
 }  // namespace
+
+CLI::App* AddCommand(CLI::App& parent, const std::string& name, const std::string& help) {
+    CLI::App* command = parent.add_subcommand(name, help);
+    command->set_help_flag("-h,--help", "prints this help");
+    // An option given twice takes the last value, as a later word overrides
+    // an earlier one in a script.
+    command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    return command;
+}
+
+void SetAction(CLI::App* command, CliContext& context, std::function<int()> run) {
+    command->callback([&context, run]() { context.action = run; });
+}
+
+CLI::Validator NumberFrom(unsigned long min, unsigned long max) {
+    const std::string problem = "takes a number from " + std::to_string(min) + " to " + std::to_string(max);
+    return CLI::Validator(
+        [min, max, problem](std::string& text) {
+            unsigned long value = 0;
+            return ParseDecimal(text, max, &value) && value >= min ? std::string() : problem;
+        },
+        std::string());
+}
+
+CLI::Validator OneOf(std::vector<std::string> names, const std::string& choices) {
+    const std::string problem = "takes " + choices;
+    return CLI::Validator(
+        [names, problem](std::string& text) {
+            for (const std::string& name : names)
+                if (text == name) return std::string();
+            return problem;
+        },
+        std::string());
+}
+
+CLI::Validator FrameSizeText() {
+    return CLI::Validator(
+        [](std::string& text) {
+            unsigned columns = 0, rows = 0;
+            return ParseFrameSize(text, &columns, &rows)
+                       ? std::string()
+                       : std::string("takes COLUMNSxROWS, each 1 to 255 (such as 16x16)");
+        },
+        std::string());
+}
+
+CLI::Validator NotEmpty(const std::string& what) {
+    const std::string problem = "needs " + what;
+    return CLI::Validator([problem](std::string& text) { return text.empty() ? problem : std::string(); },
+                          std::string());
+}
 
 int PrintUsageError(std::ostream& err, const std::string& problem) {
     err << ProgramPrefix << problem << " (see lumigrid-cli --help)\n";
@@ -27,25 +80,6 @@ void PrintNote(std::ostream& err, const std::string& note) { err << ProgramPrefi
 
 std::string QuotedName(const std::string& text) { return "'" + text + "'"; }
 
-bool MatchesOption(const std::string& arg, const char* name) {
-    const std::size_t length = std::strlen(name);
-    return arg.compare(0, length, name) == 0 && (arg.size() == length || arg[length] == '=');
-}
-
-bool TakeOptionValue(const std::vector<std::string>& args, std::size_t& i, const char* name, std::string* value) {
-    const std::string& arg = args[i];
-    const std::size_t length = std::strlen(name);
-    if (arg.size() > length && arg[length] == '=') {
-        *value = arg.substr(length + 1);
-        return true;
-    }
-    if (i + 1 >= args.size()) return false;
-    *value = args[++i];
-    return true;
-}
-
-bool IsOptionLike(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
-
 bool ParseDecimal(const std::string& text, unsigned long max, unsigned long* value) {
     if (text.empty() || text.size() > 10) return false;
     unsigned long long number = 0;
@@ -58,13 +92,15 @@ bool ParseDecimal(const std::string& text, unsigned long max, unsigned long* val
     return true;
 }
 
-bool TakeNumber(const std::vector<std::string>& args, std::size_t& i, const char* command, const char* name,
-                unsigned long min, unsigned long max, unsigned long* value, std::string* problem) {
-    std::string text;
-    if (TakeOptionValue(args, i, name, &text) && ParseDecimal(text, max, value) && *value >= min) return true;
-    *problem = std::string(command) + ": " + name + " takes a number from " + std::to_string(min) + " to " +
-               std::to_string(max);
-    return false;
+bool ParseFrameSize(const std::string& text, unsigned* columns, unsigned* rows) {
+    const std::size_t cross = text.find_first_of("xX");
+    unsigned long c = 0, r = 0;
+    if (cross == std::string::npos || !ParseDecimal(text.substr(0, cross), MaxSide, &c) ||
+        !ParseDecimal(text.substr(cross + 1), MaxSide, &r) || c == 0 || r == 0)
+        return false;
+    *columns = static_cast<unsigned>(c);
+    *rows = static_cast<unsigned>(r);
+    return true;
 }
 
 bool ParseMode(const std::string& text, std::uint8_t* controlCode) {

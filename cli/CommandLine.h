@@ -1,13 +1,45 @@
-// What the commands of lumigrid-cli share: their error lines and the reading
-// of options. Every error is one line on stderr, "lumigrid-cli: ...".
+// What the commands of lumigrid-cli share: their place on the one argument
+// parser (CLI11), the checks of their values, and their error lines. Every
+// error is one line on stderr, "lumigrid-cli: ...".
+//
+// A command lives in a file of its own with one Add...Command function that
+// defines its arguments and its action; Cli.cpp calls each of them once. The
+// help, the man page and the shell completion are all made from these
+// definitions, so an option is added in one place.
 #ifndef LUMIGRID_CLI_COMMANDLINE_H
 #define LUMIGRID_CLI_COMMANDLINE_H
 
+#include <CLI/CLI.hpp>
+
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+// What a command reaches while it runs, and the action of the command that
+// was given, set while the arguments are read.
+struct CliContext {
+    CliContext(std::ostream& out, std::ostream& err) : out(out), err(err) {}
+    std::ostream& out;
+    std::ostream& err;
+    std::function<int()> action;
+};
+
+// A command under parent (the program, or a group of commands such as list).
+// help is its paragraph of the help text, lines broken by hand.
+CLI::App* AddCommand(CLI::App& parent, const std::string& name, const std::string& help);
+// run becomes the context's action when command is the one given.
+void SetAction(CLI::App* command, CliContext& context, std::function<int()> run);
+
+// Checks of option values. A problem reads after the option's name
+// ("--wait takes a number from 1 to 255").
+CLI::Validator NumberFrom(unsigned long min, unsigned long max);
+// One of names; choices says them in words ("scroll, animation, normal or onoff").
+CLI::Validator OneOf(std::vector<std::string> names, const std::string& choices);
+CLI::Validator FrameSizeText();
+CLI::Validator NotEmpty(const std::string& what);
 
 // A mistake in the command line: status 2, with a pointer to --help.
 int PrintUsageError(std::ostream& err, const std::string& problem);
@@ -18,20 +50,10 @@ void PrintNote(std::ostream& err, const std::string& note);
 
 std::string QuotedName(const std::string& text);
 
-// Whether arg is the option name, alone or as "name=value".
-bool MatchesOption(const std::string& arg, const char* name);
-// The option's value from "name=value" or from the next argument (then i
-// moves on). False when there is none.
-bool TakeOptionValue(const std::vector<std::string>& args, std::size_t& i, const char* name, std::string* value);
-// Whether arg looks like an option rather than a file ("-" alone is a file).
-bool IsOptionLike(const std::string& arg);
-
 // A decimal number of at most max, digits only.
 bool ParseDecimal(const std::string& text, unsigned long max, unsigned long* value);
-// The value of a numeric option from min to max (see TakeOptionValue); when
-// there is none, problem says what the option takes.
-bool TakeNumber(const std::vector<std::string>& args, std::size_t& i, const char* command, const char* name,
-                unsigned long min, unsigned long max, unsigned long* value, std::string* problem);
+// COLUMNSxROWS, each 1 to 255.
+bool ParseFrameSize(const std::string& text, unsigned* columns, unsigned* rows);
 // A --mode name (normal, animation, scroll, onoff) as its control code.
 bool ParseMode(const std::string& text, std::uint8_t* controlCode);
 

@@ -20,24 +20,13 @@
 
 namespace {
 
-const char DecodeUsage[] =
-    "Usage:\n"
-    "  lumigrid-cli decode FILE.hex [--size COLUMNSxROWS] [--frames]\n"
-    "  lumigrid-cli decode FILE.hex --extract DIR [--size COLUMNSxROWS] [--force]\n"
-    "  lumigrid-cli decode FILE.hex --render DIR [--size COLUMNSxROWS] [--scale N] [--force]\n";
-
 const char DecodeHelp[] =
-    "\n"
-    "Reads a HEX file back: checks every record, then reads the display program\n"
-    "in it with frames of COLUMNSxROWS pixels (1 to 255 each, default 16x16; the\n"
-    "image does not say), and lists one line per item and a summary. --frames\n"
-    "also prints every frame as show does (# lit, . dark).\n"
-    "--extract writes DIR/pattern-NNN.led and DIR/list.ll, from which build\n"
-    "makes the same image again, and prints that build command line.\n"
-    "--render draws every frame as render does to DIR/pattern-NNN-frame-MMMM.png,\n"
-    "each LED --scale pixels (1-64, default 8).\n"
-    "DIR is made if it does not exist; files already in it are kept unless\n"
-    "--force is given. Exit status: 0 success, 1 failure, 2 usage error.\n";
+    "Reads a HEX file back: checks every record, then reads the display\n"
+    "program in it with frames of COLUMNSxROWS pixels (the image does not\n"
+    "say), and lists one line per item and a summary. --extract DIR\n"
+    "recovers the patterns and the list that build it again, --render DIR\n"
+    "draws every frame as a PNG. DIR is made if it does not exist; files\n"
+    "already in it are kept unless --force is given.";
 
 // The command-line names of the formats, in HexFormat order, as build takes them.
 const char* const FormatOptionNames[HexFormatCount] = {"8bit", "16bit", "20bit", "32bit"};
@@ -51,9 +40,11 @@ struct DecodeOptions {
     std::string hexPath;
     std::string extractDirectory;
     std::string renderDirectory;
+    std::string size = "16x16";
     std::uint8_t columns = DefaultSide;
     std::uint8_t rows = DefaultSide;
     unsigned scale = DefaultScale;
+    bool haveScale = false;
     bool extract = false;
     bool render = false;
     bool force = false;
@@ -79,17 +70,6 @@ std::string Hex(std::uint64_t value, int digits) {
 
 std::string Counted(std::size_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
-bool ParseSize(const std::string& text, std::uint8_t* columns, std::uint8_t* rows) {
-    const std::size_t cross = text.find_first_of("xX");
-    unsigned long c = 0, r = 0;
-    if (cross == std::string::npos || !ParseDecimal(text.substr(0, cross), 255, &c) ||
-        !ParseDecimal(text.substr(cross + 1), 255, &r) || c == 0 || r == 0)
-        return false;
-    *columns = static_cast<std::uint8_t>(c);
-    *rows = static_cast<std::uint8_t>(r);
-    return true;
 }
 
 // A word for a shell: quoted when it holds anything but plain path characters.
@@ -126,53 +106,17 @@ bool DeleteFile(const std::string& path) {
     return file.Delete() == 1;
 }
 
-int ParseArguments(const std::vector<std::string>& args, DecodeOptions* options, std::ostream& out,
-                   std::ostream& err, bool* done) {
-    bool haveFile = false, haveScale = false;
-    *done = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::string value;
-        if (arg == "--help" || arg == "-h") {
-            out << DecodeUsage << DecodeHelp;
-            *done = true;
-            return CliSuccess;
-        } else if (MatchesOption(arg, "--size")) {
-            if (!TakeOptionValue(args, i, "--size", &value) || !ParseSize(value, &options->columns, &options->rows))
-                return PrintUsageError(err, "decode: --size takes COLUMNSxROWS, each 1 to 255 (such as 16x16)");
-        } else if (MatchesOption(arg, "--extract")) {
-            if (!TakeOptionValue(args, i, "--extract", &options->extractDirectory) || options->extractDirectory.empty())
-                return PrintUsageError(err, "decode: --extract needs a directory");
-            options->extract = true;
-        } else if (MatchesOption(arg, "--render")) {
-            if (!TakeOptionValue(args, i, "--render", &options->renderDirectory) || options->renderDirectory.empty())
-                return PrintUsageError(err, "decode: --render needs a directory");
-            options->render = true;
-        } else if (MatchesOption(arg, "--scale")) {
-            unsigned long scale = 0;
-            if (!TakeOptionValue(args, i, "--scale", &value) || !ParseDecimal(value, MaxScale, &scale) || scale == 0)
-                return PrintUsageError(err, "decode: --scale takes a number from 1 to " + std::to_string(MaxScale));
-            options->scale = static_cast<unsigned>(scale);
-            haveScale = true;
-        } else if (arg == "--force") {
-            options->force = true;
-        } else if (arg == "--frames") {
-            options->frames = true;
-        } else if (IsOptionLike(arg)) {
-            return PrintUsageError(err, "decode: unknown option " + QuotedName(arg));
-        } else if (haveFile) {
-            return PrintUsageError(err, "decode: one HEX file only");
-        } else if (arg.empty()) {
-            return PrintUsageError(err, "decode: an empty file name");
-        } else {
-            options->hexPath = arg;
-            haveFile = true;
-        }
-    }
-    if (!haveFile) return PrintUsageError(err, "decode: no HEX file given");
-    if (haveScale && !options->render) return PrintUsageError(err, "decode: --scale is for --render");
+// What the parser cannot tell by one option alone.
+int CheckCombination(DecodeOptions* options, std::ostream& err) {
+    options->extract = !options->extractDirectory.empty();
+    options->render = !options->renderDirectory.empty();
+    if (options->haveScale && !options->render) return PrintUsageError(err, "decode: --scale is for --render");
     if (options->force && !options->extract && !options->render)
         return PrintUsageError(err, "decode: --force is for --extract and --render");
+    unsigned columns = DefaultSide, rows = DefaultSide;
+    ParseFrameSize(options->size, &columns, &rows);
+    options->columns = static_cast<std::uint8_t>(columns);
+    options->rows = static_cast<std::uint8_t>(rows);
     return CliSuccess;
 }
 
@@ -578,13 +522,10 @@ int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& 
     return CliSuccess;
 }
 
-}  // namespace
 
-int RunDecode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    DecodeOptions options;
-    bool done = false;
-    int status = ParseArguments(args, &options, out, err, &done);
-    if (status != CliSuccess || done) return status;
+int RunDecode(DecodeOptions& options, std::ostream& out, std::ostream& err) {
+    int status = CheckCombination(&options, err);
+    if (status != CliSuccess) return status;
     DecodedFile file;
     status = Decode(options, &file, err);
     if (status != CliSuccess) return status;
@@ -592,4 +533,31 @@ int RunDecode(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (options.extract && (status = Extract(options, file, out, err)) != CliSuccess) return status;
     if (options.render) status = Render(options, file, out, err);
     return status;
+}
+
+}  // namespace
+
+void AddDecodeCommand(CLI::App& program, CliContext& context) {
+    auto options = std::make_shared<DecodeOptions>();
+    CLI::App* command = AddCommand(program, "decode", DecodeHelp);
+    command->add_option("FILE.hex", options->hexPath, "the Intel HEX file")->required()->check(NotEmpty("a file name"));
+    command->add_option("--size", options->size, "frame columns x rows, 1 to 255 each (default 16x16)")
+        ->type_name("COLUMNSxROWS")
+        ->check(FrameSizeText());
+    command->add_flag("--frames", options->frames, "also prints every frame as show does (# lit, . dark)");
+    command->add_option("--extract", options->extractDirectory,
+                        "writes DIR/pattern-NNN.led and DIR/list.ll, from which build\n"
+                        "makes the same image again, and prints that build command line")
+        ->type_name("DIR")
+        ->check(NotEmpty("a directory"));
+    command->add_option("--render", options->renderDirectory,
+                        "draws every frame as render does to\nDIR/pattern-NNN-frame-MMMM.png")
+        ->type_name("DIR")
+        ->check(NotEmpty("a directory"));
+    command->add_option("--scale", options->scale, "pixels a LED for --render, 1 to 64 (default 8)")
+        ->type_name("N")
+        ->check(NumberFrom(1, MaxScale))
+        ->each([options](const std::string&) { options->haveScale = true; });
+    command->add_flag("--force", options->force, "replaces files already in DIR");
+    SetAction(command, context, [options, &context]() { return RunDecode(*options, context.out, context.err); });
 }

@@ -1,14 +1,11 @@
 // lumigrid-cli decode: a HEX file read back. Checks it, lists its display
 // program, and recovers the patterns and the display list that build it
-// again (--extract) or draws every frame (--render). Arguments are those
-// after the command's name.
+// again (--extract) or draws every frame (--render).
 #ifndef LUMIGRID_CLI_DECODECOMMAND_H
 #define LUMIGRID_CLI_DECODECOMMAND_H
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "CommandLine.h"
 
-int RunDecode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+void AddDecodeCommand(CLI::App& program, CliContext& context);
 
 #endif

@@ -1,6 +1,8 @@
 #include "ListCommands.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "Cli.h"
 #include "CommandLine.h"
@@ -138,38 +140,13 @@ bool PatternEntry(const std::string& path, std::string* entry, std::string* prob
     return true;
 }
 
-// Arguments of add and reset: the list, the other names, and --at.
+// Arguments of add and reset: the list, the patterns, and --at.
 struct InsertArguments {
     std::string list;
     std::vector<std::string> names;
     bool haveAt = false;
     unsigned long at = 0;
 };
-
-int ParseInsert(const char* command, const std::vector<std::string>& args, InsertArguments* parsed, std::ostream& err) {
-    const std::string name = std::string("list ") + command;
-    bool haveList = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (MatchesOption(arg, "--at")) {
-            std::string text;
-            if (!TakeOptionValue(args, i, "--at", &text) || !ParseDecimal(text, 0xFFFFFFFFul, &parsed->at))
-                return PrintUsageError(err, name + ": --at takes an entry index from 0");
-            parsed->haveAt = true;
-        } else if (IsOptionLike(arg)) {
-            return PrintUsageError(err, name + ": unknown option " + QuotedName(arg));
-        } else if (arg.empty()) {
-            return PrintUsageError(err, name + ": an empty file name");
-        } else if (!haveList) {
-            parsed->list = arg;
-            haveList = true;
-        } else {
-            parsed->names.push_back(arg);
-        }
-    }
-    if (!haveList) return PrintUsageError(err, name + ": no list file given");
-    return CliSuccess;
-}
 
 int Insert(ListFile& list, const InsertArguments& parsed, const std::vector<std::string>& added, bool create,
            std::ostream& err) {
@@ -186,10 +163,7 @@ int Insert(ListFile& list, const InsertArguments& parsed, const std::vector<std:
     return SaveEdit(list, create, err);
 }
 
-int New(const std::vector<std::string>& args, std::ostream& err) {
-    if (args.size() != 1 || args[0].empty() || IsOptionLike(args[0]))
-        return PrintUsageError(err, "list new: give one list file");
-    const std::string& path = args[0];
+int New(const std::string& path, std::ostream& err) {
     if (PathExists(path))
         return PrintFailure(err, QuotedName(path) + " already exists; list new makes only new lists");
     DisplayList list;
@@ -197,11 +171,7 @@ int New(const std::vector<std::string>& args, std::ostream& err) {
     return CliSuccess;
 }
 
-int Add(const std::vector<std::string>& args, std::ostream& err) {
-    InsertArguments parsed;
-    int status = ParseInsert("add", args, &parsed, err);
-    if (status != CliSuccess) return status;
-    if (parsed.names.empty()) return PrintUsageError(err, "list add: no pattern file given");
+int Add(const InsertArguments& parsed, std::ostream& err) {
     std::vector<std::string> added;
     for (const std::string& path : parsed.names) {
         std::string entry, problem;
@@ -210,30 +180,21 @@ int Add(const std::vector<std::string>& args, std::ostream& err) {
     }
     ListFile list(parsed.list);
     bool create = false;
-    status = OpenForEdit(list, true, &create, err);
+    int status = OpenForEdit(list, true, &create, err);
     if (status != CliSuccess) return status;
     return Insert(list, parsed, added, create, err);
 }
 
-int Reset(const std::vector<std::string>& args, std::ostream& err) {
-    InsertArguments parsed;
-    int status = ParseInsert("reset", args, &parsed, err);
-    if (status != CliSuccess) return status;
-    if (!parsed.names.empty()) return PrintUsageError(err, "list reset: one list file only");
+int Reset(const InsertArguments& parsed, std::ostream& err) {
     ListFile list(parsed.list);
     bool create = false;
-    status = OpenForEdit(list, true, &create, err);
+    int status = OpenForEdit(list, true, &create, err);
     if (status != CliSuccess) return status;
     return Insert(list, parsed, std::vector<std::string>{ResetMark}, create, err);
 }
 
-int Remove(const std::vector<std::string>& args, std::ostream& err) {
-    unsigned long index = 0;
-    if (args.size() != 2 || args[0].empty() || IsOptionLike(args[0]))
-        return PrintUsageError(err, "list remove: give the list file and the index of an entry");
-    if (!ParseDecimal(args[1], 0xFFFFFFFFul, &index))
-        return PrintUsageError(err, "list remove: " + QuotedName(args[1]) + " is not an entry index from 0");
-    ListFile list(args[0]);
+int Remove(const std::string& path, unsigned long index, std::ostream& err) {
+    ListFile list(path);
     bool create = false;
     int status = OpenForEdit(list, false, &create, err);
     if (status != CliSuccess) return status;
@@ -246,10 +207,8 @@ int Remove(const std::vector<std::string>& args, std::ostream& err) {
     return SaveEdit(list, false, err);
 }
 
-int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1 || args[0].empty() || IsOptionLike(args[0]))
-        return PrintUsageError(err, "list show: give one list file");
-    ListFile list(args[0]);
+int Show(const std::string& path, std::ostream& out, std::ostream& err) {
+    ListFile list(path);
     std::string problem;
     bool lossy = false;
     if (!list.Read(&problem, &lossy)) return PrintFailure(err, problem);
@@ -261,17 +220,56 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     return CliSuccess;
 }
 
+const char ListHelp[] =
+    "Makes and edits display lists; entries are counted from 0. add and\n"
+    "reset make a missing list, insert before entry --at or append, and\n"
+    "store patterns by full path; show prints the entries numbered.";
+
+CLI::Option* AddListFile(CLI::App* command, std::string& path) {
+    return command->add_option("LIST.ll", path, "the display list")->required()->check(NotEmpty("a list file"));
+}
+
+void AddAt(CLI::App* command, const std::shared_ptr<InsertArguments>& parsed) {
+    command->add_option("--at", parsed->at, "inserts before entry INDEX (from 0); without it, appends")
+        ->type_name("INDEX")
+        ->check(NumberFrom(0, 0xFFFFFFFFul))
+        ->each([parsed](const std::string&) { parsed->haveAt = true; });
+}
+
 }  // namespace
 
-int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) return PrintUsageError(err, "list: give new, add, reset, remove or show");
-    const std::string& command = args[0];
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (command == "new") return New(rest, err);
-    if (command == "add") return Add(rest, err);
-    if (command == "reset") return Reset(rest, err);
-    if (command == "remove") return Remove(rest, err);
-    if (command == "show") return Show(rest, out, err);
-    return PrintUsageError(err, "list: unknown list command " + QuotedName(command) +
-                                    " (new, add, reset, remove or show)");
+void AddListCommands(CLI::App& program, CliContext& context) {
+    CLI::App* list = AddCommand(program, "list", ListHelp);
+    list->require_subcommand(1, 1);
+
+    auto path = std::make_shared<std::string>();
+    CLI::App* command = AddCommand(*list, "new", "Makes an empty list; never over an existing file.");
+    AddListFile(command, *path);
+    SetAction(command, context, [path, &context]() { return New(*path, context.err); });
+
+    auto added = std::make_shared<InsertArguments>();
+    command = AddCommand(*list, "add", "Adds pattern files, each stored by its full path.");
+    AddListFile(command, added->list);
+    command->add_option("PATTERN.led...", added->names, "the pattern files")->required()->check(NotEmpty("a file name"));
+    AddAt(command, added);
+    SetAction(command, context, [added, &context]() { return Add(*added, context.err); });
+
+    auto reset = std::make_shared<InsertArguments>();
+    command = AddCommand(*list, "reset", "Adds a \":Reset\" entry.");
+    AddListFile(command, reset->list);
+    AddAt(command, reset);
+    SetAction(command, context, [reset, &context]() { return Reset(*reset, context.err); });
+
+    auto removed = std::make_shared<std::pair<std::string, unsigned long>>();
+    command = AddCommand(*list, "remove", "Removes entry INDEX (from 0).");
+    AddListFile(command, removed->first);
+    command->add_option("INDEX", removed->second, "the entry to remove, from 0")
+        ->required()
+        ->check(NumberFrom(0, 0xFFFFFFFFul));
+    SetAction(command, context, [removed, &context]() { return Remove(removed->first, removed->second, context.err); });
+
+    auto shown = std::make_shared<std::string>();
+    command = AddCommand(*list, "show", "Prints \"INDEX: TEXT\" for each entry.");
+    AddListFile(command, *shown);
+    SetAction(command, context, [shown, &context]() { return Show(*shown, context.out, context.err); });
 }

@@ -17,11 +17,8 @@
 #ifndef LUMIGRID_CLI_LISTCOMMANDS_H
 #define LUMIGRID_CLI_LISTCOMMANDS_H
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "CommandLine.h"
 
-// The arguments after "list".
-int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+void AddListCommands(CLI::App& program, CliContext& context);
 
 #endif

@@ -1,5 +1,6 @@
 #include "TextCommand.h"
 
+#include <memory>
 #include <utility>
 
 #include "Cli.h"
@@ -10,52 +11,18 @@
 
 namespace {
 
-const char TextUsage[] =
-    "Usage: lumigrid-cli text TEXT -o PATTERN.led [--font FILE] [--pixels N] [--size COLUMNSxROWS]\n"
-    "                         [--mode scroll|animation|normal|onoff] [--wait N] [--step N] [--invert]\n"
-    "                         [--missing skip]\n";
-
 const char TextHelp[] =
-    "\n"
-    "Makes a pattern of TEXT (UTF-8), laid out as one strip: each glyph advanced\n"
-    "by its own width, no spacing, the strip centred between top and bottom.\n"
-    "Without --step the strip is cut into frame-wide pieces, the last padded\n"
-    "dark. With --step N (1 to the columns) the text enters from the right and\n"
-    "moves N columns a frame until it has left on the left. The frame count is\n"
-    "rounded up to even with a dark frame, and may be at most 2048.\n"
-    "\n"
-#ifdef _WIN32
-    "  --font FONT     a Unifont .hex file, or the face name of an installed\n"
-    "                  font, drawn by GDI. Default: the face MS Gothic.\n"
-#else
-    "  --font FILE     a Unifont .hex file, or a font file that FreeType reads\n"
-    "                  (BDF, PCF, TrueType, OpenType). Default: /usr/share/\n"
-    "                  unifont/unifont_jp.hex, else unifont.hex (Debian package\n"
-    "                  unifont).\n"
-#endif
-    "  --pixels N      the font's height: a bitmap font's size (default the\n"
-    "                  tallest that fits), an outline font's cell (default the\n"
-    "                  rows). .hex fonts are 16 pixels.\n"
-    "  --size CxR      frame columns x rows, 1 to 255 each (default 16x16)\n"
-    "  --mode M        the display mode (default scroll); --wait N 1-255 (default 1)\n"
-    "  --invert        lights the background instead of the text\n"
-    "  --missing skip  leaves out characters the font lacks (else an error)\n";
+    "Makes a pattern of TEXT (UTF-8), laid out as one strip: each glyph\n"
+    "advanced by its own width, no spacing, the strip centred between top\n"
+    "and bottom. Without --step the strip is cut into frame-wide pieces, the\n"
+    "last padded dark. With --step N (1 to the columns) the text enters from\n"
+    "the right and moves N columns a frame until it has left on the left.\n"
+    "The frame count is rounded up to even with a dark frame, and may be at\n"
+    "most 2048.";
 
-const unsigned MaxSide = 255;
 const unsigned long MaxPixels = 255;
 
 std::vector<std::string> unicodeArguments;
-
-bool ParseSize(const std::string& text, unsigned* columns, unsigned* rows) {
-    const std::size_t x = text.find_first_of("xX");
-    unsigned long c = 0, r = 0;
-    if (x == std::string::npos || !ParseDecimal(text.substr(0, x), MaxSide, &c) ||
-        !ParseDecimal(text.substr(x + 1), MaxSide, &r) || c == 0 || r == 0)
-        return false;
-    *columns = static_cast<unsigned>(c);
-    *rows = static_cast<unsigned>(r);
-    return true;
-}
 
 std::string MissingList(const std::u32string& missing) {
     std::string list;
@@ -64,113 +31,134 @@ std::string MissingList(const std::u32string& missing) {
 }
 
 struct TextArguments {
-    std::string text, output;
+    std::string text, output, size = "16x16", mode = "scroll", missing;
     FontRequest font;
-    TextFrameOptions frames;
-    bool haveText = false, haveOutput = false, skipMissing = false;
+    unsigned long wait = 1, step = 0;
+    bool invert = false;
+    CLI::App* command = nullptr;
 };
 
-// Reads the arguments; a usage error's status, or -1 to go on.
-int ParseTextArguments(const std::vector<std::string>& args, TextArguments* parsed, std::ostream& out,
-                       std::ostream& err) {
-    std::string problem;
-    unsigned long number = 0, step = 0;
-    bool options = true;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (!options || !IsOptionLike(arg)) {
-            if (parsed->haveText) return PrintUsageError(err, "text: one TEXT only (quote it if it has spaces)");
-            parsed->text = arg;
-            // The same argument from the Unicode command line, when main has it.
-            if (unicodeArguments.size() == args.size() + 2) parsed->text = unicodeArguments[i + 2];
-            parsed->haveText = true;
-        } else if (arg == "--") {
-            options = false;
-        } else if (arg == "--help" || arg == "-h") {
-            out << TextUsage << TextHelp;
-            return CliSuccess;
-        } else if (MatchesOption(arg, "-o") || MatchesOption(arg, "--output")) {
-            if (!TakeOptionValue(args, i, arg[1] == 'o' ? "-o" : "--output", &parsed->output) ||
-                parsed->output.empty())
-                return PrintUsageError(err, "text: -o needs the pattern file to write");
-            parsed->haveOutput = true;
-        } else if (MatchesOption(arg, "--font")) {
-            if (!TakeOptionValue(args, i, "--font", &parsed->font.name) || parsed->font.name.empty())
-                return PrintUsageError(err, "text: --font needs a font");
-        } else if (MatchesOption(arg, "--pixels")) {
-            if (!TakeNumber(args, i, "text", "--pixels", 1, MaxPixels, &number, &problem))
-                return PrintUsageError(err, problem);
-            parsed->font.pixels = static_cast<unsigned>(number);
-        } else if (MatchesOption(arg, "--size")) {
-            std::string size;
-            if (!TakeOptionValue(args, i, "--size", &size) ||
-                !ParseSize(size, &parsed->frames.columns, &parsed->frames.rows))
-                return PrintUsageError(err, "text: --size takes COLUMNSxROWS, each 1 to 255 (such as 16x16)");
-        } else if (MatchesOption(arg, "--mode")) {
-            std::string mode;
-            if (!TakeOptionValue(args, i, "--mode", &mode) || !ParseMode(mode, &parsed->frames.controlCode))
-                return PrintUsageError(err, "text: --mode takes scroll, animation, normal or onoff");
-        } else if (MatchesOption(arg, "--wait")) {
-            if (!TakeNumber(args, i, "text", "--wait", 1, 255, &number, &problem)) return PrintUsageError(err, problem);
-            parsed->frames.wait = static_cast<std::uint8_t>(number);
-        } else if (MatchesOption(arg, "--step")) {
-            if (!TakeNumber(args, i, "text", "--step", 1, MaxSide, &step, &problem)) return PrintUsageError(err, problem);
-        } else if (arg == "--invert") {
-            parsed->frames.invert = true;
-        } else if (MatchesOption(arg, "--missing")) {
-            std::string missing;
-            if (!TakeOptionValue(args, i, "--missing", &missing) || missing != "skip")
-                return PrintUsageError(err, "text: --missing takes skip");
-            parsed->skipMissing = true;
-        } else {
-            return PrintUsageError(err, "text: unknown option " + QuotedName(arg));
-        }
+void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
+    parsed.command = command;
+    // A text that starts with a dash and is none of the options is the
+    // text: the parser leaves it over, and Take TEXT takes it.
+    command->allow_extras();
+    command->add_option("TEXT", parsed.text,
+                        "the text; one that is also an option (-h, --font)\n"
+                        "follows --, as in: text -o x.led -- --font");
+    command->add_option("-o,--output", parsed.output, "the pattern file to write")
+        ->required()
+        ->type_name("PATTERN.led")
+        ->check(NotEmpty("the pattern file to write"));
+#ifdef _WIN32
+    command->add_option("--font", parsed.font.name,
+                        "a Unifont .hex file, or the face name of an installed\n"
+                        "font, drawn by GDI. Default: the face MS Gothic.")
+        ->type_name("FONT")
+#else
+    command->add_option("--font", parsed.font.name,
+                        "a Unifont .hex file, or a font file that FreeType reads\n"
+                        "(BDF, PCF, TrueType, OpenType). Default: /usr/share/\n"
+                        "unifont/unifont_jp.hex, else unifont.hex (Debian package\n"
+                        "unifont).")
+        ->type_name("FILE")
+#endif
+        ->check(NotEmpty("a font"));
+    command->add_option("--pixels", parsed.font.pixels,
+                        "the font's height: a bitmap font's size (default the\n"
+                        "tallest that fits), an outline font's cell (default the\n"
+                        "rows). .hex fonts are 16 pixels.")
+        ->type_name("N")
+        ->check(NumberFrom(1, MaxPixels));
+    command->add_option("--size", parsed.size, "frame columns x rows, 1 to 255 each (default 16x16)")
+        ->type_name("COLUMNSxROWS")
+        ->check(FrameSizeText());
+    command->add_option("--mode", parsed.mode, "the display mode (default scroll)")
+        ->type_name("scroll|animation|normal|onoff")
+        ->check(OneOf({"scroll", "animation", "normal", "onoff"}, "scroll, animation, normal or onoff"));
+    command->add_option("--wait", parsed.wait, "the wait, 1 to 255 (default 1)")->type_name("N")->check(NumberFrom(1, 255));
+    command->add_option("--step", parsed.step, "columns the text moves a frame, 1 to the columns")
+        ->type_name("N")
+        ->check(NumberFrom(1, 255));
+    command->add_flag("--invert", parsed.invert, "lights the background instead of the text");
+    command->add_option("--missing", parsed.missing, "skip leaves out characters the font lacks (else an error)")
+        ->type_name("skip")
+        ->check(OneOf({"skip"}, "skip"));
+}
+
+// The TEXT, given as the argument or left over by the parser as an unknown
+// option; a usage problem when there is none, or more than one.
+std::string TakeText(TextArguments& parsed) {
+    std::vector<std::string> leftOver;
+    for (const std::string& argument : parsed.command->remaining())
+        if (argument != "--") leftOver.push_back(argument);
+    bool haveText = parsed.command->get_option("TEXT")->count() > 0;
+    if (!haveText && leftOver.size() == 1) {
+        parsed.text = leftOver.front();
+        return std::string();
     }
-    if (!parsed->haveText) return PrintUsageError(err, "text: no TEXT given");
-    if (parsed->text.empty()) return PrintUsageError(err, "text: the TEXT is empty");
-    if (!parsed->haveOutput) return PrintUsageError(err, "text: no pattern file given (-o PATTERN.led)");
-    if (step > parsed->frames.columns)
-        return PrintUsageError(err, "text: --step takes 1 to the frame's " + std::to_string(parsed->frames.columns) +
-                                        " columns");
-    parsed->frames.step = static_cast<unsigned>(step);
-    parsed->font.rows = parsed->frames.rows;
-    return -1;
+    if (leftOver.empty()) return haveText ? std::string() : "no TEXT given";
+    const std::string& first = leftOver.front();
+    if (first.size() > 1 && first[0] == '-')
+        return "unknown option " + QuotedName(first) + " (a TEXT that is an option follows --)";
+    return "one TEXT only (quote it if it has spaces)";
+}
+
+// The same TEXT from the Unicode command line, when main has it: on Windows
+// the narrow arguments have lost every character outside the code page.
+std::string UnicodeText(const std::string& narrowText) {
+    if (unicodeArguments.size() < 2) return narrowText;
+    CLI::App program;
+    TextArguments parsed;
+    DefineTextArguments(AddCommand(program, "text", std::string()), parsed);
+    std::vector<std::string> arguments(unicodeArguments.rbegin(), unicodeArguments.rend() - 1);
+    try {
+        program.parse(arguments);
+    } catch (const CLI::Error&) {
+        return narrowText;
+    }
+    return TakeText(parsed).empty() ? parsed.text : narrowText;
 }
 
 std::string SizeText(const TextFrameOptions& frames) {
     return std::to_string(frames.columns) + "x" + std::to_string(frames.rows);
 }
 
-}  // namespace
-
-void UseUnicodeArguments(std::vector<std::string> arguments) { unicodeArguments = std::move(arguments); }
-
-int RunText(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    TextArguments parsed;
-    const int status = ParseTextArguments(args, &parsed, out, err);
-    if (status >= 0) return status;
+int RunText(TextArguments& parsed, std::ostream& err) {
+    std::string problem = TakeText(parsed);
+    if (!problem.empty()) return PrintUsageError(err, "text: " + problem);
+    parsed.text = UnicodeText(parsed.text);
+    if (parsed.text.empty()) return PrintUsageError(err, "text: the TEXT is empty");
+    TextFrameOptions frames;
+    ParseFrameSize(parsed.size, &frames.columns, &frames.rows);
+    ParseMode(parsed.mode, &frames.controlCode);
+    frames.wait = static_cast<std::uint8_t>(parsed.wait);
+    frames.invert = parsed.invert;
+    if (parsed.step > frames.columns)
+        return PrintUsageError(err, "text: --step takes 1 to the frame's " + std::to_string(frames.columns) + " columns");
+    frames.step = static_cast<unsigned>(parsed.step);
+    parsed.font.rows = frames.rows;
+    const bool skipMissing = !parsed.missing.empty();
 
     std::u32string characters;
     if (!DecodeUtf8(parsed.text, &characters)) return PrintFailure(err, "the TEXT is not valid UTF-8");
-    std::string problem;
     std::unique_ptr<GlyphSource> font = OpenFont(parsed.font, &problem);
     if (!font) return PrintFailure(err, problem);
-    if (font->Height() > parsed.frames.rows)
+    if (font->Height() > frames.rows)
         return PrintFailure(err, "the font is " + std::to_string(font->Height()) + " pixels high, taller than the " +
-                                     std::to_string(parsed.frames.rows) + " rows of the frame (--size, --pixels)");
+                                     std::to_string(frames.rows) + " rows of the frame (--size, --pixels)");
 
     TextStrip strip;
-    if (!strip.LayOut(*font, characters, parsed.skipMissing))
+    if (!strip.LayOut(*font, characters, skipMissing))
         return PrintFailure(err, "the font has no glyph for " + MissingList(strip.Missing()) +
                                      " (--missing skip leaves them out)");
     if (!strip.Missing().empty()) PrintNote(err, "left out, not in the font: " + MissingList(strip.Missing()));
 
-    TextPatternResult made = MakeTextPattern(strip, parsed.frames);
+    TextPatternResult made = MakeTextPattern(strip, frames);
     switch (made.status) {
     case TextPatternStatus::Made: break;
     case TextPatternStatus::TallerThanFrame: return PrintFailure(err, "the font is taller than the frame");
     case TextPatternStatus::TooManyFrames: {
-        const TextFrameOptions& frames = parsed.frames;
         return PrintFailure(
             err, "the text needs " + std::to_string(TextFrameCount(strip.Width(), frames.columns, frames.step)) +
                      " frames, more than 2048: at " + SizeText(frames) +
@@ -183,4 +171,14 @@ int RunText(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!SavePatternFile(*made.pattern, parsed.output.c_str()))
         return PrintFailure(err, "cannot write " + QuotedName(parsed.output));
     return CliSuccess;
+}
+
+}  // namespace
+
+void UseUnicodeArguments(std::vector<std::string> arguments) { unicodeArguments = std::move(arguments); }
+
+void AddTextCommand(CLI::App& program, CliContext& context) {
+    auto parsed = std::make_shared<TextArguments>();
+    DefineTextArguments(AddCommand(program, "text", TextHelp), *parsed);
+    SetAction(parsed->command, context, [parsed, &context]() { return RunText(*parsed, context.err); });
 }

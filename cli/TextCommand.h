@@ -3,11 +3,12 @@
 #ifndef LUMIGRID_CLI_TEXTCOMMAND_H
 #define LUMIGRID_CLI_TEXTCOMMAND_H
 
-#include <ostream>
 #include <string>
 #include <vector>
 
-int RunText(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+#include "CommandLine.h"
+
+void AddTextCommand(CLI::App& program, CliContext& context);
 
 // The whole command line (program name first) as UTF-8, where the narrow
 // arguments lose text: on Windows they are in the system code page, so main

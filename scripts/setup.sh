@@ -13,6 +13,7 @@ packages=(
     binutils srecord                            # peer readers of the HEX files: objcopy, srec_cat
     libclang-rt-dev                             # clang's libFuzzer and sanitizer runtimes (only recommended by clang)
     libstb-dev                                  # picture decoding and PNG writing for lumigrid-cli
+    libcli11-dev                                # lumigrid-cli: its argument parser (header-only, all trees)
     fonts-wine                                  # Marlett and Wine's own fonts: caption button symbols
     libfreetype-dev pkg-config                  # text: bitmap and outline fonts in the native tree
     unifont xfonts-shinonome                    # text: the default Unifont .hex fonts, Japanese bitmap fonts

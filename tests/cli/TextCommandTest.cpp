@@ -88,7 +88,7 @@ TEST_F(TextCommandTest, RefusesWhatItCannotMakeAndKeepsThePreviousFile) {
 
     outcome = RunCliWith({"text", "--help"});
     EXPECT_EQ(0, outcome.status);
-    EXPECT_EQ(0u, outcome.out.find("Usage: lumigrid-cli text TEXT -o PATTERN.led"));
+    EXPECT_EQ(0u, outcome.out.find("Usage:\n  lumigrid-cli text TEXT -o PATTERN.led"));
 }
 
 TEST_F(TextCommandTest, ATextStartingWithADashFollowsTwoDashes) {

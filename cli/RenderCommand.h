@@ -1,0 +1,9 @@
+// lumigrid-cli render: a pattern file drawn as the editor shows it, to a PNG.
+#ifndef LUMIGRID_CLI_RENDERCOMMAND_H
+#define LUMIGRID_CLI_RENDERCOMMAND_H
+
+#include "CommandLine.h"
+
+void AddRenderCommand(CLI::App& program, CliContext& context);
+
+#endif
