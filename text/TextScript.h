@@ -20,6 +20,17 @@ struct LineScript {
     std::u32string presentationForms;      // each character, or its joined Arabic form (or its mirror in
                                            // right-to-left text) where the build knows one
     std::vector<bool> joinsNext;           // the character joins the next one (cursive scripts)
+
+    // The line as it stands, all of it in the paragraph's direction: what a
+    // backend starts from, and what is left when it cannot resolve the line.
+    void SetUnresolved(const std::u32string& line, bool rightToLeft) {
+        const std::size_t length = line.size();
+        levels.assign(length, rightToLeft ? 1 : 0);
+        visualOrder.resize(length);
+        for (std::size_t i = 0; i < length; ++i) visualOrder[i] = rightToLeft ? length - 1 - i : i;
+        presentationForms = line;
+        joinsNext.assign(length, false);
+    }
 };
 
 // Whether a text reads right to left: its first strongly directed character

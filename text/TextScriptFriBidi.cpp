@@ -23,11 +23,7 @@ bool ReadsRightToLeft(const std::u32string& text) {
 
 void AnalyseLine(const std::u32string& line, bool rightToLeft, LineScript* script) {
     const std::size_t length = line.size();
-    script->levels.assign(length, rightToLeft ? 1 : 0);
-    script->visualOrder.resize(length);
-    script->presentationForms = line;
-    script->joinsNext.assign(length, false);
-    for (std::size_t i = 0; i < length; ++i) script->visualOrder[i] = rightToLeft ? length - 1 - i : i;
+    script->SetUnresolved(line, rightToLeft);
     if (length == 0) return;
 
     const FriBidiStrIndex size = static_cast<FriBidiStrIndex>(length);
@@ -38,8 +34,7 @@ void AnalyseLine(const std::u32string& line, bool rightToLeft, LineScript* scrip
     fribidi_get_bidi_types(characters.data(), size, types.data());
     fribidi_get_bracket_types(characters.data(), size, types.data(), brackets.data());
     FriBidiParType direction = rightToLeft ? FRIBIDI_PAR_RTL : FRIBIDI_PAR_LTR;
-    // Zero only when FriBidi ran out of memory: the line is then shown in its
-    // paragraph's direction, as set above.
+    // Zero only when FriBidi ran out of memory: the line then stays unresolved.
     if (!fribidi_get_par_embedding_levels_ex(types.data(), brackets.data(), size, &direction, levels.data())) return;
 
     std::vector<FriBidiArabicProp> joining(length);

@@ -32,11 +32,7 @@ bool ReadsRightToLeft(const std::u32string& text) {
 
 void AnalyseLine(const std::u32string& line, bool rightToLeft, LineScript* script) {
     const std::size_t length = line.size();
-    script->levels.assign(length, rightToLeft ? 1 : 0);
-    script->visualOrder.resize(length);
-    script->presentationForms = line;
-    script->joinsNext.assign(length, false);
-    for (std::size_t i = 0; i < length; ++i) script->visualOrder[i] = rightToLeft ? length - 1 - i : i;
+    script->SetUnresolved(line, rightToLeft);
     if (length == 0) return;
 
     // UTF-16 for Uniscribe, each unit knowing its character.
@@ -58,7 +54,7 @@ void AnalyseLine(const std::u32string& line, bool rightToLeft, LineScript* scrip
     state.uBidiLevel = rightToLeft ? 1 : 0;
     std::vector<SCRIPT_ITEM> items(units.size() + 2);
     int count = 0;
-    // On failure the line is shown in its paragraph's direction, as set above.
+    // On failure the line stays unresolved.
     if (FAILED(ScriptItemize(units.data(), static_cast<int>(units.size()), static_cast<int>(items.size()) - 1, &control,
                              &state, items.data(), &count)) ||
         count < 1)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FontChoice.h"
+#include "InkedColumns.h"
 #include "GlyphRows.h"
 #include "TextLayout.h"
 
@@ -64,13 +65,7 @@ TEST(GdiFontTest, ArabicJoinsAndRightToLeftTextIsOrderedThroughUniscribe) {
         TextStrip strip;
         EXPECT_TRUE(strip.LayOut(*font, text, false));
         EXPECT_TRUE(strip.RightToLeft());
-        std::vector<std::string> shown;
-        for (std::int64_t x = 0; x < static_cast<std::int64_t>(strip.Width()); ++x) {
-            std::string column;
-            for (unsigned y = 0; y < strip.Height(); ++y) column += strip.Lit(x, y) ? '#' : '.';
-            if (column.find('#') != std::string::npos) shown.push_back(column);
-        }
-        return shown;
+        return InkedColumns(strip);
     };
     // Joined letters differ from the same letters kept apart by zero-width non-joiners.
     const std::vector<std::string> joined = inkedColumns(U"\u0633\u0644\u0627\u0645");

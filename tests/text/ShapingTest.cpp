@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FontChoice.h"
+#include "InkedColumns.h"
 #include "HexFont.h"
 #include "TextLayout.h"
 
@@ -85,13 +86,7 @@ TEST(ShapingTest, HarfBuzzJoinsArabicInAnOutlineFont) {
         TextStrip strip;
         EXPECT_TRUE(strip.LayOut(*font, text, false));
         EXPECT_TRUE(strip.RightToLeft());
-        std::vector<std::string> shown;
-        for (std::int64_t x = 0; x < static_cast<std::int64_t>(strip.Width()); ++x) {
-            std::string column;
-            for (unsigned y = 0; y < strip.Height(); ++y) column += strip.Lit(x, y) ? '#' : '.';
-            if (column.find('#') != std::string::npos) shown.push_back(column);
-        }
-        return shown;
+        return InkedColumns(strip);
     };
     // The same letters kept apart by zero-width non-joiners take their isolated forms.
     const std::vector<std::string> joined = columns(U"\u0633\u0644\u0627\u0645");
