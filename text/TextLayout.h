@@ -96,7 +96,6 @@ public:
     const Line& LineAt(std::size_t line) const { return lines_[line]; }
 
 private:
-    struct Cell;
     void LayOutLine(FontChain& fonts, const std::u32string& text, const TextStyle& style, Line* line);
     const Glyph* Keep(FontChain& fonts, std::size_t font, char32_t character);
     void NoteMissing(char32_t character);
