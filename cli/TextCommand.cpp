@@ -12,13 +12,17 @@
 namespace {
 
 const char TextHelp[] =
-    "Makes a pattern of TEXT (UTF-8), laid out as one strip: each glyph\n"
-    "advanced by its own width, no spacing, the strip centred between top\n"
-    "and bottom. Without --step the strip is cut into frame-wide pieces, the\n"
-    "last padded dark. With --step N (1 to the columns) the text enters from\n"
-    "the right and moves N columns a frame until it has left on the left.\n"
-    "The frame count is rounded up to even with a dark frame, and may be at\n"
-    "most 2048.";
+    "Makes a pattern of TEXT (UTF-8). Each character comes from the first\n"
+    "--font that has it. A newline starts a new line; the block of lines is\n"
+    "centred between top and bottom, or has its top at --offset. Characters\n"
+    "follow each other at their own advance, --spacing columns apart; marks\n"
+    "are drawn over their base, and right-to-left text is ordered and joined.\n"
+    "Without --step the text is cut into frame-wide screens, each line placed\n"
+    "by --align within them, the last screen padded dark. With --step N (1 to\n"
+    "the columns) the lines enter from the right together and move N columns\n"
+    "a frame until they have left on the left (right-to-left text: from the\n"
+    "left). The frame count is rounded up to even with a dark frame, and may\n"
+    "be at most 2048.";
 
 const unsigned long MaxPixels = 255;
 
@@ -31,12 +35,24 @@ std::string MissingList(const std::u32string& missing) {
 }
 
 struct TextArguments {
-    std::string text, output, size = "16x16", mode = "scroll", missing;
-    FontRequest font;
-    unsigned long wait = 1, step = 0;
+    std::string text, output, size = "16x16", mode = "scroll", missing, align, spacing = "0";
+    std::vector<std::string> fonts;
+    unsigned pixels = 0;
+    unsigned long wait = 1, step = 0, lineSpacing = 0, offset = 0;
     bool invert = false;
     CLI::App* command = nullptr;
 };
+
+// --spacing: -1 (a column taken from between characters) to 255.
+CLI::Validator SpacingNumber() {
+    return CLI::Validator(
+        [](std::string& text) {
+            unsigned long value = 0;
+            const bool sound = text == "-1" || ParseDecimal(text, TextStyle::MaxSpacing, &value);
+            return sound ? std::string() : std::string("takes a number from -1 to 255");
+        },
+        std::string());
+}
 
 void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
     parsed.command = command;
@@ -51,25 +67,42 @@ void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
         ->type_name("PATTERN.led")
         ->check(NotEmpty("the pattern file to write; - writes standard output"));
 #ifdef _WIN32
-    command->add_option("--font", parsed.font.name,
+    command->add_option("--font", parsed.fonts,
                         "a Unifont .hex file, or the face name of an installed\n"
-                        "font, drawn by GDI. Default: the face MS Gothic.")
+                        "font, drawn by GDI. Again for a font that draws what\n"
+                        "the ones before it lack. Default: the face MS Gothic.")
         ->type_name("FONT")
 #else
-    command->add_option("--font", parsed.font.name,
+    command->add_option("--font", parsed.fonts,
                         "a Unifont .hex file, or a font file that FreeType reads\n"
-                        "(BDF, PCF, TrueType, OpenType). Default: /usr/share/\n"
+                        "(BDF, PCF, TrueType, OpenType). Again for a font that\n"
+                        "draws what the ones before it lack. Default: /usr/share/\n"
                         "unifont/unifont_jp.hex, else unifont.hex (Debian package\n"
                         "unifont).")
         ->type_name("FILE")
 #endif
+        ->allow_extra_args(false)
         ->check(NotEmpty("a font"));
-    command->add_option("--pixels", parsed.font.pixels,
-                        "the font's height: a bitmap font's size (default the\n"
+    command->add_option("--pixels", parsed.pixels,
+                        "the fonts' height: a bitmap font's size (default the\n"
                         "tallest that fits), an outline font's cell (default the\n"
                         "rows). .hex fonts are 16 pixels.")
         ->type_name("N")
         ->check(NumberFrom(1, MaxPixels));
+    command->add_option("--spacing", parsed.spacing, "empty columns between characters, -1 to 255 (default 0)")
+        ->type_name("N")
+        ->check(SpacingNumber());
+    command->add_option("--line-spacing", parsed.lineSpacing, "empty rows between lines, 0 to 255 (default 0)")
+        ->type_name("N")
+        ->check(NumberFrom(0, TextStyle::MaxLineSpacing));
+    command->add_option("--offset", parsed.offset, "the row of the text's top (default: centred)")
+        ->type_name("N")
+        ->check(NumberFrom(0, 254));
+    command->add_option("--align", parsed.align,
+                        "each line within the screens: left, center or right\n"
+                        "(default left; right for right-to-left text)")
+        ->type_name("left|center|right")
+        ->check(OneOf({"left", "center", "right"}, "left, center or right"));
     command->add_option("--size", parsed.size, "frame columns x rows, 1 to 255 each (default 16x16)")
         ->type_name("COLUMNSxROWS")
         ->check(FrameSizeText());
@@ -125,6 +158,18 @@ std::string SizeText(const TextFrameOptions& frames) {
     return std::to_string(frames.columns) + "x" + std::to_string(frames.rows);
 }
 
+// Why the text does not fit between the frame's top and bottom.
+std::string TallerText(const TextStrip& strip, const TextFrameOptions& frames) {
+    const std::string height = std::to_string(strip.Height()), rows = std::to_string(frames.rows);
+    if (strip.Height() <= frames.rows)
+        return "the text is " + height + " rows high: from row " + std::to_string(frames.top) +
+               " (--offset) it reaches below the " + rows + " rows of the frame";
+    if (strip.LineCount() == 1)
+        return "the font is " + height + " pixels high, taller than the " + rows + " rows of the frame (--size, --pixels)";
+    return "the " + std::to_string(strip.LineCount()) + " lines are " + height + " rows high, taller than the " + rows +
+           " rows of the frame (--size, --pixels, --line-spacing)";
+}
+
 int RunText(TextArguments& parsed, std::ostream& err) {
     std::string problem = TakeText(parsed);
     if (!problem.empty()) return PrintUsageError(err, "text: " + problem);
@@ -138,27 +183,47 @@ int RunText(TextArguments& parsed, std::ostream& err) {
     if (parsed.step > frames.columns)
         return PrintUsageError(err, "text: --step takes 1 to the frame's " + std::to_string(frames.columns) + " columns");
     frames.step = static_cast<unsigned>(parsed.step);
-    parsed.font.rows = frames.rows;
+    if (parsed.command->get_option("--offset")->count() > 0) {
+        if (parsed.offset >= frames.rows)
+            return PrintUsageError(err, "text: --offset takes 0 to " + std::to_string(frames.rows - 1) +
+                                            ", a row of the frame's " + std::to_string(frames.rows));
+        frames.top = static_cast<int>(parsed.offset);
+    }
+    frames.align = parsed.align == "left"     ? TextAlign::Left
+                   : parsed.align == "center" ? TextAlign::Center
+                   : parsed.align == "right"  ? TextAlign::Right
+                                              : TextAlign::Start;
+    TextStyle style;
+    style.spacing = parsed.spacing == "-1" ? -1 : std::stoi(parsed.spacing);
+    style.lineSpacing = static_cast<unsigned>(parsed.lineSpacing);
     const bool skipMissing = !parsed.missing.empty();
 
     std::u32string characters;
     if (!DecodeUtf8(parsed.text, &characters)) return PrintFailure(err, "the TEXT is not valid UTF-8");
-    std::unique_ptr<GlyphSource> font = OpenFont(parsed.font, &problem);
-    if (!font) return PrintFailure(err, problem);
-    if (font->Height() > frames.rows)
-        return PrintFailure(err, "the font is " + std::to_string(font->Height()) + " pixels high, taller than the " +
-                                     std::to_string(frames.rows) + " rows of the frame (--size, --pixels)");
+    FontChain fonts;
+    if (parsed.fonts.empty()) parsed.fonts.push_back(std::string());   // the default font
+    for (const std::string& name : parsed.fonts) {
+        FontRequest request;
+        request.name = name;
+        request.pixels = parsed.pixels;
+        request.rows = frames.rows;
+        std::unique_ptr<GlyphSource> font = OpenFont(request, &problem);
+        if (!font) return PrintFailure(err, problem);
+        fonts.Add(std::move(font));
+    }
 
     TextStrip strip;
-    if (!strip.LayOut(*font, characters, skipMissing))
-        return PrintFailure(err, "the font has no glyph for " + MissingList(strip.Missing()) +
-                                     " (--missing skip leaves them out)");
-    if (!strip.Missing().empty()) PrintNote(err, "left out, not in the font: " + MissingList(strip.Missing()));
+    if (!strip.LayOut(fonts, characters, style, skipMissing))
+        return PrintFailure(err, (fonts.Size() > 1 ? "none of the fonts has a glyph for " : "the font has no glyph for ") +
+                                     MissingList(strip.Missing()) + " (--missing skip leaves them out)");
+    if (!strip.Missing().empty())
+        PrintNote(err, std::string(fonts.Size() > 1 ? "left out, in none of the fonts: " : "left out, not in the font: ") +
+                           MissingList(strip.Missing()));
 
     TextPatternResult made = MakeTextPattern(strip, frames);
     switch (made.status) {
     case TextPatternStatus::Made: break;
-    case TextPatternStatus::TallerThanFrame: return PrintFailure(err, "the font is taller than the frame");
+    case TextPatternStatus::TallerThanFrame: return PrintFailure(err, TallerText(strip, frames));
     case TextPatternStatus::TooManyFrames: {
         return PrintFailure(
             err, "the text needs " + std::to_string(TextFrameCount(strip.Width(), frames.columns, frames.step)) +

@@ -17,12 +17,20 @@ namespace {
 const wchar_t DefaultFace[] = L"ＭＳ ゴシック";
 const int PreviewGap = 4;
 
+// The alignment box's items, in TextAlign's order: "標準" is the text's own
+// start (left, or right for right-to-left text).
+const wchar_t* const AlignNames[] = {L"標準", L"左", L"中央", L"右"};
+
 // What the dialog last ended with, offered again the next time.
 struct TextChoice {
     bool made = false;
     std::wstring text;
     LOGFONTW font = {};
+    LOGFONTW secondFont = {};
     unsigned step = 0;
+    TextStyle style;
+    TextAlign align = TextAlign::Start;
+    int top = TextFrameOptions::Centred;
 };
 TextChoice lastChoice;
 
@@ -47,24 +55,41 @@ std::string Utf8Of(const std::wstring& text) {
     return out;
 }
 
+// The fonts of the chain, first and second; null with the status to show
+// when one cannot be had.
+bool OpenFonts(const TextDialogData& data, FontChain* fonts, wchar_t* status, std::size_t size) {
+    std::string problem;
+    for (const LOGFONTW* font : {&data.font, &data.secondFont}) {
+        if (font != &data.font && !font->lfFaceName[0]) break;
+        std::unique_ptr<GdiFont> opened = GdiFont::Open(*font, &problem);
+        if (!opened) {
+            std::swprintf(status, size, L"ﾌｫﾝﾄ「%ls」を使えません", font->lfFaceName);
+            return false;
+        }
+        fonts->Add(std::move(opened));
+    }
+    return true;
+}
+
 // Lays the text out again and says how it went in the status line.
 void Compose(HWND dialog, TextDialogData& data) {
     data.result.reset();
     std::u32string characters;
-    std::string problem;
-    std::unique_ptr<GdiFont> font = GdiFont::Open(data.font, &problem);
+    FontChain fonts;
     wchar_t status[160] = L"";
-    if (!font) {
-        std::swprintf(status, 160, L"ﾌｫﾝﾄ「%ls」を使えません", data.font.lfFaceName);
+    if (!OpenFonts(data, &fonts, status, 160)) {
+        // The status says which font.
     } else if (data.text.empty() || !DecodeUtf8(Utf8Of(data.text), &characters)) {
         std::swprintf(status, 160, L"文字を入力してください");
     } else {
         TextStrip strip;
-        strip.LayOut(*font, characters, true);
+        strip.LayOut(fonts, ExpandLineBreaks(characters), data.style, true);
         TextFrameOptions options;
         options.columns = data.columns;
         options.rows = data.rows;
         options.step = data.step;
+        options.align = data.align;
+        options.top = data.top;
         options.controlCode = data.controlCode;
         options.wait = data.wait;
         TextPatternResult made = MakeTextPattern(strip, options);
@@ -74,8 +99,12 @@ void Compose(HWND dialog, TextDialogData& data) {
                           static_cast<unsigned>(made.pattern->frameCount));
             break;
         case TextPatternStatus::TallerThanFrame:
-            std::swprintf(status, 160, L"文字の高さ %u ﾄﾞｯﾄが画面の %u ﾄﾞｯﾄを超えています", strip.Height(),
-                          data.rows);
+            if (strip.Height() > data.rows)
+                std::swprintf(status, 160, L"文字の高さ %u ﾄﾞｯﾄが画面の %u ﾄﾞｯﾄを超えています", strip.Height(),
+                              data.rows);
+            else
+                std::swprintf(status, 160, L"文字の高さ %u ﾄﾞｯﾄが上端 %d から画面の %u ﾄﾞｯﾄを超えています",
+                              strip.Height(), data.top, data.rows);
             break;
         case TextPatternStatus::TooManyFrames:
             std::swprintf(status, 160, L"%u 枚を超えます: 文字を減らしてください",
@@ -90,20 +119,30 @@ void Compose(HWND dialog, TextDialogData& data) {
     InvalidateRect(GetDlgItem(dialog, IDC_TEXT_PREVIEW), nullptr, FALSE);
 }
 
-void ShowFontName(HWND dialog, const TextDialogData& data) {
+void ShowFontName(HWND dialog, int id, const LOGFONTW& font) {
+    wchar_t name[LF_FACESIZE + 32] = L"";
     std::string problem;
-    std::unique_ptr<GdiFont> font = GdiFont::Open(data.font, &problem);
-    wchar_t name[LF_FACESIZE + 32];
-    if (font) std::swprintf(name, LF_FACESIZE + 32, L"%ls  %u ﾄﾞｯﾄ", data.font.lfFaceName, font->Height());
-    else std::swprintf(name, LF_FACESIZE + 32, L"%ls", data.font.lfFaceName);
-    SetDlgItemTextW(dialog, IDC_TEXT_FONT_NAME, name);
+    std::unique_ptr<GdiFont> opened = font.lfFaceName[0] ? GdiFont::Open(font, &problem) : nullptr;
+    if (opened) std::swprintf(name, LF_FACESIZE + 32, L"%ls  %u ﾄﾞｯﾄ", font.lfFaceName, opened->Height());
+    else std::swprintf(name, LF_FACESIZE + 32, L"%ls", font.lfFaceName);
+    SetDlgItemTextW(dialog, id, name);
+    if (id == IDC_TEXT_SECOND_FONT_NAME) EnableWindow(GetDlgItem(dialog, IDC_TEXT_SECOND_FONT_CLEAR), font.lfFaceName[0]);
+}
+
+void SetSpin(HWND dialog, int spin, int lowest, int highest, int value) {
+    SendDlgItemMessageW(dialog, spin, UDM_SETRANGE32, static_cast<WPARAM>(lowest), static_cast<LPARAM>(highest));
+    SendDlgItemMessageW(dialog, spin, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
 }
 
 void OnInitDialog(HWND dialog, TextDialogData& data) {
     if (lastChoice.made) {
         data.text = lastChoice.text;
         data.font = lastChoice.font;
+        data.secondFont = lastChoice.secondFont;
         data.step = lastChoice.step > data.columns ? data.columns : lastChoice.step;
+        data.style = lastChoice.style;
+        data.align = lastChoice.align;
+        data.top = lastChoice.top < static_cast<int>(data.rows) ? lastChoice.top : TextFrameOptions::Centred;
     } else if (!data.font.lfFaceName[0]) {
         data.font.lfHeight = static_cast<LONG>(data.rows);
         data.font.lfWeight = FW_NORMAL;
@@ -113,15 +152,28 @@ void OnInitDialog(HWND dialog, TextDialogData& data) {
     wchar_t size[32];
     std::swprintf(size, 32, L"%u x %u", data.columns, data.rows);
     SetDlgItemTextW(dialog, IDC_TEXT_FRAME_SIZE, size);
-    SendDlgItemMessageW(dialog, IDC_TEXT_STEP_SPIN, UDM_SETRANGE32, 0, static_cast<LPARAM>(data.columns));
-    SendDlgItemMessageW(dialog, IDC_TEXT_STEP_SPIN, UDM_SETPOS32, 0, static_cast<LPARAM>(data.step));
+    SetSpin(dialog, IDC_TEXT_STEP_SPIN, 0, static_cast<int>(data.columns), static_cast<int>(data.step));
+    SetSpin(dialog, IDC_TEXT_SPACING_SPIN, TextStyle::MinSpacing, TextStyle::MaxSpacing, data.style.spacing);
+    SetSpin(dialog, IDC_TEXT_LINE_SPACING_SPIN, 0, static_cast<int>(TextStyle::MaxLineSpacing),
+            static_cast<int>(data.style.lineSpacing));
+    const bool setTop = data.top != TextFrameOptions::Centred;
+    SetSpin(dialog, IDC_TEXT_TOP_SPIN, 0, static_cast<int>(data.rows) - 1, setTop ? data.top : 0);
+    CheckDlgButton(dialog, IDC_TEXT_SET_TOP, setTop ? BST_CHECKED : BST_UNCHECKED);
+    EnableWindow(GetDlgItem(dialog, IDC_TEXT_TOP), setTop);
+    EnableWindow(GetDlgItem(dialog, IDC_TEXT_TOP_SPIN), setTop);
+    for (const wchar_t* name : AlignNames)
+        SendDlgItemMessageW(dialog, IDC_TEXT_ALIGN, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    SendDlgItemMessageW(dialog, IDC_TEXT_ALIGN, CB_SETCURSEL, static_cast<WPARAM>(data.align), 0);
     SetDlgItemTextW(dialog, IDC_TEXT_STRING, data.text.c_str());
-    ShowFontName(dialog, data);
+    ShowFontName(dialog, IDC_TEXT_FONT_NAME, data.font);
+    ShowFontName(dialog, IDC_TEXT_SECOND_FONT_NAME, data.secondFont);
     Compose(dialog, data);
 }
 
-void OnChooseFont(HWND dialog, TextDialogData& data) {
-    LOGFONTW chosen = data.font;
+void OnChooseFont(HWND dialog, TextDialogData& data, bool second) {
+    LOGFONTW& font = second ? data.secondFont : data.font;
+    LOGFONTW chosen = font;
+    if (!chosen.lfFaceName[0]) chosen = data.font;
     CHOOSEFONTW request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = dialog;
@@ -132,16 +184,36 @@ void OnChooseFont(HWND dialog, TextDialogData& data) {
     // together, so that 12 points on a 96-dpi screen are the 16 rows of a
     // frame, rather than 16 rows of em and a taller cell.
     if (chosen.lfHeight < 0) chosen.lfHeight = -chosen.lfHeight;
-    data.font = chosen;
-    ShowFontName(dialog, data);
+    font = chosen;
+    ShowFontName(dialog, second ? IDC_TEXT_SECOND_FONT_NAME : IDC_TEXT_FONT_NAME, font);
     Compose(dialog, data);
 }
 
-void OnTextOrStepChanged(HWND dialog, TextDialogData& data) {
-    data.text = ItemText(dialog, IDC_TEXT_STRING);
+void OnClearSecondFont(HWND dialog, TextDialogData& data) {
+    data.secondFont = LOGFONTW();
+    ShowFontName(dialog, IDC_TEXT_SECOND_FONT_NAME, data.secondFont);
+    Compose(dialog, data);
+}
+
+// A number box's value within its range, else the fallback.
+int NumberIn(HWND dialog, int id, int lowest, int highest, int fallback) {
     BOOL valid = FALSE;
-    const UINT step = GetDlgItemInt(dialog, IDC_TEXT_STEP, &valid, FALSE);
-    data.step = valid && step <= data.columns ? step : 0;
+    const int value = static_cast<int>(GetDlgItemInt(dialog, id, &valid, lowest < 0));
+    return valid && value >= lowest && value <= highest ? value : fallback;
+}
+
+void OnSettingsChanged(HWND dialog, TextDialogData& data) {
+    data.text = ItemText(dialog, IDC_TEXT_STRING);
+    data.step = static_cast<unsigned>(NumberIn(dialog, IDC_TEXT_STEP, 0, static_cast<int>(data.columns), 0));
+    data.style.spacing = NumberIn(dialog, IDC_TEXT_SPACING, TextStyle::MinSpacing, TextStyle::MaxSpacing, 0);
+    data.style.lineSpacing =
+        static_cast<unsigned>(NumberIn(dialog, IDC_TEXT_LINE_SPACING, 0, TextStyle::MaxLineSpacing, 0));
+    const LRESULT align = SendDlgItemMessageW(dialog, IDC_TEXT_ALIGN, CB_GETCURSEL, 0, 0);
+    data.align = align >= 0 && align < 4 ? static_cast<TextAlign>(align) : TextAlign::Start;
+    const bool setTop = IsDlgButtonChecked(dialog, IDC_TEXT_SET_TOP) == BST_CHECKED;
+    EnableWindow(GetDlgItem(dialog, IDC_TEXT_TOP), setTop);
+    EnableWindow(GetDlgItem(dialog, IDC_TEXT_TOP_SPIN), setTop);
+    data.top = setTop ? NumberIn(dialog, IDC_TEXT_TOP, 0, static_cast<int>(data.rows) - 1, 0) : TextFrameOptions::Centred;
     Compose(dialog, data);
 }
 
@@ -182,7 +254,11 @@ void OnOk(HWND dialog, TextDialogData& data) {
     lastChoice.made = true;
     lastChoice.text = data.text;
     lastChoice.font = data.font;
+    lastChoice.secondFont = data.secondFont;
     lastChoice.step = data.step;
+    lastChoice.style = data.style;
+    lastChoice.align = data.align;
+    lastChoice.top = data.top;
     EndDialog(dialog, IDOK);
 }
 
@@ -204,11 +280,24 @@ INT_PTR CALLBACK TextDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
         switch (LOWORD(wParam)) {
         case IDOK: OnOk(dialog, DataOf(dialog)); break;
         case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
-        case IDC_TEXT_FONT: OnChooseFont(dialog, DataOf(dialog)); break;
+        case IDC_TEXT_FONT: OnChooseFont(dialog, DataOf(dialog), false); break;
+        case IDC_TEXT_SECOND_FONT: OnChooseFont(dialog, DataOf(dialog), true); break;
+        case IDC_TEXT_SECOND_FONT_CLEAR: OnClearSecondFont(dialog, DataOf(dialog)); break;
         case IDC_TEXT_STRING:
         case IDC_TEXT_STEP:
+        case IDC_TEXT_SPACING:
+        case IDC_TEXT_LINE_SPACING:
+        case IDC_TEXT_TOP:
             if (HIWORD(wParam) == EN_CHANGE && GetWindowLongPtrW(dialog, DWLP_USER))
-                OnTextOrStepChanged(dialog, DataOf(dialog));
+                OnSettingsChanged(dialog, DataOf(dialog));
+            break;
+        case IDC_TEXT_ALIGN:
+            if (HIWORD(wParam) == CBN_SELCHANGE && GetWindowLongPtrW(dialog, DWLP_USER))
+                OnSettingsChanged(dialog, DataOf(dialog));
+            break;
+        case IDC_TEXT_SET_TOP:
+            if (HIWORD(wParam) == BN_CLICKED && GetWindowLongPtrW(dialog, DWLP_USER))
+                OnSettingsChanged(dialog, DataOf(dialog));
             break;
         }
         return FALSE;

@@ -1,5 +1,7 @@
-// The Text dialog ("文字入力"): a text, a font from the standard font dialog
-// and a step, with a live preview of the first frames, laid out by the same
+// The Text dialog ("文字入力"): a text (lines parted by "\n"), a font and a
+// second one for the characters the first lacks, both from the standard font
+// dialog, a step, the spacing of characters and of lines, the alignment and
+// the top row, with a live preview of the first frames, laid out by the same
 // rule as lumigrid-cli text (TextLayout.h) at the pattern's frame size.
 #ifndef LUMIGRID_EDITOR_TEXTDIALOG_H
 #define LUMIGRID_EDITOR_TEXTDIALOG_H
@@ -11,6 +13,7 @@
 #include <string>
 
 #include "LedPattern.h"
+#include "TextLayout.h"
 
 // The dialog's record: what it opens with, and on OK what was chosen and the
 // pattern made of it.
@@ -21,7 +24,11 @@ struct TextDialogData {
     std::uint8_t wait = 1;
     std::wstring text;
     LOGFONTW font = {};
-    unsigned step = 0;   // 0: cut into frame-wide pieces
+    LOGFONTW secondFont = {};   // no face name: none
+    unsigned step = 0;          // 0: cut into frame-wide pieces
+    TextStyle style;
+    TextAlign align = TextAlign::Start;
+    int top = TextFrameOptions::Centred;
     std::unique_ptr<LedPattern> result;   // the frames of the text, while it can be made
 };
 

@@ -1,6 +1,7 @@
-// Font files of any bytes, as a .hex font and through FreeType: never a
-// crash or an overflow; a font that opens draws a text, its glyphs as wide as
-// they say and as high as its cell, and makes a pattern or says why not.
+// Font files of any bytes, as a .hex font and through FreeType (and
+// HarfBuzz): never a crash or an overflow; a font that opens draws a text,
+// its glyphs as wide as they say and as high as its cell, and makes a
+// pattern or says why not.
 #include <string>
 
 #include "FontChoice.h"
@@ -12,7 +13,9 @@ namespace {
 
 const FuzzScratch scratch;
 const std::string input = scratch.File("input.font");
-const std::u32string text = U"A \u00e9\u3053\u5b57\U0001F600";
+// Latin, kana, kanji and beyond the first plane; a second line of Arabic
+// and a combining mark, which reach the shaping of outline fonts.
+const std::u32string text = U"A \u00e9\u3053\u5b57\U0001F600\n\u0633\u0644\u0627\u0645 e\u0301";
 
 void DrawText(GlyphSource& font) {
     for (char32_t character : text) {

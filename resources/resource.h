@@ -112,6 +112,17 @@
 #define IDC_TEXT_STEP_SPIN        1105
 #define IDC_TEXT_PREVIEW          1106
 #define IDC_TEXT_STATUS           1107
+#define IDC_TEXT_SECOND_FONT_NAME  1450
+#define IDC_TEXT_SECOND_FONT       1451
+#define IDC_TEXT_SECOND_FONT_CLEAR 1452
+#define IDC_TEXT_SPACING           1453
+#define IDC_TEXT_SPACING_SPIN      1454
+#define IDC_TEXT_LINE_SPACING      1455
+#define IDC_TEXT_LINE_SPACING_SPIN 1456
+#define IDC_TEXT_ALIGN             1457
+#define IDC_TEXT_SET_TOP           1458
+#define IDC_TEXT_TOP               1459
+#define IDC_TEXT_TOP_SPIN          1460
 
 // "PICTUREIMPORT"
 #define IDC_IMPORT_THRESHOLD      1130

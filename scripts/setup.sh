@@ -17,6 +17,8 @@ packages=(
     fonts-wine                                  # Marlett and Wine's own fonts: caption button symbols
     libfreetype-dev pkg-config                  # text: bitmap and outline fonts in the native tree
     unifont xfonts-shinonome                    # text: the default Unifont .hex fonts, Japanese bitmap fonts
+    libharfbuzz-dev libfribidi-dev              # text: shaping and right-to-left order in the native trees
+    fonts-misaki xfonts-base fonts-dejavu-core  # text: 8-pixel kanji, fixed 5x8 Latin, Arabic and Hebrew outlines
     nsis zip unzip                              # releases: the Windows installer and zips
     man-db bash-completion                      # releases: man -l checks the man page; the completion is loaded as bash does
     libgif-dev dpkg-dev                         # animated GIFs: giflib natively; its sources unpacked for Windows

@@ -4,12 +4,17 @@
 #include FT_FREETYPE_H
 #include FT_BDF_H
 
+#include <hb-ft.h>
+#include <hb.h>
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 
 #include "FontBytes.h"
+#include "TextScript.h"
 
 namespace {
 
@@ -145,9 +150,61 @@ std::unique_ptr<FreeTypeFont> FreeTypeFont::Open(const FontRequest& request, std
 }
 
 FreeTypeFont::~FreeTypeFont() {
+    if (shaper_) hb_font_destroy(static_cast<hb_font_t*>(shaper_));
     if (face_) FT_Done_Face(FaceOf(face_));
     if (library_) FT_Done_FreeType(static_cast<FT_Library>(library_));
 }
+
+namespace {
+
+const FT_Int32 MonochromeLoad = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO;
+
+// Copies the slot's bitmap into a glyph image of height rows, its column 0
+// at image column shiftX and its top row baseline - bitmap_top - raise rows
+// down; what falls outside the image is cut.
+void CopyBitmap(const FT_GlyphSlot slot, long baseline, long shiftX, long raise, unsigned height, Glyph* glyph) {
+    const FT_Bitmap& bitmap = slot->bitmap;
+    const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
+    // Only the kinds a monochrome load gives, stored top row first.
+    // A damaged bitmap font can give a size without any bits.
+    if ((!mono && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) || bitmap.pitch < 0 || !bitmap.buffer) return;
+    for (unsigned row = 0; row < bitmap.rows; ++row) {
+        const long y = baseline - slot->bitmap_top - raise + row;
+        if (y < 0 || y >= static_cast<long>(height)) continue;
+        const unsigned char* line = bitmap.buffer + static_cast<long>(row) * bitmap.pitch;
+        for (unsigned column = 0; column < bitmap.width; ++column) {
+            const long x = shiftX + static_cast<long>(column);
+            if (x < 0 || x >= static_cast<long>(glyph->width)) continue;
+            const bool lit = mono ? (line[column / 8] >> (7 - column % 8)) & 1 : line[column] >= 128;
+            if (lit) glyph->lit[static_cast<std::size_t>(y) * glyph->width + static_cast<std::size_t>(x)] = 1;
+        }
+    }
+}
+
+long Pixels(hb_position_t position) { return (position + 32) >> 6; }
+
+// Scripts whose letters stand alone, each at its advance: drawn character
+// by character, as before shaping was there. Every other script is shaped.
+bool IsSimpleScript(hb_script_t script) {
+    switch (script) {
+    case HB_SCRIPT_COMMON:
+    case HB_SCRIPT_INHERITED:
+    case HB_SCRIPT_UNKNOWN:
+    case HB_SCRIPT_LATIN:
+    case HB_SCRIPT_GREEK:
+    case HB_SCRIPT_CYRILLIC:
+    case HB_SCRIPT_ARMENIAN:
+    case HB_SCRIPT_GEORGIAN:
+    case HB_SCRIPT_HAN:
+    case HB_SCRIPT_HIRAGANA:
+    case HB_SCRIPT_KATAKANA:
+    case HB_SCRIPT_BOPOMOFO:
+    case HB_SCRIPT_HANGUL: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
 
 bool FreeTypeFont::Draw(char32_t character, Glyph* glyph) {
     FT_Face face = FaceOf(face_);
@@ -156,29 +213,58 @@ bool FreeTypeFont::Draw(char32_t character, Glyph* glyph) {
                                                                  : character;
     const FT_UInt index = code ? FT_Get_Char_Index(face, code) : 0;
     if (index == 0) return false;
-    const FT_Int32 flags = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | (scalable_ ? 0 : FT_LOAD_MONOCHROME);
-    if (FT_Load_Glyph(face, index, flags)) return false;
+    if (FT_Load_Glyph(face, index, MonochromeLoad | (scalable_ ? 0 : FT_LOAD_MONOCHROME))) return false;
     const FT_GlyphSlot slot = face->glyph;
     long advance = (slot->advance.x + 32) >> 6;
     if (advance < 0) advance = 0;
     if (advance > MaxAdvance) advance = MaxAdvance;
-    glyph->width = static_cast<unsigned>(advance);
+    // A glyph without advance (a combining mark) is as wide as its bitmap,
+    // which the layout places over the character before it.
+    const long bitmapWidth = std::min<long>(slot->bitmap.width, MaxAdvance);
+    glyph->width = static_cast<unsigned>(advance ? advance : bitmapWidth);
     glyph->lit.assign(static_cast<std::size_t>(glyph->width) * height_, 0);
-    const FT_Bitmap& bitmap = slot->bitmap;
-    const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
-    // Only the kinds a monochrome load gives, stored top row first.
-    // A damaged bitmap font can give a size without any bits.
-    if ((!mono && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) || bitmap.pitch < 0 || !bitmap.buffer) return true;
-    for (unsigned row = 0; row < bitmap.rows; ++row) {
-        const long y = static_cast<long>(baseline_) - slot->bitmap_top + row;
-        if (y < 0 || y >= static_cast<long>(height_)) continue;
-        const unsigned char* line = bitmap.buffer + static_cast<long>(row) * bitmap.pitch;
-        for (unsigned column = 0; column < bitmap.width; ++column) {
-            const long x = slot->bitmap_left + static_cast<long>(column);
-            if (x < 0 || x >= advance) continue;
-            const bool lit = mono ? (line[column / 8] >> (7 - column % 8)) & 1 : line[column] >= 128;
-            if (lit) glyph->lit[static_cast<std::size_t>(y) * glyph->width + static_cast<std::size_t>(x)] = 1;
+    CopyBitmap(slot, baseline_, advance ? slot->bitmap_left : 0, 0, height_, glyph);
+    return true;
+}
+
+bool FreeTypeFont::Shape(const std::u32string& run, bool rightToLeft, std::vector<ShapedGlyph>* glyphs) {
+    // Bitmap fonts have no shaping tables.
+    if (!scalable_ || encoding_ != Encoding::Unicode || run.empty()) return false;
+    bool marks = false;
+    for (char32_t character : run) marks = marks || IsCombiningMark(character);
+    std::unique_ptr<hb_buffer_t, void (*)(hb_buffer_t*)> buffer(hb_buffer_create(), hb_buffer_destroy);
+    hb_buffer_add_utf32(buffer.get(), reinterpret_cast<const std::uint32_t*>(run.data()), static_cast<int>(run.size()),
+                        0, static_cast<int>(run.size()));
+    hb_buffer_guess_segment_properties(buffer.get());
+    if (!rightToLeft && !marks && IsSimpleScript(hb_buffer_get_script(buffer.get()))) return false;
+    hb_buffer_set_direction(buffer.get(), rightToLeft ? HB_DIRECTION_RTL : HB_DIRECTION_LTR);
+    if (!shaper_) {
+        hb_font_t* shaper = hb_ft_font_create_referenced(FaceOf(face_));
+        // Advances hinted as the glyphs are drawn, so that shaped and
+        // unshaped text of one font keep one rhythm.
+        hb_ft_font_set_load_flags(shaper, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO);
+        shaper_ = shaper;
+    }
+    hb_shape(static_cast<hb_font_t*>(shaper_), buffer.get(), nullptr, 0);
+    unsigned count = 0;
+    const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer.get(), &count);
+    const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer.get(), &count);
+    if (!infos || !positions) return false;
+    glyphs->clear();
+    FT_Face face = FaceOf(face_);
+    for (unsigned i = 0; i < count; ++i) {
+        ShapedGlyph shaped;
+        shaped.cluster = std::min<std::size_t>(infos[i].cluster, run.size() - 1);
+        shaped.advance = static_cast<int>(std::max(-MaxAdvance, std::min(MaxAdvance, Pixels(positions[i].x_advance))));
+        if (FT_Load_Glyph(face, infos[i].codepoint, MonochromeLoad) == 0) {
+            const FT_GlyphSlot slot = face->glyph;
+            shaped.left = static_cast<int>(std::max(-MaxAdvance, std::min(MaxAdvance, Pixels(positions[i].x_offset) +
+                                                                                         slot->bitmap_left)));
+            shaped.image.width = static_cast<unsigned>(std::min<long>(slot->bitmap.width, MaxAdvance));
+            shaped.image.lit.assign(static_cast<std::size_t>(shaped.image.width) * height_, 0);
+            CopyBitmap(slot, baseline_, 0, Pixels(positions[i].y_offset), height_, &shaped.image);
         }
+        glyphs->push_back(std::move(shaped));
     }
     return true;
 }

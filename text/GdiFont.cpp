@@ -1,5 +1,10 @@
 #include "GdiFont.h"
 
+#include "TextScript.h"
+
+#include <usp10.h>
+
+#include <algorithm>
 #include <cwchar>
 #include <new>
 #include <vector>
@@ -82,6 +87,9 @@ std::unique_ptr<GdiFont> GdiFont::Open(const LOGFONTW& description, std::string*
         return nullptr;
     }
     font->height_ = static_cast<unsigned>(metrics.tmHeight);
+    font->baseline_ = metrics.tmAscent > 0 && metrics.tmAscent <= metrics.tmHeight
+                          ? static_cast<unsigned>(metrics.tmAscent)
+                          : font->height_;
     font->firstCharacter_ = metrics.tmFirstChar;
     font->lastCharacter_ = metrics.tmLastChar;
     return font;
@@ -103,9 +111,18 @@ bool GdiFont::Draw(char32_t character, Glyph* glyph) {
     } else if (index == NoGlyph) {
         return false;
     }
+    return DrawUnits(std::wstring(1, unit), 0, glyph);
+}
+
+bool GdiFont::DrawUnits(const std::wstring& units, UINT options, Glyph* glyph) {
     SIZE extent = {};
-    if (!GetTextExtentPoint32W(dc_, &unit, 1, &extent)) return false;
-    const long width = extent.cx < 0 ? 0 : extent.cx > MaxAdvance ? MaxAdvance : extent.cx;
+    if (!GetTextExtentPoint32W(dc_, units.data(), static_cast<int>(units.size()), &extent)) return false;
+    const long limit = MaxAdvance * static_cast<long>(units.size());
+    const long width = extent.cx < 0 ? 0 : extent.cx > limit ? limit : extent.cx;
+    return DrawUnitsAt(units, options, 0, width, glyph);
+}
+
+bool GdiFont::DrawUnitsAt(const std::wstring& units, UINT options, long origin, long width, Glyph* glyph) {
     glyph->width = static_cast<unsigned>(width);
     glyph->lit.assign(static_cast<std::size_t>(width) * height_, 0);
     if (width == 0) return true;
@@ -125,7 +142,8 @@ bool GdiFont::Draw(char32_t character, Glyph* glyph) {
     PatBlt(dc_, 0, 0, width, static_cast<int>(height_), BLACKNESS);
     SetTextColor(dc_, RGB(255, 255, 255));
     SetBkMode(dc_, TRANSPARENT);
-    TextOutW(dc_, 0, 0, &unit, 1);
+    ExtTextOutW(dc_, static_cast<int>(origin), 0, options, nullptr, units.data(), static_cast<UINT>(units.size()),
+                nullptr);
     GdiFlush();
     const std::size_t stride = (static_cast<std::size_t>(width) + 31) / 32 * 4;
     const unsigned char* rows = static_cast<const unsigned char*>(bits);
@@ -135,5 +153,43 @@ bool GdiFont::Draw(char32_t character, Glyph* glyph) {
                 static_cast<std::uint8_t>((rows[y * stride + x / 8] >> (7 - x % 8)) & 1);
     SelectObject(dc_, keptBitmap);
     DeleteObject(bitmap);
+    return true;
+}
+
+bool GdiFont::Shape(const std::u32string& run, bool rightToLeft, std::vector<ShapedGlyph>* glyphs) {
+    std::wstring units;
+    bool marks = false;
+    for (char32_t character : run) {
+        if (character > 0xFFFF) return false;   // as Draw: the Basic Multilingual Plane only
+        units += static_cast<wchar_t>(character);
+        marks = marks || IsCombiningMark(character);
+    }
+    if (units.empty() || (!rightToLeft && !marks &&
+                          ScriptIsComplex(units.data(), static_cast<int>(units.size()), SIC_COMPLEX) != S_OK))
+        return false;
+    // The extent is of the characters as they stand, not as shaped: the run
+    // is drawn with room around it and kept as far as its ink reaches.
+    SIZE extent = {};
+    if (!GetTextExtentPoint32W(dc_, units.data(), static_cast<int>(units.size()), &extent)) return false;
+    const long limit = MaxAdvance * static_cast<long>(units.size());
+    const long width = extent.cx < 0 ? 0 : extent.cx > limit ? limit : extent.cx;
+    const long margin = width + 2 * static_cast<long>(height_);
+    Glyph canvas;
+    if (!DrawUnitsAt(units, rightToLeft ? ETO_RTLREADING : 0, margin, width + 2 * margin, &canvas)) return false;
+    long first = margin, last = margin + width - 1;
+    for (unsigned y = 0; y < height_; ++y)
+        for (long x = 0; x < static_cast<long>(canvas.width); ++x)
+            if (canvas.Lit(static_cast<unsigned>(x), y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    // One cluster: letters that GDI joined take no spacing between them.
+    ShapedGlyph whole;
+    whole.left = static_cast<int>(first - margin);
+    whole.advance = static_cast<int>(last + 1 - margin);
+    whole.image.width = static_cast<unsigned>(last + 1 - first);
+    for (unsigned y = 0; y < height_; ++y)
+        for (long x = first; x <= last; ++x) whole.image.lit.push_back(canvas.Lit(static_cast<unsigned>(x), y));
+    glyphs->assign(1, std::move(whole));
     return true;
 }

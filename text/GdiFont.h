@@ -2,7 +2,10 @@
 // into a 1-bit bitmap: the Windows builds' backend. Each glyph is drawn at
 // the cell's top left and is as wide as GDI's extent of it; what reaches
 // outside is cut. Characters beyond the Basic Multilingual Plane are not
-// drawn (GDI's glyph lookup takes one UTF-16 unit at a time).
+// drawn (GDI's glyph lookup takes one UTF-16 unit at a time). A run of a
+// complex script (joining, marks, right to left) is drawn whole by
+// ExtTextOutW, whose complex-script support (Uniscribe) joins, orders and
+// places its glyphs.
 #ifndef LUMIGRID_TEXT_GDIFONT_H
 #define LUMIGRID_TEXT_GDIFONT_H
 
@@ -10,6 +13,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "FontChoice.h"
 #include "GlyphSource.h"
@@ -24,7 +28,9 @@ public:
     GdiFont& operator=(const GdiFont&) = delete;
 
     unsigned Height() const override { return height_; }
+    unsigned Baseline() const override { return baseline_; }
     bool Draw(char32_t character, Glyph* glyph) override;
+    bool Shape(const std::u32string& run, bool rightToLeft, std::vector<ShapedGlyph>* glyphs) override;
 
 private:
     GdiFont() = default;
@@ -32,7 +38,13 @@ private:
     HDC dc_ = nullptr;
     HFONT font_ = nullptr;
     HGDIOBJ keptFont_ = nullptr;
+    // Draws units as ExtTextOutW does into a 1-bit image their extent wide,
+    // or width wide with the text from column origin.
+    bool DrawUnits(const std::wstring& units, UINT options, Glyph* glyph);
+    bool DrawUnitsAt(const std::wstring& units, UINT options, long origin, long width, Glyph* glyph);
+
     unsigned height_ = 0;
+    unsigned baseline_ = 0;
     wchar_t firstCharacter_ = 0, lastCharacter_ = 0;
 };
 

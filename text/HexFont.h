@@ -19,6 +19,8 @@
 class HexFont : public GlyphSource {
 public:
     static constexpr unsigned CellHeight = 16;
+    // Unifont's letters stand on row 14, two rows above the cell's bottom.
+    static constexpr unsigned CellBaseline = 14;
 
     // Reads and indexes the file. Null when it cannot be read or is not a
     // .hex font; problem then says why, in one line.
@@ -27,6 +29,7 @@ public:
     static std::unique_ptr<HexFont> FromBytes(std::vector<char> bytes, std::string* problem);
 
     unsigned Height() const override { return CellHeight; }
+    unsigned Baseline() const override { return CellBaseline; }
     bool Draw(char32_t character, Glyph* glyph) override;
 
 private:

@@ -1,26 +1,43 @@
 // TextLayout: text to the frames of a pattern, the one rule that the command
 // line and the editor share.
 //
-// The text is laid out as one strip: glyphs left to right from strip column
-// 0, each advanced by its own width, no spacing between them; the strip is as
-// high as the font's cell, and sits in every frame with its top at row
-// (rows - height) / 2. Without a step, frame k shows strip columns
-// k x columns .. k x columns + columns - 1 (the last piece padded dark). With
-// step N, frame k shows columns k x N - columns .. k x N - 1: the text enters
-// from the right edge, moves N columns a frame, and the last frame is the
-// first after it has wholly left. The count is rounded up to an even number
-// with a dark frame, since the display program carries frames in pairs, and
-// may not pass LedPattern::MaxFrames. Inverted, every pixel of every frame is
-// the other way round: the background lit, the text dark.
+// The text is set as a block of lines: a newline starts a new line, and the
+// lines follow each other with lineSpacing empty rows between them. Each
+// character comes from the first font of the chain that has it; the fonts of
+// a line stand on the baseline of the tallest of them, as far as each stays
+// within that font's height, which is the line's. In a line, characters follow each other at their own advance
+// (a bitmap font's cell, a proportional font's advance) with spacing empty
+// columns between them; combining marks are drawn over the character before
+// them, and letters that join (Arabic) are kept together. Right-to-left runs
+// are shown in their order by the bidirectional algorithm, and a font with
+// shaping of its own shapes the runs that need it (TextScript.h,
+// GlyphSource.h).
+//
+// The block sits in every frame with its top at the row asked, or by default
+// at (rows - height) / 2. Without a step, the block is cut into frame-wide
+// pieces, one screen of the sign each, and every line is aligned within the
+// screens the widest line takes: frame k shows block columns k x columns ..
+// k x columns + columns - 1. With step N, the lines scroll together, aligned
+// within the widest: frame k shows columns k x N - columns .. k x N - 1, so
+// the text enters from the right edge, moves N columns a frame, and the last
+// frame is the first after it has wholly left. A text that reads right to
+// left runs the other way: its first screen is the rightmost, and it enters
+// from the left edge. The count is rounded up to an even number with a dark
+// frame, since the display program carries frames in pairs, and may not pass
+// LedPattern::MaxFrames. Inverted, every pixel of every frame is the other
+// way round: the background lit, the text dark.
 #ifndef LUMIGRID_TEXT_TEXTLAYOUT_H
 #define LUMIGRID_TEXT_TEXTLAYOUT_H
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "FontChain.h"
 #include "GlyphSource.h"
 #include "LedPattern.h"
 
@@ -30,37 +47,78 @@ bool DecodeUtf8(const std::string& text, std::u32string* characters);
 std::string EncodeUtf8(char32_t character);
 // "U+3053 'こ'", as a user is shown a character.
 std::string DescribeCharacter(char32_t character);
+// A one-line text box's way of typing lines: "\n" is a newline and "\\" a
+// backslash; any other backslash stays as it is.
+std::u32string ExpandLineBreaks(const std::u32string& typed);
+
+// How the characters are set, before the block is cut into frames.
+struct TextStyle {
+    static constexpr int MinSpacing = -1;
+    static constexpr int MaxSpacing = 255;
+    static constexpr unsigned MaxLineSpacing = 255;
+
+    int spacing = 0;            // empty columns between characters; -1 overlaps them by one
+    unsigned lineSpacing = 0;   // empty rows between lines
+};
 
 class TextStrip {
 public:
-    // Lays the text out in the font. Characters the font lacks are listed in
-    // Missing() once each, in order, and left out when skipMissing; otherwise
-    // their presence makes the layout fail (false).
+    // Lays the text out in one font, as LayOut with a chain of that font.
     bool LayOut(GlyphSource& font, const std::u32string& text, bool skipMissing);
+    // Lays the text out. Characters no font has are listed in Missing() once
+    // each, in order, and left out when skipMissing; otherwise their presence
+    // makes the layout fail (false).
+    bool LayOut(FontChain& fonts, const std::u32string& text, const TextStyle& style, bool skipMissing);
 
     const std::u32string& Missing() const { return missing_; }
+    // The block of lines: as high as all of them, as wide as the widest.
     unsigned Height() const { return height_; }
     std::uint64_t Width() const { return width_; }
-    // False outside the strip.
+    std::size_t LineCount() const { return lines_.size(); }
+    std::uint64_t LineWidth(std::size_t line) const { return lines_[line].width; }
+    // The text's first strongly directed character reads right to left.
+    bool RightToLeft() const { return rightToLeft_; }
+    // Whether a pixel of the block is lit, the lines flush left; false
+    // outside the block.
     bool Lit(std::int64_t column, unsigned row) const;
 
-private:
     struct Placed {
-        std::uint64_t column;
-        const Glyph* glyph;
+        std::int64_t left;    // block column of the image's left edge, the line flush left
+        unsigned top;         // block row of the image's top
+        const Glyph* image;
     };
+    struct Line {
+        std::vector<Placed> glyphs;   // by left edge
+        std::uint64_t width = 0;
+        unsigned top = 0, height = 0;
+        unsigned widestImage = 0;
+    };
+    const Line& LineAt(std::size_t line) const { return lines_[line]; }
 
-    std::map<char32_t, Glyph> glyphs_;   // each character drawn once
-    std::vector<Placed> placed_;         // in column order
+private:
+    void LayOutLine(FontChain& fonts, const std::u32string& text, const TextStyle& style, Line* line);
+    const Glyph* Keep(FontChain& fonts, std::size_t font, char32_t character);
+    void NoteMissing(char32_t character);
+
+    std::map<std::pair<std::size_t, char32_t>, Glyph> drawn_;   // each font's character kept once
+    std::deque<Glyph> shaped_;                                  // glyphs of shaped runs
+    std::vector<Line> lines_;
     std::u32string missing_;
     unsigned height_ = 0;
     std::uint64_t width_ = 0;
+    bool rightToLeft_ = false;
 };
 
+enum class TextAlign { Start, Left, Center, Right };   // Start: left, or right for right-to-left text
+
 struct TextFrameOptions {
+    static constexpr int Centred = -1;
+
     unsigned columns = 16;
     unsigned rows = 16;
     unsigned step = 0;   // 0: cut into frame-wide pieces; else 1 .. columns
+    TextAlign align = TextAlign::Start;
+    int top = Centred;   // the row of the block's top, 0 or more; Centred: (rows - height) / 2
     bool invert = false;
     std::uint8_t controlCode = ControlScroll;
     std::uint8_t wait = 1;
@@ -70,7 +128,8 @@ struct TextFrameOptions {
 std::uint64_t TextFrameCount(std::uint64_t stripWidth, unsigned columns, unsigned step);
 // The widest strip whose frames stay within LedPattern::MaxFrames.
 std::uint64_t MaxStripWidth(unsigned columns, unsigned step);
-// The strip column at the left edge of a frame; negative before the text.
+// The strip column at the left edge of a frame of a text that reads left to
+// right; negative before the text.
 std::int64_t FirstStripColumn(std::uint32_t frame, unsigned columns, unsigned step);
 
 enum class TextPatternStatus { Made, TallerThanFrame, TooManyFrames, OutOfMemory };
@@ -81,7 +140,8 @@ struct TextPatternResult {
 };
 
 // The pattern of a strip: columns x rows frames, the header a new pattern
-// gets with the chosen control code and wait (add-to-list flag 0).
+// gets with the chosen control code and wait (add-to-list flag 0). Taller
+// than the frame means the block does not fit below the top asked.
 TextPatternResult MakeTextPattern(const TextStrip& strip, const TextFrameOptions& options);
 
 #endif

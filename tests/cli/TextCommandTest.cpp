@@ -98,6 +98,33 @@ TEST_F(TextCommandTest, ATextStartingWithADashFollowsTwoDashes) {
     EXPECT_EQ(12u + 2 * 32, ScratchDirectory::Read(output).size()) << "'-' is missing: nothing; 'A' one frame";
 }
 
+TEST_F(TextCommandTest, FontsFallBackLinesStackAndTheTopSpacingAndAlignmentPlaceThem) {
+    // A second font with 'C', its bottom row lit.
+    const std::string second = scratch.File("second.hex");
+    ScratchDirectory::Write(second, "0043:000000000000000000000000000000FF\n");
+    CliOutcome outcome = RunCliWith({"text", "A\nC", "-o", output, "--font", font, "--font", second, "--size", "8x34",
+                                     "--offset", "1"});
+    ASSERT_EQ(0, outcome.status) << outcome.err;
+    Bytes expected = {0x4C, 0x45, 0x44, 0x31, 0x02, 0x01, 0x02, 0x00, 0x22, 0x01, 0x08, 0x00};
+    // Frame 0: row 0 dark, 'A' on rows 1 to 16, 'C' on rows 17 to 32; frame 1 dark.
+    Bytes frames(68, 0x00);
+    for (int row = 1; row <= 16; ++row) frames[row] = 0x80;
+    frames[32] = 0xFF;
+    expected.insert(expected.end(), frames.begin(), frames.end());
+    EXPECT_EQ(expected, ScratchDirectory::Read(output));
+
+    // "A", two columns, "B": 18 columns at the right of a 24-column screen.
+    outcome = RunCliWith({"text", "AB", "-o", output, "--font", font, "--size", "24x16", "--spacing", "2", "--align",
+                          "right"});
+    ASSERT_EQ(0, outcome.status) << outcome.err;
+    const Bytes written = ScratchDirectory::Read(output);
+    EXPECT_EQ((Bytes{0x02, 0x00, 0xFF, 0x02, 0x00, 0x00}), Bytes(written.begin() + 12, written.begin() + 18));
+
+    EXPECT_EQ(1, RunCliWith({"text", "A\nB", "-o", output, "--font", font}).status) << "two 16-row lines on 16 rows";
+    for (const char* bad : {"--spacing=-2", "--offset=16", "--align=middle", "--line-spacing=256"})
+        EXPECT_EQ(2, RunCliWith({"text", "A", "-o", output, "--font", font, bad}).status) << bad;
+}
+
 }  // namespace
 
 namespace {

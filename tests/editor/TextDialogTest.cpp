@@ -151,4 +151,95 @@ TEST_F(TextDialogTest, CancelLeavesThePatternAsItWas) {
     EXPECT_FALSE(editor.pattern->modified);
 }
 
+// The standard font dialog answered with a face (or the one it shows) and a
+// size typed in points: 6 points are 8 pixels on the 96-dpi screen.
+DialogAnswerer::Answer ChooseFont(const wchar_t* face) {
+    return [face](HWND dialog) {
+        const int faceBox = 0x470, sizeBox = 0x472;
+        if (face) {
+            SendDlgItemMessageW(dialog, faceBox, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face));
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(faceBox, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, faceBox)));
+        }
+        // Typed, not picked: the list starts at 8 points.
+        SendDlgItemMessageW(dialog, sizeBox, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SetDlgItemTextW(dialog, sizeBox, L"6");
+        DialogAnswerer::Press(IDOK)(dialog);
+    };
+}
+
+TEST_F(TextDialogTest, TwoLinesASecondFontAlignmentSpacingAndTheTopRow) {
+    std::wstring tooTall, missingNoted, secondFont, bothFonts, cleared, secondFontAfterClear;
+    // Each font dialog is opened by a posted click, and the Text dialog,
+    // active again once it has closed, takes the next answer.
+    DialogAnswerer answerer({
+        [&](HWND dialog) {
+            // Kanji over a Hebrew letter that the first font lacks.
+            SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"日\\nש");
+            SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"0");
+            tooTall = ItemText(dialog, IDC_TEXT_STATUS);
+            DialogAnswerer::Press(IDC_TEXT_FONT)(dialog);
+        },
+        ChooseFont(nullptr),
+        [&](HWND dialog) {
+            missingNoted = ItemText(dialog, IDC_TEXT_STATUS);
+            DialogAnswerer::Press(IDC_TEXT_SECOND_FONT)(dialog);
+        },
+        ChooseFont(L"DejaVu Sans"),
+        [&](HWND dialog) {
+            secondFont = ItemText(dialog, IDC_TEXT_SECOND_FONT_NAME);
+            bothFonts = ItemText(dialog, IDC_TEXT_STATUS);
+            SendDlgItemMessageW(dialog, IDC_TEXT_SECOND_FONT_CLEAR, BM_CLICK, 0, 0);
+            cleared = ItemText(dialog, IDC_TEXT_STATUS);
+            secondFontAfterClear = ItemText(dialog, IDC_TEXT_SECOND_FONT_NAME);
+            DialogAnswerer::Press(IDC_TEXT_SECOND_FONT)(dialog);
+        },
+        ChooseFont(L"DejaVu Sans"),
+        [&](HWND dialog) {
+            // Each line centred, the block from row 0, two columns between characters.
+            SendDlgItemMessageW(dialog, IDC_TEXT_ALIGN, CB_SETCURSEL, 2, 0);
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_TEXT_ALIGN, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_TEXT_ALIGN)));
+            SendDlgItemMessageW(dialog, IDC_TEXT_SET_TOP, BM_CLICK, 0, 0);
+            SetDlgItemTextW(dialog, IDC_TEXT_TOP, L"0");
+            SetDlgItemTextW(dialog, IDC_TEXT_SPACING, L"2");
+            DialogAnswerer::Press(IDOK)(dialog);
+        },
+    });
+    Command(IDM_FRAME_TEXT);
+    // Two lines of the font the dialog starts with (as high as the frame, or as last chosen).
+    EXPECT_EQ(0u, tooTall.find(L"文字の高さ ")) << "too tall";
+    EXPECT_NE(std::wstring::npos, tooTall.find(L"ﾄﾞｯﾄが画面の 16 ﾄﾞｯﾄを超えています"));
+    EXPECT_EQ(L"2 枚 (ﾌｫﾝﾄにない文字は省きました)", missingNoted);
+    EXPECT_EQ(L"DejaVu Sans  8 ﾄﾞｯﾄ", secondFont);
+    EXPECT_EQ(L"2 枚", bothFonts);
+    EXPECT_EQ(L"2 枚 (ﾌｫﾝﾄにない文字は省きました)", cleared);
+    EXPECT_EQ(L"", secondFontAfterClear);
+    ASSERT_EQ(2u, editor.pattern->frameCount);
+    // The kanji in rows 0 .. 7, the Hebrew letter below it, in the middle of the frame.
+    unsigned kanji = 0, hebrew = 0;
+    for (unsigned row = 0; row < 8; ++row) kanji += LitInRow(0, row);
+    for (unsigned row = 8; row < 16; ++row) {
+        hebrew += LitInRow(0, row);
+        for (unsigned x : {0u, 1u, 2u, 13u, 14u, 15u}) EXPECT_FALSE(editor.pattern->GetPixel(0, x, row)) << x << ", " << row;
+    }
+    EXPECT_GT(kanji, 8u);
+    EXPECT_GT(hebrew, 2u);
+
+    // Offered again the next time.
+    std::wstring spacing, alignment, second;
+    DialogAnswerer again({
+        [&](HWND dialog) {
+            spacing = ItemText(dialog, IDC_TEXT_SPACING);
+            alignment = ItemText(dialog, IDC_TEXT_ALIGN);
+            second = ItemText(dialog, IDC_TEXT_SECOND_FONT_NAME);
+            DialogAnswerer::Cancel()(dialog);
+        },
+    });
+    Command(IDM_FRAME_TEXT);
+    EXPECT_EQ(L"2", spacing);
+    EXPECT_EQ(L"中央", alignment);
+    EXPECT_EQ(L"DejaVu Sans  8 ﾄﾞｯﾄ", second);
+}
+
 }  // namespace

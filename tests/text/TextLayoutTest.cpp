@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,117 @@ TEST(TextLayoutTest, Utf8IsDecodedStrictly) {
     EXPECT_FALSE(DecodeUtf8("\xF4\x90\x80\x80", &characters)) << "beyond U+10FFFF";
     EXPECT_EQ("U+3053 '\xE3\x81\x93'", DescribeCharacter(0x3053));
     EXPECT_EQ("U+000A", DescribeCharacter(0x0A));
+}
+
+// A font drawn from rows written out: '#' lit, each glyph as wide as its rows.
+class RowsFont : public GlyphSource {
+public:
+    RowsFont(unsigned baseline, std::map<char32_t, std::vector<std::string>> glyphs)
+        : baseline_(baseline), glyphs_(std::move(glyphs)) {}
+    unsigned Height() const override { return static_cast<unsigned>(glyphs_.begin()->second.size()); }
+    unsigned Baseline() const override { return baseline_; }
+    bool Draw(char32_t character, Glyph* glyph) override {
+        auto found = glyphs_.find(character);
+        if (found == glyphs_.end()) return false;
+        glyph->width = static_cast<unsigned>(found->second[0].size());
+        glyph->lit.clear();
+        for (const std::string& row : found->second)
+            for (char c : row) glyph->lit.push_back(c == '#');
+        return true;
+    }
+
+private:
+    unsigned baseline_;
+    std::map<char32_t, std::vector<std::string>> glyphs_;
+};
+
+// Every frame side by side, '|' between rows.
+std::string FramesText(const LedPattern& pattern) {
+    std::string text;
+    for (std::uint32_t frame = 0; frame < pattern.frameCount; ++frame) text += (frame ? " " : "") + FrameText(pattern, frame);
+    return text;
+}
+
+std::string Laid(FontChain& fonts, const std::u32string& text, TextFrameOptions options, TextStyle style = {}) {
+    TextStrip strip;
+    EXPECT_TRUE(strip.LayOut(fonts, text, style, false)) << strip.Missing().size() << " missing";
+    TextPatternResult made = MakeTextPattern(strip, options);
+    return made.pattern ? FramesText(*made.pattern) : "not made";
+}
+
+TextFrameOptions Frames(unsigned columns, unsigned rows, TextAlign align = TextAlign::Start, unsigned step = 0) {
+    TextFrameOptions options;
+    options.columns = columns;
+    options.rows = rows;
+    options.align = align;
+    options.step = step;
+    return options;
+}
+
+// A kanji font of one 3 x 3 kanji in a cell of 4 rows, and a 2-row Latin
+// font that has the kanji as well.
+RowsFont Kanji() { return RowsFont(3, {{U'日', {"###", "#.#", "###", "..."}}}); }
+RowsFont Latin() { return RowsFont(2, {{U'A', {".#", "##"}}, {U'B', {"##", "#."}}, {U'日', {"##", "##"}}}); }
+
+TEST(TextLayoutTest, EachCharacterComesFromTheFirstFontOfTheChainThatHasIt) {
+    RowsFont kanji = Kanji(), latin = Latin();
+    FontChain fonts;
+    fonts.Add(std::make_unique<RowsFont>(kanji));
+    fonts.Add(std::make_unique<RowsFont>(latin));
+    // The kanji from the first font, 'A' from the second, standing on the kanji's baseline.
+    EXPECT_EQ("###..|#.#.#|#####|..... .....|.....|.....|.....", Laid(fonts, U"日A", Frames(5, 4)));
+    TextStrip strip;
+    EXPECT_FALSE(strip.LayOut(fonts, U"A?日?", TextStyle(), false));
+    EXPECT_EQ(U"?", strip.Missing());
+}
+
+TEST(TextLayoutTest, LinesStackWithTheirSpacingCentredOrFromTheTopAsked) {
+    RowsFont latin = Latin();
+    FontChain fonts(latin);
+    // Lines as high as the font's 2 rows, one empty row between them: 5 rows centred on 9.
+    TextStyle style;
+    style.lineSpacing = 1;
+    EXPECT_EQ("....|....|.#..|##..|....|##..|#...|....|....", Laid(fonts, U"A\nB", Frames(4, 9), style).substr(0, 44));
+    TextFrameOptions top = Frames(4, 9);
+    top.top = 3;
+    EXPECT_EQ("....|....|....|.#..|##..|....|##..|#...|....", Laid(fonts, U"A\nB", top, style).substr(0, 44));
+    top.top = 5;
+    EXPECT_EQ("not made", Laid(fonts, U"A\nB", top, style)) << "the block would reach below the frame";
+    EXPECT_EQ(U"A\nB\\n", ExpandLineBreaks(U"A\\nB\\\\n"));
+}
+
+TEST(TextLayoutTest, LinesAlignWithinTheScreensOfTheWidestOrScrollTogether) {
+    RowsFont latin = Latin();
+    FontChain fonts(latin);
+    // "BA" is 4 columns, "A" 2, on 5-column screens.
+    EXPECT_EQ("##.#.|#.##.|.#...|##... .....|.....|.....|.....", Laid(fonts, U"BA\nA", Frames(5, 4, TextAlign::Left)));
+    EXPECT_EQ("##.#.|#.##.|..#..|.##.. .....|.....|.....|.....", Laid(fonts, U"BA\nA", Frames(5, 4, TextAlign::Center)));
+    EXPECT_EQ(".##.#|.#.##|....#|...## .....|.....|.....|.....", Laid(fonts, U"BA\nA", Frames(5, 4, TextAlign::Right)));
+    // With a step the lines move together, the short one centred under the long one.
+    EXPECT_EQ("..|..|..|.. ##|#.|..|.# .#|##|#.|#. ..|..|..|..",
+              Laid(fonts, U"BA\nA", Frames(2, 4, TextAlign::Center, 2)));
+}
+
+TEST(TextLayoutTest, SpacingAddsOrTakesColumnsBetweenCharacters) {
+    RowsFont latin = Latin();
+    FontChain fonts(latin);
+    TextStyle wide, tight;
+    wide.spacing = 2;
+    tight.spacing = -1;
+    EXPECT_EQ("##...#..|#...##..", Laid(fonts, U"BA", Frames(8, 2), wide).substr(0, 17));
+    EXPECT_EQ("###.|###.", Laid(fonts, U"BA", Frames(4, 2), tight).substr(0, 9));
+    TextStrip strip;
+    strip.LayOut(fonts, U"BAB", wide, false);
+    EXPECT_EQ(10u, strip.Width()) << "none after the last character";
+}
+
+TEST(TextLayoutTest, ACombiningMarkIsDrawnOverTheMiddleOfItsBase) {
+    // 'e' with its ink in columns 1 .. 3; the acute, a cell of its own, inked in its last columns.
+    RowsFont font(4, {{U'e', {".....", ".....", ".###.", ".###."}},
+                      {0x0301, {"...##", ".....", ".....", "....."}},
+                      {U'x', {"#", "#", "#", "#"}}});
+    FontChain fonts(font);
+    EXPECT_EQ("..##.#|.....#|.###.#|.###.#", Laid(fonts, U"e\u0301x", Frames(6, 4)).substr(0, 27));
 }
 
 }  // namespace
