@@ -406,10 +406,12 @@ TEST_F(ImageImportTest, AGifWithFramesOfMixedSizesAndAPictureOfAnotherSizeFitted
     CliOutcome imported = RunCliWith(
         {"import", Gif("mixed.gif", gif), Picture("small.png", small), "-o", output, "--size", "32x16"});
     ASSERT_EQ(0, imported.status) << imported.err;
-    // Halved; the picture doubled to 16 x 16 in the middle, dark bands beside it.
-    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x03, 0x00, 0x10, 0x04, 0x20, 0x00},
+    // Halved; the picture doubled to 16 x 16 in the middle, dark bands beside it;
+    // then the dark frame that pairs the odd third.
+    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x04, 0x00, 0x10, 0x04, 0x20, 0x00},
                       Rows({0xFF, 0xFF, 0x00, 0x00}, 16), Rows({0xFF, 0xFF, 0x00, 0x00}, 8),
-                      Rows({0xFF, 0xFF, 0x00, 0xFF}, 8), Rows({0x00, 0x00, 0xFF, 0x00}, 16)}),
+                      Rows({0xFF, 0xFF, 0x00, 0xFF}, 8), Rows({0x00, 0x00, 0xFF, 0x00}, 16),
+                      Rows({0x00, 0x00, 0x00, 0x00}, 16)}),
               ScratchDirectory::Read(output));
 }
 
@@ -419,30 +421,31 @@ TEST_F(ImageImportTest, CropFitAlignAndDitherFromTheCommandLine) {
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x) large.At(x, y) = Black;
     const std::string path = Picture("large.png", large);
-    // The black square alone, in 8 x 4 at the right: no LED lit.
+    // The black square alone, in 8 x 4 at the right: no LED lit. Each single
+    // picture is paired with a dark frame.
     ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--crop", "0,0,100,100", "--size", "8x4", "--fit",
                              "contain", "--align", "right"})
                      .status);
-    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x04, 0x01, 0x08, 0x00}, Rows({0x00}, 4)}),
+    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x04, 0x01, 0x08, 0x00}, Rows({0x00}, 4), Rows({0x00}, 4)}),
               ScratchDirectory::Read(output));
     // Inverted, the 4 x 4 square lights at the right; the bands stay dark.
     ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--crop", "0,0,100,100", "--size", "8x4", "--align",
                              "right", "--invert"})
                      .status);
-    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x04, 0x01, 0x08, 0x00}, Rows({0x0F}, 4)}),
+    EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x04, 0x01, 0x08, 0x00}, Rows({0x0F}, 4), Rows({0x00}, 4)}),
               ScratchDirectory::Read(output));
     // Covering 2 x 2 takes the left or the right 200 x 200, one LED for each 100 x 100.
     ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--size", "2x2", "--fit", "cover", "--align", "top-left",
                              "--dither", "ordered"})
                      .status);
-    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x02, 0x01, 0x02, 0x00, 0x40, 0xC0}),
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x02, 0x01, 0x02, 0x00, 0x40, 0xC0, 0x00, 0x00}),
               ScratchDirectory::Read(output));
     ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--size=2x2", "--fit=cover", "--align=right"}).status);
-    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x02, 0x01, 0x02, 0x00, 0xC0, 0xC0}),
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x02, 0x01, 0x02, 0x00, 0xC0, 0xC0, 0x00, 0x00}),
               ScratchDirectory::Read(output));
     // A crop without a size gives the crop's size, and must lie inside.
     ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--crop", "98,0,4,1"}).status);
-    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x01, 0x00, 0x01, 0x01, 0x04, 0x00, 0x30}),
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x01, 0x01, 0x04, 0x00, 0x30, 0x00}),
               ScratchDirectory::Read(output));
     std::remove(output.c_str());
     ExpectRefused({"import", path, "-o", output, "--crop", "250,0,51,10"},

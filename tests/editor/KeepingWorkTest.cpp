@@ -162,7 +162,11 @@ TEST_F(KeepingWorkTest, ImportOfAnotherSizeThenSaveAsksForAName) {
     std::string wide = scratch.File("wide.png");
     WritePicture(wide, TestPicture(64, 16, {255, 255, 255, 255}), PictureFormat::Png);
     {
-        DialogAnswerer answerer({DialogAnswerer::ChooseFile(wide), DialogAnswerer::Press(IDOK)});
+        // At the picture's own size, not fitted to the pattern's.
+        DialogAnswerer answerer({DialogAnswerer::ChooseFile(wide), [](HWND dialog) {
+                                     SendDlgItemMessageW(dialog, IDC_IMPORT_OWN_SIZE, BM_CLICK, 0, 0);
+                                     DialogAnswerer::Press(IDOK)(dialog);
+                                 }});
         Command(IDM_FRAME_IMPORT_PICTURE);
     }
     ASSERT_EQ(64, editor.pattern->columns);

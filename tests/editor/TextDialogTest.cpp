@@ -177,21 +177,21 @@ TEST_F(TextDialogTest, TwoLinesASecondFontAlignmentSpacingAndTheTopRow) {
             // Kanji over a Hebrew letter that the first font lacks.
             SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"日\\nש");
             SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"0");
-            tooTall = ItemText(dialog, IDC_TEXT_STATUS);
+            tooTall = DialogAnswerer::Text(dialog, IDC_TEXT_STATUS);
             DialogAnswerer::Press(IDC_TEXT_FONT)(dialog);
         },
         ChooseFont(nullptr),
         [&](HWND dialog) {
-            missingNoted = ItemText(dialog, IDC_TEXT_STATUS);
+            missingNoted = DialogAnswerer::Text(dialog, IDC_TEXT_STATUS);
             DialogAnswerer::Press(IDC_TEXT_SECOND_FONT)(dialog);
         },
         ChooseFont(L"DejaVu Sans"),
         [&](HWND dialog) {
-            secondFont = ItemText(dialog, IDC_TEXT_SECOND_FONT_NAME);
-            bothFonts = ItemText(dialog, IDC_TEXT_STATUS);
+            secondFont = DialogAnswerer::Text(dialog, IDC_TEXT_SECOND_FONT_NAME);
+            bothFonts = DialogAnswerer::Text(dialog, IDC_TEXT_STATUS);
             SendDlgItemMessageW(dialog, IDC_TEXT_SECOND_FONT_CLEAR, BM_CLICK, 0, 0);
-            cleared = ItemText(dialog, IDC_TEXT_STATUS);
-            secondFontAfterClear = ItemText(dialog, IDC_TEXT_SECOND_FONT_NAME);
+            cleared = DialogAnswerer::Text(dialog, IDC_TEXT_STATUS);
+            secondFontAfterClear = DialogAnswerer::Text(dialog, IDC_TEXT_SECOND_FONT_NAME);
             DialogAnswerer::Press(IDC_TEXT_SECOND_FONT)(dialog);
         },
         ChooseFont(L"DejaVu Sans"),
@@ -230,9 +230,9 @@ TEST_F(TextDialogTest, TwoLinesASecondFontAlignmentSpacingAndTheTopRow) {
     std::wstring spacing, alignment, second;
     DialogAnswerer again({
         [&](HWND dialog) {
-            spacing = ItemText(dialog, IDC_TEXT_SPACING);
-            alignment = ItemText(dialog, IDC_TEXT_ALIGN);
-            second = ItemText(dialog, IDC_TEXT_SECOND_FONT_NAME);
+            spacing = DialogAnswerer::Text(dialog, IDC_TEXT_SPACING);
+            alignment = DialogAnswerer::Text(dialog, IDC_TEXT_ALIGN);
+            second = DialogAnswerer::Text(dialog, IDC_TEXT_SECOND_FONT_NAME);
             DialogAnswerer::Cancel()(dialog);
         },
     });
