@@ -10,10 +10,6 @@ set -euo pipefail
 tree=$(realpath "$1")
 out=$(realpath -m "$2")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$here/wine-prefix.sh" "$WINEPREFIX"
-trap 'wineserver -k 2>/dev/null || true' EXIT
-
 . "$here/window-wait.sh"
 . "$here/grid-pointer.sh"
 
@@ -26,10 +22,7 @@ menu() {   # menu x-position letter
 edit_menu() { menu 53 "$1"; }
 line() { drag "$@"; }
 
-wine "$tree/bin/lumigrid.exe" &
-main=$(await "^Lumigrid ver 1.0")
-xdotool windowmove "$main" 0 0
-sleep 1
+start_editor "$tree"
 new_pattern 128 16
 menu 90 o          # View > One plane
 sleep 1.5

@@ -9,10 +9,6 @@ set -euo pipefail
 tree=$(realpath "$1")
 out=$(realpath -m "$2")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$here/wine-prefix.sh" "$WINEPREFIX"
-trap 'wineserver -k 2>/dev/null || true' EXIT
-
 . "$here/window-wait.sh"
 # Opens a menu by a click on its name at x, then the item of the letter, and
 # prints the id of the dialog titled $3 that it opens.
@@ -24,10 +20,7 @@ dialog_of() {
     sleep 0.5
 }
 
-wine "$tree/bin/lumigrid.exe" &
-main=$(await "^Lumigrid ver 1.0")
-xdotool windowmove "$main" 0 0
-sleep 1
+start_editor "$tree"
 # Maximised by its caption's button (there is no window manager to ask).
 width=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 xdotool mousemove --window "$main" $((width - 33)) 12 click 1
