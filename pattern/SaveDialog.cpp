@@ -9,6 +9,12 @@
 namespace {
 
 const int FirstControlCodeButton = IDC_CONTROL_NORMAL;
+
+// A write that failed is said, not taken for a cancel: the drawing stays
+// unsaved in the editor, and the file on the disk stays as it was.
+const wchar_t NotWrittenText[] =
+    L"パターンファイルを書き込めませんでした。\n"
+    L"以前のファイルはそのまま残っています。保存先と空き容量を確認してください。";
 const int LastControlCodeButton = IDC_CONTROL_ON_OFF;
 
 LedFileHeader& HeaderOf(HWND dialog) {
@@ -66,5 +72,7 @@ bool LedPattern::Save(HWND owner, bool listSelected, bool saveAs) {
         DialogBoxParamW(GetModuleHandleW(nullptr), L"SaveDialog", owner, SaveDialogProcedure,
                         reinterpret_cast<LPARAM>(&header));
     }
-    return SavePatternFile(*this, target.c_str());
+    if (SavePatternFile(*this, target.c_str())) return true;
+    MessageBoxW(owner, NotWrittenText, L"エラー", MB_OK | MB_ICONERROR);
+    return false;
 }

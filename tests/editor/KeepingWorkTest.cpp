@@ -154,6 +154,21 @@ TEST_F(KeepingWorkTest, BrowseReadsAnLfListAndRefusesAFileThatIsNoList) {
     EXPECT_EQ(a + "\r\n:Reset\r\n", ScratchDirectory::ReadText(lf));
 }
 
+TEST_F(KeepingWorkTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheDrawingUnsaved) {
+    Click(CellX(0, 3), CellY(3));
+    const std::string unwritable = scratch.File("no-such-folder/drawing.led");
+    editor.pattern->SetFileName(unwritable.c_str());
+    {
+        DialogAnswerer answerer({ReadMessage()});
+        Command(IDM_FILE_SAVE);
+        ASSERT_EQ(1, answerer.Answered());
+        EXPECT_EQ(L"エラー", answerer.Titles()[0]);
+    }
+    EXPECT_NE(std::wstring::npos, messages[0].find(L"書き込めませんでした"));
+    EXPECT_TRUE(editor.pattern->modified) << "still unsaved, so Exit asks again";
+    EXPECT_FALSE(ScratchDirectory::Exists(unwritable));
+}
+
 TEST_F(KeepingWorkTest, ImportOfAnotherSizeThenSaveAsksForAName) {
     SetFrames(4);
     std::string anim = scratch.File("anim.led");
