@@ -12,7 +12,7 @@ shift 4
 
 # The DLLs every supported Windows has; MinGW's own runtime DLLs are not among them.
 declare -A system_dll
-for dll in kernel32 user32 gdi32 comctl32 comdlg32 advapi32 shell32 ole32 oleaut32 shlwapi msvcrt uxtheme version; do
+for dll in kernel32 user32 gdi32 comctl32 comdlg32 advapi32 shell32 ole32 oleaut32 shlwapi msvcrt uxtheme usp10 version; do
     system_dll[$dll.dll]=1
 done
 
