@@ -88,7 +88,7 @@ int MakeEffect(const EffectArguments& arguments, std::ostream& err) {
     case EffectSequenceStatus::NoFrames: return PrintFailure(err, QuotedName(arguments.pattern) + " has no frames");
     }
     if (!SavePatternFile(*made.pattern, arguments.output.c_str()))
-        return PrintFailure(err, "cannot write " + QuotedName(arguments.output));
+        return PrintFailure(err, CannotWrite(arguments.output));
     return CliSuccess;
 }
 

@@ -84,7 +84,7 @@ int Preview(const PreviewArguments& arguments, std::ostream& out, std::ostream& 
     case PreviewGifStatus::NothingShown: return PrintFailure(err, QuotedName(arguments.program) + " shows nothing");
     case PreviewGifStatus::OutOfMemory: return PrintFailure(err, result.problem);
     case PreviewGifStatus::CannotWrite:
-        return PrintFailure(err, "cannot write " + QuotedName(arguments.output) + ": " + result.problem);
+        return PrintFailure(err, CannotWrite(arguments.output));
     }
     if (arguments.output != "-")
         out << arguments.output << ": " << result.gifFrames << (result.gifFrames == 1 ? " frame, " : " frames, ")
