@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "DisplayList.h"
-#include "DisplayProgram.h"
-#include "HexImageWriter.h"
-#include "LedFile.h"
+#include "pattern/document/LedFile.h"
+#include "pattern/hex/HexImageWriter.h"
+#include "pattern/list/DisplayList.h"
+#include "pattern/program/DisplayProgram.h"
 
 namespace {
 

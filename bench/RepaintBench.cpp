@@ -16,9 +16,9 @@
 #include <memory>
 #include <vector>
 
-#include "Application.h"
-#include "EditorState.h"
-#include "SliderWindow.h"
+#include "editor/app/Application.h"
+#include "editor/app/EditorState.h"
+#include "editor/views/SliderWindow.h"
 
 namespace {
 

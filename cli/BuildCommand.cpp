@@ -1,17 +1,17 @@
-#include "BuildCommand.h"
+#include "cli/BuildCommand.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "Cli.h"
-#include "DisplayList.h"
-#include "DisplayProgram.h"
-#include "HexImageWriter.h"
-#include "HexOptions.h"
-#include "ListOmissions.h"
-#include "StandardInput.h"
+#include "cli/Cli.h"
+#include "cli/StandardInput.h"
+#include "pattern/hex/HexImageWriter.h"
+#include "pattern/hex/HexOptions.h"
+#include "pattern/list/DisplayList.h"
+#include "pattern/list/ListOmissions.h"
+#include "pattern/program/DisplayProgram.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #ifndef LUMIGRID_CLI_BUILDCOMMAND_H
 #define LUMIGRID_CLI_BUILDCOMMAND_H
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddBuildCommand(CLI::App& program, CliContext& context);
 

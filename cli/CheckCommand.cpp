@@ -1,16 +1,16 @@
-#include "CheckCommand.h"
+#include "cli/CheckCommand.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "Cli.h"
-#include "DisplayList.h"
-#include "DisplayProgram.h"
-#include "LedFile.h"
-#include "ListOmissions.h"
-#include "StandardInput.h"
+#include "cli/Cli.h"
+#include "cli/StandardInput.h"
+#include "pattern/document/LedFile.h"
+#include "pattern/list/DisplayList.h"
+#include "pattern/list/ListOmissions.h"
+#include "pattern/program/DisplayProgram.h"
 
 namespace {
 

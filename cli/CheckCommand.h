@@ -2,7 +2,7 @@
 #ifndef LUMIGRID_CLI_CHECKCOMMAND_H
 #define LUMIGRID_CLI_CHECKCOMMAND_H
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddCheckCommand(CLI::App& program, CliContext& context);
 

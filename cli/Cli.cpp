@@ -1,4 +1,4 @@
-#include "Cli.h"
+#include "cli/Cli.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -8,18 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "BuildCommand.h"
-#include "CheckCommand.h"
-#include "CommandHelp.h"
-#include "CommandLine.h"
-#include "DecodeCommand.h"
-#include "EffectCommand.h"
-#include "ImportCommand.h"
-#include "ListCommands.h"
-#include "PreviewCommand.h"
-#include "RenderCommand.h"
-#include "ShowCommand.h"
-#include "TextCommand.h"
+#include "cli/BuildCommand.h"
+#include "cli/CheckCommand.h"
+#include "cli/CommandHelp.h"
+#include "cli/CommandLine.h"
+#include "cli/DecodeCommand.h"
+#include "cli/EffectCommand.h"
+#include "cli/ImportCommand.h"
+#include "cli/ListCommands.h"
+#include "cli/PreviewCommand.h"
+#include "cli/RenderCommand.h"
+#include "cli/ShowCommand.h"
+#include "cli/TextCommand.h"
 
 #ifndef LUMIGRID_VERSION
 #define LUMIGRID_VERSION "unknown"

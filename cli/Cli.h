@@ -6,7 +6,7 @@
 
 #include <ostream>
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 // Exit statuses.
 enum CliStatus { CliSuccess = 0, CliFailure = 1, CliUsageError = 2 };

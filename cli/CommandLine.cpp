@@ -1,9 +1,9 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <cstdio>
 #include <utility>
 
-#include "Cli.h"
+#include "cli/Cli.h"
 #include "panekit/File.h"
 
 namespace {

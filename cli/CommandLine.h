@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "PatternRender.h"
+#include "picture/PatternRender.h"
 
 // What a command reaches while it runs, and the action of the command that
 // was given, set while the arguments are read.

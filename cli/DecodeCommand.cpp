@@ -1,25 +1,25 @@
-#include "DecodeCommand.h"
+#include "cli/DecodeCommand.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "Cli.h"
-#include "CommandLine.h"
-#include "DisplayList.h"
-#include "DisplayProgram.h"
-#include "DisplayProgramReader.h"
-#include "FrameBitmap.h"
-#include "HexImageReader.h"
-#include "HexImageStream.h"
-#include "HexImageWriter.h"
-#include "ImageCodec.h"
-#include "LedFile.h"
-#include "PathNames.h"
-#include "PatternRender.h"
-#include "ReplacementFile.h"
-#include "StandardInput.h"
+#include "cli/Cli.h"
+#include "cli/CommandLine.h"
+#include "cli/PathNames.h"
+#include "cli/StandardInput.h"
+#include "pattern/document/LedFile.h"
+#include "pattern/files/ReplacementFile.h"
+#include "pattern/hex/HexImageReader.h"
+#include "pattern/hex/HexImageStream.h"
+#include "pattern/hex/HexImageWriter.h"
+#include "pattern/list/DisplayList.h"
+#include "pattern/program/DisplayProgram.h"
+#include "pattern/program/DisplayProgramReader.h"
+#include "pattern/program/FrameBitmap.h"
+#include "picture/ImageCodec.h"
+#include "picture/PatternRender.h"
 
 namespace {
 

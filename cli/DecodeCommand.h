@@ -4,7 +4,7 @@
 #ifndef LUMIGRID_CLI_DECODECOMMAND_H
 #define LUMIGRID_CLI_DECODECOMMAND_H
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddDecodeCommand(CLI::App& program, CliContext& context);
 

@@ -1,12 +1,12 @@
-#include "EffectCommand.h"
+#include "cli/EffectCommand.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "Cli.h"
-#include "EffectSequence.h"
-#include "LedFile.h"
+#include "cli/Cli.h"
+#include "effects/EffectSequence.h"
+#include "pattern/document/LedFile.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #ifndef LUMIGRID_CLI_EFFECTCOMMAND_H
 #define LUMIGRID_CLI_EFFECTCOMMAND_H
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddEffectCommand(CLI::App& program, CliContext& context);
 

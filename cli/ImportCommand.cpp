@@ -1,16 +1,16 @@
-#include "ImportCommand.h"
+#include "cli/ImportCommand.h"
 
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "Cli.h"
-#include "FrameTools.h"
-#include "ImageCodec.h"
-#include "ImageImport.h"
-#include "LedFile.h"
-#include "StandardInput.h"
+#include "cli/Cli.h"
+#include "cli/StandardInput.h"
+#include "pattern/document/FrameTools.h"
+#include "pattern/document/LedFile.h"
+#include "picture/ImageCodec.h"
+#include "picture/ImageImport.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #ifndef LUMIGRID_CLI_IMPORTCOMMAND_H
 #define LUMIGRID_CLI_IMPORTCOMMAND_H
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddImportCommand(CLI::App& program, CliContext& context);
 

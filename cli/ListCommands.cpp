@@ -1,15 +1,15 @@
-#include "ListCommands.h"
+#include "cli/ListCommands.h"
 
 #include <algorithm>
 #include <memory>
 #include <utility>
 
-#include "Cli.h"
-#include "CommandLine.h"
-#include "DisplayList.h"
-#include "LedFile.h"
-#include "PathNames.h"
-#include "StandardInput.h"
+#include "cli/Cli.h"
+#include "cli/CommandLine.h"
+#include "cli/PathNames.h"
+#include "cli/StandardInput.h"
+#include "pattern/document/LedFile.h"
+#include "pattern/list/DisplayList.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #ifndef LUMIGRID_CLI_LISTCOMMANDS_H
 #define LUMIGRID_CLI_LISTCOMMANDS_H
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddListCommands(CLI::App& program, CliContext& context);
 

@@ -1,4 +1,4 @@
-#include "PathNames.h"
+#include "cli/PathNames.h"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN

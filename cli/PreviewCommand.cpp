@@ -1,12 +1,12 @@
-#include "PreviewCommand.h"
+#include "cli/PreviewCommand.h"
 
 #include <cstdio>
 #include <memory>
 #include <string>
 
-#include "Cli.h"
-#include "DisplayList.h"
-#include "PreviewAnimation.h"
+#include "cli/Cli.h"
+#include "pattern/list/DisplayList.h"
+#include "picture/PreviewAnimation.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #ifndef LUMIGRID_CLI_PREVIEWCOMMAND_H
 #define LUMIGRID_CLI_PREVIEWCOMMAND_H
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddPreviewCommand(CLI::App& program, CliContext& context);
 

@@ -1,13 +1,13 @@
-#include "RenderCommand.h"
+#include "cli/RenderCommand.h"
 
 #include <memory>
 #include <string>
 
-#include "Cli.h"
-#include "ImageCodec.h"
-#include "LedFile.h"
-#include "PatternPicture.h"
-#include "StandardInput.h"
+#include "cli/Cli.h"
+#include "cli/StandardInput.h"
+#include "pattern/document/LedFile.h"
+#include "picture/ImageCodec.h"
+#include "picture/PatternPicture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #ifndef LUMIGRID_CLI_RENDERCOMMAND_H
 #define LUMIGRID_CLI_RENDERCOMMAND_H
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddRenderCommand(CLI::App& program, CliContext& context);
 

@@ -1,12 +1,12 @@
-#include "ShowCommand.h"
+#include "cli/ShowCommand.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "Cli.h"
-#include "LedFile.h"
-#include "StandardInput.h"
+#include "cli/Cli.h"
+#include "cli/StandardInput.h"
+#include "pattern/document/LedFile.h"
 
 namespace {
 

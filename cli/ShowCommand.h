@@ -2,7 +2,7 @@
 #ifndef LUMIGRID_CLI_SHOWCOMMAND_H
 #define LUMIGRID_CLI_SHOWCOMMAND_H
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddShowCommand(CLI::App& program, CliContext& context);
 

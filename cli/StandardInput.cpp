@@ -1,8 +1,8 @@
-#include "StandardInput.h"
+#include "cli/StandardInput.h"
 
 #include <vector>
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 #include "panekit/File.h"
 
 const char StandardInputFile::Name[] = "-";

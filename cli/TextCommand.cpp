@@ -1,13 +1,13 @@
-#include "TextCommand.h"
+#include "cli/TextCommand.h"
 
 #include <memory>
 #include <utility>
 
-#include "Cli.h"
-#include "CommandLine.h"
-#include "FontChoice.h"
-#include "LedFile.h"
-#include "TextLayout.h"
+#include "cli/Cli.h"
+#include "cli/CommandLine.h"
+#include "pattern/document/LedFile.h"
+#include "text/FontChoice.h"
+#include "text/TextLayout.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 void AddTextCommand(CLI::App& program, CliContext& context);
 

@@ -1,4 +1,4 @@
-#include "CellBlock.h"
+#include "drawing/CellBlock.h"
 
 #include <algorithm>
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "CellMask.h"
-#include "EditModes.h"
-#include "LedPattern.h"
+#include "drawing/CellMask.h"
+#include "drawing/EditModes.h"
+#include "pattern/document/LedPattern.h"
 
 // A rectangle of cells: its top-left cell and its size.
 struct CellArea {

@@ -1,4 +1,4 @@
-#include "CellMask.h"
+#include "drawing/CellMask.h"
 
 CellMask::CellMask(int columns, int rows)
     : columns_(columns > 0 ? columns : 0),

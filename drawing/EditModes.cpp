@@ -1,4 +1,4 @@
-#include "EditModes.h"
+#include "drawing/EditModes.h"
 
 void ApplyEditMode(LedPattern& pattern, std::uint32_t frame, int column, int row, EditMode mode) {
     const unsigned x = static_cast<unsigned>(column), y = static_cast<unsigned>(row);

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "CellMask.h"
-#include "LedPattern.h"
+#include "drawing/CellMask.h"
+#include "pattern/document/LedPattern.h"
 
 // The values are the menu items' order: mode = command - the Xor command.
 enum EditMode { EditXor = 0, EditOr = 1, EditErase = 2 };

@@ -1,10 +1,10 @@
-#include "Ellipse.h"
+#include "drawing/Ellipse.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "Rectangle.h"
+#include "drawing/Rectangle.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #ifndef LUMIGRID_DRAWING_ELLIPSE_H
 #define LUMIGRID_DRAWING_ELLIPSE_H
 
-#include "CellMask.h"
+#include "drawing/CellMask.h"
 
 void AddEllipse(CellMask& cells, GridCell corner, GridCell opposite, bool filled);
 

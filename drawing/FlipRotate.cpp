@@ -1,4 +1,4 @@
-#include "FlipRotate.h"
+#include "drawing/FlipRotate.h"
 
 CellBlock Turned(const CellBlock& block, Turn turn) {
     const int columns = block.Columns(), rows = block.Rows();

@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-#include "CellBlock.h"
-#include "LedPattern.h"
+#include "drawing/CellBlock.h"
+#include "pattern/document/LedPattern.h"
 
 enum class Turn { FlipHorizontal, FlipVertical, RotateClockwise, RotateAnticlockwise };
 

@@ -1,4 +1,4 @@
-#include "FloodFill.h"
+#include "drawing/FloodFill.h"
 
 #include <vector>
 

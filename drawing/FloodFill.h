@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "CellMask.h"
-#include "LedPattern.h"
+#include "drawing/CellMask.h"
+#include "pattern/document/LedPattern.h"
 
 // Empty when the cell or the frame is outside the pattern.
 CellMask FillRegion(const LedPattern& pattern, std::uint32_t frame, GridCell seed);

@@ -1,6 +1,6 @@
-#include "Freehand.h"
+#include "drawing/Freehand.h"
 
-#include "Line.h"
+#include "drawing/Line.h"
 
 void FreehandStroke::Begin(int columns, int rows) {
     reached_ = CellMask(columns, rows);

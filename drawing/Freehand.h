@@ -8,9 +8,9 @@
 
 #include <cstdint>
 
-#include "CellMask.h"
-#include "EditModes.h"
-#include "LedPattern.h"
+#include "drawing/CellMask.h"
+#include "drawing/EditModes.h"
+#include "pattern/document/LedPattern.h"
 
 class FreehandStroke {
 public:

@@ -1,4 +1,4 @@
-#include "Line.h"
+#include "drawing/Line.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 #ifndef LUMIGRID_DRAWING_LINE_H
 #define LUMIGRID_DRAWING_LINE_H
 
-#include "CellMask.h"
+#include "drawing/CellMask.h"
 
 // Adds the line's cells to the mask; cells beyond the frame are clipped.
 void AddLine(CellMask& cells, GridCell from, GridCell to);

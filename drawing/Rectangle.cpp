@@ -1,4 +1,4 @@
-#include "Rectangle.h"
+#include "drawing/Rectangle.h"
 
 #include <algorithm>
 #include <cstdlib>

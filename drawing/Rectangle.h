@@ -3,7 +3,7 @@
 #ifndef LUMIGRID_DRAWING_RECTANGLE_H
 #define LUMIGRID_DRAWING_RECTANGLE_H
 
-#include "CellMask.h"
+#include "drawing/CellMask.h"
 
 void AddRectangle(CellMask& cells, GridCell corner, GridCell opposite, bool filled);
 

@@ -1,4 +1,4 @@
-#include "Selection.h"
+#include "drawing/Selection.h"
 
 void Selection::Select(GridCell corner, GridCell opposite, int columns, int rows) {
     Cancel();

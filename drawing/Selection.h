@@ -13,10 +13,10 @@
 
 #include <cstdint>
 
-#include "CellBlock.h"
-#include "EditModes.h"
-#include "FlipRotate.h"
-#include "LedPattern.h"
+#include "drawing/CellBlock.h"
+#include "drawing/EditModes.h"
+#include "drawing/FlipRotate.h"
+#include "pattern/document/LedPattern.h"
 
 class Selection {
 public:

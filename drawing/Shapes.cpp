@@ -1,10 +1,10 @@
-#include "Shapes.h"
+#include "drawing/Shapes.h"
 
 #include <cstdlib>
 
-#include "Ellipse.h"
-#include "Line.h"
-#include "Rectangle.h"
+#include "drawing/Ellipse.h"
+#include "drawing/Line.h"
+#include "drawing/Rectangle.h"
 
 GridCell ShapeEnd(ShapeKind kind, GridCell start, GridCell end, bool constrained) {
     if (!constrained) return end;

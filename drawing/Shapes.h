@@ -4,7 +4,7 @@
 #ifndef LUMIGRID_DRAWING_SHAPES_H
 #define LUMIGRID_DRAWING_SHAPES_H
 
-#include "CellMask.h"
+#include "drawing/CellMask.h"
 
 enum class ShapeKind { Line, Rectangle, FilledRectangle, Ellipse, FilledEllipse };
 

@@ -1,4 +1,4 @@
-#include "Tools.h"
+#include "drawing/Tools.h"
 
 ToolGesture GestureOf(Tool tool) {
     switch (tool) {

@@ -4,7 +4,7 @@
 #ifndef LUMIGRID_DRAWING_TOOLS_H
 #define LUMIGRID_DRAWING_TOOLS_H
 
-#include "Shapes.h"
+#include "drawing/Shapes.h"
 
 enum class Tool { Pencil, Freehand, Line, Rectangle, FilledRectangle, Ellipse, FilledEllipse, FloodFill, Select };
 const int ToolCount = 9;

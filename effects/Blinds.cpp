@@ -1,4 +1,4 @@
-#include "Blinds.h"
+#include "effects/Blinds.h"
 
 unsigned BlindsFrameCount(unsigned rows, unsigned step) { return StepsOver(rows < SlatRows ? rows : SlatRows, step); }
 

@@ -2,7 +2,7 @@
 #ifndef LUMIGRID_EFFECTS_BLINDS_H
 #define LUMIGRID_EFFECTS_BLINDS_H
 
-#include "TransitionFrame.h"
+#include "effects/TransitionFrame.h"
 
 constexpr unsigned SlatRows = 4;
 

@@ -1,4 +1,4 @@
-#include "Blink.h"
+#include "effects/Blink.h"
 
 // In: dark, full, dark, full, ... so that it ends full; out the other way
 // round, ending dark.

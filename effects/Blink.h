@@ -2,7 +2,7 @@
 #ifndef LUMIGRID_EFFECTS_BLINK_H
 #define LUMIGRID_EFFECTS_BLINK_H
 
-#include "TransitionFrame.h"
+#include "effects/TransitionFrame.h"
 
 constexpr unsigned BlinkTimes = 3;
 constexpr unsigned BlinkFrames = 2 * BlinkTimes;

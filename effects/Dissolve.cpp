@@ -1,4 +1,4 @@
-#include "Dissolve.h"
+#include "effects/Dissolve.h"
 
 #include <new>
 

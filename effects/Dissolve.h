@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "TransitionFrame.h"
+#include "effects/TransitionFrame.h"
 
 constexpr unsigned DissolveFrames = 16;
 

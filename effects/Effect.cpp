@@ -1,13 +1,13 @@
-#include "Effect.h"
+#include "effects/Effect.h"
 
 #include <cstring>
 
-#include "Blink.h"
-#include "Blinds.h"
-#include "Dissolve.h"
-#include "Scroll.h"
-#include "Split.h"
-#include "Wipe.h"
+#include "effects/Blinds.h"
+#include "effects/Blink.h"
+#include "effects/Dissolve.h"
+#include "effects/Scroll.h"
+#include "effects/Split.h"
+#include "effects/Wipe.h"
 
 const EffectName EffectNames[] = {
     {Effect::None, "none"},

@@ -30,7 +30,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "LedPattern.h"
+#include "pattern/document/LedPattern.h"
 
 enum class Effect : std::uint8_t {
     None,

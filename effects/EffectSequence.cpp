@@ -1,4 +1,4 @@
-#include "EffectSequence.h"
+#include "effects/EffectSequence.h"
 
 #include <new>
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "Effect.h"
+#include "effects/Effect.h"
 
 struct EffectChoice {
     Effect in = Effect::None;

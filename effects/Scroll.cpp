@@ -1,4 +1,4 @@
-#include "Scroll.h"
+#include "effects/Scroll.h"
 
 namespace {
 

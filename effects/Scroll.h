@@ -2,7 +2,7 @@
 #ifndef LUMIGRID_EFFECTS_SCROLL_H
 #define LUMIGRID_EFFECTS_SCROLL_H
 
-#include "TransitionFrame.h"
+#include "effects/TransitionFrame.h"
 
 bool IsScroll(Effect effect);
 unsigned ScrollFrameCount(Effect effect, unsigned columns, unsigned rows, unsigned step);

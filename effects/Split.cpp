@@ -1,4 +1,4 @@
-#include "Split.h"
+#include "effects/Split.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #ifndef LUMIGRID_EFFECTS_SPLIT_H
 #define LUMIGRID_EFFECTS_SPLIT_H
 
-#include "TransitionFrame.h"
+#include "effects/TransitionFrame.h"
 
 bool IsSplit(Effect effect);
 unsigned SplitFrameCount(Effect effect, unsigned columns, unsigned rows, unsigned step);

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "Effect.h"
+#include "effects/Effect.h"
 
 struct TransitionFrame {
     const Transition& transition;

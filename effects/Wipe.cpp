@@ -1,4 +1,4 @@
-#include "Wipe.h"
+#include "effects/Wipe.h"
 
 namespace {
 

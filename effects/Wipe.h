@@ -2,7 +2,7 @@
 #ifndef LUMIGRID_EFFECTS_WIPE_H
 #define LUMIGRID_EFFECTS_WIPE_H
 
-#include "TransitionFrame.h"
+#include "effects/TransitionFrame.h"
 
 bool IsWipe(Effect effect);
 unsigned WipeFrameCount(Effect effect, unsigned columns, unsigned rows, unsigned step);

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "DisplayList.h"
-#include "FuzzScratch.h"
+#include "fuzz/FuzzScratch.h"
+#include "pattern/list/DisplayList.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <cstring>
 #include <vector>
 
-#include "DisplayList.h"
-#include "DisplayProgram.h"
-#include "DisplayProgramReader.h"
-#include "FuzzScratch.h"
-#include "HexImageReader.h"
-#include "HexImageWriter.h"
-#include "LedFile.h"
+#include "fuzz/FuzzScratch.h"
+#include "pattern/document/LedFile.h"
+#include "pattern/hex/HexImageReader.h"
+#include "pattern/hex/HexImageWriter.h"
+#include "pattern/list/DisplayList.h"
+#include "pattern/program/DisplayProgram.h"
+#include "pattern/program/DisplayProgramReader.h"
 
 namespace {
 

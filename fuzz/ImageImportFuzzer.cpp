@@ -6,10 +6,10 @@
 #include <cstring>
 #include <memory>
 
-#include "FuzzScratch.h"
-#include "ImageCodec.h"
-#include "ImageImport.h"
-#include "PatternRender.h"
+#include "fuzz/FuzzScratch.h"
+#include "picture/ImageCodec.h"
+#include "picture/ImageImport.h"
+#include "picture/PatternRender.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // pattern that saves loads back the same.
 #include <cstring>
 
-#include "DisplayProgram.h"
-#include "FuzzScratch.h"
-#include "HexImageWriter.h"
-#include "LedFile.h"
+#include "fuzz/FuzzScratch.h"
+#include "pattern/document/LedFile.h"
+#include "pattern/hex/HexImageWriter.h"
+#include "pattern/program/DisplayProgram.h"
 
 namespace {
 

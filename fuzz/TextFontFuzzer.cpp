@@ -4,10 +4,10 @@
 // pattern or says why not.
 #include <string>
 
-#include "FontChoice.h"
-#include "FuzzScratch.h"
-#include "HexFont.h"
-#include "TextLayout.h"
+#include "fuzz/FuzzScratch.h"
+#include "text/FontChoice.h"
+#include "text/HexFont.h"
+#include "text/TextLayout.h"
 
 namespace {
 

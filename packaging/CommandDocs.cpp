@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "Cli.h"
-#include "CommandHelp.h"
+#include "cli/Cli.h"
+#include "cli/CommandHelp.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AnimatedGif.h"
+#include "picture/AnimatedGif.h"
 
 #include <gif_lib.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "ReplacementFile.h"
+#include "pattern/files/ReplacementFile.h"
 
 namespace {
 

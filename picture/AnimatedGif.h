@@ -18,7 +18,7 @@
 #include <memory>
 #include <vector>
 
-#include "PatternRender.h"
+#include "picture/PatternRender.h"
 
 enum class GifWriteStatus { Written, TooManyColours, WrongSize, OutOfMemory, CannotWrite };
 

@@ -1,4 +1,4 @@
-#include "BmpKinds.h"
+#include "picture/BmpKinds.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "DecoderReasons.h"
+#include "picture/DecoderReasons.h"
 
 #include <cstring>
 

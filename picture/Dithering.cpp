@@ -1,4 +1,4 @@
-#include "Dithering.h"
+#include "picture/Dithering.h"
 
 #include <algorithm>
 #include <utility>

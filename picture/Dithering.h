@@ -23,7 +23,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "PictureFit.h"
+#include "picture/PictureFit.h"
 
 enum class Dither { None, FloydSteinberg, Ordered };
 

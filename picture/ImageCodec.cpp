@@ -1,4 +1,4 @@
-#include "ImageCodec.h"
+#include "picture/ImageCodec.h"
 
 #include <climits>
 #include <cstdlib>
@@ -6,8 +6,8 @@
 #include <memory>
 #include <new>
 
-#include "BmpKinds.h"
-#include "DecoderReasons.h"
+#include "picture/BmpKinds.h"
+#include "picture/DecoderReasons.h"
 
 // Only the four formats the import offers: every other decoder is code a
 // hostile file could reach for nothing. Files come through CFile, so the
@@ -27,11 +27,11 @@
 // buffers of gigabytes.
 #define STBI_MAX_DIMENSIONS MaxImageSide
 #define STB_IMAGE_IMPLEMENTATION
-#include "stb_image.h"
+#include <stb_image.h>
 
 #define STBI_WRITE_NO_STDIO
 #define STB_IMAGE_WRITE_IMPLEMENTATION
-#include "stb_image_write.h"
+#include <stb_image_write.h>
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "ImageImport.h"
+#include "picture/ImageImport.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 #include <utility>
 
-#include "ImageCodec.h"
 #include "panekit/File.h"
+#include "picture/ImageCodec.h"
 
 namespace {
 

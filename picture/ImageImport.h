@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "Dithering.h"
-#include "LedPattern.h"
-#include "PictureFit.h"
+#include "pattern/document/LedPattern.h"
+#include "picture/Dithering.h"
+#include "picture/PictureFit.h"
 
 // The largest pattern side.
 constexpr int MaxPatternSide = 255;

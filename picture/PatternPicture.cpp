@@ -1,7 +1,7 @@
-#include "PatternPicture.h"
+#include "picture/PatternPicture.h"
 
-#include "ImageCodec.h"
-#include "ReplacementFile.h"
+#include "pattern/files/ReplacementFile.h"
+#include "picture/ImageCodec.h"
 
 PictureFileStatus WritePatternPicture(const LedPattern& pattern, std::uint32_t first, std::uint32_t count,
                                       unsigned scale, unsigned framesPerRow, const char* path, RenderStyle style) {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "PatternRender.h"
+#include "picture/PatternRender.h"
 
 enum class PictureFileStatus { Written, NoPixels, TooLarge, OutOfMemory, CannotWrite };
 

@@ -1,4 +1,4 @@
-#include "PatternRender.h"
+#include "picture/PatternRender.h"
 
 #include <algorithm>
 #include <new>

@@ -20,7 +20,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "LedPattern.h"
+#include "pattern/document/LedPattern.h"
 
 struct RgbColour {
     std::uint8_t red, green, blue;

@@ -1,4 +1,4 @@
-#include "PictureFit.h"
+#include "picture/PictureFit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 #define STB_IMAGE_RESIZE_STATIC
 #define STB_IMAGE_RESIZE_IMPLEMENTATION
-#include "stb_image_resize.h"
+#include <stb_image_resize.h>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PreviewAnimation.h"
+#include "picture/PreviewAnimation.h"
 
 #include <new>
 

@@ -14,9 +14,9 @@
 #include <cstdint>
 #include <string>
 
-#include "AnimatedGif.h"
-#include "PatternRender.h"
-#include "ProgramPlayback.h"
+#include "pattern/program/ProgramPlayback.h"
+#include "picture/AnimatedGif.h"
+#include "picture/PatternRender.h"
 
 struct PreviewOptions {
     unsigned tickMilliseconds = 100;

@@ -1,4 +1,4 @@
-#include "FontBytes.h"
+#include "text/FontBytes.h"
 
 #include <new>
 

@@ -1,4 +1,4 @@
-#include "FontChain.h"
+#include "text/FontChain.h"
 
 void FontChain::Add(std::unique_ptr<GlyphSource> font) {
     fonts_.push_back(font.get());

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "GlyphSource.h"
+#include "text/GlyphSource.h"
 
 class FontChain {
 public:

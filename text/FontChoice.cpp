@@ -1,7 +1,7 @@
-#include "FontChoice.h"
+#include "text/FontChoice.h"
 
-#include "HexFont.h"
 #include "panekit/File.h"
+#include "text/HexFont.h"
 
 namespace {
 

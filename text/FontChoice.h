@@ -18,7 +18,7 @@
 #include <memory>
 #include <string>
 
-#include "GlyphSource.h"
+#include "text/GlyphSource.h"
 
 struct FontRequest {
     std::string name;     // empty: the default font

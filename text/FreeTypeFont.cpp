@@ -1,4 +1,4 @@
-#include "FreeTypeFont.h"
+#include "text/FreeTypeFont.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -13,8 +13,8 @@
 #include <memory>
 #include <new>
 
-#include "FontBytes.h"
-#include "TextScript.h"
+#include "text/FontBytes.h"
+#include "text/TextScript.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "FontChoice.h"
-#include "GlyphSource.h"
+#include "text/FontChoice.h"
+#include "text/GlyphSource.h"
 
 class FreeTypeFont : public GlyphSource {
 public:

@@ -1,6 +1,6 @@
-#include "GdiFont.h"
+#include "text/GdiFont.h"
 
-#include "TextScript.h"
+#include "text/TextScript.h"
 
 #include <usp10.h>
 

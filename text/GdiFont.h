@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "FontChoice.h"
-#include "GlyphSource.h"
+#include "text/FontChoice.h"
+#include "text/GlyphSource.h"
 
 class GdiFont : public GlyphSource {
 public:

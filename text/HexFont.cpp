@@ -1,10 +1,10 @@
-#include "HexFont.h"
+#include "text/HexFont.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
-#include "FontBytes.h"
+#include "text/FontBytes.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "GlyphSource.h"
+#include "text/GlyphSource.h"
 
 class HexFont : public GlyphSource {
 public:

@@ -1,10 +1,10 @@
-#include "TextLayout.h"
+#include "text/TextLayout.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <new>
 
-#include "TextScript.h"
+#include "text/TextScript.h"
 
 bool DecodeUtf8(const std::string& text, std::u32string* characters) {
     characters->clear();

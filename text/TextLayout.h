@@ -37,9 +37,9 @@
 #include <utility>
 #include <vector>
 
-#include "FontChain.h"
-#include "GlyphSource.h"
-#include "LedPattern.h"
+#include "pattern/document/LedPattern.h"
+#include "text/FontChain.h"
+#include "text/GlyphSource.h"
 
 // UTF-8 to code points; false for anything that is not well-formed UTF-8
 // (overlong forms, surrogates, beyond U+10FFFF, cut-off sequences).

@@ -1,6 +1,6 @@
 // Text analysis of the native builds: FriBidi for direction, order, Arabic
 // joining and mirroring; HarfBuzz's Unicode data for the combining marks.
-#include "TextScript.h"
+#include "text/TextScript.h"
 
 #include <fribidi.h>
 #include <hb.h>

@@ -3,7 +3,7 @@
 // order shown; the character types come from GetStringTypeW. Arabic joining
 // is left to the fonts GDI draws (GdiFont), so a .hex font's Arabic letters
 // stay in their isolated forms here.
-#include "TextScript.h"
+#include "text/TextScript.h"
 
 #include <windows.h>
 #include <usp10.h>

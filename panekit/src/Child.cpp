@@ -3,7 +3,7 @@
 #include <climits>
 #include <cmath>
 
-#include "WindowSupport.h"
+#include "panekit/src/WindowSupport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "FileSystem.h"
+#include "panekit/src/FileSystem.h"
 
 namespace os = panekit::os;
 

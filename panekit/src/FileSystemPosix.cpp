@@ -16,7 +16,7 @@
 #include <cstring>
 #include <string>
 
-#include "FileSystem.h"
+#include "panekit/src/FileSystem.h"
 
 namespace panekit {
 namespace os {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "FileSystem.h"
+#include "panekit/src/FileSystem.h"
 
 namespace panekit {
 namespace os {

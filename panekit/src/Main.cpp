@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "WindowSupport.h"
+#include "panekit/src/WindowSupport.h"
 
 CMain::CMain(HINSTANCE instance) : CWin(instance), m_ChildNodes(nullptr) { m_Title[0] = '\0'; }
 

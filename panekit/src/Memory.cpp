@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "FileSystem.h"
+#include "panekit/src/FileSystem.h"
 
 // Counts the copies that hold one block.
 struct CMemory::BlockShare {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "WindowSupport.h"
+#include "panekit/src/WindowSupport.h"
 
 namespace window = panekit::window;
 

@@ -1,4 +1,4 @@
-#include "WindowSupport.h"
+#include "panekit/src/WindowSupport.h"
 
 #include <cstring>
 

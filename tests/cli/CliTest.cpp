@@ -1,4 +1,4 @@
-#include "Cli.h"
+#include "cli/Cli.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "DirectoryListing.h"
-#include "LedFile.h"
-#include "ScratchDirectory.h"
+#include "pattern/document/LedFile.h"
+#include "tests/support/DirectoryListing.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

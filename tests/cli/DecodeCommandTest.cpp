@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "CliRun.h"
-#include "LedFile.h"
-#include "ScratchDirectory.h"
+#include "pattern/document/LedFile.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/ScratchDirectory.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "CliRun.h"
-#include "GifWriter.h"
-#include "PictureFiles.h"
-#include "ScratchDirectory.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/GifWriter.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "CliRun.h"
-#include "DirectoryListing.h"
-#include "FileSizeLimit.h"
-#include "LedFile.h"
-#include "ScratchDirectory.h"
+#include "pattern/document/LedFile.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/DirectoryListing.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "CliRun.h"
-#include "LedFile.h"
-#include "ScratchDirectory.h"
+#include "pattern/document/LedFile.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "CliRun.h"
-#include "LedFile.h"
-#include "PictureFiles.h"
-#include "ScratchDirectory.h"
+#include "pattern/document/LedFile.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "Cli.h"
-#include "LedFile.h"
-#include "ScratchDirectory.h"
+#include "cli/Cli.h"
+#include "pattern/document/LedFile.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

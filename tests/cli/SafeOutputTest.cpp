@@ -17,10 +17,10 @@
 #include <thread>
 #include <vector>
 
-#include "CliRun.h"
-#include "FileSizeLimit.h"
-#include "LedFile.h"
-#include "ScratchDirectory.h"
+#include "pattern/document/LedFile.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "CliRun.h"
-#include "ScratchDirectory.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "FloodFill.h"
+#include "drawing/FloodFill.h"
 
 #include <gtest/gtest.h>
 
-#include "CellPictures.h"
-#include "EditModes.h"
+#include "drawing/EditModes.h"
+#include "tests/support/CellPictures.h"
 
 namespace {
 

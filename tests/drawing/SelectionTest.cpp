@@ -1,8 +1,8 @@
-#include "Selection.h"
+#include "drawing/Selection.h"
 
 #include <gtest/gtest.h>
 
-#include "CellPictures.h"
+#include "tests/support/CellPictures.h"
 
 namespace {
 

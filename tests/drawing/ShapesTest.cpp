@@ -1,4 +1,4 @@
-#include "Shapes.h"
+#include "drawing/Shapes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "CellPictures.h"
-#include "EditModes.h"
-#include "Freehand.h"
+#include "drawing/EditModes.h"
+#include "drawing/Freehand.h"
+#include "tests/support/CellPictures.h"
 
 namespace {
 

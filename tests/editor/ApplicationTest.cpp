@@ -1,5 +1,5 @@
-#include "EditorSession.h"
-#include "MainWindow.h"
+#include "editor/app/MainWindow.h"
+#include "tests/editor/EditorSession.h"
 #include <cstdint>
 
 namespace {

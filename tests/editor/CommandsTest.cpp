@@ -2,11 +2,11 @@
 #include <deque>
 #include <filesystem>
 
-#include "DialogAnswerer.h"
-#include "DirectoryListing.h"
-#include "EditorSession.h"
-#include "LedFile.h"
-#include "ScratchDirectory.h"
+#include "pattern/document/LedFile.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/DialogAnswerer.h"
+#include "tests/support/DirectoryListing.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

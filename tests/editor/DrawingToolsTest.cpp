@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "CellPictures.h"
-#include "EditorSession.h"
-#include "UndoCommands.h"
+#include "editor/commands/UndoCommands.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/CellPictures.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 
 #include <string>
 
-#include "Application.h"
-#include "EditorState.h"
-#include "SliderWindow.h"
-#include "resource.h"
+#include "editor/app/Application.h"
+#include "editor/app/EditorState.h"
+#include "editor/views/SliderWindow.h"
+#include "resources/resource.h"
 
 class EditorSession : public ::testing::Test {
 protected:

@@ -1,8 +1,8 @@
 #include <string>
 
-#include "DialogAnswerer.h"
-#include "EditorSession.h"
-#include "EffectSequence.h"
+#include "effects/EffectSequence.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/DialogAnswerer.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // file that was there.
 #include <filesystem>
 
-#include "DialogAnswerer.h"
-#include "EditorSession.h"
-#include "ExportProgress.h"
-#include "LedFile.h"
-#include "ScratchDirectory.h"
-#include "resource.h"
+#include "editor/dialogs/ExportProgress.h"
+#include "pattern/document/LedFile.h"
+#include "resources/resource.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/DialogAnswerer.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

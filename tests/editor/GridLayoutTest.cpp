@@ -1,4 +1,4 @@
-#include "GridLayout.h"
+#include "editor/grid/GridLayout.h"
 
 #include <gtest/gtest.h>
 

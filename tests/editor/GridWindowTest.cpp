@@ -1,6 +1,6 @@
-#include "EditorSession.h"
-#include "GridLayout.h"
-#include "PlaneView.h"
+#include "editor/grid/GridLayout.h"
+#include "editor/views/PlaneView.h"
+#include "tests/editor/EditorSession.h"
 
 #include <functional>
 #include <memory>

@@ -3,12 +3,12 @@
 // size, the pen, patterns without frames and what an export leaves out.
 #include <vector>
 
-#include "DialogAnswerer.h"
-#include "EditorSession.h"
-#include "LedFile.h"
-#include "PictureFiles.h"
-#include "Playback.h"
-#include "ScratchDirectory.h"
+#include "editor/grid/Playback.h"
+#include "pattern/document/LedFile.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/DialogAnswerer.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // File > New, Frame > Resize and Frame > Go to Frame, answered as a person
 // would answer their dialogs.
-#include "DialogAnswerer.h"
-#include "EditorSession.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/DialogAnswerer.h"
 
 #include <string>
 #include <utility>

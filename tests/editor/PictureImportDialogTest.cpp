@@ -1,10 +1,10 @@
 // "画像の読み込み": the size, fit, alignment and dithering controls, answered
 // through the CBT hook as a person would set them.
-#include "DialogAnswerer.h"
-#include "EditorSession.h"
-#include "PictureDialogs.h"
-#include "PictureFiles.h"
-#include "ScratchDirectory.h"
+#include "editor/commands/PictureDialogs.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/DialogAnswerer.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

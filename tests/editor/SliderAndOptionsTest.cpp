@@ -1,6 +1,6 @@
-#include "DialogAnswerer.h"
-#include "EditorSession.h"
-#include "ScratchDirectory.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/DialogAnswerer.h"
+#include "tests/support/ScratchDirectory.h"
 
 #include <vector>
 

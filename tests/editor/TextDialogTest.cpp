@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <string>
 
-#include "DialogAnswerer.h"
-#include "EditorSession.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/DialogAnswerer.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The editor as a workbench: undo and redo, the frame tools, pictures in and
 // out, and Play, driven as the other editor tests are.
-#include "DialogAnswerer.h"
-#include "EditorSession.h"
-#include "FrameCommands.h"
-#include "LedFile.h"
-#include "PictureDialogs.h"
-#include "PictureFiles.h"
-#include "Playback.h"
-#include "ScratchDirectory.h"
+#include "editor/commands/FrameCommands.h"
+#include "editor/commands/PictureDialogs.h"
+#include "editor/grid/Playback.h"
+#include "pattern/document/LedFile.h"
+#include "tests/editor/EditorSession.h"
+#include "tests/support/DialogAnswerer.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

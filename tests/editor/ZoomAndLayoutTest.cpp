@@ -1,11 +1,11 @@
 // The grid at real sign sizes: laid out to fill the window, zoomed, scrolled,
 // with the status bar and the slider across the window.
-#include "EditorSession.h"
+#include "tests/editor/EditorSession.h"
 
 #include <memory>
 #include <string>
 
-#include "GridLayout.h"
+#include "editor/grid/GridLayout.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "EffectSequence.h"
+#include "effects/EffectSequence.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "FrameRows.h"
+#include "tests/support/FrameRows.h"
 
 namespace {
 

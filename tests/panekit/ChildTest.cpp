@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "TestWindows.h"
+#include "tests/support/TestWindows.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "DialogAnswerer.h"
-#include "ScratchDirectory.h"
+#include "tests/support/DialogAnswerer.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

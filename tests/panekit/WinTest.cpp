@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "TestWindows.h"
+#include "tests/support/TestWindows.h"
 
 namespace {
 

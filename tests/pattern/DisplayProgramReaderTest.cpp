@@ -1,4 +1,4 @@
-#include "DisplayProgramReader.h"
+#include "pattern/program/DisplayProgramReader.h"
 
 #include <gtest/gtest.h>
 

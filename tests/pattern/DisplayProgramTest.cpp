@@ -1,4 +1,4 @@
-#include "DisplayProgram.h"
+#include "pattern/program/DisplayProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "IntelHexReader.h"
-#include "ScratchDirectory.h"
+#include "tests/support/IntelHexReader.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

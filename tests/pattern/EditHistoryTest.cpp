@@ -1,8 +1,8 @@
-#include "EditHistory.h"
+#include "pattern/document/EditHistory.h"
 
 #include <gtest/gtest.h>
 
-#include "FrameTools.h"
+#include "pattern/document/FrameTools.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FrameBitmap.h"
+#include "pattern/program/FrameBitmap.h"
 
 #include <gtest/gtest.h>
 

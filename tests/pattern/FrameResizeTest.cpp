@@ -1,4 +1,4 @@
-#include "FrameResize.h"
+#include "pattern/document/FrameResize.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "FrameTools.h"
+#include "pattern/document/FrameTools.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "HexImageReader.h"
+#include "pattern/hex/HexImageReader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "ScratchDirectory.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

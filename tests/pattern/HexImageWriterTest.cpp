@@ -1,14 +1,14 @@
-#include "HexImageWriter.h"
+#include "pattern/hex/HexImageWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "DirectoryListing.h"
-#include "FileSizeLimit.h"
-#include "IntelHexReader.h"
-#include "ScratchDirectory.h"
+#include "tests/support/DirectoryListing.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/IntelHexReader.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "LedFile.h"
+#include "pattern/document/LedFile.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "DirectoryListing.h"
-#include "FileSizeLimit.h"
-#include "ScratchDirectory.h"
+#include "tests/support/DirectoryListing.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

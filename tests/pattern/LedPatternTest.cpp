@@ -1,4 +1,4 @@
-#include "LedPattern.h"
+#include "pattern/document/LedPattern.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "ListOmissions.h"
+#include "pattern/list/ListOmissions.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "ScratchDirectory.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "ProgramPlayback.h"
+#include "pattern/program/ProgramPlayback.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "LedFile.h"
-#include "ScratchDirectory.h"
+#include "pattern/document/LedFile.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

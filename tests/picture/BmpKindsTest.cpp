@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ImageCodec.h"
-#include "PictureFiles.h"
-#include "ScratchDirectory.h"
+#include "picture/ImageCodec.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Dithering.h"
+#include "picture/Dithering.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "PictureFit.h"
+#include "picture/PictureFit.h"
 
 namespace {
 

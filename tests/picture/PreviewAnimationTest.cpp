@@ -1,5 +1,5 @@
 // A display list played into an animated GIF, read back with giflib.
-#include "PreviewAnimation.h"
+#include "picture/PreviewAnimation.h"
 
 #include <gif_lib.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "LedFile.h"
-#include "ScratchDirectory.h"
+#include "pattern/document/LedFile.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 

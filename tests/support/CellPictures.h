@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "CellMask.h"
-#include "LedPattern.h"
+#include "drawing/CellMask.h"
+#include "pattern/document/LedPattern.h"
 
 typedef std::vector<std::string> Picture;
 

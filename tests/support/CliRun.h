@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Cli.h"
+#include "cli/Cli.h"
 
 struct CliOutcome {
     int status;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ScratchDirectory.h"
+#include "tests/support/ScratchDirectory.h"
 
 inline std::vector<std::string> NamesIn(const ScratchDirectory& scratch) {
     std::vector<std::string> names;

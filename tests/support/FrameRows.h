@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "LedPattern.h"
+#include "pattern/document/LedPattern.h"
 
 typedef std::vector<std::string> FrameRows;
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "GlyphSource.h"
+#include "text/GlyphSource.h"
 
 inline std::vector<std::string> GlyphRows(const Glyph& glyph, unsigned height) {
     std::vector<std::string> rows;

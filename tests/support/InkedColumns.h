@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "TextLayout.h"
+#include "text/TextLayout.h"
 
 inline std::vector<std::string> InkedColumns(const TextStrip& strip) {
     std::vector<std::string> shown;

@@ -1,4 +1,4 @@
-#include "PictureFiles.h"
+#include "tests/support/PictureFiles.h"
 
 // The tests' own copy of the writers, private to this file: the JPEG writer
 // is needed for test pictures only, and lumigrid-cli carries just the PNG one
@@ -6,7 +6,7 @@
 #define STB_IMAGE_WRITE_STATIC
 #define STBI_WRITE_NO_STDIO
 #define STB_IMAGE_WRITE_IMPLEMENTATION
-#include "stb_image_write.h"
+#include <stb_image_write.h>
 
 namespace {
 

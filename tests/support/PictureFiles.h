@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ScratchDirectory.h"
-#include "stb_image.h"
+#include "tests/support/ScratchDirectory.h"
+#include <stb_image.h>
 
 struct Rgba {
     std::uint8_t red, green, blue, alpha;

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "FontChoice.h"
-#include "GlyphRows.h"
-#include "ScratchDirectory.h"
+#include "tests/support/GlyphRows.h"
+#include "tests/support/ScratchDirectory.h"
+#include "text/FontChoice.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "FontChoice.h"
-#include "InkedColumns.h"
-#include "GlyphRows.h"
-#include "TextLayout.h"
+#include "tests/support/GlyphRows.h"
+#include "tests/support/InkedColumns.h"
+#include "text/FontChoice.h"
+#include "text/TextLayout.h"
 
 namespace {
 

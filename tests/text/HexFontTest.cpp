@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "FontChoice.h"
-#include "GlyphRows.h"
-#include "HexFont.h"
+#include "tests/support/GlyphRows.h"
+#include "text/FontChoice.h"
+#include "text/HexFont.h"
 
 namespace {
 

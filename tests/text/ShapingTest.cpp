@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "FontChoice.h"
-#include "InkedColumns.h"
-#include "HexFont.h"
-#include "TextLayout.h"
+#include "tests/support/InkedColumns.h"
+#include "text/FontChoice.h"
+#include "text/HexFont.h"
+#include "text/TextLayout.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "TextLayout.h"
+#include "text/TextLayout.h"
 
 namespace {
 

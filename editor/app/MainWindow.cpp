@@ -1,0 +1,52 @@
+#include "editor/app/MainWindow.h"
+
+#include "editor/app/Application.h"
+#include "editor/app/Commands.h"
+#include "editor/app/EditorState.h"
+#include "editor/grid/Playback.h"
+#include "editor/grid/Zoom.h"
+
+namespace {
+
+void OnSizing(RECT* dragged) {
+    if (dragged->right - dragged->left < MinimumWindowWidth) dragged->right = dragged->left + MinimumWindowWidth;
+    if (dragged->bottom - dragged->top < MinimumWindowHeight) dragged->bottom = dragged->top + MinimumWindowHeight;
+}
+
+void OnClose(HWND window) {
+    if (!AskSaveChanges(window)) return;
+    DestroyWindow(window);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        return OnCommand(window, wParam, lParam);
+    case WM_INITMENU:
+        OnInitMenu();
+        return 0;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) UpdateLayout();
+        return 0;
+    case WM_SIZING:
+        OnSizing(reinterpret_cast<RECT*>(lParam));
+        return TRUE;
+    case WM_MOUSEWHEEL:
+        // The wheel reaches the window with the focus; it scrolls and zooms the grid.
+        OnGridMouseWheel(wParam, lParam);
+        return 0;
+    case WM_TIMER:
+        if (wParam == PlaybackTimer) OnPlaybackTimer();
+        return 0;
+    case WM_CLOSE:
+        OnClose(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,196 @@
+#include "editor/dialogs/EffectsDialog.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cwchar>
+
+#include "editor/app/EditorState.h"
+#include "editor/commands/FrameCommands.h"
+#include "editor/commands/UndoCommands.h"
+#include "editor/views/PictureView.h"
+#include "resources/resource.h"
+
+namespace {
+
+// The choices' names in the lists, by effect; lumigrid-cli's name follows.
+struct EffectLabel {
+    Effect effect;
+    const wchar_t* label;
+};
+const EffectLabel EffectLabels[] = {
+    {Effect::None, L"なし"},
+    {Effect::ScrollLeft, L"左へｽｸﾛｰﾙ"},
+    {Effect::ScrollRight, L"右へｽｸﾛｰﾙ"},
+    {Effect::ScrollUp, L"上へｽｸﾛｰﾙ"},
+    {Effect::ScrollDown, L"下へｽｸﾛｰﾙ"},
+    {Effect::WipeLeft, L"左へﾜｲﾌﾟ"},
+    {Effect::WipeRight, L"右へﾜｲﾌﾟ"},
+    {Effect::WipeUp, L"上へﾜｲﾌﾟ"},
+    {Effect::WipeDown, L"下へﾜｲﾌﾟ"},
+    {Effect::Blinds, L"ﾌﾞﾗｲﾝﾄﾞ"},
+    {Effect::SplitHorizontal, L"上下に分割"},
+    {Effect::SplitVertical, L"左右に分割"},
+    {Effect::Dissolve, L"ﾃﾞｨｿﾞﾙﾌﾞ"},
+    {Effect::Blink, L"点滅"},
+};
+
+// What the dialog last ended with, offered again the next time.
+struct EffectsChoice {
+    EffectChoice choice;
+    bool everyFrame = false;
+};
+EffectsChoice lastChoice = [] {
+    EffectsChoice first;
+    first.choice.in = Effect::ScrollLeft;
+    return first;
+}();
+
+EffectsDialogData& DataOf(HWND dialog) {
+    return *reinterpret_cast<EffectsDialogData*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+void FillEffects(HWND dialog, int id, Effect chosen) {
+    for (const EffectLabel& entry : EffectLabels) {
+        wchar_t text[64];
+        std::swprintf(text, 64, L"%ls (%hs)", entry.label, NameOfEffect(entry.effect));
+        const LRESULT index = SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        SendDlgItemMessageW(dialog, id, CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(entry.effect));
+        if (entry.effect == chosen) SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+}
+
+Effect ChosenEffect(HWND dialog, int id) {
+    const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return Effect::None;
+    return static_cast<Effect>(SendDlgItemMessageW(dialog, id, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+
+unsigned SpinValue(HWND dialog, int spin, unsigned low, unsigned high) {
+    BOOL failed = FALSE;
+    const LRESULT value = SendDlgItemMessageW(dialog, spin, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed));
+    return std::min(std::max(static_cast<unsigned>(std::max<LRESULT>(value, 0)), low), high);
+}
+
+// Makes the frames again with the choices as the dialog shows them.
+void Remake(HWND dialog, EffectsDialogData& data) {
+    data.choice.in = ChosenEffect(dialog, IDC_EFFECT_IN);
+    data.choice.out = ChosenEffect(dialog, IDC_EFFECT_OUT);
+    data.choice.step = SpinValue(dialog, IDC_EFFECT_STEP_SPIN, 1, MaxEffectStep);
+    data.choice.hold = SpinValue(dialog, IDC_EFFECT_HOLD_SPIN, 0, MaxEffectHold);
+    data.everyFrame = IsDlgButtonChecked(dialog, IDC_EFFECT_EVERY_FRAME) == BST_CHECKED;
+    const LedPattern& pattern = *data.pattern;
+    const std::uint32_t first = data.everyFrame ? 0 : data.editedFrame;
+    const std::uint32_t count = data.everyFrame ? pattern.frameCount : 1;
+    data.result = MakeEffectSequence(pattern, first, count, data.choice);
+    data.previewFrame = 0;
+
+    wchar_t status[160] = L"";
+    switch (data.result.status) {
+    case EffectSequenceStatus::Made:
+        std::swprintf(status, 160, L"%u 枚", static_cast<unsigned>(data.result.pattern->frameCount));
+        break;
+    case EffectSequenceStatus::TooManyFrames:
+        std::swprintf(status, 160, L"%llu 枚になり、%u 枚を超えます",
+                      static_cast<unsigned long long>(data.result.frameCount),
+                      static_cast<unsigned>(LedPattern::MaxFrames));
+        break;
+    case EffectSequenceStatus::OutOfMemory: std::swprintf(status, 160, L"メモリが足りません"); break;
+    case EffectSequenceStatus::NoFrames: std::swprintf(status, 160, L"ﾌﾚｰﾑがありません"); break;
+    }
+    SetDlgItemTextW(dialog, IDC_EFFECT_STATUS, status);
+    EnableWindow(GetDlgItem(dialog, IDOK), data.result.pattern != nullptr);
+    InvalidateRect(GetDlgItem(dialog, IDC_EFFECT_PREVIEW), nullptr, FALSE);
+}
+
+void OnInitDialog(HWND dialog, EffectsDialogData& data) {
+    FillEffects(dialog, IDC_EFFECT_IN, data.choice.in);
+    FillEffects(dialog, IDC_EFFECT_OUT, data.choice.out);
+    SendDlgItemMessageW(dialog, IDC_EFFECT_STEP_SPIN, UDM_SETRANGE32, 1, MaxEffectStep);
+    SendDlgItemMessageW(dialog, IDC_EFFECT_STEP_SPIN, UDM_SETPOS32, 0, static_cast<LPARAM>(data.choice.step));
+    SendDlgItemMessageW(dialog, IDC_EFFECT_HOLD_SPIN, UDM_SETRANGE32, 0, MaxEffectHold);
+    SendDlgItemMessageW(dialog, IDC_EFFECT_HOLD_SPIN, UDM_SETPOS32, 0, static_cast<LPARAM>(data.choice.hold));
+    const bool every = data.everyFrame || !data.editedFrameExists;
+    CheckRadioButton(dialog, IDC_EFFECT_EDITED_FRAME, IDC_EFFECT_EVERY_FRAME,
+                     every ? IDC_EFFECT_EVERY_FRAME : IDC_EFFECT_EDITED_FRAME);
+    // The dark view beyond the last frame has no frame to take.
+    EnableWindow(GetDlgItem(dialog, IDC_EFFECT_EDITED_FRAME), data.editedFrameExists);
+    Remake(dialog, data);
+    SetTimer(dialog, EffectsPreviewTimer, EffectsPreviewInterval, nullptr);
+}
+
+void OnPreviewTimer(HWND dialog, EffectsDialogData& data) {
+    if (!data.result.pattern) return;
+    data.previewFrame = (data.previewFrame + 1) % data.result.pattern->frameCount;
+    InvalidateRect(GetDlgItem(dialog, IDC_EFFECT_PREVIEW), nullptr, FALSE);
+}
+
+void OnCommand(HWND dialog, WPARAM wParam) {
+    EffectsDialogData& data = DataOf(dialog);
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        if (!data.result.pattern) return;
+        lastChoice.choice = data.choice;
+        lastChoice.everyFrame = data.everyFrame;
+        EndDialog(dialog, IDOK);
+        return;
+    case IDCANCEL:
+        EndDialog(dialog, IDCANCEL);
+        return;
+    case IDC_EFFECT_IN:
+    case IDC_EFFECT_OUT:
+        if (HIWORD(wParam) == CBN_SELCHANGE) Remake(dialog, data);
+        return;
+    case IDC_EFFECT_STEP:
+    case IDC_EFFECT_HOLD:
+        if (HIWORD(wParam) == EN_CHANGE) Remake(dialog, data);
+        return;
+    case IDC_EFFECT_EDITED_FRAME:
+    case IDC_EFFECT_EVERY_FRAME:
+        Remake(dialog, data);
+        return;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK EffectsDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool ready = GetWindowLongPtrW(dialog, DWLP_USER) != 0;
+    switch (message) {
+    case WM_INITDIALOG:
+        // The record is kept only once the controls are filled, so that the
+        // changes their filling reports are not taken for the user's.
+        OnInitDialog(dialog, *reinterpret_cast<EffectsDialogData*>(lParam));
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        return TRUE;
+    case WM_TIMER:
+        if (ready && wParam == EffectsPreviewTimer) OnPreviewTimer(dialog, DataOf(dialog));
+        return TRUE;
+    case WM_DRAWITEM:
+        if (wParam != IDC_EFFECT_PREVIEW || !ready) return FALSE;
+        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), DataOf(dialog).result.pattern.get(),
+                        DataOf(dialog).previewFrame, 1, RenderStyle::Sign);
+        return TRUE;
+    case WM_COMMAND:
+        if (ready) OnCommand(dialog, wParam);
+        return TRUE;
+    case WM_DESTROY:
+        KillTimer(dialog, EffectsPreviewTimer);
+        return FALSE;
+    }
+    return FALSE;
+}
+
+void OnFrameEffects(HWND window) {
+    EffectsDialogData data;
+    data.pattern = editor.pattern.get();
+    data.editedFrame = EditedFrame();
+    data.editedFrameExists = data.editedFrame < editor.pattern->frameCount;
+    data.choice = lastChoice.choice;
+    data.everyFrame = lastChoice.everyFrame;
+    if (DialogBoxParamW(GetModuleHandleW(nullptr), L"EFFECTSDIALOG", window, EffectsDialogProcedure,
+                        reinterpret_cast<LPARAM>(&data)) != IDOK ||
+        !data.result.pattern)
+        return;
+    ReplacePatternFrames(*data.result.pattern);
+}

@@ -1,0 +1,287 @@
+#include "pattern/hex/HexImageWriter.h"
+
+#include <cstring>
+
+#include "pattern/hex/IntelHexRecord.h"
+
+const char HexFileFilter[] = "Hex File (*.hex)\0*.hex\0All Files (*.*)\0*.*\0";
+const char HexFileExtension[] = "hex";
+
+namespace {
+
+const char EndOfFileRecord[] = ":00000001FF\r\n";
+const char UpperDigits[] = "0123456789ABCDEF";
+
+// The two digits of every byte value, high nibble first.
+struct DigitPairs {
+    char text[256][2];
+    DigitPairs() {
+        for (int value = 0; value < 256; ++value) {
+            text[value][0] = UpperDigits[value >> 4];
+            text[value][1] = UpperDigits[value & 0xF];
+        }
+    }
+};
+const DigitPairs Pairs;
+
+// Writes count bytes as digit pairs; returns the low 8 bits of their sum.
+std::uint8_t WriteDigits(char* text, const std::uint8_t* bytes, std::size_t count) {
+    unsigned sum = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::memcpy(text + 2 * i, Pairs.text[bytes[i]], 2);
+        sum += bytes[i];
+    }
+    return static_cast<std::uint8_t>(sum);
+}
+const std::uint8_t StartBytes[] = {0xF0, 0x00};
+const std::uint8_t EndBytes[] = {0x00, 0x00};
+
+// The highest record address the 8-bit and 16-bit formats can name.
+const std::uint32_t SixteenBitAddressEnd = 0xFFFF;
+// From this limit on, the format has extended address records.
+const std::uint32_t ExtendedAddressLimit = 0xFFFFF;
+
+// Builds one record line: ':', the fields as uppercase hex pairs, the
+// checksum (two's complement of the sum of all bytes before it), CR LF.
+class RecordLine {
+public:
+    // The longest record: ':', 5 header bytes, 16 data bytes, CR LF.
+    static constexpr std::size_t MaxLength = 1 + 2 * (5 + 16) + 2;
+
+    // Formats the line in place, into MaxLength bytes at text.
+    explicit RecordLine(char* text) : text_(text), length_(1), sum_(0) { text_[0] = ':'; }
+
+    void Byte(std::uint8_t value) {
+        std::memcpy(text_ + length_, Pairs.text[value], 2);
+        length_ += 2;
+        sum_ = static_cast<std::uint8_t>(sum_ + value);
+    }
+    void Word(std::uint16_t value) {
+        Byte(static_cast<std::uint8_t>(value >> 8));
+        Byte(static_cast<std::uint8_t>(value & 0xFF));
+    }
+    // Data digits that are already text, with the sum of their bytes.
+    void Digits(const char* digits, std::size_t count, std::uint8_t sum) {
+        std::memcpy(text_ + length_, digits, count);
+        length_ += count;
+        sum_ = static_cast<std::uint8_t>(sum_ + sum);
+    }
+    void Bytes(const std::uint8_t* bytes, std::size_t count) {
+        sum_ = static_cast<std::uint8_t>(sum_ + WriteDigits(text_ + length_, bytes, count));
+        length_ += 2 * count;
+    }
+    void Finish() {
+        Byte(static_cast<std::uint8_t>(-sum_));
+        text_[length_++] = '\r';
+        text_[length_++] = '\n';
+    }
+    std::size_t Length() const { return length_; }
+
+private:
+    char* text_;
+    std::size_t length_;
+    std::uint8_t sum_;
+};
+
+}  // namespace
+
+HexImageWriter::HexImageWriter()
+    : pendingDigits(0),
+      recordAddress(0),
+      checksum(0),
+      addressLimit(0),
+      extendedAddress(0),
+      wrapDistance(0),
+      open_(false),
+      error_(HexExportError::None),
+      pushedNibbles_(0) {
+    std::memset(recordBuffer, 0, sizeof recordBuffer);
+}
+
+HexImageWriter::~HexImageWriter() { Close(); }
+
+bool HexImageWriter::Open(const char* path, const HexOptions& options) {
+    if (open_) Close();
+    error_ = HexExportError::None;
+    HexFormat format;
+    if (!options.Format(&format) || CheckStartAddress(format, options.startAddress) != StartAddressCheck::Accepted) {
+        error_ = HexExportError::InvalidOptions;
+        return false;
+    }
+    if (!output_.Create(path)) {
+        error_ = HexExportError::CannotCreate;
+        return false;
+    }
+    open_ = true;
+    addressLimit = options.addressLimit;
+    wrapDistance = options.wrapDistance;
+    extendedAddress = 0;
+    pushedNibbles_ = 0;
+    recordAddress = 0;
+    pendingDigits = 0;
+    checksum = 0;
+    if (options.startAddress != 0) WriteStartAddress(options.startAddress);
+    PushBytes(StartBytes, sizeof StartBytes);
+    return true;
+}
+
+void HexImageWriter::PushNibble(unsigned nibble) {
+    recordBuffer[pendingDigits] = UpperDigits[nibble];
+    // The first digit of a byte is its high nibble.
+    checksum = static_cast<std::uint8_t>(checksum + ((pendingDigits & 1) ? nibble : nibble << 4));
+    ++pushedNibbles_;
+    if (++pendingDigits == RecordDigits) FlushRecord();
+}
+
+void HexImageWriter::Push(unsigned value, unsigned width) {
+    if (!Accepting()) return;
+    if (width == 8) {
+        PushNibble((value >> 4) & 0xF);
+        if (Accepting()) PushNibble(value & 0xF);
+    } else if (width == 4) {
+        PushNibble(value & 0xF);
+    }
+}
+
+void HexImageWriter::PushBytes(const std::uint8_t* bytes, std::size_t count) {
+    while (count > 0 && Accepting()) {
+        if (pendingDigits & 1) {
+            Push(*bytes++, 8);
+            --count;
+            continue;
+        }
+        if (pendingDigits == 0 && count >= RecordBytes) {
+            // A whole record goes straight to the file.
+            WriteDataRecord(nullptr, bytes, RecordBytes);
+            pushedNibbles_ += RecordDigits;
+            bytes += RecordBytes;
+            count -= RecordBytes;
+            continue;
+        }
+        // As many whole bytes as the pending record has room for.
+        const std::size_t room = (RecordDigits - pendingDigits) / 2;
+        const std::size_t take = count < room ? count : room;
+        checksum = static_cast<std::uint8_t>(checksum + WriteDigits(recordBuffer + pendingDigits, bytes, take));
+        pendingDigits = static_cast<std::uint8_t>(pendingDigits + 2 * take);
+        pushedNibbles_ += 2 * take;
+        bytes += take;
+        count -= take;
+        if (pendingDigits == RecordDigits) FlushRecord();
+    }
+}
+
+void HexImageWriter::FlushRecord() {
+    if (!Accepting()) return;
+    const std::uint8_t count = static_cast<std::uint8_t>(pendingDigits / 2);
+    WriteDataRecord(recordBuffer, nullptr, count);
+    checksum = 0;
+    pendingDigits = 0;
+}
+
+// One data record at the record address, from the pending digits (with their
+// checksum) or from bytes; then the extended address record that is due.
+void HexImageWriter::WriteDataRecord(const char* digits, const std::uint8_t* bytes, std::uint8_t count) {
+    if (addressLimit < ExtendedAddressLimit && recordAddress > SixteenBitAddressEnd) {
+        Fail(HexExportError::ImageTooLarge);
+        return;
+    }
+    char* text = output_.Reserve(RecordLine::MaxLength);
+    if (!text) return Fail(HexExportError::WriteFailed);
+    RecordLine line(text);
+    line.Byte(count);
+    line.Word(static_cast<std::uint16_t>(recordAddress));
+    line.Byte(DataRecordType);
+    if (digits) line.Digits(digits, pendingDigits, checksum);
+    else line.Bytes(bytes, count);
+    line.Finish();
+    output_.Advance(line.Length());
+    recordAddress += count;
+    if (addressLimit >= ExtendedAddressLimit && recordAddress == wrapDistance) {
+        if (extendedAddress == 0xFFFF) {
+            Fail(HexExportError::ImageTooLarge);
+            return;
+        }
+        ++extendedAddress;
+        recordAddress = 0;
+        WriteExtendedAddress();
+    }
+}
+
+void HexImageWriter::WriteExtendedAddress() {
+    char* text = output_.Reserve(RecordLine::MaxLength);
+    if (!text) return Fail(HexExportError::WriteFailed);
+    RecordLine line(text);
+    line.Byte(2);
+    line.Word(0);
+    line.Byte(addressLimit == ExtendedAddressLimit ? ExtendedSegmentAddressRecordType : ExtendedLinearAddressRecordType);
+    line.Word(extendedAddress);
+    line.Finish();
+    output_.Advance(line.Length());
+}
+
+void HexImageWriter::WriteStartAddress(std::uint32_t address) {
+    HexFormat format;
+    if (!Accepting() || !HexOptions{addressLimit, 0, wrapDistance}.Format(&format) ||
+        CheckStartAddress(format, address) != StartAddressCheck::Accepted)
+        return;
+    char* text = output_.Reserve(RecordLine::MaxLength);
+    if (!text) return Fail(HexExportError::WriteFailed);
+    RecordLine line(text);
+    line.Byte(4);
+    line.Word(0);
+    if (format == HexFormat::SegmentAddress20) {
+        line.Byte(StartSegmentAddressRecordType);
+        line.Word(static_cast<std::uint16_t>((address >> 4) & 0xF000));  // CS
+        line.Word(static_cast<std::uint16_t>(address & 0xFFFF));         // IP
+    } else {
+        line.Byte(StartLinearAddressRecordType);
+        line.Word(static_cast<std::uint16_t>(address >> 16));
+        line.Word(static_cast<std::uint16_t>(address & 0xFFFF));
+    }
+    line.Finish();
+    output_.Advance(line.Length());
+}
+
+void HexImageWriter::WriteLine(const char* line, std::size_t length) {
+    if (!output_.Write(line, length)) Fail(HexExportError::WriteFailed);
+}
+
+void HexImageWriter::Fail(HexExportError error) {
+    if (error_ == HexExportError::None) error_ = error;
+}
+
+bool HexImageWriter::Close() {
+    if (!open_) return false;
+    if (Accepting()) {
+        PushBytes(EndBytes, sizeof EndBytes);
+        FlushRecord();
+        WriteLine(EndOfFileRecord, sizeof EndOfFileRecord - 1);
+    }
+    open_ = false;
+    if (error_ != HexExportError::None) {
+        output_.Discard();
+        return false;
+    }
+    if (!output_.Commit()) {
+        error_ = output_.FailedToReplace() ? HexExportError::CannotReplace : HexExportError::WriteFailed;
+        return false;
+    }
+    return true;
+}
+
+void HexImageWriter::Discard() {
+    open_ = false;
+    output_.Discard();
+}
+
+const char* DescribeHexExportError(HexExportError error) {
+    switch (error) {
+    case HexExportError::None: return "no error";
+    case HexExportError::InvalidOptions: return "the start address does not suit the format";
+    case HexExportError::CannotCreate: return "cannot create the output file";
+    case HexExportError::ImageTooLarge: return "the display program is too large for the chosen format";
+    case HexExportError::WriteFailed: return "writing the output file failed";
+    case HexExportError::CannotReplace: return "cannot put the output file in place";
+    }
+    return "unknown error";
+}

@@ -1,0 +1,180 @@
+#include "pattern/program/DisplayProgram.h"
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const std::uint8_t ResetItem[] = {0x60, 0x00};
+const unsigned PictureCommandNibble[] = {1, 0, 3, 4};   // by control code; Scroll has its own block
+const unsigned ScrollCommandNibble = 3;
+
+std::uint8_t EmittedControlCode(const LedFileHeader& header) {
+    return header.controlCode == ControlAnimation ? static_cast<std::uint8_t>(ControlNormal) : header.controlCode;
+}
+
+std::uint8_t EmittedWait(const LedFileHeader& header) {
+    return header.controlCode == ControlAnimation ? 0 : header.wait;
+}
+
+bool HasItems(std::uint8_t controlCode) { return controlCode <= ControlOnOff; }
+
+// Gathers a pattern's items and hands them to the writer in large pieces:
+// the same bytes in the same order as pushing each one by itself. Each piece
+// is reported to the progress hook, if there is one.
+class ProgramStage {
+public:
+    ProgramStage(HexImageWriter& writer, const BuildProgressHook& report, BuildProgress& progress)
+        : writer_(writer), report_(report), progress_(progress), bytes_(new std::uint8_t[Capacity]), length_(0),
+          stopped_(false) {}
+    ~ProgramStage() { Flush(); }
+
+    // Whether to go on: the writer is sound and the hook did not stop it.
+    bool Going() const { return !stopped_ && writer_.Error() == HexExportError::None; }
+    bool Stopped() const { return stopped_; }
+
+    void Command(std::uint8_t high, std::uint8_t low) {
+        MakeRoom(2);
+        bytes_[length_++] = high;
+        bytes_[length_++] = low;
+    }
+    void Frame(const LedPattern& pattern, std::uint32_t frame) {
+        MakeRoom(MaxFrameProgramBytes);
+        length_ += WriteFrameBitmap(pattern.Frame(frame), pattern.columns, pattern.rows, bytes_.get() + length_);
+    }
+    void Flush() {
+        if (stopped_ || length_ == 0) return;
+        writer_.PushBytes(bytes_.get(), length_);
+        progress_.entryBytesDone += length_;
+        length_ = 0;
+        if (report_ && !report_(progress_)) stopped_ = true;
+    }
+
+private:
+    static constexpr std::size_t Capacity = 64 * 1024;
+
+    void MakeRoom(std::size_t count) {
+        if (Capacity - length_ < count) Flush();
+    }
+
+    HexImageWriter& writer_;
+    const BuildProgressHook& report_;
+    BuildProgress& progress_;
+    std::unique_ptr<std::uint8_t[]> bytes_;
+    std::size_t length_;
+    bool stopped_;
+};
+
+// False when the progress hook stopped it.
+bool EmitPattern(const LedPattern& pattern, HexImageWriter& writer, const BuildProgressHook& report,
+                 BuildProgress& progress) {
+    const std::uint32_t pairs = pattern.header.FrameCount() / 2;
+    const std::uint8_t controlCode = EmittedControlCode(pattern.header);
+    const std::uint8_t wait = EmittedWait(pattern.header);
+    if (!HasItems(controlCode)) return true;
+    ProgramStage stage(writer, report, progress);
+    if (controlCode == ControlScroll) {
+        // 3, then the pair count in three nibbles.
+        stage.Command(static_cast<std::uint8_t>(ScrollCommandNibble << 4 | ((pairs >> 8) & 0xF)),
+                      static_cast<std::uint8_t>(pairs & 0xFF));
+        for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
+            stage.Frame(pattern, 2 * i);
+            stage.Frame(pattern, 2 * i + 1);
+        }
+    } else {
+        for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
+            // The command nibble, 0, then the wait byte.
+            stage.Command(static_cast<std::uint8_t>(PictureCommandNibble[controlCode] << 4), wait);
+            stage.Frame(pattern, 2 * i);
+            stage.Frame(pattern, 2 * i + 1);
+        }
+    }
+    stage.Flush();
+    return !stage.Stopped();
+}
+
+EntryPlan SkippedPlan(SkipReason reason, PatternLoadStatus status, const LedFileHeader& header) {
+    return EntryPlan{EntryKind::Skipped, reason, status, header, 0, false};
+}
+
+EntryPlan PlanLoaded(const PatternLoadResult& loaded) {
+    if (!loaded.pattern) return SkippedPlan(SkipReason::NotLoaded, loaded.status, loaded.fileHeader);
+    return PlanPattern(*loaded.pattern, loaded.status);
+}
+
+}  // namespace
+
+void LedPattern::EmitFrame(HexImageWriter& writer, std::uint32_t frame) const {
+    std::uint8_t bitmap[MaxFrameProgramBytes];
+    // A frame out of range comes out as all unlit.
+    writer.PushBytes(bitmap, WriteFrameBitmap(Frame(frame), columns, rows, bitmap));
+}
+
+EntryPlan PlanPattern(const LedPattern& pattern, PatternLoadStatus status) {
+    const std::uint8_t controlCode = EmittedControlCode(pattern.header);
+    if (!HasItems(controlCode)) return SkippedPlan(SkipReason::UnknownControlCode, status, pattern.header);
+    const std::uint32_t frames = pattern.header.FrameCount();
+    const std::uint64_t pairs = frames / 2;
+    const std::uint64_t pairBytes = 2ull * FrameProgramBytes(pattern.columns, pattern.rows);
+    EntryPlan plan{EntryKind::Pattern, SkipReason::None, status, pattern.header,
+                   controlCode == ControlScroll ? 2 + pairs * pairBytes : pairs * (2 + pairBytes), frames % 2 != 0};
+    if (pairs == 0) {
+        plan.kind = EntryKind::Skipped;
+        plan.skipReason = SkipReason::NoFramePair;
+        plan.unpairedLastFrame = false;   // the skip says it all
+    }
+    return plan;
+}
+
+EntryPlan PlanEntry(const char* text) {
+    LedFileHeader none;
+    std::memset(&none, 0, sizeof none);
+    if (std::strcmp(text, ResetMark) == 0)
+        return EntryPlan{EntryKind::Reset, SkipReason::None, PatternLoadStatus::Loaded, none, sizeof ResetItem, false};
+    return PlanLoaded(ReadPatternFile(text));
+}
+
+const char* DescribeSkip(const EntryPlan& plan) {
+    switch (plan.skipReason) {
+    case SkipReason::None: return "";
+    case SkipReason::NotLoaded: return DescribePatternLoadStatus(plan.loadStatus);
+    case SkipReason::UnknownControlCode: return "its control code is none of Normal, Animation, Scroll, On-Off";
+    case SkipReason::NoFramePair:
+        return plan.header.FrameCount() == 0 ? "it has no frames"
+                                             : "it has one frame, and the display shows frames in pairs";
+    }
+    return "";
+}
+
+double BuildProgress::Done() const {
+    if (entries == 0) return 1;
+    const double withinEntry = entryBytes ? static_cast<double>(entryBytesDone) / static_cast<double>(entryBytes) : 0;
+    return (static_cast<double>(entry) + (withinEntry < 1 ? withinEntry : 1)) / static_cast<double>(entries);
+}
+
+bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const EntryObserver& observe,
+                         const BuildProgressHook& report) {
+    BuildProgress progress{0, 0, 0, 0};
+    for (const DisplayListEntry* entry = list.first; entry; entry = entry->next) ++progress.entries;
+    std::size_t index = 0;
+    bool going = true;
+    for (const DisplayListEntry* entry = list.first; entry && going; entry = entry->next, ++index) {
+        if (!writer.IsOpen() || writer.Error() != HexExportError::None) break;
+        progress.entry = index;
+        progress.entryBytesDone = progress.entryBytes = 0;
+        if (report && !report(progress)) return false;
+        EntryPlan plan;
+        if (entry->IsReset()) {
+            writer.PushBytes(ResetItem, sizeof ResetItem);
+            plan = PlanEntry(entry->text.get());
+        } else {
+            PatternLoadResult loaded = ReadPatternFile(entry->text.get());
+            plan = PlanLoaded(loaded);
+            progress.entryBytes = plan.bytes;
+            if (plan.kind == EntryKind::Pattern || plan.skipReason == SkipReason::NoFramePair)
+                going = EmitPattern(*loaded.pattern, writer, report, progress);
+        }
+        if (going && observe) observe(index, *entry, plan);
+    }
+    return going && writer.IsOpen() && writer.Error() == HexExportError::None;
+}
