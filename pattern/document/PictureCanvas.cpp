@@ -1,0 +1,83 @@
+#include "pattern/document/PictureCanvas.h"
+
+#include <algorithm>
+#include <cstring>
+
+PictureCanvas::PictureCanvas(unsigned width, unsigned height)
+    : width_(width), height_(height), rowBytes_((width + 7) / 8), bits_(rowBytes_ * height) {}
+
+bool PictureCanvas::Get(unsigned x, unsigned y) const {
+    if (x >= width_ || y >= height_) return false;
+    return bits_[y * rowBytes_ + x / 8] & (0x80u >> (x % 8));
+}
+
+void PictureCanvas::Set(unsigned x, unsigned y, bool lit) {
+    if (x >= width_ || y >= height_) return;
+    std::uint8_t& byte = bits_[y * rowBytes_ + x / 8];
+    std::uint8_t mask = static_cast<std::uint8_t>(0x80u >> (x % 8));
+    byte = static_cast<std::uint8_t>(lit ? byte | mask : byte & ~mask);
+}
+
+bool PictureCanvas::Empty() const {
+    return std::all_of(bits_.begin(), bits_.end(), [](std::uint8_t byte) { return byte == 0; });
+}
+
+bool PictureCanvas::operator==(const PictureCanvas& other) const {
+    return width_ == other.width_ && height_ == other.height_ && bits_ == other.bits_;
+}
+
+namespace {
+
+// Copies count bits from source at bit offset from to target at bit offset to,
+// most significant bit first, as rows of frames and canvases hold them.
+void CopyBits(const std::uint8_t* source, unsigned from, std::uint8_t* target, unsigned to, unsigned count) {
+    unsigned i = 0;
+    if (from % 8 == 0 && to % 8 == 0) {
+        // Whole bytes where both sides are aligned, as with planes of whole bytes.
+        std::memcpy(target + to / 8, source + from / 8, count / 8);
+        i = count / 8 * 8;
+    }
+    for (; i < count; ++i) {
+        unsigned s = from + i, t = to + i;
+        std::uint8_t mask = static_cast<std::uint8_t>(0x80u >> (t % 8));
+        if (source[s / 8] & (0x80u >> (s % 8))) target[t / 8] |= mask;
+        else target[t / 8] = static_cast<std::uint8_t>(target[t / 8] & ~mask);
+    }
+}
+
+}  // namespace
+
+PictureCanvas PictureOf(const LedPattern& pattern, std::uint32_t picture, Planes planes) {
+    unsigned columns = pattern.columns;
+    PictureCanvas canvas(columns * PlaneCount(planes), pattern.rows);
+    for (unsigned plane = 0; plane < PlaneCount(planes); ++plane) {
+        std::uint64_t frame = static_cast<std::uint64_t>(picture) * PlaneCount(planes) + plane;
+        const std::uint8_t* bits = frame < pattern.frameCount ? pattern.Frame(static_cast<std::uint32_t>(frame)) : nullptr;
+        if (!bits) continue;
+        for (unsigned y = 0; y < pattern.rows; ++y)
+            CopyBits(bits + y * pattern.rowBytes, 0, canvas.Row(y), plane * columns, columns);
+    }
+    return canvas;
+}
+
+void SetPicture(LedPattern& pattern, std::uint32_t picture, const PictureCanvas& canvas, Planes planes) {
+    unsigned columns = pattern.columns;
+    std::vector<std::uint8_t> bits(pattern.FrameSize());
+    for (unsigned plane = 0; plane < PlaneCount(planes); ++plane) {
+        std::uint64_t frame = static_cast<std::uint64_t>(picture) * PlaneCount(planes) + plane;
+        if (frame >= pattern.frameCount) return;
+        std::fill(bits.begin(), bits.end(), 0);
+        unsigned first = plane * columns;
+        unsigned shown = canvas.Width() > first ? std::min(columns, canvas.Width() - first) : 0;
+        unsigned rows = std::min<unsigned>(pattern.rows, canvas.Height());
+        for (unsigned y = 0; y < rows; ++y) CopyBits(canvas.Row(y), first, bits.data() + y * pattern.rowBytes, 0, shown);
+        pattern.PasteFrame(static_cast<std::uint32_t>(frame), bits.data());
+    }
+}
+
+bool SetPictureCount(LedPattern& pattern, std::uint32_t pictures, Planes planes) {
+    std::uint64_t frames = static_cast<std::uint64_t>(pictures) * PlaneCount(planes);
+    if (frames == 0 || frames > LedPattern::MaxFrames) return false;
+    pattern.SetFrameCount(static_cast<std::uint32_t>(frames));
+    return pattern.frameCount == frames;
+}
