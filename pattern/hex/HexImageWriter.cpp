@@ -94,13 +94,15 @@ HexImageWriter::HexImageWriter()
       wrapDistance(0),
       open_(false),
       error_(HexExportError::None),
-      pushedNibbles_(0) {
+      pushedNibbles_(0),
+      recordEnd_(RecordDigits),
+      framed_(true) {
     std::memset(recordBuffer, 0, sizeof recordBuffer);
 }
 
 HexImageWriter::~HexImageWriter() { Close(); }
 
-bool HexImageWriter::Open(const char* path, const HexOptions& options) {
+bool HexImageWriter::Begin(const char* path, const HexOptions& options) {
     if (open_) Close();
     error_ = HexExportError::None;
     HexFormat format;
@@ -120,8 +122,36 @@ bool HexImageWriter::Open(const char* path, const HexOptions& options) {
     recordAddress = 0;
     pendingDigits = 0;
     checksum = 0;
+    recordEnd_ = RecordDigits;
     if (options.startAddress != 0) WriteStartAddress(options.startAddress);
+    return true;
+}
+
+bool HexImageWriter::Open(const char* path, const HexOptions& options) {
+    framed_ = true;
+    if (!Begin(path, options)) return false;
     PushBytes(StartBytes, sizeof StartBytes);
+    return true;
+}
+
+bool HexImageWriter::OpenData(const char* path, const HexOptions& options, std::uint32_t loadAddress) {
+    const bool extended = options.addressLimit >= ExtendedAddressLimit;
+    if (loadAddress > (extended ? options.addressLimit : SixteenBitAddressEnd)) {
+        if (open_) Close();
+        error_ = HexExportError::InvalidOptions;
+        return false;
+    }
+    framed_ = false;
+    if (!Begin(path, options)) return false;
+    if (extended) {
+        // Segments are paragraphs in the 20-bit format, 64 KiB banks in the 32-bit one.
+        extendedAddress = static_cast<std::uint16_t>(loadAddress / wrapDistance);
+        recordAddress = loadAddress % wrapDistance;
+        if (extendedAddress != 0) WriteExtendedAddress();
+    } else {
+        recordAddress = loadAddress;
+    }
+    recordEnd_ = static_cast<std::uint8_t>(RecordDigits - 2 * (loadAddress % RecordBytes));
     return true;
 }
 
@@ -130,7 +160,7 @@ void HexImageWriter::PushNibble(unsigned nibble) {
     // The first digit of a byte is its high nibble.
     checksum = static_cast<std::uint8_t>(checksum + ((pendingDigits & 1) ? nibble : nibble << 4));
     ++pushedNibbles_;
-    if (++pendingDigits == RecordDigits) FlushRecord();
+    if (++pendingDigits == recordEnd_) FlushRecord();
 }
 
 void HexImageWriter::Push(unsigned value, unsigned width) {
@@ -150,7 +180,7 @@ void HexImageWriter::PushBytes(const std::uint8_t* bytes, std::size_t count) {
             --count;
             continue;
         }
-        if (pendingDigits == 0 && count >= RecordBytes) {
+        if (pendingDigits == 0 && recordEnd_ == RecordDigits && count >= RecordBytes) {
             // A whole record goes straight to the file.
             WriteDataRecord(nullptr, bytes, RecordBytes);
             pushedNibbles_ += RecordDigits;
@@ -159,14 +189,14 @@ void HexImageWriter::PushBytes(const std::uint8_t* bytes, std::size_t count) {
             continue;
         }
         // As many whole bytes as the pending record has room for.
-        const std::size_t room = (RecordDigits - pendingDigits) / 2;
+        const std::size_t room = (recordEnd_ - pendingDigits) / 2;
         const std::size_t take = count < room ? count : room;
         checksum = static_cast<std::uint8_t>(checksum + WriteDigits(recordBuffer + pendingDigits, bytes, take));
         pendingDigits = static_cast<std::uint8_t>(pendingDigits + 2 * take);
         pushedNibbles_ += 2 * take;
         bytes += take;
         count -= take;
-        if (pendingDigits == RecordDigits) FlushRecord();
+        if (pendingDigits == recordEnd_) FlushRecord();
     }
 }
 
@@ -196,6 +226,7 @@ void HexImageWriter::WriteDataRecord(const char* digits, const std::uint8_t* byt
     line.Finish();
     output_.Advance(line.Length());
     recordAddress += count;
+    recordEnd_ = RecordDigits;
     if (addressLimit >= ExtendedAddressLimit && recordAddress == wrapDistance) {
         if (extendedAddress == 0xFFFF) {
             Fail(HexExportError::ImageTooLarge);
@@ -253,8 +284,9 @@ void HexImageWriter::Fail(HexExportError error) {
 bool HexImageWriter::Close() {
     if (!open_) return false;
     if (Accepting()) {
-        PushBytes(EndBytes, sizeof EndBytes);
-        FlushRecord();
+        if (framed_) PushBytes(EndBytes, sizeof EndBytes);
+        // A data image ends with its last byte; a program's always has a last record.
+        if (framed_ || pendingDigits != 0) FlushRecord();
         WriteLine(EndOfFileRecord, sizeof EndOfFileRecord - 1);
     }
     open_ = false;

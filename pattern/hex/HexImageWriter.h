@@ -15,6 +15,10 @@
 // Either way Close returns false, Error() says why, and nothing is written
 // to the target. Discard drops an image on purpose.
 //
+// OpenData begins an image of data alone instead: no F0 00 and 00 00 around
+// it, and its first byte at a load address of the caller's (code exported
+// for firmware that keeps its pictures at a fixed address).
+//
 // The start address is written as the standard record of its format: start
 // segment address (03, CS:IP with CS = (address >> 4) & F000 and IP = the low
 // 16 bits) in the 20-bit format, start linear address (05) in the 32-bit one.
@@ -53,6 +57,11 @@ public:
     // start address record if one is asked for and pushes F0 00. False when
     // the options are not valid or no file could be created (see Error()).
     bool Open(const char* path, const HexOptions& options);
+    // Begins an image of data alone for path, its first byte at loadAddress:
+    // an extended address record first where the format needs one, and a
+    // first record that ends on a 16-byte boundary. False as Open, and for a
+    // load address the format cannot name.
+    bool OpenData(const char* path, const HexOptions& options, std::uint32_t loadAddress);
 #ifdef _WIN32
     // Lets the user name the file in the save dialog and choose the options
     // in the hex options dialog, then opens as above. False when either
@@ -96,11 +105,16 @@ private:
     void WriteLine(const char* line, std::size_t length);
     void Fail(HexExportError error);
     bool Accepting() const { return open_ && error_ == HexExportError::None; }
+    bool Begin(const char* path, const HexOptions& options);
 
     ReplacementFile output_;
     bool open_;
     HexExportError error_;
     std::uint64_t pushedNibbles_;
+    // Digits that complete the pending record: fewer than RecordDigits only
+    // for the first record of a data image that starts off a 16-byte boundary.
+    std::uint8_t recordEnd_;
+    bool framed_;   // a display program, between F0 00 and 00 00
 };
 
 // One line for a user: why an export failed.
