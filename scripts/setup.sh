@@ -22,6 +22,8 @@ packages=(
     nsis zip unzip                              # releases: the Windows installer and zips
     man-db bash-completion                      # releases: man -l checks the man page; the completion is loaded as bash does
     libgif-dev dpkg-dev                         # animated GIFs: giflib natively; its sources unpacked for Windows
+    rapidjson-dev                               # export: reading exported JSON back (header-only, all trees)
+    gcc-avr avr-libc binutils-avr python3       # export tests: exported C built for an ATmega328P, Python run
 )
 
 missing=()

@@ -1,0 +1,196 @@
+#include "export/LayoutPipeline.h"
+
+#include <algorithm>
+
+Cell SourceCell(const ExportLayout& layout, PictureSize picture, unsigned x, unsigned y) {
+    const PictureSize exported = ExportedSize(layout, picture);
+    // Mirroring came last, so it is undone first.
+    if (layout.mirror == Mirror::Horizontal) x = exported.width - 1 - x;
+    if (layout.mirror == Mirror::Vertical) y = exported.height - 1 - y;
+    switch (layout.rotate) {
+    case 90: return Cell{y, picture.height - 1 - x};
+    case 180: return Cell{picture.width - 1 - x, picture.height - 1 - y};
+    case 270: return Cell{picture.width - 1 - y, x};
+    default: return Cell{x, y};
+    }
+}
+
+PictureCanvas TransformPicture(const PictureCanvas& picture, const ExportLayout& layout) {
+    const PictureSize size{picture.Width(), picture.Height()};
+    const PictureSize exported = ExportedSize(layout, size);
+    PictureCanvas result(exported.width, exported.height);
+    for (unsigned y = 0; y < exported.height; ++y)
+        for (unsigned x = 0; x < exported.width; ++x) {
+            const Cell from = SourceCell(layout, size, x, y);
+            if (picture.Get(from.x, from.y)) result.Set(x, y, true);
+        }
+    return result;
+}
+
+PictureCanvas UntransformPicture(const PictureCanvas& exported, const ExportLayout& layout) {
+    const PictureSize size = PictureSizeOf(layout, PictureSize{exported.Width(), exported.Height()});
+    PictureCanvas result(size.width, size.height);
+    for (unsigned y = 0; y < exported.Height(); ++y)
+        for (unsigned x = 0; x < exported.Width(); ++x) {
+            const Cell to = SourceCell(layout, size, x, y);
+            if (exported.Get(x, y)) result.Set(to.x, to.y, true);
+        }
+    return result;
+}
+
+namespace {
+
+// One tile of an exported picture: the LEDs of the tile's cells, padding
+// where a partial tile runs past the picture.
+struct Tile {
+    PictureSize exported;
+    unsigned left, top, width, height;
+
+    CellIndex At(unsigned x, unsigned y) const {
+        const unsigned column = left + x, row = top + y;
+        if (x >= width || y >= height || column >= exported.width || row >= exported.height) return NoCell;
+        return static_cast<CellIndex>(row * exported.width + column);
+    }
+};
+
+unsigned Flip(bool flip, unsigned i, unsigned count) { return flip ? count - 1 - i : i; }
+
+void ScanTile(const ExportLayout& layout, const Tile& tile, ScanUnits& units) {
+    const bool serpentine = layout.serpentine;
+    switch (layout.scan) {
+    case Scan::Rows:
+        for (unsigned y = 0; y < tile.height; ++y) {
+            units.emplace_back();
+            for (unsigned x = 0; x < tile.width; ++x)
+                units.back().push_back(tile.At(Flip(serpentine && y % 2, x, tile.width), y));
+        }
+        break;
+    case Scan::Columns:
+        for (unsigned x = 0; x < tile.width; ++x) {
+            units.emplace_back();
+            for (unsigned y = 0; y < tile.height; ++y)
+                units.back().push_back(tile.At(x, Flip(serpentine && x % 2, y, tile.height)));
+        }
+        break;
+    case Scan::Pages:
+        for (unsigned band = 0; band < (tile.height + 7) / 8; ++band) {
+            units.emplace_back();
+            for (unsigned x = 0; x < tile.width; ++x)
+                for (unsigned k = 0; k < 8; ++k)
+                    units.back().push_back(tile.At(Flip(serpentine && band % 2, x, tile.width), 8 * band + k));
+        }
+        break;
+    case Scan::Strip:
+        units.emplace_back();
+        for (unsigned y = 0; y < tile.height; ++y)
+            for (unsigned x = 0; x < tile.width; ++x)
+                units.back().push_back(tile.At(Flip(serpentine && y % 2, x, tile.width), y));
+        break;
+    }
+}
+
+}  // namespace
+
+ScanUnits ScanPicture(const ExportLayout& layout, PictureSize exported) {
+    const unsigned tileWidth = layout.Tiled() ? layout.tileWidth : exported.width;
+    const unsigned tileHeight = layout.Tiled() ? layout.tileHeight : exported.height;
+    ScanUnits units;
+    for (unsigned top = 0; top < exported.height; top += tileHeight)
+        for (unsigned left = 0; left < exported.width; left += tileWidth)
+            ScanTile(layout, Tile{exported, left, top, tileWidth, tileHeight}, units);
+    return units;
+}
+
+std::vector<CellIndex> PackUnits(const ExportLayout& layout, const ScanUnits& units) {
+    const unsigned wordBits = layout.wordBits;
+    std::vector<CellIndex> stream;
+    for (const std::vector<CellIndex>& unit : units) {
+        stream.insert(stream.end(), unit.begin(), unit.end());
+        if (layout.pad == Pad::Unit) stream.resize((stream.size() + wordBits - 1) / wordBits * wordBits, NoCell);
+    }
+    stream.resize((stream.size() + wordBits - 1) / wordBits * wordBits, NoCell);
+    const unsigned wordBytes = layout.WordBytes();
+    std::vector<CellIndex> bits(stream.size(), NoCell);
+    for (std::size_t s = 0; s < stream.size(); ++s) {
+        const std::size_t word = s / wordBits;
+        const unsigned i = static_cast<unsigned>(s % wordBits);
+        const unsigned bitInWord = layout.bitOrder == BitOrder::Msb ? wordBits - 1 - i : i;
+        const unsigned byteInWord = layout.byteOrder == ByteOrder::Big ? wordBytes - 1 - bitInWord / 8 : bitInWord / 8;
+        bits[(word * wordBytes + byteInWord) * 8 + bitInWord % 8] = stream[s];
+    }
+    return bits;
+}
+
+FrameCoder::FrameCoder(const ExportLayout& layout, PictureSize picture)
+    : layout_(layout), picture_(picture), exported_(ExportedSize(layout, picture)) {
+    const std::uint32_t padding = picture.width * picture.height;
+    // Each exported LED's source, so that the table speaks of the picture.
+    std::vector<std::uint32_t> source(static_cast<std::size_t>(exported_.width) * exported_.height);
+    for (unsigned y = 0; y < exported_.height; ++y)
+        for (unsigned x = 0; x < exported_.width; ++x) {
+            const Cell cell = SourceCell(layout, picture, x, y);
+            source[y * exported_.width + x] = cell.y * picture.width + cell.x;
+        }
+    const ScanUnits units = ScanPicture(layout, exported_);
+    for (const std::vector<CellIndex>& unit : units)
+        for (CellIndex cell : unit)
+            if (cell != NoCell)
+                path_.push_back(Cell{source[cell] % picture.width, source[cell] / picture.width});
+    const std::vector<CellIndex> bits = PackUnits(layout, units);
+    sources_.resize(bits.size());
+    for (std::size_t i = 0; i < bits.size(); ++i) sources_[i] = bits[i] == NoCell ? padding : source[bits[i]];
+    cells_.resize(padding + 1);
+}
+
+void FrameCoder::Unpack(const PictureCanvas& picture) {
+    const std::uint8_t flip = layout_.invert ? 1 : 0;
+    for (unsigned y = 0; y < picture_.height; ++y) {
+        const std::uint8_t* row = picture.Row(y);
+        std::uint8_t* cells = cells_.data() + static_cast<std::size_t>(y) * picture_.width;
+        for (unsigned x = 0; x < picture_.width; ++x)
+            cells[x] = static_cast<std::uint8_t>(((row[x / 8] >> (7 - x % 8)) & 1) ^ flip);
+    }
+    cells_.back() = 0;
+}
+
+void FrameCoder::Encode(const PictureCanvas& picture, std::uint8_t* bytes) {
+    Unpack(picture);
+    const std::uint32_t* source = sources_.data();
+    const std::uint8_t* cells = cells_.data();
+    const std::size_t count = FrameBytes();
+    for (std::size_t i = 0; i < count; ++i, source += 8) {
+        unsigned value = 0;
+        for (unsigned bit = 0; bit < 8; ++bit) value |= static_cast<unsigned>(cells[source[bit]]) << bit;
+        bytes[i] = static_cast<std::uint8_t>(value);
+    }
+}
+
+PictureCanvas FrameCoder::Decode(const std::uint8_t* bytes) {
+    std::fill(cells_.begin(), cells_.end(), static_cast<std::uint8_t>(layout_.invert ? 1 : 0));
+    const std::uint8_t flip = layout_.invert ? 1 : 0;
+    for (std::size_t i = 0; i < sources_.size(); ++i)
+        cells_[sources_[i]] = static_cast<std::uint8_t>(((bytes[i / 8] >> (i % 8)) & 1) ^ flip);
+    PictureCanvas picture(picture_.width, picture_.height);
+    for (unsigned y = 0; y < picture_.height; ++y) {
+        std::uint8_t* row = picture.Row(y);
+        const std::uint8_t* cells = cells_.data() + static_cast<std::size_t>(y) * picture_.width;
+        for (unsigned x = 0; x < picture_.width; ++x)
+            if (cells[x]) row[x / 8] = static_cast<std::uint8_t>(row[x / 8] | (0x80u >> (x % 8)));
+    }
+    return picture;
+}
+
+std::vector<std::uint32_t> FrameCoder::LitIndices(const PictureCanvas& picture) {
+    std::vector<std::uint32_t> lit;
+    for (std::size_t i = 0; i < path_.size(); ++i)
+        if (picture.Get(path_[i].x, path_[i].y)) lit.push_back(static_cast<std::uint32_t>(i));
+    return lit;
+}
+
+bool FrameCoder::SourceOfBit(std::size_t byte, unsigned bit, Cell* cell) const {
+    if (byte >= FrameBytes() || bit >= 8) return false;
+    const std::uint32_t source = sources_[byte * 8 + bit];
+    if (source == cells_.size() - 1) return false;
+    *cell = Cell{source % picture_.width, source / picture_.width};
+    return true;
+}
