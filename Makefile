@@ -7,6 +7,8 @@
 #               editor's repaint (make bench-repaint: that one alone) and
 #               Create Hex File's build at scale (make bench-export)
 #   make bench-text  time lumigrid-cli text on 20 characters of Unifont
+#   make bench-export-code  time and peak memory of exporting the largest
+#               pattern as code, in every language
 #   make dist   the Windows releases in dist/: the win64 and win32 zips, the win64 installer
 #   make install [PREFIX=/usr/local] [DESTDIR=...]   lumigrid-cli, its man page, and the
 #               editor with its Wine launcher when the win64 tree is built
@@ -27,7 +29,7 @@ config_win64           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_6
 config_win32           := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake
 config_native-fuzz     := -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DLUMIGRID_FUZZ=ON -DLUMIGRID_TESTS=OFF
 
-.PHONY: all setup test run fuzz bench bench-repaint bench-export bench-text dist install uninstall clean $(TREES)
+.PHONY: all setup test run fuzz bench bench-repaint bench-export bench-text bench-export-code dist install uninstall clean $(TREES)
 
 all: $(TREES)
 
@@ -73,6 +75,11 @@ bench-export: setup
 bench-text: setup
 	@$(MAKE) --no-print-directory native
 	@bench/text.sh build/native/bin/lumigrid-cli
+
+bench-export-code: setup
+	@$(call configure,native)
+	@cmake --build build/native --target export_code_bench
+	@build/native/bin/export_code_bench
 
 dist: setup
 	@$(call configure,win64)

@@ -72,6 +72,11 @@ struct ValueSink {
 };
 
 bool AddValue(const CodeToken& token, std::uint64_t value, ValueSink& sink, ValueGroup& group, ExportReadError* error) {
+    if (sink.bits == 8 && value <= 0xFF && sink.bytes) {
+        sink.bytes->push_back(static_cast<std::uint8_t>(value));
+        ++group.bytes;
+        return true;
+    }
     const std::uint64_t largest = sink.bits >= 64 ? ~0ull : (1ull << sink.bits) - 1;
     if (value > largest)
         return Fail(error, token.line, token.Text() + " does not fit " + std::to_string(sink.bits) + " bits");
@@ -99,15 +104,17 @@ bool Closes(char open, char close) {
 GroupRead ReadGroup(CodeScanner& scanner, ValueSink& sink, unsigned long* endLine, ExportReadError* error) {
     CodeToken token = scanner.Next();
     while (token.kind == CodeToken::Name) token = scanner.Next();
-    if (token.kind == CodeToken::Error) return Failed(error, token.line, token.problem);
+    if (token.kind == CodeToken::Error) return Failed(error, token.line, scanner.Problem());
     if (!token.Is('{') && !token.Is('[') && !token.Is('(')) return GroupRead::NotAGroup;
     std::string open(1, *token.text);
     std::vector<ValueGroup> groups(1, ValueGroup{0, token.line});
     for (;;) {
+        while (scanner.NextListedNumber(&token))
+            if (!AddValue(token, token.value, sink, groups.back(), error)) return GroupRead::Failed;
         token = scanner.Next();
         std::uint64_t value = 0;
         if (token.kind == CodeToken::End) return Failed(error, token.line, "the text ends inside the values");
-        if (token.kind == CodeToken::Error) return Failed(error, token.line, token.problem);
+        if (token.kind == CodeToken::Error) return Failed(error, token.line, scanner.Problem());
         if (token.kind == CodeToken::String) return Failed(error, token.line, "a string among the values");
         if (token.kind == CodeToken::Number || (token.kind == CodeToken::Name && ArduinoBinary(token.Text(), &value))) {
             if (token.kind == CodeToken::Number) value = token.value;
@@ -141,7 +148,7 @@ bool ReadAllNumbers(const char* text, std::size_t size, ReadBack* read, ExportRe
         CodeToken token = scanner.Next();
         std::uint64_t value = 0;
         if (token.kind == CodeToken::End) break;
-        if (token.kind == CodeToken::Error) return Fail(error, token.line, token.problem);
+        if (token.kind == CodeToken::Error) return Fail(error, token.line, scanner.Problem());
         if (token.kind == CodeToken::Number || (token.kind == CodeToken::Name && ArduinoBinary(token.Text(), &value))) {
             if (token.kind == CodeToken::Number) value = token.value;
             if (!AddValue(token, value, sink, group, error)) return false;
@@ -190,7 +197,7 @@ bool ReadCodeText(const char* text, std::size_t size, ReadBack* read, ExportRead
     for (;;) {
         const CodeToken token = scanner.Next();
         if (token.kind == CodeToken::End) break;
-        if (token.kind == CodeToken::Error) return Fail(error, token.line, token.problem);
+        if (token.kind == CodeToken::Error) return Fail(error, token.line, scanner.Problem());
         if (token.kind == CodeToken::Name) {
             if (names.size() == RememberedNames) names.erase(names.begin());
             names.push_back(token.Text());

@@ -10,12 +10,20 @@ bool IsNameStart(char c) {
 }
 bool IsNamePart(char c) { return IsNameStart(c) || IsDigit(c); }
 
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'z') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-    return 99;
-}
+// Every character's value as a digit, 99 for those that are none.
+struct DigitValues {
+    std::uint8_t value[256];
+    DigitValues() {
+        for (unsigned c = 0; c < 256; ++c)
+            value[c] = c >= '0' && c <= '9'   ? static_cast<std::uint8_t>(c - '0')
+                       : c >= 'a' && c <= 'z' ? static_cast<std::uint8_t>(c - 'a' + 10)
+                       : c >= 'A' && c <= 'Z' ? static_cast<std::uint8_t>(c - 'A' + 10)
+                                              : 99;
+    }
+};
+const DigitValues Digits;
+
+int DigitValue(char c) { return Digits.value[static_cast<unsigned char>(c)]; }
 
 // The type suffixes of C (u, l, ll in any case and order) and Rust (u8 ..
 // usize, i8 .. isize).
@@ -34,15 +42,15 @@ bool IsSuffix(const std::string& suffix) {
     return us <= 1 && ls <= 2;
 }
 
-CodeToken ErrorToken(unsigned long line, const std::string& problem) {
+}  // namespace
+
+CodeToken CodeScanner::Fault(unsigned long line, const std::string& problem) {
+    problem_ = problem;
     CodeToken token;
     token.kind = CodeToken::Error;
     token.line = line;
-    token.problem = problem;
     return token;
 }
-
-}  // namespace
 
 bool ArduinoBinary(const std::string& name, std::uint64_t* value) {
     if (name.size() < 2 || name.size() > 9 || name[0] != 'B') return false;
@@ -57,6 +65,9 @@ bool ArduinoBinary(const std::string& name, std::uint64_t* value) {
 
 bool CodeScanner::SkipSpaceAndComments(CodeToken* error) {
     while (at_ < end_) {
+        // The spaces between values, which most of a text is, first.
+        while (at_ < end_ && *at_ == ' ') ++at_;
+        if (at_ == end_) break;
         const char c = *at_;
         if (c == '\n' || (c == '\r' && (at_ + 1 == end_ || at_[1] != '\n'))) {
             ++line_;
@@ -64,13 +75,17 @@ bool CodeScanner::SkipSpaceAndComments(CodeToken* error) {
         } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
             ++at_;
         } else if (c == '#' || (c == '/' && at_ + 1 < end_ && at_[1] == '/')) {
-            while (at_ < end_ && *at_ != '\n' && *at_ != '\r') ++at_;
+            // To the end of the line, which a lone CR ends too.
+            const void* newline = std::memchr(at_, '\n', static_cast<std::size_t>(end_ - at_));
+            const char* stop = newline ? static_cast<const char*>(newline) : end_;
+            const void* cr = std::memchr(at_, '\r', static_cast<std::size_t>(stop - at_));
+            at_ = cr ? static_cast<const char*>(cr) : stop;
         } else if (c == '/' && at_ + 1 < end_ && at_[1] == '*') {
             const unsigned long opened = line_;
             at_ += 2;
             for (;;) {
                 if (at_ + 1 >= end_) {
-                    *error = ErrorToken(opened, "a comment that does not end");
+                    *error = Fault(opened, "a comment that does not end");
                     return false;
                 }
                 if (at_[0] == '*' && at_[1] == '/') break;
@@ -103,14 +118,57 @@ CodeToken CodeScanner::Next() {
     return token;
 }
 
+const char* CodeScanner::PlainNumber(const char* p, std::uint64_t* value) const {
+    const bool hex = end_ - p > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X');
+    const unsigned base = hex ? 16 : 10;
+    if (hex) p += 2;
+    const char* digits = p;
+    std::uint64_t result = 0;
+    // 15 digits cannot overflow; longer numbers take the careful way.
+    while (p < end_ && p - digits < 15 && DigitValue(*p) < static_cast<int>(base))
+        result = result * base + static_cast<unsigned>(DigitValue(*p++));
+    const bool octal = !hex && p - digits > 1 && digits[0] == '0';
+    if (p == digits || octal || (p < end_ && (IsNamePart(*p) || *p == '\'' || *p == '.'))) return nullptr;
+    *value = result;
+    return p;
+}
+
+bool CodeScanner::NextListedNumber(CodeToken* token) {
+    const char* p = at_;
+    while (p < end_ && *p == ' ') ++p;
+    std::uint64_t value = 0;
+    const char* after = p < end_ && IsDigit(*p) ? PlainNumber(p, &value) : nullptr;
+    if (!after) return false;
+    token->kind = CodeToken::Number;
+    token->value = value;
+    token->text = p;
+    token->length = static_cast<std::size_t>(after - p);
+    token->line = line_;
+    while (after < end_ && *after == ' ') ++after;
+    if (after < end_ && *after == ',') ++after;
+    at_ = after;
+    return true;
+}
+
 CodeToken CodeScanner::ReadNumber() {
+    std::uint64_t plain = 0;
+    if (const char* after = PlainNumber(at_, &plain)) {
+        CodeToken token;
+        token.kind = CodeToken::Number;
+        token.value = plain;
+        token.text = at_;
+        token.length = static_cast<std::size_t>(after - at_);
+        token.line = line_;
+        at_ = after;
+        return token;
+    }
     const char* start = at_;
     while (at_ < end_ && (IsNamePart(*at_) || *at_ == '\'' || *at_ == '.')) ++at_;
-    const std::string text(start, at_);
+    const std::size_t length = static_cast<std::size_t>(at_ - start);
     unsigned base = 10;
     std::size_t i = 0;
-    if (text.size() > 1 && text[0] == '0') {
-        const char kind = text[1];
+    if (length > 1 && start[0] == '0') {
+        const char kind = start[1];
         if (kind == 'x' || kind == 'X') base = 16, i = 2;
         else if (kind == 'b' || kind == 'B') base = 2, i = 2;
         else if (kind == 'o' || kind == 'O') base = 8, i = 2;
@@ -118,23 +176,23 @@ CodeToken CodeScanner::ReadNumber() {
     }
     std::uint64_t value = 0;
     unsigned digits = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
+    for (; i < length; ++i) {
+        const char c = start[i];
         if (c == '_' || c == '\'') continue;
         const int digit = DigitValue(c);
         if (digit >= static_cast<int>(base)) break;
         if (value > (~0ull - static_cast<unsigned>(digit)) / base)
-            return ErrorToken(line_, text + " is too large");
+            return Fault(line_, std::string(start, length) + " is too large");
         value = value * base + static_cast<unsigned>(digit);
         ++digits;
     }
-    if (digits == 0 || !IsSuffix(text.substr(i)))
-        return ErrorToken(line_, "\"" + text + "\" is not a whole number");
+    if (digits == 0 || (i < length && !IsSuffix(std::string(start + i, length - i))))
+        return Fault(line_, "\"" + std::string(start, length) + "\" is not a whole number");
     CodeToken token;
     token.kind = CodeToken::Number;
     token.value = value;
     token.text = start;
-    token.length = text.size();
+    token.length = length;
     token.line = line_;
     return token;
 }
@@ -167,7 +225,7 @@ CodeToken CodeScanner::ReadString() {
         }
     }
     if (p >= end_ || *p != quote) {
-        if (triple) return ErrorToken(token.line, "a string that does not end");
+        if (triple) return Fault(token.line, "a string that does not end");
         // An unpaired quote, such as a Rust lifetime: a character of its own.
         token.kind = CodeToken::Punctuation;
         token.length = 1;

@@ -6,9 +6,16 @@
 #include "export/LayoutPresets.h"
 #include "export/ReadBack.h"
 
-unsigned long LineAt(const char* text, std::size_t offset) {
-    return 1 + static_cast<unsigned long>(std::count(text, text + offset, '\n'));
+unsigned long LinesBetween(const char* from, const char* to) {
+    unsigned long lines = 0;
+    while (const void* newline = std::memchr(from, '\n', static_cast<std::size_t>(to - from))) {
+        ++lines;
+        from = static_cast<const char*>(newline) + 1;
+    }
+    return lines;
 }
+
+unsigned long LineAt(const char* text, std::size_t offset) { return 1 + LinesBetween(text, text + offset); }
 
 std::string ExportReadError::Describe() const {
     return line ? "line " + std::to_string(line) + ": " + what : what;

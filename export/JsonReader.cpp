@@ -29,7 +29,11 @@ public:
     bool Uint(unsigned value) { return Number(value); }
     bool Uint64(std::uint64_t value) { return Number(value); }
     bool Double(double) { return Refuse("a number that is not whole"); }
-    bool String(const char* text, rapidjson::SizeType length, bool) { return Scalar(std::string(text, length), true); }
+    bool String(const char* text, rapidjson::SizeType length, bool) {
+        // The rows of the pictures are most of the text and read by no one.
+        if (Here() == Place::Skip || Here() == Place::Frame) return true;
+        return Scalar(std::string(text, length), true);
+    }
     bool Key(const char* text, rapidjson::SizeType length, bool) {
         key_.assign(text, length);
         if (Here() == Place::Root && key_ == "layout") layoutLine_ = Line();
@@ -46,13 +50,7 @@ public:
 
 private:
     Place Here() const { return places_.empty() ? Place::Skip : places_.back(); }
-    // Lines counted on from the last call: offsets only grow while parsing.
-    unsigned long Line() {
-        const std::size_t offset = stream_->Tell();
-        for (; countedTo_ < offset; ++countedTo_)
-            if (text_[countedTo_] == '\n') ++line_;
-        return line_;
-    }
+    unsigned long Line() const { return LineAt(text_, stream_->Tell()); }
     bool Refuse(const std::string& problem) {
         problem_ = (key_.empty() ? std::string() : "\"" + key_ + "\": ") + problem;
         return false;
@@ -77,8 +75,8 @@ private:
     unsigned long layoutLine_ = 0;
     std::uint64_t frameCount_ = 0;
     std::string problem_;
-    std::size_t countedTo_ = 0;
-    unsigned long line_ = 1;
+    std::vector<std::size_t> groupOffsets_;   // where each frame begins, made lines at the end
+    std::size_t endOffset_ = 0;
 };
 
 bool JsonHandler::StartObject() {
@@ -92,7 +90,8 @@ bool JsonHandler::StartObject() {
         hasLayout_ = true;
         return Enter(Place::Layout);
     case Place::Frames:
-        read_->groups.push_back(ValueGroup{0, Line()});
+        read_->groups.push_back(ValueGroup{0, 0});
+        groupOffsets_.push_back(stream_->Tell());
         return Enter(Place::Frame);
     case Place::Frame:
         if (key_ == "bytes") return Refuse("an object where the bytes belong");
@@ -113,7 +112,7 @@ bool JsonHandler::StartArray() {
 }
 
 bool JsonHandler::End() {
-    if (Here() == Place::Frames || Here() == Place::Bytes) read_->endLine = Line();
+    if (Here() == Place::Frames || Here() == Place::Bytes) endOffset_ = stream_->Tell();
     places_.pop_back();
     key_.clear();
     return true;
@@ -160,6 +159,15 @@ bool JsonHandler::Scalar(const std::string& text, bool isString) {
 }
 
 bool JsonHandler::Finish(ExportReadError* error) {
+    // Lines counted once, in one pass, rather than at every frame.
+    unsigned long groupLine = 1;
+    std::size_t counted = 0;
+    for (std::size_t i = 0; i < groupOffsets_.size(); ++i) {
+        groupLine += LinesBetween(text_ + counted, text_ + groupOffsets_[i]);
+        counted = groupOffsets_[i];
+        read_->groups[i].line = groupLine;
+    }
+    read_->endLine = LineAt(text_, endOffset_);
     if (!hasLayout_) return true;
     if (frameCount_ == 0) frameCount_ = read_->groups.size();
     const std::string line = layoutFields_ + " width=" + std::to_string(read_->size.width) +

@@ -121,6 +121,24 @@ std::vector<CellIndex> PackUnits(const ExportLayout& layout, const ScanUnits& un
     return bits;
 }
 
+namespace {
+
+// Every byte value with its bits in the opposite order.
+struct ReversedBytes {
+    std::uint8_t value[256];
+    ReversedBytes() {
+        for (unsigned byte = 0; byte < 256; ++byte) {
+            unsigned reversed = 0;
+            for (unsigned bit = 0; bit < 8; ++bit)
+                if (byte & (1u << bit)) reversed |= 0x80u >> bit;
+            value[byte] = static_cast<std::uint8_t>(reversed);
+        }
+    }
+};
+const ReversedBytes Reversed;
+
+}  // namespace
+
 FrameCoder::FrameCoder(const ExportLayout& layout, PictureSize picture)
     : layout_(layout), picture_(picture), exported_(ExportedSize(layout, picture)) {
     const std::uint32_t padding = picture.width * picture.height;
@@ -140,6 +158,36 @@ FrameCoder::FrameCoder(const ExportLayout& layout, PictureSize picture)
     sources_.resize(bits.size());
     for (std::size_t i = 0; i < bits.size(); ++i) sources_[i] = bits[i] == NoCell ? padding : source[bits[i]];
     cells_.resize(padding + 1);
+    bytes_.resize(FrameBytes());
+    for (std::size_t byte = 0; byte < bytes_.size(); ++byte) {
+        bytes_[byte] = Classify(byte);
+        if (bytes_[byte].kind == ByteKind::General) bitByBit_ = true;
+    }
+}
+
+FrameCoder::WholeByte FrameCoder::Classify(std::size_t byte) const {
+    const std::uint32_t* bits = sources_.data() + byte * 8;
+    const std::uint32_t padding = static_cast<std::uint32_t>(cells_.size() - 1);
+    const WholeByte general{0, ByteKind::General, 0};
+    // Padding alone: always 0, as a byte of no LEDs.
+    if (std::all_of(bits, bits + 8, [&](std::uint32_t cell) { return cell == padding; })) return WholeByte{0, ByteKind::Same, 0};
+    for (ByteKind kind : {ByteKind::Same, ByteKind::Reversed}) {
+        // The bit of the row byte's leftmost LED.
+        const unsigned first = kind == ByteKind::Same ? 7 : 0;
+        if (bits[first] == padding) continue;
+        const unsigned y = bits[first] / picture_.width, x = bits[first] % picture_.width;
+        if (x % 8 != 0) continue;
+        WholeByte whole{static_cast<std::size_t>(y) * ((picture_.width + 7) / 8) + x / 8, kind, 0};
+        bool matches = true;
+        for (unsigned k = 0; k < 8 && matches; ++k) {
+            const unsigned bit = kind == ByteKind::Same ? 7 - k : k;
+            const bool inside = x + k < picture_.width;
+            matches = bits[bit] == (inside ? y * picture_.width + x + k : padding);
+            if (inside) whole.real = static_cast<std::uint8_t>(whole.real | (1u << bit));
+        }
+        if (matches) return whole;
+    }
+    return general;
 }
 
 void FrameCoder::Unpack(const PictureCanvas& picture) {
@@ -154,23 +202,43 @@ void FrameCoder::Unpack(const PictureCanvas& picture) {
 }
 
 void FrameCoder::Encode(const PictureCanvas& picture, std::uint8_t* bytes) {
-    Unpack(picture);
+    if (bitByBit_) Unpack(picture);
+    const std::uint8_t flip = layout_.invert ? 0xFF : 0;
+    const std::uint8_t* rows = picture.Row(0);
     const std::uint32_t* source = sources_.data();
     const std::uint8_t* cells = cells_.data();
-    const std::size_t count = FrameBytes();
-    for (std::size_t i = 0; i < count; ++i, source += 8) {
-        unsigned value = 0;
-        for (unsigned bit = 0; bit < 8; ++bit) value |= static_cast<unsigned>(cells[source[bit]]) << bit;
-        bytes[i] = static_cast<std::uint8_t>(value);
+    for (std::size_t i = 0; i < bytes_.size(); ++i, source += 8) {
+        const WholeByte& whole = bytes_[i];
+        if (whole.kind == ByteKind::Same) {
+            bytes[i] = static_cast<std::uint8_t>((rows[whole.offset] ^ flip) & whole.real);
+        } else if (whole.kind == ByteKind::Reversed) {
+            bytes[i] = static_cast<std::uint8_t>((Reversed.value[rows[whole.offset]] ^ flip) & whole.real);
+        } else {
+            unsigned value = 0;
+            for (unsigned bit = 0; bit < 8; ++bit) value |= static_cast<unsigned>(cells[source[bit]]) << bit;
+            bytes[i] = static_cast<std::uint8_t>(value);
+        }
     }
 }
 
 PictureCanvas FrameCoder::Decode(const std::uint8_t* bytes) {
-    std::fill(cells_.begin(), cells_.end(), static_cast<std::uint8_t>(layout_.invert ? 1 : 0));
-    const std::uint8_t flip = layout_.invert ? 1 : 0;
-    for (std::size_t i = 0; i < sources_.size(); ++i)
-        cells_[sources_[i]] = static_cast<std::uint8_t>(((bytes[i / 8] >> (i % 8)) & 1) ^ flip);
     PictureCanvas picture(picture_.width, picture_.height);
+    std::uint8_t* rows = picture.Row(0);
+    const std::uint8_t flip = layout_.invert ? 0xFF : 0;
+    if (bitByBit_) std::fill(cells_.begin(), cells_.end(), 0);
+    for (std::size_t i = 0; i < bytes_.size(); ++i) {
+        const WholeByte& whole = bytes_[i];
+        const std::uint8_t value = static_cast<std::uint8_t>((bytes[i] ^ flip) & whole.real);
+        if (whole.kind == ByteKind::Same) {
+            rows[whole.offset] = static_cast<std::uint8_t>(rows[whole.offset] | value);
+        } else if (whole.kind == ByteKind::Reversed) {
+            rows[whole.offset] = static_cast<std::uint8_t>(rows[whole.offset] | Reversed.value[value]);
+        } else {
+            const std::uint32_t* source = sources_.data() + i * 8;
+            for (unsigned bit = 0; bit < 8; ++bit) cells_[source[bit]] = static_cast<std::uint8_t>(((bytes[i] ^ flip) >> bit) & 1);
+        }
+    }
+    if (!bitByBit_) return picture;
     for (unsigned y = 0; y < picture_.height; ++y) {
         std::uint8_t* row = picture.Row(y);
         const std::uint8_t* cells = cells_.data() + static_cast<std::size_t>(y) * picture_.width;

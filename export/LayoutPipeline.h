@@ -62,6 +62,17 @@ public:
     bool SourceOfBit(std::size_t byte, unsigned bit, Cell* cell) const;
 
 private:
+    // A byte of the frame that is a byte of a picture row as it stands (most
+    // significant bit leftmost, as gfx has them) or reversed (as xbm has
+    // them) goes across whole; other bytes go bit by bit through the table.
+    enum class ByteKind : std::uint8_t { General, Same, Reversed };
+    struct WholeByte {
+        std::size_t offset;   // of the picture's byte, from the start of its rows
+        ByteKind kind;
+        std::uint8_t real;    // the frame byte's bits that carry LEDs
+    };
+
+    WholeByte Classify(std::size_t byte) const;
     void Unpack(const PictureCanvas& picture);
 
     ExportLayout layout_;
@@ -70,6 +81,8 @@ private:
     std::vector<std::uint32_t> sources_;   // per bit: picture cell y x width + x, or the padding cell
     std::vector<Cell> path_;
     std::vector<std::uint8_t> cells_;      // a picture a byte an LED, then the padding cell (always 0)
+    std::vector<WholeByte> bytes_;
+    bool bitByBit_ = false;                // some bytes are General
 };
 
 #endif

@@ -35,7 +35,8 @@ bool ReadCodeText(const char* text, std::size_t size, ReadBack* read, ExportRead
 // JSON as the exporter writes it.
 bool ReadJsonText(const char* text, std::size_t size, ReadBack* read, ExportReadError* error);
 
-// The line of the byte at offset.
+// The line of the byte at offset; the line ends from one place to another.
 unsigned long LineAt(const char* text, std::size_t offset);
+unsigned long LinesBetween(const char* from, const char* to);
 
 #endif
