@@ -44,7 +44,9 @@ void Produce(const LedPattern& pattern, const ExportOptions& options, PictureRan
         ExportFrames first(pattern, options, PictureRange{range.first, 1});
         std::string sample;
         Write(first, options, name, sample);
-        out.reserve(sample.size() * range.count + sample.size() / 16 * range.count / 16);
+        const std::uint64_t estimate = static_cast<std::uint64_t>(sample.size()) * range.count * 257 / 256;
+        if (estimate > out.max_size()) throw std::bad_alloc();
+        out.reserve(static_cast<std::size_t>(estimate));
     }
     ExportFrames frames(pattern, options, range);
     Write(frames, options, name, out);

@@ -60,7 +60,7 @@ bool ChooseLayout(const ReadBack& read, const ReadHints& hints, ExportLayout* la
     // XBM has one layout, whatever was given for the rest.
     if (read.stacked) ApplyLayoutPreset(*FindLayoutPreset("xbm"), *layout);
     *size = hints.size.width != 0 ? hints.size : read.size;
-    if (read.stacked && read.size.width != 0 && hints.size.width != 0 &&
+    if (read.stacked && read.size.width != 0 && size->width != 0 && size->height != 0 &&
         (read.size.width != size->width || read.size.height % size->height != 0))
         return Fail(error, 0, "the XBM image of " + SizeName(read.size) + " is not made of frames of " + SizeName(*size));
     return true;
