@@ -24,6 +24,7 @@ packages=(
     libgif-dev dpkg-dev                         # animated GIFs: giflib natively; its sources unpacked for Windows
     rapidjson-dev                               # export: reading exported JSON back (header-only, all trees)
     gcc-avr avr-libc binutils-avr python3       # export tests: exported C built for an ATmega328P, Python run
+    rustc                                       # export tests: exported Rust built and run
 )
 
 missing=()

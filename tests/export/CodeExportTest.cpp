@@ -165,13 +165,16 @@ TEST_F(ExampleExport, HexRecordsCarryTheDataAloneFromTheAddress) {
     const std::string text = ScratchDirectory::ReadText(scratch.File("a.hex"));
     EXPECT_EQ(":08100800C0402000004080C040\r\n:04101000010080005B\r\n:00000001FF\r\n", text)
         << "a first record up to the 16-byte boundary";
-    options.address = 0x12340;
-    options.hexFormat = HexFormat::Linear32;
-    ASSERT_TRUE(WriteExportFile(pattern, options, scratch.File("b.hex").c_str()).Made());
-    const IntelHexImage image = ReadIntelHex(ScratchDirectory::ReadText(scratch.File("b.hex")));
-    ASSERT_EQ("", image.problem);
-    EXPECT_EQ((Bytes{0xC0, 0x40, 0x20, 0x00, 0x00, 0x40, 0x80, 0xC0, 0x01, 0x00, 0x80, 0x00}),
-              Bytes(image.bytes.begin() + 0x12340, image.bytes.end()));
+    // Off a 16-byte boundary, in the segments of 20bit and the banks of 32bit.
+    for (HexFormat format : {HexFormat::SegmentAddress20, HexFormat::Linear32}) {
+        options.address = 0x1FFFA;
+        options.hexFormat = format;
+        ASSERT_TRUE(WriteExportFile(pattern, options, scratch.File("b.hex").c_str()).Made());
+        const IntelHexImage image = ReadIntelHex(ScratchDirectory::ReadText(scratch.File("b.hex")));
+        ASSERT_EQ("", image.problem);
+        EXPECT_EQ((Bytes{0xC0, 0x40, 0x20, 0x00, 0x00, 0x40, 0x80, 0xC0, 0x01, 0x00, 0x80, 0x00}),
+                  Bytes(image.bytes.begin() + 0x1FFFA, image.bytes.end()));
+    }
     options.address = 0xFFF8;
     options.hexFormat = HexFormat::EightBit;
     const ExportResult result = WriteExportFile(pattern, options, scratch.File("c.hex").c_str());

@@ -1,10 +1,9 @@
 // Exported code as its users' tools take it: the C built by gcc as C99 and
 // by g++ as C++11 without a warning, and by avr-gcc for an ATmega328P with
 // the frames in flash; the Python run and the JSON parsed by python3; the
-// XBM read by ImageMagick; the Rust built by rustc where it is installed.
-// Each tool prints the values back and they are compared with the binary
-// export. A tool that is missing skips its case (scripts/setup.sh installs
-// all but rustc).
+// XBM read by ImageMagick; the Rust built by rustc. Each tool prints the
+// values back and they are compared with the binary export. A tool that is
+// missing fails its case: scripts/setup.sh installs every one of them.
 #ifndef _WIN32
 
 #include <gtest/gtest.h>
@@ -33,7 +32,7 @@ int RunCommand(const std::string& command, std::string* output) {
 }
 
 #define REQUIRE_TOOL(tool) \
-    if (!Have(tool)) GTEST_SKIP() << tool " is not installed"
+    if (!Have(tool)) FAIL() << tool " is not installed (scripts/setup.sh installs it)"
 
 class PeerTools : public ::testing::Test {
 protected:
