@@ -9,6 +9,7 @@ set -euo pipefail
 tree=$(realpath "$1")
 cli=$(realpath "$2")
 out=$(realpath -m "$3")
+mkdir -p "$out"
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$here/wine-prefix.sh" "$WINEPREFIX"
