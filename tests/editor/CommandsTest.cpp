@@ -128,16 +128,16 @@ TEST_F(CommandsTest, YesThenACancelledFileDialogKeepsTheProgramRunning) {
     Click(CellX(0, 3), CellY(3));
     {
         DialogAnswerer answerer({DialogAnswerer::Press(IDYES), DialogAnswerer::Cancel()});
-        SendMessageW(editor.mainWindow, WM_CLOSE, 0, 0);
+        SendMessageW(editor.windows.mainWindow, WM_CLOSE, 0, 0);
         EXPECT_EQ(2, answerer.Answered());
     }
-    EXPECT_TRUE(IsWindow(editor.mainWindow));
+    EXPECT_TRUE(IsWindow(editor.windows.mainWindow));
     EXPECT_TRUE(editor.pattern->modified);
     {
         DialogAnswerer answerer({DialogAnswerer::Press(IDNO)});
         Command(IDM_FILE_EXIT);
     }
-    EXPECT_FALSE(IsWindow(editor.mainWindow));
+    EXPECT_FALSE(IsWindow(editor.windows.mainWindow));
 }
 
 TEST_F(CommandsTest, SaveAsAsksForTheControlCodeAndAddsToTheList) {
