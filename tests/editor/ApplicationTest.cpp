@@ -222,4 +222,38 @@ TEST_F(ApplicationTest, TheStartUpScreenIsPixelForPixelAsDescribed) {
     EXPECT_EQ(10831533953112979014ull, ClientAreaChecksum());
 }
 
+TEST_F(ApplicationTest, ASecondSessionStartsAsTheFirstDid) {
+    Command(IDM_VIEW_ONE_PLANE);
+    Command(IDM_VIEW_TRANSPARENT);
+    Command(IDM_EDIT_ERASE_MODE);
+    Command(IDM_TOOLS_LINE);
+    Command(IDM_VIEW_ZOOM_IN);
+    Command(IDM_EDIT_COPY);
+    SetFrames(9);
+    MoveSlider(4);
+    DestroyWindow(editor.windows.mainWindow);
+    DrainMessages();
+    ::TearDown();
+    ASSERT_TRUE(StartUp(GetModuleHandleW(nullptr)));
+
+    EXPECT_EQ(L"Lumigrid ver 1.0  [    0 /    2 ]", Title());
+    EXPECT_EQ(2, editor.planeCount);
+    EXPECT_EQ(1, editor.transparent);
+    EXPECT_EQ(EditXor, editor.editMode);
+    EXPECT_EQ(Tool::Pencil, editor.tools.tool);
+    EXPECT_EQ(0, editor.zoom.cell);
+    EXPECT_TRUE(editor.layout.startUp);
+    EXPECT_FALSE(IsWindowVisible(editor.windows.statusBar));
+    EXPECT_EQ(20, editor.views[0].cellWidth);
+    EXPECT_FALSE(IsWindowEnabled(Trackbar()));
+    OpenMenu();
+    EXPECT_TRUE(MenuGreyed(IDM_EDIT_PASTE)) << "nothing copied in this session";
+    EXPECT_TRUE(MenuGreyed(IDM_EDIT_UNDO));
+    EXPECT_TRUE(MenuMarked(IDM_VIEW_TWO_PLANES));
+    EXPECT_TRUE(MenuMarked(IDM_VIEW_TRANSPARENT));
+    EXPECT_TRUE(MenuMarked(IDM_EDIT_XOR_MODE));
+    EXPECT_TRUE(MenuMarked(IDM_TOOLS_PENCIL));
+    EXPECT_EQ(10831533953112979014ull, ClientAreaChecksum()) << "the described start-up screen";
+}
+
 }  // namespace
