@@ -1,7 +1,8 @@
 // EditorState: the editor's one record of windows, modes and the objects it
 // owns, from start-up to tear-down, in named parts. Data only: what the
-// windows show of it is refreshed by Refresh (Refresh.h). The options dialog
-// receives its address and changes it in place.
+// windows show of it is refreshed by Refresh (Refresh.h). The slider and
+// the options dialog receive its address; the options dialog changes it in
+// place.
 #ifndef LUMIGRID_EDITOR_EDITORSTATE_H
 #define LUMIGRID_EDITOR_EDITORSTATE_H
 
