@@ -4,8 +4,8 @@
 // Play/Pause, a slider over the ticks of one pass, the tick's length, and
 // Save as GIF, which writes what lumigrid-cli preview writes. The entries
 // that add nothing are listed with the reason.
-#ifndef LUMIGRID_EDITOR_PREVIEWWINDOW_H
-#define LUMIGRID_EDITOR_PREVIEWWINDOW_H
+#ifndef LUMIGRID_EDITOR_PREVIEWLISTWINDOW_H
+#define LUMIGRID_EDITOR_PREVIEWLISTWINDOW_H
 
 #include <windows.h>
 
@@ -14,7 +14,7 @@
 
 #include "pattern/program/ProgramPlayback.h"
 
-struct PreviewWindowData {
+struct PreviewListData {
     PlaybackLoad load;
     unsigned planes = 2;                  // as the editor's view shows them
     std::vector<std::uint64_t> startTicks;   // of each shown picture
@@ -27,9 +27,7 @@ const UINT_PTR PreviewTickTimer = 1;
 // The preview's GIF, as lumigrid-cli preview draws it by default.
 const unsigned PreviewGifScale = 8;
 
-INT_PTR CALLBACK PreviewWindowProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The "&Preview List..." command.
-void OnPreviewList(HWND window);
+// Shows the window over the owner until it is closed.
+void ShowPreviewList(HWND owner, PreviewListData& data);
 
 #endif

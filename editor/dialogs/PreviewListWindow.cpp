@@ -1,4 +1,4 @@
-#include "editor/dialogs/PreviewWindow.h"
+#include "editor/dialogs/PreviewListWindow.h"
 
 #include <commctrl.h>
 
@@ -6,9 +6,9 @@
 #include <cwchar>
 #include <string>
 
-#include "editor/app/EditorState.h"
-#include "editor/app/SystemText.h"
+#include "editor/app/WideText.h"
 #include "editor/views/PictureView.h"
+#include "pattern/win32/DialogRecord.h"
 #include "picture/PreviewAnimation.h"
 #include "resources/resource.h"
 
@@ -18,19 +18,15 @@ const char GifFilter[] = "GIF Picture (*.gif)\0*.gif\0All Files (*.*)\0*.*\0";
 const char GifExtension[] = "gif";
 const unsigned MaxPreviewTick = 1000;
 
-PreviewWindowData& DataOf(HWND dialog) {
-    return *reinterpret_cast<PreviewWindowData*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
+bool CanPlay(const PreviewListData& data) { return data.load.loaded && data.load.playback.ticks > 0; }
 
-bool CanPlay(const PreviewWindowData& data) { return data.load.loaded && data.load.playback.ticks > 0; }
-
-const ShownPicture* ShownAt(const PreviewWindowData& data) {
+const ShownPicture* ShownAt(const PreviewListData& data) {
     if (!CanPlay(data)) return nullptr;
     const auto after = std::upper_bound(data.startTicks.begin(), data.startTicks.end(), data.tick);
     return &data.load.playback.shown[static_cast<std::size_t>(after - data.startTicks.begin()) - 1];
 }
 
-void ShowTick(HWND dialog, PreviewWindowData& data) {
+void ShowTick(HWND dialog, PreviewListData& data) {
     wchar_t text[64] = L"";
     if (CanPlay(data))
         std::swprintf(text, 64, L"%llu / %llu", static_cast<unsigned long long>(data.tick + 1),
@@ -40,7 +36,7 @@ void ShowTick(HWND dialog, PreviewWindowData& data) {
     InvalidateRect(GetDlgItem(dialog, IDC_PREVIEW_PICTURE), nullptr, FALSE);
 }
 
-void SetPlaying(HWND dialog, PreviewWindowData& data, bool playing) {
+void SetPlaying(HWND dialog, PreviewListData& data, bool playing) {
     data.playing = playing && CanPlay(data);
     KillTimer(dialog, PreviewTickTimer);
     if (data.playing) SetTimer(dialog, PreviewTickTimer, data.tickMilliseconds, nullptr);
@@ -48,7 +44,7 @@ void SetPlaying(HWND dialog, PreviewWindowData& data, bool playing) {
 }
 
 // What was left out of the list, or why nothing plays.
-void ShowSkipped(HWND dialog, const PreviewWindowData& data) {
+void ShowSkipped(HWND dialog, const PreviewListData& data) {
     std::wstring text;
     if (!data.load.loaded) {
         text = L"ﾌﾟﾚﾋﾞｭｰできません: " + Widened(data.load.problem);
@@ -61,7 +57,7 @@ void ShowSkipped(HWND dialog, const PreviewWindowData& data) {
     SetDlgItemTextW(dialog, IDC_PREVIEW_SKIPPED, text.c_str());
 }
 
-void OnInitDialog(HWND dialog, PreviewWindowData& data) {
+void OnInitDialog(HWND dialog, PreviewListData& data) {
     std::uint64_t start = 0;
     for (const ShownPicture& shown : data.load.playback.shown) {
         data.startTicks.push_back(start);
@@ -80,14 +76,14 @@ void OnInitDialog(HWND dialog, PreviewWindowData& data) {
     SetPlaying(dialog, data, true);
 }
 
-void OnTimer(HWND dialog, PreviewWindowData& data) {
+void OnTimer(HWND dialog, PreviewListData& data) {
     if (!data.playing) return;
     // At the end the program starts again.
     data.tick = (data.tick + 1) % data.load.playback.ticks;
     ShowTick(dialog, data);
 }
 
-void OnTickLengthChanged(HWND dialog, PreviewWindowData& data) {
+void OnTickLengthChanged(HWND dialog, PreviewListData& data) {
     BOOL valid = FALSE;
     const UINT value = GetDlgItemInt(dialog, IDC_PREVIEW_TICK, &valid, FALSE);
     if (!valid || value < MinTickMilliseconds || value > MaxPreviewTick) return;
@@ -95,7 +91,7 @@ void OnTickLengthChanged(HWND dialog, PreviewWindowData& data) {
     SetPlaying(dialog, data, data.playing);
 }
 
-void OnSaveGif(HWND dialog, const PreviewWindowData& data) {
+void OnSaveGif(HWND dialog, const PreviewListData& data) {
     CFile chooser(GifFilter);
     chooser.SetDefExt(GifExtension);
     char chosen[CFile::FilenameCapacity] = "";
@@ -112,8 +108,7 @@ void OnSaveGif(HWND dialog, const PreviewWindowData& data) {
     MessageBoxW(dialog, text.c_str(), L"エラー", MB_OK | MB_ICONERROR);
 }
 
-void OnCommand(HWND dialog, WPARAM wParam) {
-    PreviewWindowData& data = DataOf(dialog);
+void OnCommand(HWND dialog, PreviewListData& data, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDCANCEL:
     case IDOK:
@@ -131,7 +126,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
-void DrawPicture(const DRAWITEMSTRUCT& item, const PreviewWindowData& data) {
+void DrawPicture(const DRAWITEMSTRUCT& item, const PreviewListData& data) {
     RgbPicture picture;
     if (const ShownPicture* shown = ShownAt(data)) {
         const ProgramListing& listing = data.load.playback.listing;
@@ -144,31 +139,31 @@ void DrawPicture(const DRAWITEMSTRUCT& item, const PreviewWindowData& data) {
     DrawRgbPicture(item.hDC, item.rcItem, picture, RenderStyle::Sign);
 }
 
-}  // namespace
+void OnPositionMoved(HWND dialog, PreviewListData& data) {
+    if (!CanPlay(data)) return;
+    data.tick = static_cast<std::uint64_t>(SendDlgItemMessageW(dialog, IDC_PREVIEW_POSITION, TBM_GETPOS, 0, 0));
+    ShowTick(dialog, data);
+}
 
-INT_PTR CALLBACK PreviewWindowProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool ready = GetWindowLongPtrW(dialog, DWLP_USER) != 0;
+INT_PTR CALLBACK PreviewListProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    PreviewListData* data = DialogRecord<PreviewListData>(dialog);
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, DataOf(dialog));
+        KeepDialogRecord(dialog, lParam);
+        OnInitDialog(dialog, *reinterpret_cast<PreviewListData*>(lParam));
         return TRUE;
     case WM_TIMER:
-        if (ready && wParam == PreviewTickTimer) OnTimer(dialog, DataOf(dialog));
+        if (data && wParam == PreviewTickTimer) OnTimer(dialog, *data);
         return TRUE;
     case WM_HSCROLL:
-        if (ready && CanPlay(DataOf(dialog))) {
-            DataOf(dialog).tick = static_cast<std::uint64_t>(
-                SendDlgItemMessageW(dialog, IDC_PREVIEW_POSITION, TBM_GETPOS, 0, 0));
-            ShowTick(dialog, DataOf(dialog));
-        }
+        if (data) OnPositionMoved(dialog, *data);
         return TRUE;
     case WM_DRAWITEM:
-        if (wParam != IDC_PREVIEW_PICTURE || !ready) return FALSE;
-        DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), DataOf(dialog));
+        if (wParam != IDC_PREVIEW_PICTURE || !data) return FALSE;
+        DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), *data);
         return TRUE;
     case WM_COMMAND:
-        if (ready) OnCommand(dialog, wParam);
+        if (data) OnCommand(dialog, *data, wParam);
         return TRUE;
     case WM_DESTROY:
         KillTimer(dialog, PreviewTickTimer);
@@ -177,10 +172,9 @@ INT_PTR CALLBACK PreviewWindowProcedure(HWND dialog, UINT message, WPARAM wParam
     return FALSE;
 }
 
-void OnPreviewList(HWND window) {
-    PreviewWindowData data;
-    data.load = LoadListPlayback(editor.displayList, 0, 0);
-    data.planes = static_cast<unsigned>(editor.planeCount);
-    DialogBoxParamW(GetModuleHandleW(nullptr), L"PREVIEWLIST", window, PreviewWindowProcedure,
+}  // namespace
+
+void ShowPreviewList(HWND owner, PreviewListData& data) {
+    DialogBoxParamW(GetModuleHandleW(nullptr), L"PREVIEWLIST", owner, PreviewListProcedure,
                     reinterpret_cast<LPARAM>(&data));
 }
