@@ -73,7 +73,8 @@ int RunDecode(DecodeOptions& options, std::ostream& out, std::ostream& err) {
     if (options.extract &&
         (status = ExtractPatterns(file, options.extractDirectory, options.force, out, err)) != CliSuccess)
         return status;
-    if (options.render) status = RenderDecodedFrames(file, options.renderDirectory, options.scale, options.force, out, err);
+    if (options.render)
+        status = RenderDecodedFrames(file, options.renderDirectory, options.scale, options.force, out, err);
     return status;
 }
 

@@ -34,6 +34,7 @@ std::uint8_t WriteDigits(char* text, const std::uint8_t* bytes, std::size_t coun
     }
     return static_cast<std::uint8_t>(sum);
 }
+
 // The highest record address the 8-bit and 16-bit formats can name.
 const std::uint32_t SixteenBitAddressEnd = 0xFFFF;
 // From this limit on, the format has extended address records.

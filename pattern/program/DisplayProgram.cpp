@@ -112,9 +112,9 @@ EntryPlan PlanPattern(const LedPattern& pattern, PatternLoadStatus status) {
     const std::uint32_t frames = pattern.header.FrameCount();
     const std::uint64_t pairs = frames / 2;
     const std::uint64_t pairBytes = 2ull * FrameProgramBytes(pattern.columns, pattern.rows);
-    EntryPlan plan{EntryKind::Pattern, SkipReason::None, status, pattern.header,
-                   controlCode == ControlScroll ? CommandWordSize + pairs * pairBytes : pairs * (CommandWordSize + pairBytes),
-                   frames % 2 != 0};
+    const std::uint64_t bytes =
+        controlCode == ControlScroll ? CommandWordSize + pairs * pairBytes : pairs * (CommandWordSize + pairBytes);
+    EntryPlan plan{EntryKind::Pattern, SkipReason::None, status, pattern.header, bytes, frames % 2 != 0};
     if (pairs == 0) {
         plan.kind = EntryKind::Skipped;
         plan.skipReason = SkipReason::NoFramePair;

@@ -95,7 +95,8 @@ bool ProgramWalker::Finish(std::uint64_t size) {
     if (words_ == 0) return Fail(0, size == 0 ? "the image is empty" : "the image is a single byte");
     if (ended_) {
         if (size - endOffset_ > CommandWordSize)
-            return Fail(endOffset_ + CommandWordSize, Bytes(size - endOffset_ - CommandWordSize) + " after the end word 0000");
+            return Fail(endOffset_ + CommandWordSize,
+                        Bytes(size - endOffset_ - CommandWordSize) + " after the end word 0000");
         return true;
     }
     if (next_ > size) {

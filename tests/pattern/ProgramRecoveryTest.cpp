@@ -10,7 +10,7 @@
 
 namespace {
 
-// Every item kind, and runs of pictures that make one pattern or two.
+// Every item the builder writes, and runs of pictures that make one pattern or two.
 const Bytes EveryItem = Program({Word(0x10, 0x05, 2), Word(0x10, 0x05, 2), Word(0x10, 0x06, 2), Word(0x30, 0x01, 2),
                                  {0x60, 0x00}, Word(0x40, 0x03, 2), Word(0x10, 0x00, 2)});
 
@@ -119,8 +119,8 @@ TEST(ProgramRecoveryTest, TheProgramReadAsItComesGivesTheSamePatternsAsItsListin
         ASSERT_EQ(expected->frameCount, pattern.frameCount) << e;
         EXPECT_EQ(expected->header.controlCode, pattern.header.controlCode) << e;
         EXPECT_EQ(expected->header.wait, pattern.header.wait) << e;
-        EXPECT_EQ(0, std::memcmp(expected->frames.get(), pattern.frames.get(), pattern.frameCount * pattern.FrameSize()))
-            << e;
+        const std::size_t bytes = pattern.frameCount * pattern.FrameSize();
+        EXPECT_EQ(0, std::memcmp(expected->frames.get(), pattern.frames.get(), bytes)) << e;
     }
     EXPECT_TRUE(program.patterns[0]->GetPixel(3, 0, 3));   // the fourth frame: pixel 3, column 0
     EXPECT_EQ(0u, program.notes.paddedFrames);
@@ -184,7 +184,8 @@ TEST(ProgramRecoveryTest, ABlockLongerThanAPatternIsNamed) {
     ASSERT_TRUE(SurveyProgram(source, 1, 8, &survey, &error)) << error.what;
     EXPECT_FALSE(EntriesFitPatterns(survey, &error));
     EXPECT_EQ(6u, error.offset);
-    EXPECT_EQ("the block 3401 holds 2050 frames; a pattern holds at most 2048, so no pattern file builds it", error.what);
+    EXPECT_EQ("the block 3401 holds 2050 frames; a pattern holds at most 2048, so no pattern file builds it",
+              error.what);
     RecoveredProgram program;
     EXPECT_FALSE(RecoverProgram(image.data(), image.size(), 1, 8, &program, &error));
     EXPECT_EQ(6u, error.offset);
