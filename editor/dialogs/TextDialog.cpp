@@ -11,6 +11,7 @@
 #include "resources/resource.h"
 #include "text/GdiFont.h"
 #include "text/TextLayout.h"
+#include "text/Utf8.h"
 
 namespace {
 
