@@ -114,7 +114,10 @@ bool Plan(const LedPattern& pattern, const ExportOptions& options, PictureRange*
     if (!controller) return Refuse(result, "unknown controller \"" + options.mcu + "\" (" + ControllerNames() + ")");
     const FlashFit fit = CheckFlashFit(*controller, result.dataBytes, frameData);
     result.summary += " (" + fit.share + ")";
+    result.flashPercent = fit.percent;
     result.warnings = fit.warnings;
+    result.avrArrayTooLarge = fit.arrayTooLarge;
+    result.avrFarData = fit.farData;
     if (!fit.fits)
         return Refuse(result, std::to_string(result.dataBytes) + " bytes do not fit the " + controller->name + "'s " +
                               SizeText(controller->flashBytes) + " flash");
@@ -127,6 +130,13 @@ std::string ExportName(const LedPattern& pattern, const ExportOptions& options) 
     if (!options.name.empty()) return MakeIdentifier(options.name);
     if (pattern.fileName && pattern.fileName[0]) return MakeIdentifier(FileStem(pattern.fileName.get()));
     return DefaultIdentifier;
+}
+
+ExportResult PlanExport(const LedPattern& pattern, const ExportOptions& options) {
+    ExportResult result;
+    PictureRange range;
+    Plan(pattern, options, &range, result);
+    return result;
 }
 
 ExportResult ExportCode(const LedPattern& pattern, const ExportOptions& options) {

@@ -26,7 +26,10 @@ struct ExportResult {
     std::size_t frameBytes = 0;
     std::uint64_t dataBytes = 0;         // what sits in flash: the frames, and the delays of code
     std::string summary;                 // "6 bytes a frame, 12 bytes in all (0.1% of the ...)"
+    double flashPercent = -1;            // the data's share of the controller's flash; -1 without one
     std::vector<std::string> warnings;   // what breaks silently on the controller
+    bool avrArrayTooLarge = false;       // which of them: an array over avr-gcc's 32767 bytes
+    bool avrFarData = false;             // data past the 64 KiB that pgm_read_byte reaches
 
     bool Made() const { return error.empty(); }
 };
@@ -38,6 +41,10 @@ constexpr std::uint64_t MaxExportDataBytes = 256u * 1024 * 1024;
 // "pattern"; made an identifier.
 std::string ExportName(const LedPattern& pattern, const ExportOptions& options);
 
+// What the export would make, without making it: the name, the sizes, the
+// flash share and the warnings, or why it cannot be made. Cheap at any size,
+// for the editor's dialog to say as its choices change.
+ExportResult PlanExport(const LedPattern& pattern, const ExportOptions& options);
 // The output in memory, checked by reading it back.
 ExportResult ExportCode(const LedPattern& pattern, const ExportOptions& options);
 // The same written to path ("-": the standard output) through the safe

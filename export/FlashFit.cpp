@@ -39,16 +39,18 @@ std::string SizeText(std::uint64_t bytes) {
 
 FlashFit CheckFlashFit(const Controller& controller, std::uint64_t dataBytes, std::uint64_t largestArray) {
     FlashFit fit;
+    fit.percent = 100.0 * static_cast<double>(dataBytes) / static_cast<double>(controller.flashBytes);
     char percent[32];
-    std::snprintf(percent, sizeof percent, "%.1f%%", 100.0 * static_cast<double>(dataBytes) /
-                                                        static_cast<double>(controller.flashBytes));
+    std::snprintf(percent, sizeof percent, "%.1f%%", fit.percent);
     fit.share = std::string(percent) + " of the " + controller.name + "'s " + SizeText(controller.flashBytes) + " flash";
     fit.fits = dataBytes <= controller.flashBytes;
     if (!controller.avr) return fit;
-    if (largestArray > AvrLargestArray)
+    fit.arrayTooLarge = largestArray > AvrLargestArray;
+    fit.farData = dataBytes > AvrNearFlash;
+    if (fit.arrayTooLarge)
         fit.warnings.push_back("the frames make one array of " + std::to_string(largestArray) +
                                " bytes; avr-gcc takes no array over 32767 bytes: export fewer pictures a file");
-    if (dataBytes > AvrNearFlash)
+    if (fit.farData)
         fit.warnings.push_back("the data run past the first 64 KiB of flash, which pgm_read_byte cannot reach: "
                                "read them with pgm_get_far_address and pgm_read_byte_far");
     return fit;

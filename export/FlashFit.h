@@ -27,7 +27,10 @@ std::string ControllerNames();
 struct FlashFit {
     bool fits = true;
     std::string share;                   // "12.5% of the atmega328p's 32 KiB flash"
+    double percent = 0;                  // 12.5
     std::vector<std::string> warnings;   // AVR's silent limits
+    bool arrayTooLarge = false;          // the first of them
+    bool farData = false;                // the second
 };
 
 // dataBytes in all, the largest one array largestArray bytes.
