@@ -14,6 +14,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DecodeCommand.h"
 #include "cli/EffectCommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/ListCommands.h"
 #include "cli/PreviewCommand.h"
@@ -148,6 +149,7 @@ void DefineCommands(CLI::App& program, CliContext& context) {
     AddShowCommand(program, context);
     AddCheckCommand(program, context);
     AddImportCommand(program, context);
+    AddExportCommand(program, context);
     AddRenderCommand(program, context);
     AddListCommands(program, context);
     AddDecodeCommand(program, context);

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/LayoutOptions.h"
 #include "cli/StandardInput.h"
+#include "export/CodeImport.h"
 #include "pattern/document/FrameTools.h"
 #include "pattern/document/LedFile.h"
 #include "picture/ImageCodec.h"
@@ -26,7 +28,11 @@ const char ImportHelp[] =
     "luminance is at least --threshold (0-255, default 128), or as --dither\n"
     "floyd-steinberg (photos) or ordered (animations) decides; with --invert\n"
     "the dark ones. --mode defaults to animation, --wait (1-255) to 1. An odd number of frames gets a dark\n"
-    "frame after the last, as the display program shows frames in pairs.";
+    "frame after the last, as the display program shows frames in pairs.\n"
+    "A file that lumigrid-cli export wrote (C, Python, JSON, XBM, Rust) is\n"
+    "read back by its layout line; binary (.bin) and code without that line\n"
+    "need --layout (and the options that change it) and --size, the size\n"
+    "of a frame of the data.";
 
 // The names of the choices, in the order of their enumerations.
 const std::vector<std::string> FitNames = {"contain", "cover", "stretch", "none"};
@@ -41,6 +47,7 @@ struct ImportArguments {
     std::string output, mode = "animation", size, fit = "contain", align = "centre", crop, dither = "none";
     unsigned long wait = 1, threshold = 128;
     bool invert = false;
+    LayoutArguments layout;
 };
 
 int IndexOf(const std::vector<std::string>& names, const std::string& name) {
@@ -76,6 +83,22 @@ CLI::Validator CropText() {
         std::string());
 }
 
+// Exported code read back by the export's own reader.
+int ImportCode(const ImportArguments& arguments, const std::string& path, const StandardInputFile& input,
+               std::ostream& err) {
+    ReadHints hints;
+    hints.hasLayout = LayoutGiven(arguments.layout);
+    hints.layout = LayoutOf(arguments.layout);
+    hints.layout.invert = arguments.invert;
+    if (!arguments.size.empty()) ParseFrameSize(arguments.size, &hints.size.width, &hints.size.height);
+    LedPattern pattern;
+    const CodeImport imported = ImportExportedCode(path.c_str(), hints, pattern);
+    if (!imported.problem.empty())
+        return PrintFailure(err, "cannot read " + QuotedName(arguments.images[0]) + ": " + input.Shown(imported.problem));
+    if (!SavePatternFile(pattern, arguments.output.c_str())) return PrintFailure(err, CannotWrite(arguments.output));
+    return CliSuccess;
+}
+
 int Import(const ImportArguments& arguments, bool thresholdGiven, std::ostream& err) {
     ImportOptions options;
     ParseMode(arguments.mode, &options.controlCode);
@@ -105,6 +128,8 @@ int Import(const ImportArguments& arguments, bool thresholdGiven, std::ostream& 
         images.push_back(input.PathFor(image, &problem));
         if (images.back().empty()) return PrintFailure(err, problem);
     }
+    if (images.size() == 1 && (LayoutGiven(arguments.layout) || IsExportedCodeFile(images[0].c_str())))
+        return ImportCode(arguments, images[0], input, err);
     ImportResult imported = ImportImages(images, options);
     if (!imported.pattern) return PrintFailure(err, input.Shown(DescribeImportProblem(imported.problem)));
     LedPattern& pattern = *imported.pattern;
@@ -164,7 +189,9 @@ void AddImportCommand(CLI::App& program, CliContext& context) {
         command->add_option("--threshold", arguments->threshold, "the luminance from which a pixel is lit,\n0 to 255 (default 128)")
             ->type_name("N")
             ->check(NumberFrom(0, 255));
-    command->add_flag("--invert", arguments->invert, "lights the opaque pixels below the threshold instead");
+    command->add_flag("--invert", arguments->invert, "lights the opaque pixels below the threshold instead;\ncode: lit LEDs are 0");
+    AddPlanesOption(command, arguments->layout.given.planes);
+    AddLayoutOptions(command, arguments->layout, false);
     SetAction(command, context, [arguments, threshold, &context]() {
         return Import(*arguments, threshold->count() > 0, context.err);
     });

@@ -179,7 +179,7 @@ void ReadXbmSize(const char* text, std::size_t size, ReadBack* read) {
     for (const char* at = text; (at = std::search(at, end, Define, Define + 7)) != end; at += 7) {
         CodeScanner scanner(at + 7, static_cast<std::size_t>(end - at - 7));
         const CodeToken name = scanner.Next(), value = scanner.Next();
-        if (name.kind != CodeToken::Name || value.kind != CodeToken::Number || value.value > MaxPictureSide * LedPattern::MaxFrames || name.line != value.line)
+        if (name.kind != CodeToken::Name || value.kind != CodeToken::Number || value.value > MaxExportedSide * LedPattern::MaxFrames || name.line != value.line)
             continue;
         if (EndsWith(name.Text(), "_width") && read->size.width == 0) read->size.width = static_cast<unsigned>(value.value);
         if (EndsWith(name.Text(), "_height") && read->size.height == 0) read->size.height = static_cast<unsigned>(value.value);

@@ -154,7 +154,7 @@ bool ParseLayoutField(const std::string& key, const std::string& value, LayoutLi
     if (key == "tile") return ParseTile(value, &layout);
     if (key == "byte-order") return ParseByteOrder(value, &layout.byteOrder);
     if (key == "width" || key == "height") {
-        if (!ParseNumber(value, MaxPictureSide, &number) || number == 0) return false;
+        if (!ParseNumber(value, MaxExportedSide, &number) || number == 0) return false;
         (key == "width" ? line->size.width : line->size.height) = static_cast<unsigned>(number);
         return true;
     }

@@ -54,7 +54,7 @@ struct ExportLayout {
 // The largest tile side, and the largest side of an exported picture (two
 // planes of 255 columns).
 constexpr unsigned MaxTileSide = 255;
-constexpr unsigned MaxPictureSide = 2 * 255;
+constexpr unsigned MaxExportedSide = 2 * 255;
 
 // Empty when the layout is one the pipeline takes, else why not.
 std::string CheckLayout(const ExportLayout& layout);

@@ -34,7 +34,7 @@ std::string SizeName(PictureSize size) { return std::to_string(size.width) + " x
 // Empty when a pattern can hold pictures of that exported size, else why not.
 std::string CheckExportedSize(const ExportLayout& layout, PictureSize exported) {
     if (exported.width == 0 || exported.height == 0) return "the frame's size is not known: give it";
-    if (exported.width > MaxPictureSide || exported.height > MaxPictureSide)
+    if (exported.width > MaxExportedSide || exported.height > MaxExportedSide)
         return "a frame of " + SizeName(exported) + " is larger than any picture of a pattern";
     const PictureSize picture = PictureSizeOf(layout, exported);
     if (picture.height > 255 || picture.width > 255 * PlaneCount(layout.planes))

@@ -132,7 +132,7 @@ bool JsonHandler::Number(std::uint64_t value) {
         return true;
     case Place::Root:
         if (key_ == "width" || key_ == "height") {
-            if (value > MaxPictureSide * LedPattern::MaxFrames) return Refuse("too large");
+            if (value > MaxExportedSide * LedPattern::MaxFrames) return Refuse("too large");
             (key_ == "width" ? read_->size.width : read_->size.height) = static_cast<unsigned>(value);
         } else if (key_ == "frame_count") {
             frameCount_ = value;

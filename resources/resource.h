@@ -69,6 +69,8 @@
 // Motion: effects and the display list's preview
 #define IDM_FRAME_EFFECTS         40240
 #define IDM_FILE_PREVIEW_LIST     40241
+// Code for the user's own hardware
+#define IDM_FILE_EXPORT_CODE      40400
 
 // "SLIDERWINDOW"
 #define IDC_FRAME_SLIDER          1000
@@ -193,5 +195,20 @@
 #define IDC_PREVIEW_TICK_SPIN     1365
 #define IDC_PREVIEW_SAVE_GIF      1366
 #define IDC_PREVIEW_SKIPPED       1367
+
+// "CODEEXPORT"
+#define IDC_CODE_LAYOUT           1600
+#define IDC_CODE_READERS          1601
+#define IDC_CODE_LANGUAGE         1602
+#define IDC_CODE_NAME             1603
+#define IDC_CODE_EDITED_PICTURE   1604
+#define IDC_CODE_EVERY_PICTURE    1605
+#define IDC_CODE_ROTATE           1606
+#define IDC_CODE_MIRROR           1607
+#define IDC_CODE_INVERT           1608
+#define IDC_CODE_CONTROLLER       1609
+#define IDC_CODE_SIZE             1610
+#define IDC_CODE_SCAN_PATH        1611
+#define IDC_CODE_PREVIEW          1612
 
 #endif

@@ -1,6 +1,7 @@
 #include "editor/app/MenuCommands.h"
 
 #include "editor/app/EditorState.h"
+#include "editor/commands/CodeExportCommand.h"
 #include "editor/commands/EditCommands.h"
 #include "editor/commands/FileCommands.h"
 #include "editor/commands/FrameCommands.h"
@@ -27,6 +28,7 @@ LRESULT OnCommand(EditorState& state, HWND window, WPARAM command, LPARAM parame
         // Goes on to default processing, as the command always has.
         return DefWindowProcW(window, WM_COMMAND, command, parameter);
     case IDM_FILE_CREATE_HEX: OnFileCreateHexFile(state, window); break;
+    case IDM_FILE_EXPORT_CODE: OnFileExportCode(state, window); break;
     case IDM_FILE_EXIT: OnFileExit(state); break;
     case IDM_FILE_PREVIEW_LIST: OnFilePreviewList(state, window); break;
 
