@@ -80,7 +80,7 @@ TEST_F(CodeExportDialogTest, TheDialogShowsTheCodeAndSizeAsChosenAndSaveWritesWh
 TEST_F(CodeExportDialogTest, WithOnePlaneTheEditedPictureIsOneFrame) {
     Command(IDM_VIEW_ONE_PLANE);
     editor.pattern->SetPixel(0, 0, 0);
-    editor.pattern->SetPixel(0, 9, 1);
+    editor.pattern->SetPixel(1, 9, 0);
     ScratchDirectory scratch;
     const std::string path = scratch.File("frame.bin");
     std::wstring size;
@@ -94,7 +94,7 @@ TEST_F(CodeExportDialogTest, WithOnePlaneTheEditedPictureIsOneFrame) {
     ASSERT_EQ(2, answerer.Answered());
     EXPECT_EQ(L"1 ﾌﾚｰﾑ 32 ﾊﾞｲﾄ、1 ﾌﾚｰﾑで 32 ﾊﾞｲﾄ", size) << "no delays in binary";
     std::vector<unsigned char> expected(32, 0);
-    expected[0] = 0x80;   // frame 0 alone: (0, 0) lit, frame 1's (0, 9) left out
+    expected[0] = 0x80;   // frame 0 alone: (0, 0) lit, frame 1's (9, 0) left out
     EXPECT_EQ(expected, ScratchDirectory::Read(path));
 }
 
