@@ -1,5 +1,6 @@
 #include "editor/dialogs/CodeExportDialog.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "editor/app/WideText.h"
@@ -113,7 +114,15 @@ void Update(HWND dialog) {
     const ExportResult plan = PlanExport(*choice->pattern, choice->options);
     SetDlgItemTextW(dialog, IDC_CODE_READERS, Widened(LayoutPresets[Selected(dialog, IDC_CODE_LAYOUT)].readers).c_str());
     SetDlgItemTextW(dialog, IDC_CODE_SIZE, CodeExportSizeText(plan, choice->options).c_str());
-    SetDlgItemTextW(dialog, IDC_CODE_PREVIEW, plan.Made() ? PreviewText(*choice).c_str() : L"");
+    const std::wstring preview = plan.Made() ? PreviewText(*choice) : std::wstring();
+    SetDlgItemTextW(dialog, IDC_CODE_PREVIEW, preview.c_str());
+    // The frame's lines in view, the header above them a scroll away.
+    std::size_t frame = std::wstring::npos;
+    for (const wchar_t* start : {L"frame 0", L"\"frames\"", L"_bits[]"})
+        if (frame == std::wstring::npos) frame = preview.find(start);
+    if (frame != std::wstring::npos)
+        SendDlgItemMessageW(dialog, IDC_CODE_PREVIEW, EM_LINESCROLL, 0,
+                            static_cast<LPARAM>(std::count(preview.begin(), preview.begin() + static_cast<std::ptrdiff_t>(frame), L'\n')));
     EnableWindow(GetDlgItem(dialog, IDOK), plan.Made());
     InvalidateRect(GetDlgItem(dialog, IDC_CODE_SCAN_PATH), nullptr, FALSE);
 }
