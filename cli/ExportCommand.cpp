@@ -23,11 +23,11 @@ const char ExportHelp[] =
     "written. The bytes a frame, the total and, with --mcu, the share of\n"
     "that controller's flash go to standard error.";
 
-const ChoiceMap<CodeLanguage> LanguageNames = {
+const NameMap<CodeLanguage> LanguageNames = {
     {"c", CodeLanguage::C},       {"python", CodeLanguage::Python}, {"json", CodeLanguage::Json}, {"xbm", CodeLanguage::Xbm},
     {"rust", CodeLanguage::Rust}, {"binary", CodeLanguage::Binary}, {"hex", CodeLanguage::Hex}};
-const ChoiceMap<NumberBase> BaseNames = {{"hex", NumberBase::Hex}, {"dec", NumberBase::Dec}, {"bin", NumberBase::Bin}};
-const ChoiceMap<HexFormat> FormatNames = {{"8bit", HexFormat::EightBit},
+const NameMap<NumberBase> BaseNames = {{"hex", NumberBase::Hex}, {"dec", NumberBase::Dec}, {"bin", NumberBase::Bin}};
+const NameMap<HexFormat> FormatNames = {{"8bit", HexFormat::EightBit},
                                           {"16bit", HexFormat::SixteenBit},
                                           {"20bit", HexFormat::SegmentAddress20},
                                           {"32bit", HexFormat::Linear32}};
@@ -44,8 +44,8 @@ struct ExportArguments {
     bool noArt = false;
 };
 
-ChoiceMap<std::string> ControllerNameMap() {
-    ChoiceMap<std::string> names;
+NameMap<std::string> ControllerNameMap() {
+    NameMap<std::string> names;
     for (std::size_t i = 0; i < ControllerCount; ++i) names[Controllers[i].name] = Controllers[i].name;
     return names;
 }
@@ -123,7 +123,7 @@ int Export(const ExportArguments& arguments, std::ostream& err) {
 void AddOutputOptions(CLI::App* command, ExportArguments& arguments) {
     arguments.languageOption = command->add_option("--language", arguments.language, "the output's language (default: by -o's extension)")
                                    ->type_name("c|python|json|xbm|rust|binary|hex")
-                                   ->transform(Choice(LanguageNames));
+                                   ->transform(NameChoice(LanguageNames));
     command->add_option("--name", arguments.name, "the name the code uses (default: the pattern's\nfile name), made an identifier")
         ->type_name("NAME")
         ->check(NotEmpty("a name"));
@@ -132,19 +132,19 @@ void AddOutputOptions(CLI::App* command, ExportArguments& arguments) {
         ->check(PictureRangeText());
     command->add_option("--base", arguments.base, "how values are written (default hex; bin needs\nC++14 or GNU C)")
         ->type_name("hex|dec|bin")
-        ->transform(Choice(BaseNames));
+        ->transform(NameChoice(BaseNames));
     command->add_option("--tick", arguments.tick, "milliseconds of a wait step, 1 to 65535 (default 100)")
         ->type_name("MS")
         ->check(NumberFrom(1, 65535));
     command->add_option("--mcu", arguments.mcu, "the controller whose flash the data go to:\n" + ControllerNames())
         ->type_name("NAME")
-        ->transform(Choice(ControllerNameMap()));
+        ->transform(NameChoice(ControllerNameMap()));
     command->add_option("--address", arguments.address, "HEX: where the first byte goes (default 0)")
         ->type_name("ADDRESS")
         ->transform(AddressText());
     command->add_option("--format", arguments.format, "HEX: the record format (default 8bit)")
         ->type_name("8bit|16bit|20bit|32bit")
-        ->transform(Choice(FormatNames));
+        ->transform(NameChoice(FormatNames));
     command->add_flag("--no-art", arguments.noArt, "leaves out the pictures in comments");
 }
 

@@ -1,7 +1,8 @@
 // The options of exported code's layout, which export writes and import
 // reads back: --layout and the generic options that change a preset, and
 // --planes. Each choice is one map of names to values, checked and converted
-// by the parser once.
+// by the parser once. (NameMap and NameChoice are this file's until the
+// commands share one kind of choice.)
 #ifndef LUMIGRID_CLI_LAYOUTOPTIONS_H
 #define LUMIGRID_CLI_LAYOUTOPTIONS_H
 
@@ -13,11 +14,11 @@
 
 // A choice's names and the values they stand for, case as given.
 template <class T>
-using ChoiceMap = std::map<std::string, T>;
+using NameMap = std::map<std::string, T>;
 
 // The names of a choice in words: "a, b or c".
 template <class T>
-std::string ChoiceWords(const ChoiceMap<T>& names) {
+std::string NameMapWords(const NameMap<T>& names) {
     std::string words;
     std::size_t left = names.size();
     for (const auto& name : names) {
@@ -31,9 +32,9 @@ std::string ChoiceWords(const ChoiceMap<T>& names) {
 // Takes one of the names, and no other text (the converter would also take
 // a value it maps to), and hands the option the name's value.
 template <class T>
-CLI::Validator Choice(const ChoiceMap<T>& names) {
+CLI::Validator NameChoice(const NameMap<T>& names) {
     const CLI::Validator transform = CLI::CheckedTransformer(names);
-    const std::string words = ChoiceWords(names);
+    const std::string words = NameMapWords(names);
     return CLI::Validator(
         [names, transform, words](std::string& text) {
             if (names.count(text) == 0 || !transform(text).empty()) return "takes " + words;
