@@ -8,6 +8,7 @@
 #include "export/FlashFit.h"
 #include "export/LayoutPresets.h"
 #include "pattern/win32/DialogRecord.h"
+#include "text/Utf8.h"
 #include "resources/resource.h"
 
 namespace {
@@ -66,7 +67,7 @@ void ReadChoices(HWND dialog, CodeExport& choice) {
     ExportOptions& options = choice.options;
     ApplyLayoutPreset(LayoutPresets[Selected(dialog, IDC_CODE_LAYOUT)], options.layout);
     options.language = static_cast<CodeLanguage>(Selected(dialog, IDC_CODE_LANGUAGE));
-    options.name = Utf8Of(DialogText(dialog, IDC_CODE_NAME));
+    options.name = Utf8FromWide(DialogText(dialog, IDC_CODE_NAME));
     options.layout.rotate = RotateDegrees[Selected(dialog, IDC_CODE_ROTATE)];
     options.layout.mirror = static_cast<Mirror>(Selected(dialog, IDC_CODE_MIRROR));
     options.layout.invert = IsDlgButtonChecked(dialog, IDC_CODE_INVERT) == BST_CHECKED;
