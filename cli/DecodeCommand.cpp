@@ -7,7 +7,7 @@
 
 #include "cli/Cli.h"
 #include "cli/CommandLine.h"
-#include "cli/PathNames.h"
+#include "cli/CommonOptions.h"
 #include "cli/StandardInput.h"
 #include "pattern/document/LedFile.h"
 #include "pattern/files/ReplacementFile.h"
@@ -44,7 +44,7 @@ struct DecodeOptions {
     std::string hexFile;          // what is read: the copy of standard input for "-"
     std::string extractDirectory;
     std::string renderDirectory;
-    std::string size = "16x16";
+    FrameSize size{DefaultSide, DefaultSide};
     std::uint8_t columns = DefaultSide;
     std::uint8_t rows = DefaultSide;
     unsigned scale = DefaultScale;
@@ -161,10 +161,8 @@ int CheckCombination(DecodeOptions* options, std::ostream& err) {
     if (options->haveScale && !options->render) return PrintUsageError(err, "decode: --scale is for --render");
     if (options->force && !options->extract && !options->render)
         return PrintUsageError(err, "decode: --force is for --extract and --render");
-    unsigned columns = DefaultSide, rows = DefaultSide;
-    ParseFrameSize(options->size, &columns, &rows);
-    options->columns = static_cast<std::uint8_t>(columns);
-    options->rows = static_cast<std::uint8_t>(rows);
+    options->columns = static_cast<std::uint8_t>(options->size.columns);
+    options->rows = static_cast<std::uint8_t>(options->size.rows);
     return CliSuccess;
 }
 
@@ -373,7 +371,7 @@ public:
     void RemoveAll() {
         for (const std::string& path : paths_) DeleteFile(path);
         paths_.clear();
-        if (!directory_.empty()) RemoveEmptyDirectory(directory_);
+        if (!directory_.empty()) CFile::RemoveEmptyDirectory(directory_.c_str());
         directory_.clear();
     }
 
@@ -386,17 +384,16 @@ private:
 // unless forced. Empty when all is well, else the problem.
 std::string PrepareDirectory(const std::string& directory, const std::vector<std::string>& files, bool force,
                              NewFiles& written) {
-    std::string reason;
-    if (PathExists(directory)) {
-        if (!IsDirectory(directory)) return QuotedName(directory) + " is not a directory";
-    } else if (!MakeDirectory(directory, &reason)) {
-        return "cannot make the directory " + QuotedName(directory) + ": " + reason;
+    if (CFile::Exists(directory.c_str())) {
+        if (!CFile::IsDirectory(directory.c_str())) return QuotedName(directory) + " is not a directory";
+    } else if (!CFile::MakeDirectory(directory.c_str())) {
+        return "cannot make the directory " + QuotedName(directory) + ": " + SystemReason();
     } else {
         written.MadeDirectory(directory);
     }
     if (force) return std::string();
     for (const std::string& path : files)
-        if (PathExists(path)) return QuotedName(path) + " exists; --force replaces it";
+        if (CFile::Exists(path.c_str())) return QuotedName(path) + " exists; --force replaces it";
     return std::string();
 }
 
@@ -448,7 +445,7 @@ bool SameImages(ImageSource& one, ImageSource& two) {
 RebuildResult CheckRebuild(const std::string& listPath, const std::string& directory, const DecodeOptions& options,
                            const DecodedFile& original, const HexOptions& hexOptions) {
     std::string scratch;
-    for (int n = 0; scratch.empty() || PathExists(scratch); ++n)
+    for (int n = 0; scratch.empty() || CFile::Exists(scratch.c_str()); ++n)
         scratch = InDirectory(directory, "rebuild-check-" + std::to_string(n) + ".hex");
     DisplayList list;
     HexImageWriter writer;
@@ -510,7 +507,7 @@ int Extract(const DecodeOptions& options, const DecodedFile& file, std::ostream&
                 failure = "cannot name " + QuotedName(path) + " in a display list by its full path";
                 return;
             }
-            const bool existed = PathExists(path);
+            const bool existed = CFile::Exists(path.c_str());
             if (!SavePatternFile(*pattern, path.c_str())) {
                 failure = CannotWrite(path);
                 return;
@@ -565,7 +562,7 @@ int Extract(const DecodeOptions& options, const DecodedFile& file, std::ostream&
         written.RemoveAll();
         return PrintFailure(err, failure);
     }
-    const bool listExisted = PathExists(listPath);
+    const bool listExisted = CFile::Exists(listPath.c_str());
     if (!WriteListFile(listPath, lines)) {
         written.RemoveAll();
         return PrintFailure(err, CannotWrite(listPath));
@@ -657,7 +654,7 @@ int Render(const DecodeOptions& options, const DecodedFile& file, std::ostream& 
                 break;
             }
             const std::vector<std::uint8_t> png = EncodePng(picture.pixels.data(), picture.width, picture.height);
-            const bool existed = PathExists(path);
+            const bool existed = CFile::Exists(path.c_str());
             ReplacementFile output;
             if (png.empty() || !output.Create(path.c_str()) || !output.Write(png.data(), png.size()) ||
                 !output.Commit()) {
@@ -701,11 +698,9 @@ int RunDecode(DecodeOptions& options, std::ostream& out, std::ostream& err) {
 
 void AddDecodeCommand(CLI::App& program, CliContext& context) {
     auto options = std::make_shared<DecodeOptions>();
-    CLI::App* command = AddCommand(program, "decode", DecodeHelp);
+    CLI::App* command = program.add_subcommand("decode", DecodeHelp);
     command->add_option("FILE.hex", options->hexPath, "the Intel HEX file; - reads standard input")->required()->check(NotEmpty("a file name"));
-    command->add_option("--size", options->size, "frame columns x rows, 1 to 255 each (default 16x16)")
-        ->type_name("COLUMNSxROWS")
-        ->check(FrameSizeText());
+    AddSizeOption(command, options->size, "frame columns x rows, 1 to 255 each (default 16x16)");
     command->add_flag("--frames", options->frames, "also prints every frame as show does (# lit, . dark)");
     command->add_option("--extract", options->extractDirectory,
                         "writes DIR/pattern-NNN.led and DIR/list.ll, from which build\n"
@@ -716,9 +711,7 @@ void AddDecodeCommand(CLI::App& program, CliContext& context) {
                         "draws every frame as render does to\nDIR/pattern-NNN-frame-MMMM.png")
         ->type_name("DIR")
         ->check(NotEmpty("a directory"));
-    command->add_option("--scale", options->scale, "pixels a LED for --render, 1 to 64 (default 8)")
-        ->type_name("N")
-        ->check(NumberFrom(1, MaxScale))
+    AddScaleOption(command, options->scale, "pixels a LED for --render, 1 to 64 (default 8)")
         ->each([options](const std::string&) { options->haveScale = true; });
     command->add_flag("--force", options->force, "replaces files already in DIR");
     SetAction(command, context, [options, &context]() { return RunDecode(*options, context.out, context.err); });
