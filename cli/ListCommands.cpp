@@ -8,9 +8,9 @@
 #include "cli/CommandLine.h"
 #include "cli/OptionValues.h"
 #include "cli/StandardInput.h"
+#include "panekit/File.h"
 #include "pattern/document/LedFile.h"
 #include "pattern/list/DisplayList.h"
-#include "panekit/File.h"
 
 namespace {
 
