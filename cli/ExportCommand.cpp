@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/CommonOptions.h"
 #include "cli/LayoutOptions.h"
 #include "cli/StandardInput.h"
 #include "export/CodeExport.h"
@@ -23,48 +24,29 @@ const char ExportHelp[] =
     "written. The bytes a frame, the total and, with --mcu, the share of\n"
     "that controller's flash go to standard error.";
 
-const NameMap<CodeLanguage> LanguageNames = {
+const Choice<CodeLanguage> Languages = {
     {"c", CodeLanguage::C},       {"python", CodeLanguage::Python}, {"json", CodeLanguage::Json}, {"xbm", CodeLanguage::Xbm},
     {"rust", CodeLanguage::Rust}, {"binary", CodeLanguage::Binary}, {"hex", CodeLanguage::Hex}};
-const NameMap<NumberBase> BaseNames = {{"hex", NumberBase::Hex}, {"dec", NumberBase::Dec}, {"bin", NumberBase::Bin}};
-const NameMap<HexFormat> FormatNames = {{"8bit", HexFormat::EightBit},
-                                          {"16bit", HexFormat::SixteenBit},
-                                          {"20bit", HexFormat::SegmentAddress20},
-                                          {"32bit", HexFormat::Linear32}};
+const Choice<NumberBase> Bases = {{"hex", NumberBase::Hex}, {"dec", NumberBase::Dec}, {"bin", NumberBase::Bin}};
 
 struct ExportArguments {
-    std::string pattern, output, name, pictures, mcu;
+    std::string pattern, output, name, pictures;
     LayoutArguments layout;
     CodeLanguage language = CodeLanguage::C;
     CLI::Option* languageOption = nullptr;
     NumberBase base = NumberBase::Hex;
     unsigned long tick = DefaultTickMilliseconds;
+    std::size_t controller = 0;   // in Controllers
+    CLI::Option* controllerOption = nullptr;
     std::uint32_t address = 0;
     HexFormat format = HexFormat::EightBit;
     bool noArt = false;
 };
 
-NameMap<std::string> ControllerNameMap() {
-    NameMap<std::string> names;
-    for (std::size_t i = 0; i < ControllerCount; ++i) names[Controllers[i].name] = Controllers[i].name;
-    return names;
-}
-
-// A decimal or 0x-hex number of 32 bits, handed on in decimal.
-CLI::Validator AddressText() {
-    return CLI::Validator(
-        [](std::string& text) {
-            const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-            const std::string digits = hex ? text.substr(2) : text;
-            const char* allowed = hex ? "0123456789abcdefABCDEF" : "0123456789";
-            if (digits.empty() || digits.size() > (hex ? 8u : 10u) || digits.find_first_not_of(allowed) != std::string::npos)
-                return std::string("takes a decimal or 0x-hex number of 32 bits");
-            const unsigned long long value = std::stoull(digits, nullptr, hex ? 16 : 10);
-            if (value > 0xFFFFFFFFull) return std::string("takes a decimal or 0x-hex number of 32 bits");
-            text = std::to_string(value);
-            return std::string();
-        },
-        std::string());
+Choice<std::size_t> ControllerChoice() {
+    Choice<std::size_t>::Names names;
+    for (std::size_t i = 0; i < ControllerCount; ++i) names.emplace_back(Controllers[i].name, i);
+    return Choice<std::size_t>(names);
 }
 
 CLI::Validator PictureRangeText() {
@@ -95,7 +77,7 @@ ExportOptions OptionsOf(const ExportArguments& arguments, std::string* problem) 
     options.tickMilliseconds = static_cast<unsigned>(arguments.tick);
     options.base = arguments.base;
     options.art = !arguments.noArt;
-    options.mcu = arguments.mcu;
+    if (arguments.controllerOption->count() > 0) options.mcu = Controllers[arguments.controller].name;
     options.address = arguments.address;
     options.hexFormat = arguments.format;
     return options;
@@ -121,30 +103,23 @@ int Export(const ExportArguments& arguments, std::ostream& err) {
 }
 
 void AddOutputOptions(CLI::App* command, ExportArguments& arguments) {
-    arguments.languageOption = command->add_option("--language", arguments.language, "the output's language (default: by -o's extension)")
-                                   ->type_name("c|python|json|xbm|rust|binary|hex")
-                                   ->transform(NameChoice(LanguageNames));
+    arguments.languageOption = AddChoiceOption(command, "--language", arguments.language, Languages,
+                                               "the output's language (default: by -o's extension)");
     command->add_option("--name", arguments.name, "the name the code uses (default: the pattern's\nfile name), made an identifier")
         ->type_name("NAME")
         ->check(NotEmpty("a name"));
     command->add_option("--pictures", arguments.pictures, "the pictures to export, from 0 (default all)")
         ->type_name("N|FIRST-LAST")
         ->check(PictureRangeText());
-    command->add_option("--base", arguments.base, "how values are written (default hex; bin needs\nC++14 or GNU C)")
-        ->type_name("hex|dec|bin")
-        ->transform(NameChoice(BaseNames));
-    command->add_option("--tick", arguments.tick, "milliseconds of a wait step, 1 to 65535 (default 100)")
-        ->type_name("MS")
-        ->check(NumberFrom(1, 65535));
-    command->add_option("--mcu", arguments.mcu, "the controller whose flash the data go to:\n" + ControllerNames())
-        ->type_name("NAME")
-        ->transform(NameChoice(ControllerNameMap()));
+    AddChoiceOption(command, "--base", arguments.base, Bases, "how values are written (default hex; bin needs\nC++14 or GNU C)");
+    AddNumberOption(command, "--tick", arguments.tick, 1, 65535, "milliseconds of a wait step, 1 to 65535 (default 100)")
+        ->type_name("MS");
+    arguments.controllerOption = AddChoiceOption(command, "--mcu", arguments.controller, ControllerChoice(),
+                                                 "the controller whose flash the data go to:\n" + ControllerNames(), "NAME");
     command->add_option("--address", arguments.address, "HEX: where the first byte goes (default 0)")
         ->type_name("ADDRESS")
         ->transform(AddressText());
-    command->add_option("--format", arguments.format, "HEX: the record format (default 8bit)")
-        ->type_name("8bit|16bit|20bit|32bit")
-        ->transform(NameChoice(FormatNames));
+    AddHexFormatOption(command, arguments.format, "HEX: the record format");
     command->add_flag("--no-art", arguments.noArt, "leaves out the pictures in comments");
 }
 
@@ -152,14 +127,11 @@ void AddOutputOptions(CLI::App* command, ExportArguments& arguments) {
 
 void AddExportCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<ExportArguments>();
-    CLI::App* command = AddCommand(program, "export", ExportHelp);
+    CLI::App* command = program.add_subcommand("export", ExportHelp);
     command->add_option("PATTERN.led", arguments->pattern, "the pattern; - reads standard input")
         ->required()
         ->check(NotEmpty("a pattern file"));
-    command->add_option("-o,--output", arguments->output, "the file to write; - writes standard output")
-        ->required()
-        ->type_name("OUT")
-        ->check(NotEmpty("the file to write; - writes standard output"));
+    AddOutputOption(command, arguments->output, "OUT", "the file to write; - writes standard output");
     AddPlanesOption(command, arguments->layout.given.planes);
     AddLayoutOptions(command, arguments->layout, true);
     AddOutputOptions(command, *arguments);

@@ -4,19 +4,19 @@
 
 namespace {
 
-const NameMap<Planes> PlanesNames = {{"one", Planes::One}, {"two", Planes::Two}};
-const NameMap<unsigned> RotateNames = {{"0", 0}, {"90", 90}, {"180", 180}, {"270", 270}};
-const NameMap<Mirror> MirrorNames = {{"none", Mirror::None}, {"horizontal", Mirror::Horizontal}, {"vertical", Mirror::Vertical}};
-const NameMap<Scan> ScanNames = {{"rows", Scan::Rows}, {"columns", Scan::Columns}, {"pages", Scan::Pages}, {"strip", Scan::Strip}};
-const NameMap<BitOrder> BitOrderNames = {{"msb", BitOrder::Msb}, {"lsb", BitOrder::Lsb}};
-const NameMap<unsigned> WordNames = {{"8", 8}, {"16", 16}, {"32", 32}, {"64", 64}};
-const NameMap<Pad> PadNames = {{"unit", Pad::Unit}, {"none", Pad::None}};
-const NameMap<ByteOrder> ByteOrderNames = {{"big", ByteOrder::Big}, {"little", ByteOrder::Little}};
+const Choice<Planes> PlanesNames = {{"one", Planes::One}, {"two", Planes::Two}};
+const Choice<unsigned> RotateNames = {{"0", 0}, {"90", 90}, {"180", 180}, {"270", 270}};
+const Choice<Mirror> MirrorNames = {{"none", Mirror::None}, {"horizontal", Mirror::Horizontal}, {"vertical", Mirror::Vertical}};
+const Choice<Scan> ScanNames = {{"rows", Scan::Rows}, {"columns", Scan::Columns}, {"pages", Scan::Pages}, {"strip", Scan::Strip}};
+const Choice<BitOrder> BitOrderNames = {{"msb", BitOrder::Msb}, {"lsb", BitOrder::Lsb}};
+const Choice<unsigned> WordNames = {{"8", 8}, {"16", 16}, {"32", 32}, {"64", 64}};
+const Choice<Pad> PadNames = {{"unit", Pad::Unit}, {"none", Pad::None}};
+const Choice<ByteOrder> ByteOrderNames = {{"big", ByteOrder::Big}, {"little", ByteOrder::Little}};
 
-NameMap<std::size_t> PresetNames() {
-    NameMap<std::size_t> names;
-    for (std::size_t i = 0; i < LayoutPresetCount; ++i) names[LayoutPresets[i].name] = i;
-    return names;
+Choice<std::size_t> PresetNames() {
+    Choice<std::size_t>::Names names;
+    for (std::size_t i = 0; i < LayoutPresetCount; ++i) names.emplace_back(LayoutPresets[i].name, i);
+    return Choice<std::size_t>(names);
 }
 
 std::string PresetHelp() {
@@ -37,34 +37,25 @@ bool Given(const CLI::Option* option) { return option && option->count() > 0; }
 }  // namespace
 
 CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes) {
-    return command->add_option("--planes", planes, "two (the default): a picture is frames 2i and\n2i + 1 side by side; one: each frame")
-        ->type_name("one|two")
-        ->transform(NameChoice(PlanesNames));
+    return AddChoiceOption(command, "--planes", planes, PlanesNames,
+                           "two (the default): a picture is frames 2i and\n2i + 1 side by side; one: each frame");
 }
 
 void AddLayoutOptions(CLI::App* command, LayoutArguments& arguments, bool withInvert) {
-    arguments.preset = FindLayoutPreset(DefaultLayoutPreset) - LayoutPresets;
-    arguments.layout = command->add_option("--layout", arguments.preset, PresetHelp())->type_name("NAME")->transform(NameChoice(PresetNames()));
+    arguments.preset = static_cast<std::size_t>(FindLayoutPreset(DefaultLayoutPreset) - LayoutPresets);
+    arguments.layout = AddChoiceOption(command, "--layout", arguments.preset, PresetNames(), PresetHelp(), "NAME");
     ExportLayout& given = arguments.given;
-    command->add_option("--rotate", given.rotate, "turns the picture clockwise (default 0)")->type_name("0|90|180|270")->transform(NameChoice(RotateNames));
-    command->add_option("--mirror", given.mirror, "then mirrors it: horizontal swaps left and right\n(default none)")
-        ->type_name("none|horizontal|vertical")
-        ->transform(NameChoice(MirrorNames));
+    AddChoiceOption(command, "--rotate", given.rotate, RotateNames, "turns the picture clockwise (default 0)");
+    AddChoiceOption(command, "--mirror", given.mirror, MirrorNames,
+                    "then mirrors it: horizontal swaps left and right\n(default none)");
     if (withInvert) command->add_flag("--invert", given.invert, "lit LEDs as 0, dark as 1 (padding stays 0)");
-    arguments.scan = command->add_option("--scan", given.scan, "units of rows, columns, pages (8-row bands) or\none strip")
-                         ->type_name("rows|columns|pages|strip")
-                         ->transform(NameChoice(ScanNames));
+    arguments.scan = AddChoiceOption(command, "--scan", given.scan, ScanNames, "units of rows, columns, pages (8-row bands) or\none strip");
     arguments.serpentine = command->add_flag("--serpentine", given.serpentine, "reverses every odd unit");
-    arguments.bitOrder = command->add_option("--bit-order", given.bitOrder, "the first LED in the most or least\nsignificant bit")
-                             ->type_name("msb|lsb")
-                             ->transform(NameChoice(BitOrderNames));
-    arguments.word = command->add_option("--word", given.wordBits, "bits of a value")->type_name("8|16|32|64")->transform(NameChoice(WordNames));
-    arguments.pad = command->add_option("--pad", given.pad, "unit: each unit to whole words; none: one run\na frame")
-                        ->type_name("unit|none")
-                        ->transform(NameChoice(PadNames));
-    arguments.byteOrder = command->add_option("--byte-order", given.byteOrder, "of words over 8 bits")
-                              ->type_name("big|little")
-                              ->transform(NameChoice(ByteOrderNames));
+    arguments.bitOrder = AddChoiceOption(command, "--bit-order", given.bitOrder, BitOrderNames,
+                                         "the first LED in the most or least\nsignificant bit");
+    arguments.word = AddChoiceOption(command, "--word", given.wordBits, WordNames, "bits of a value");
+    arguments.pad = AddChoiceOption(command, "--pad", given.pad, PadNames, "unit: each unit to whole words; none: one run\na frame");
+    arguments.byteOrder = AddChoiceOption(command, "--byte-order", given.byteOrder, ByteOrderNames, "of words over 8 bits");
 }
 
 ExportLayout LayoutOf(const LayoutArguments& arguments) {
