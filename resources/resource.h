@@ -194,4 +194,9 @@
 #define IDC_PREVIEW_SAVE_GIF      1366
 #define IDC_PREVIEW_SKIPPED       1367
 
+// "RECOVERYQUESTION"
+#define IDC_RECOVERY_TEXT         1500
+#define IDC_RECOVERY_ICON         1501
+#define IDC_RECOVERY_DISCARD      1502
+
 #endif

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "drawing/EditModes.h"
 #include "editor/grid/DrawingTools.h"
@@ -79,6 +80,14 @@ struct LayoutState {
     StatusBarChoice statusBarChoice = StatusBarChoice::FollowLayout;
 };
 
+// This editor's copy of unsaved work (RecoveryKeeping.h).
+struct RecoveryKeepingState {
+    std::string path;                    // this editor's recovery file; empty: none is kept
+    bool written = false;                // the file holds a copy
+    std::uint64_t writtenChecksum = 0;   // of the pattern as last copied
+    bool failed = false;                 // the last copy could not be written
+};
+
 struct EditorState {
     EditorWindows windows;
     DrawingSurface drawing;
@@ -102,6 +111,7 @@ struct EditorState {
     PlaybackState playback;
     ZoomState zoom;
     LayoutState layout;
+    RecoveryKeepingState recovery;
 
     // The view that editing acts on, and the frame it shows.
     PlaneView& TargetView() { return views[targetPlane]; }

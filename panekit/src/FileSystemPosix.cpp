@@ -3,6 +3,7 @@
 // second open of a file held open fails), the same reading of the modes, and
 // temporary files in the system's temporary directory. There is no file
 // dialog: asking for one reports a cancel.
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -188,6 +189,31 @@ bool fileSize(PanekitFileHandle handle, unsigned long* size) {
 }
 
 bool deleteFile(const char* name) { return unlink(name) == 0; }
+
+bool makeDirectory(const char* name) {
+    std::string path(name);
+    // Each level from the top, so that every missing one is made.
+    for (std::size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
+        const std::string level = path.substr(0, at);
+        if (mkdir(level.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (at == std::string::npos || at + 1 >= path.size()) break;
+    }
+    struct stat info;
+    return stat(name, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool listDirectory(const char* directory, bool (*visit)(const char* name, void* context), void* context) {
+    DIR* listing = opendir(directory);
+    if (!listing) return false;
+    while (const dirent* entry = readdir(listing)) {
+        struct stat info;
+        const std::string path = std::string(directory) + "/" + entry->d_name;
+        if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        if (!visit(entry->d_name, context)) break;
+    }
+    closedir(listing);
+    return true;
+}
 
 bool replaceFile(const char* source, const char* target) { return rename(source, target) == 0; }
 
