@@ -59,10 +59,10 @@ focus_dialog "$options"
 xdotool key Escape
 gone "^設定\$"
 
-# Frame > Effects..., the last item: "D&elete Frame" has its letter first.
+# Frame > Effects..., by its letter.
 xdotool mousemove --window "$main" 128 35 click 1
 sleep 0.4
-xdotool key Up Return
+xdotool key e
 effects=$(await "^ｴﾌｪｸﾄ\$")
 sleep 1.2
 import -window "$effects" "$out/effects-dialog.png"

@@ -30,6 +30,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_INITMENU:
         OnInitMenu(state);
         return 0;
+    case WM_MENUSELECT:
+        RefreshMenuDescription(state, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        return 0;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) Refresh(state, RefreshPart::Layout);
         return 0;

@@ -60,26 +60,47 @@ Effect ChosenEffect(HWND dialog, int id) {
     return static_cast<Effect>(SendDlgItemMessageW(dialog, id, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
-unsigned SpinValue(HWND dialog, int spin, unsigned low, unsigned high) {
-    BOOL failed = FALSE;
-    const LRESULT value = SendDlgItemMessageW(dialog, spin, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed));
-    return std::min(std::max(static_cast<unsigned>(std::max<LRESULT>(value, 0)), low), high);
+// The number in a box, when it is one within low .. high.
+bool FieldValue(HWND dialog, int edit, unsigned low, unsigned high, unsigned& value) {
+    BOOL read = FALSE;
+    const UINT number = GetDlgItemInt(dialog, edit, &read, FALSE);
+    if (!read || number < low || number > high) return false;
+    value = number;
+    return true;
+}
+
+// A box outside its range makes no frames: the dialog says the range.
+bool ReadFields(HWND dialog, EffectsDialogData& data, wchar_t* status, std::size_t capacity) {
+    if (!FieldValue(dialog, IDC_EFFECT_STEP, 1, MaxEffectStep, data.choice.step)) {
+        std::swprintf(status, capacity, L"ｽﾃｯﾌﾟは 1 から %u までで指定してください。", MaxEffectStep);
+        return false;
+    }
+    if (!FieldValue(dialog, IDC_EFFECT_HOLD, 0, MaxEffectHold, data.choice.hold)) {
+        std::swprintf(status, capacity, L"保持は 0 から %u までで指定してください。", MaxEffectHold);
+        return false;
+    }
+    return true;
 }
 
 // Makes the frames again with the choices as the dialog shows them.
 void Remake(HWND dialog, EffectsDialogData& data) {
     data.choice.in = ChosenEffect(dialog, IDC_EFFECT_IN);
     data.choice.out = ChosenEffect(dialog, IDC_EFFECT_OUT);
-    data.choice.step = SpinValue(dialog, IDC_EFFECT_STEP_SPIN, 1, MaxEffectStep);
-    data.choice.hold = SpinValue(dialog, IDC_EFFECT_HOLD_SPIN, 0, MaxEffectHold);
     data.everyFrame = IsDlgButtonChecked(dialog, IDC_EFFECT_EVERY_FRAME) == BST_CHECKED;
+    data.previewFrame = 0;
+    wchar_t status[160] = L"";
+    if (!ReadFields(dialog, data, status, 160)) {
+        data.result = EffectSequenceResult();
+        SetDlgItemTextW(dialog, IDC_EFFECT_STATUS, status);
+        EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
+        InvalidateRect(GetDlgItem(dialog, IDC_EFFECT_PREVIEW), nullptr, FALSE);
+        return;
+    }
     const LedPattern& pattern = *data.pattern;
     const std::uint32_t first = data.everyFrame ? 0 : data.editedFrame;
     const std::uint32_t count = data.everyFrame ? pattern.frameCount : 1;
     data.result = MakeEffectSequence(pattern, first, count, data.choice);
-    data.previewFrame = 0;
 
-    wchar_t status[160] = L"";
     switch (data.result.status) {
     case EffectSequenceStatus::Made:
         std::swprintf(status, 160, L"%u 枚", static_cast<unsigned>(data.result.pattern->frameCount));

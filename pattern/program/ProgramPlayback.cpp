@@ -137,7 +137,8 @@ PlaybackLoad LoadListPlayback(const DisplayList& list, std::uint8_t columns, std
     for (const DisplayListEntry* entry = list.first; entry; entry = entry->next, ++index) {
         const EntryPlan plan = PlanEntry(entry->text.get());
         if (plan.kind == EntryKind::Skipped) {
-            load.skipped.push_back(SkippedEntry{index, entry->text.get(), DescribeSkip(plan)});
+            load.skipped.push_back(
+                SkippedEntry{index, entry->text.get(), DescribeSkip(plan), Omission::WholeEntry, plan, {0, 0}});
             continue;
         }
         if (plan.kind == EntryKind::Pattern) {
@@ -149,7 +150,8 @@ PlaybackLoad LoadListPlayback(const DisplayList& list, std::uint8_t columns, std
                 load.skipped.push_back(SkippedEntry{
                     index, entry->text.get(),
                     "its frames are " + SizeText(plan.header.columns, plan.header.rows) + ", the sign's " +
-                        SizeText(columns, rows)});
+                        SizeText(columns, rows),
+                    Omission::OtherSize, plan, {columns, rows}});
                 continue;
             }
         }

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "pattern/list/DisplayList.h"
+#include "pattern/list/ListOmissions.h"
 #include "pattern/program/DisplayProgramReader.h"
 
 // What the sign shows for a number of ticks: a picture, or nothing.
@@ -57,6 +58,11 @@ struct SkippedEntry {
     std::size_t index;
     std::string text;
     std::string why;
+    // The same, for a reader to put in its own words: the whole entry
+    // (plan.skipReason says why) or frames of another size than the sign's.
+    Omission what;
+    EntryPlan plan;
+    PatternSize signSize;
 };
 
 struct PlaybackLoad {
