@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "editor/app/DialogPlacement.h"
 #include "editor/app/EditorState.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/Refresh.h"
@@ -106,6 +107,7 @@ bool StartUp(HINSTANCE instance) {
     MarkMenuRadio(menu, IDM_TOOLS_PENCIL, IDM_TOOLS_SELECT, IDM_TOOLS_PENCIL);
     Refresh(state, RefreshPart::Layout | RefreshPart::Slider);
     StartKeepingWork(state);
+    StartCentringDialogs();
     return true;
 }
 
@@ -115,6 +117,7 @@ void TearDown() {
     EditorState& state = editor;
     // A clean exit: the copy of unsaved work is not needed any more.
     RemoveRecoveryFile(state);
+    StopCentringDialogs();
     if (state.windows.accelerators) DestroyAcceleratorTable(state.windows.accelerators);
     ResetEditorState(state);
     // The classes go with the session, so that a new one can register them.

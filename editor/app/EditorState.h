@@ -20,6 +20,7 @@
 #include "pattern/document/EditHistory.h"
 #include "pattern/document/LedPattern.h"
 #include "pattern/list/DisplayList.h"
+#include "picture/ImageImport.h"
 
 // The drawing surface every paint composes the grid in, at start-up.
 const int SurfaceWidth = 680;
@@ -88,6 +89,12 @@ struct RecoveryKeepingState {
     bool failed = false;                 // the last copy could not be written
 };
 
+// Choices a dialog offers again for the rest of the session.
+struct RememberedChoices {
+    bool pictureImportChosen = false;
+    ImportOptions pictureImport;
+};
+
 struct EditorState {
     EditorWindows windows;
     DrawingSurface drawing;
@@ -112,6 +119,7 @@ struct EditorState {
     ZoomState zoom;
     LayoutState layout;
     RecoveryKeepingState recovery;
+    RememberedChoices remembered;
 
     // The view that editing acts on, and the frame it shows.
     PlaneView& TargetView() { return views[targetPlane]; }

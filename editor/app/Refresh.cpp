@@ -33,6 +33,8 @@ void Refresh(EditorState& state, RefreshParts parts) {
     if (slider) {
         AlignPage(state);
         ShowSlider(state);
+    } else if (laidOut) {
+        FitSliderTicks(state);
     }
     if (slider || parts.Has(RefreshPart::Title)) UpdateTitle(state);
     if (laidOut || slider || parts.Has(RefreshPart::StatusBar)) UpdateStatusBar(state);

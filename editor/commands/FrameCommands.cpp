@@ -74,13 +74,22 @@ void OnFrameText(EditorState& state, HWND window) {
 }
 
 void OnFrameImportPicture(EditorState& state, HWND window) {
+    // Asked first, as Load asks: the pictures then replace the frames at once.
+    if (!AskSaveChanges(state, window)) return;
     PictureImport import;
-    import.options.columns = state.pattern->columns;
-    import.options.rows = state.pattern->rows;
+    if (state.remembered.pictureImportChosen) {
+        import.options = state.remembered.pictureImport;
+    } else {
+        import.options.columns = state.pattern->columns;
+        import.options.rows = state.pattern->rows;
+    }
     import.paths = ChoosePictures(window);
     if (import.paths.empty()) return;
     if (!AskPictureImport(window, import)) return;
-    PutInPlace(state, window, std::move(import.result.pattern));
+    // The next import of the session starts where this one ended.
+    state.remembered.pictureImport = import.options;
+    state.remembered.pictureImportChosen = true;
+    if (import.result.pattern) ReplacePattern(state, std::move(import.result.pattern));
 }
 
 void OnFrameExportPicture(EditorState& state, HWND window) {

@@ -155,9 +155,9 @@ INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM 
         return TRUE;
     case WM_DRAWITEM:
         if (wParam != IDC_IMPORT_PREVIEW || !DialogRecord<PictureImport>(dialog)) return FALSE;
-        // The first frame, as the editor will show it.
+        // The first frame, as the sign will show it.
         DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
-                        DialogRecord<PictureImport>(dialog)->result.pattern.get(), 0, 1, RenderStyle::Editor);
+                        DialogRecord<PictureImport>(dialog)->result.pattern.get(), 0, 1, RenderStyle::Sign);
         return TRUE;
     default:
         return FALSE;
