@@ -1,6 +1,7 @@
 // The editor as a Windows user expects it: the usual keys, menu letters
 // that agree with them, a line about each menu item in the status bar,
 // fields that say their range, and the file in the status bar.
+#include <windows.h>
 #include <commctrl.h>
 
 #include <cwctype>

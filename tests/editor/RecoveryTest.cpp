@@ -1,5 +1,6 @@
 // Work that survives a crash: the copy of unsaved work, when it is written
 // and removed, and the offer at start-up of what an ended editor left.
+#include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>

@@ -1,6 +1,7 @@
 // The rough edges a new user met: the Preview List window's size and tick,
 // the picture import dialog's question and memory, the slider's ticks, the
 // selection outline at a small zoom, and where dialogs open.
+#include <windows.h>
 #include <commctrl.h>
 
 #include "pattern/document/LedFile.h"

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/ScratchDirectory.h"
@@ -397,26 +396,6 @@ TEST_F(FileTest, ReplaceTargetPutsAFinishedFileInPlace) {
     EXPECT_EQ(1, file.Delete());
     EXPECT_FALSE(ScratchDirectory::Exists(target));
     EXPECT_EQ(0, file.Delete());
-}
-
-int CollectName(const char* name, void* context) {
-    static_cast<std::vector<std::string>*>(context)->push_back(name);
-    return 1;
-}
-
-TEST_F(FileTest, MakeDirectoryMakesEveryLevelAndListDirectoryNamesItsFiles) {
-    const std::string deep = scratch.File("a/b/c");
-    ASSERT_EQ(1, CFile::MakeDirectory(deep.c_str()));
-    EXPECT_EQ(1, CFile::MakeDirectory(deep.c_str())) << "an existing directory is fine";
-    ScratchDirectory::Write(scratch.File("a/b/c/one.recovery"), std::string("1"));
-    ScratchDirectory::Write(scratch.File("a/b/two.txt"), std::string("2"));
-    std::vector<std::string> names;
-    ASSERT_EQ(1, CFile::ListDirectory(scratch.File("a/b").c_str(), CollectName, &names));
-    EXPECT_EQ(std::vector<std::string>{"two.txt"}, names) << "files only, not the directory c";
-    names.clear();
-    EXPECT_EQ(0, CFile::ListDirectory(scratch.File("missing").c_str(), CollectName, &names));
-    const std::string file = scratch.File("a/b/two.txt/d");
-    EXPECT_EQ(0, CFile::MakeDirectory(file.c_str())) << "a file stands in the way";
 }
 
 #ifndef _WIN32
