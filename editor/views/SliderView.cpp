@@ -19,6 +19,8 @@ void ShowSlider(const EditorState& state) {
 }
 
 void FitSliderTicks(const EditorState& state) {
+    // A slider of one page is greyed and keeps its start-up look.
+    if (state.frameCount <= state.planeCount) return;
     HWND trackbar = GetDlgItem(state.windows.sliderWindow, IDC_FRAME_SLIDER);
     RECT channel;
     SendMessageW(trackbar, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
