@@ -62,7 +62,7 @@ shot drawn
 # 2. The copy comes within 30 seconds of the change.
 copy=
 for _ in $(seq 1 80); do
-    copy=$(find "$recovery" -name 'lumigrid-*.recovery' 2>/dev/null | head -n 1)
+    copy=$(find "$recovery" -name 'lumigrid-*.recovery' 2>/dev/null | head -n 1 || true)
     [ -n "$copy" ] && break
     sleep 0.5
 done
@@ -121,7 +121,7 @@ xdotool key x
 for _ in $(seq 1 40); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.25; done
 kill -0 "$editor_pid" 2>/dev/null && fail "the editor did not close"
 editor_pid=
-left=$(find "$recovery" -name 'lumigrid-*.recovery' 2>/dev/null)
+left=$(find "$recovery" -name 'lumigrid-*.recovery' 2>/dev/null || true)
 [ -z "$left" ] || fail "recovery files left after a clean exit: $left"
 
 echo "recovery end-to-end: 1 passed, 0 failed"
