@@ -79,7 +79,7 @@ TEST_F(RecoveryFileTest, DamagedFilesAreRefusedAsDamagedPatternFilesAre) {
     EXPECT_FALSE(ReadRecoveryFile(cut.c_str()).loaded.pattern);
 
     Bytes badPattern = whole;
-    badPattern[40] = 'X';  // the .led file's magic
+    badPattern[35] = 'X';  // the .led file's magic, after the name "a.led"
     ScratchDirectory::Write(cut, badPattern);
     RecoveryLoadResult read = ReadRecoveryFile(cut.c_str());
     EXPECT_TRUE(read.recordRead);
@@ -92,7 +92,7 @@ TEST_F(RecoveryFileTest, DamagedFilesAreRefusedAsDamagedPatternFilesAre) {
     ScratchDirectory::Write(cut, longName);
     EXPECT_FALSE(ReadRecoveryFile(cut.c_str()).recordRead) << "a name longer than any path";
 
-    ScratchDirectory::Write(cut, Bytes(whole.begin(), whole.end() - 1));
+    ScratchDirectory::Write(cut, Bytes(whole.begin(), whole.end() - 2));  // without its frame
     read = ReadRecoveryFile(cut.c_str());
     EXPECT_EQ(PatternLoadStatus::EndsEarly, read.loaded.status) << "what is there loads, with a notice";
     EXPECT_FALSE(ReadRecoveryFile(scratch.File("none.recovery").c_str()).loaded.pattern);
