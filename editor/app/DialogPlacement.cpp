@@ -43,7 +43,8 @@ void CentreOver(HWND window, HWND owner) {
     RECT box, over;
     GetWindowRect(window, &box);
     GetWindowRect(owner, &over);
-    MONITORINFO monitor = {sizeof monitor};
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& work = monitor.rcWork;
     const int width = box.right - box.left, height = box.bottom - box.top;

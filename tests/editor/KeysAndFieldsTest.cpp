@@ -75,8 +75,9 @@ TEST_F(KeysAndFieldsTest, MenuLettersAgreeWithTheKeysAndNeverClash) {
             EXPECT_TRUE(letters.insert(letter).second) << "menu " << m << ": " << std::string(text.begin(), text.end());
             // In Tools, a tool whose key is a letter has it underlined.
             const std::size_t tab = text.find(L'\t');
-            if (m == 4 && tab != std::wstring::npos && text.size() == tab + 2)
+            if (m == 4 && tab != std::wstring::npos && text.size() == tab + 2) {
                 EXPECT_EQ(static_cast<wchar_t>(std::towlower(text[tab + 1])), letter);
+            }
         }
     }
     HMENU file = GetSubMenu(editor.windows.menu, 0);
