@@ -13,8 +13,19 @@
 namespace {
 
 enum StatusPart { PointerPart, FramePart, SizePart, ZoomPart, ShapePart, FilePart, StatusParts };
-// Right edges of the parts, in pixels; the last one reaches the end.
+// Right edges of the parts, in pixels, in a window at least as wide as the
+// last fixed edge and room for the file name; the last one reaches the end.
 const int PartEdges[StatusParts] = {130, 230, 390, 500, 600, -1};
+const int PartsWidth = 700;
+
+// The parts in the width there is: narrower, each keeps its share, so that
+// none is pushed out of sight.
+void FitParts(HWND statusBar, int width) {
+    int edges[StatusParts];
+    for (int i = 0; i < StatusParts; ++i)
+        edges[i] = PartEdges[i] < 0 || width >= PartsWidth ? PartEdges[i] : PartEdges[i] * width / PartsWidth;
+    SendMessageW(statusBar, SB_SETPARTS, StatusParts, reinterpret_cast<LPARAM>(edges));
+}
 
 bool Wanted(const EditorState& state) {
     switch (state.layout.statusBarChoice) {
@@ -67,6 +78,7 @@ int PlaceStatusBar(const EditorState& state, const RECT& client) {
     // The control places itself along the parent's bottom edge, as high as
     // its font needs.
     SendMessageW(statusBar, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+    FitParts(statusBar, client.right);
     ShowWindow(statusBar, SW_SHOWNA);
     RECT bar;
     GetWindowRect(statusBar, &bar);

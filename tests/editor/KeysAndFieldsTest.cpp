@@ -121,10 +121,15 @@ TEST_F(KeysAndFieldsTest, TheStatusBarKeepsItsPartsAndNamesTheFile) {
     DrainMessages();
     EXPECT_EQ(L"16 x 16, 2 frames", StatusText(2));
     ShowWindow(editor.windows.mainWindow, SW_RESTORE);
-    SetWindowPos(editor.windows.mainWindow, nullptr, 0, 0, 500, 520, SWP_NOZORDER | SWP_NOMOVE);
+    SetWindowPos(editor.windows.mainWindow, nullptr, 0, 0, 400, 520, SWP_NOZORDER | SWP_NOMOVE);
     DrainMessages();
     EXPECT_EQ(L"16 x 16, 2 frames", StatusText(2));
     EXPECT_EQ(L"(無題) *", StatusText(5));
+    // Every part keeps a place inside the narrow window.
+    RECT client, part;
+    GetClientRect(editor.windows.statusBar, &client);
+    SendMessageW(editor.windows.statusBar, SB_GETRECT, 5, reinterpret_cast<LPARAM>(&part));
+    EXPECT_LT(part.left, client.right - 20);
 }
 
 TEST_F(KeysAndFieldsTest, EffectsFieldsOutsideTheirRangeGreyOkAndSaySo) {
