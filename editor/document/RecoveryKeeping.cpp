@@ -89,7 +89,7 @@ bool KeepWorkNow(EditorState& state) {
     const LedPattern& pattern = *state.pattern;
     const RecoveryRecord record = {ThisEditor(), static_cast<std::int64_t>(std::time(nullptr)),
                                    pattern.fileName ? pattern.fileName.get() : ""};
-    const bool written = CFile::MakeDirectory(RecoveryFolder().c_str()) &&
+    const bool written = MakeRecoveryFolder(RecoveryFolder()) &&
                          WriteRecoveryFile(recovery.path.c_str(), pattern, record);
     if (written) {
         recovery.written = true;

@@ -211,13 +211,6 @@ int CFile::Delete() {
     return 0;
 }
 
-int CFile::MakeDirectory(const char* name) {
-    if (!name || !name[0] || !fitsFilename(name)) return 0;
-    if (os::makeDirectory(name)) return 1;
-    rememberFailure();
-    return 0;
-}
-
 namespace {
 
 struct DirectoryVisit {

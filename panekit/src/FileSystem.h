@@ -25,9 +25,6 @@ bool seekFile(PanekitFileHandle handle, unsigned long position);
 // The low 32 bits of the file's size.
 bool fileSize(PanekitFileHandle handle, unsigned long* size);
 bool deleteFile(const char* name);
-// Creates the directory and the ones missing above it; true when it exists
-// afterwards.
-bool makeDirectory(const char* name);
 // Calls visit with the name (without its directory) of every regular file
 // in directory, until visit returns false. False when the directory cannot
 // be read.

@@ -192,18 +192,6 @@ bool fileSize(PanekitFileHandle handle, unsigned long* size) {
 
 bool deleteFile(const char* name) { return unlink(name) == 0; }
 
-bool makeDirectory(const char* name) {
-    std::string path(name);
-    // Each level from the top, so that every missing one is made.
-    for (std::size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
-        const std::string level = path.substr(0, at);
-        if (mkdir(level.c_str(), 0700) != 0 && errno != EEXIST) return false;
-        if (at == std::string::npos || at + 1 >= path.size()) break;
-    }
-    struct stat info;
-    return stat(name, &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 bool listDirectory(const char* directory, bool (*visit)(const char* name, void* context), void* context) {
     DIR* listing = opendir(directory);
     if (!listing) return false;

@@ -94,18 +94,6 @@ bool fileSize(PanekitFileHandle handle, unsigned long* size) {
 
 bool deleteFile(const char* name) { return DeleteFileA(name) != FALSE; }
 
-bool makeDirectory(const char* name) {
-    std::string path(name);
-    // Each level from the top, so that every missing one is made.
-    for (std::size_t at = path.find_first_of("\\/", 3); ; at = path.find_first_of("\\/", at + 1)) {
-        const std::string level = path.substr(0, at);
-        if (!CreateDirectoryA(level.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
-        if (at == std::string::npos || at + 1 >= path.size()) break;
-    }
-    const DWORD attributes = GetFileAttributesA(name);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 bool listDirectory(const char* directory, bool (*visit)(const char* name, void* context), void* context) {
     const std::string pattern = std::string(directory) + "\\*";
     WIN32_FIND_DATAA found;

@@ -133,6 +133,17 @@ bool ReadRecoveryRecord(const char* path, RecoveryRecord& record) {
     return read;
 }
 
+bool MakeRecoveryFolder(const std::string& folder) {
+    if (CFile::IsDirectory(folder.c_str())) return true;
+    // Lumigrid\Recovery: on a first run neither is there.
+    const std::size_t cut = folder.find_last_of("\\/");
+    if (cut != std::string::npos && cut > 0) {
+        const std::string parent = folder.substr(0, cut);
+        if (!CFile::IsDirectory(parent.c_str())) CFile::MakeDirectory(parent.c_str());
+    }
+    return CFile::MakeDirectory(folder.c_str()) == 1 || CFile::IsDirectory(folder.c_str());
+}
+
 bool DeleteRecoveryFile(const std::string& path) {
     CFile file(nullptr);
     // Opened first, so that the file is named; a file that cannot be opened

@@ -62,6 +62,9 @@ RecoveryLoadResult ReadRecoveryFile(const char* path);
 // The record alone.
 bool ReadRecoveryRecord(const char* path, RecoveryRecord& record);
 
+// Makes the folder of recovery files and the one that holds it where they
+// are missing; true when it is there.
+bool MakeRecoveryFolder(const std::string& folder);
 // Deletes a recovery file; true when it is gone.
 bool DeleteRecoveryFile(const std::string& path);
 

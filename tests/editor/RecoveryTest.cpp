@@ -42,7 +42,7 @@ protected:
         pattern.Create(16, 16);
         pattern.SetFrameCount(2);
         pattern.SetPixel(1, static_cast<unsigned>(x), static_cast<unsigned>(x));
-        CFile::MakeDirectory(folder.c_str());
+        MakeRecoveryFolder(folder);
         const std::string path = RecoveryPath(folder, RecoveryFileName(owner));
         EXPECT_TRUE(WriteRecoveryFile(path.c_str(), pattern, {owner, writtenAt, name}));
         return path;

@@ -78,9 +78,6 @@ public:
     // The name is kept.
     int Delete();
 
-    // Creates the named directory and every missing one above it. 1 when it
-    // exists afterwards.
-    static int MakeDirectory(const char* name);
     // Calls visit with the name (without the directory) of every regular
     // file in directory, in no particular order, until visit returns 0.
     // 1 when the directory could be read.
