@@ -60,17 +60,21 @@ PictureCanvas PictureOf(const LedPattern& pattern, std::uint32_t picture, Planes
     return canvas;
 }
 
+void WritePlane(const PictureCanvas& canvas, unsigned plane, unsigned columns, unsigned rows, std::size_t rowBytes,
+                std::uint8_t* bits) {
+    std::fill(bits, bits + rows * rowBytes, std::uint8_t{0});
+    const unsigned first = plane * columns;
+    const unsigned shown = canvas.Width() > first ? std::min(columns, canvas.Width() - first) : 0;
+    const unsigned copied = std::min(rows, canvas.Height());
+    for (unsigned y = 0; y < copied; ++y) CopyBits(canvas.Row(y), first, bits + y * rowBytes, 0, shown);
+}
+
 void SetPicture(LedPattern& pattern, std::uint32_t picture, const PictureCanvas& canvas, Planes planes) {
-    unsigned columns = pattern.columns;
     std::vector<std::uint8_t> bits(pattern.FrameSize());
     for (unsigned plane = 0; plane < PlaneCount(planes); ++plane) {
         std::uint64_t frame = static_cast<std::uint64_t>(picture) * PlaneCount(planes) + plane;
         if (frame >= pattern.frameCount) return;
-        std::fill(bits.begin(), bits.end(), 0);
-        unsigned first = plane * columns;
-        unsigned shown = canvas.Width() > first ? std::min(columns, canvas.Width() - first) : 0;
-        unsigned rows = std::min<unsigned>(pattern.rows, canvas.Height());
-        for (unsigned y = 0; y < rows; ++y) CopyBits(canvas.Row(y), first, bits.data() + y * pattern.rowBytes, 0, shown);
+        WritePlane(canvas, plane, pattern.columns, pattern.rows, pattern.rowBytes, bits.data());
         pattern.PasteFrame(static_cast<std::uint32_t>(frame), bits.data());
     }
 }

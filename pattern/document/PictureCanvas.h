@@ -65,6 +65,12 @@ private:
 // last one dark.
 PictureCanvas PictureOf(const LedPattern& pattern, std::uint32_t picture, Planes planes);
 
+// Plane p of the canvas as the bits of a frame of columns x rows, rowBytes
+// a row: the canvas's columns p x columns .. p x columns + columns - 1, the
+// columns and rows past the canvas dark, the spare bits of each row clear.
+void WritePlane(const PictureCanvas& canvas, unsigned plane, unsigned columns, unsigned rows, std::size_t rowBytes,
+                std::uint8_t* bits);
+
 // Splits canvas into the frames of picture i, which must exist in the
 // pattern (a partner past the last frame is dropped). Plane p takes the
 // columns p x W .. p x W + W - 1; columns past the canvas are dark, and a
