@@ -91,12 +91,4 @@ TEST(PictureCanvas, PictureCountsBeyondTheFrameLimitAreRefused) {
     EXPECT_EQ(3u, pattern.frameCount);
 }
 
-TEST(PictureCanvas, APlaneWrittenAsFrameBitsClearsWhatTheCanvasDoesNotCover) {
-    PictureCanvas canvas(9, 1);
-    for (unsigned x = 0; x < 9; ++x) canvas.Set(x, 0, true);
-    Bytes bits(4, 0xFF);   // 5 columns x 2 rows, two bytes a row
-    WritePlane(canvas, 1, 5, 2, 2, bits.data());
-    EXPECT_EQ((Bytes{0xF0, 0x00, 0x00, 0x00}), bits) << "columns 5 to 8, then the dark column and row";
-}
-
 }  // namespace

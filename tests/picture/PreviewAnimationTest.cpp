@@ -102,25 +102,4 @@ TEST(PreviewAnimation, ListPlayedIntoAGifWhoseDelaysAddUpToTheProgram) {
     EXPECT_TRUE(Is(at(frames[2], 2, 2), SignUnlitColour));
 }
 
-TEST(PreviewAnimation, OnePlanePlaysEachFrameAloneForItsPicturesTicks) {
-    ScratchDirectory scratch;
-    DisplayList list;
-    ASSERT_TRUE(list.SelectFile(scratch.File("show.ll").c_str(), true));
-    ASSERT_TRUE(list.Add(SavePattern(scratch, "left.led", ControlNormal, 3, 0).c_str(), false));
-    const PlaybackLoad load = LoadListPlayback(list, 0, 0, Planes::One);
-    ASSERT_TRUE(load.loaded) << load.problem;
-    PreviewOptions options;
-    options.scale = 4;
-    const std::string path = scratch.File("show.gif");
-    ASSERT_EQ(PreviewGifStatus::Written, WritePreviewGif(load.playback, options, path.c_str()).status);
-    int width = 0, height = 0, loops = 0;
-    const std::vector<GifFrame> frames = ReadGif(path, &width, &height, &loops);
-    EXPECT_EQ(12, width) << "one plane of 3 LEDs at 4 pixels";
-    ASSERT_EQ(2u, frames.size());
-    EXPECT_EQ(3 * 10, frames[0].delay);
-    EXPECT_EQ(3 * 10, frames[1].delay);
-    EXPECT_TRUE(Is(frames[0].pixels[2 * width + 2], SignLitColour)) << "frame 0: LED (0, 0)";
-    EXPECT_TRUE(Is(frames[1].pixels[2 * width + 2], SignUnlitColour)) << "frame 1, dark";
-}
-
 }  // namespace
