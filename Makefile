@@ -82,7 +82,7 @@ dist: setup
 
 install: setup
 	@$(call configure,native)
-	@cmake --build build/native --target lumigrid-cli Panekit man desktop-icons
+	@cmake --build build/native --target lumigrid-cli Panekit man desktop-icons user-guide
 	@DESTDIR="$(DESTDIR)" cmake --install build/native --prefix "$(PREFIX)"
 
 uninstall:

@@ -18,7 +18,8 @@
 
 #include "editor/app/Application.h"
 #include "editor/app/EditorState.h"
-#include "editor/views/SliderWindow.h"
+#include "editor/app/Refresh.h"
+#include "editor/document/DocumentChange.h"
 
 namespace {
 
@@ -65,20 +66,20 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequenc
 // The median time of one full repaint of the grid window.
 double MedianRepaint(const Case& shown) {
     if (shown.windowWidth)
-        SetWindowPos(editor.mainWindow, nullptr, 0, 0, shown.windowWidth, shown.windowHeight, SWP_NOZORDER);
+        SetWindowPos(editor.windows.mainWindow, nullptr, 0, 0, shown.windowWidth, shown.windowHeight, SWP_NOZORDER);
     // As Load does: the pattern replaces the editor's, the views are laid
     // out for it, then the page of frames 2 and 3 is chosen on the slider.
     editor.pattern = LitPattern(shown.size);
-    editor.ShowPattern(editor.pattern.get());
+    ShowPattern(editor, editor.pattern.get());
     editor.zoom.cell = shown.zoomCell;
     editor.zoom.scrollX = shown.scrollX;
     editor.zoom.scrollY = shown.scrollY;
-    UpdateLayout();
+    Refresh(editor, RefreshPart::Layout);
     editor.frameCount = 4;
     editor.firstFrame = 2;
     editor.planeCount = 2;
     editor.transparent = 1;
-    UpdateSlider();
+    Refresh(editor, RefreshPart::Slider);
 
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
@@ -86,7 +87,7 @@ double MedianRepaint(const Case& shown) {
     for (int i = 0; i < Repaints + 1; ++i) {
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
-        RedrawWindow(editor.gridWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        RedrawWindow(editor.windows.gridWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         GdiFlush();
         QueryPerformanceCounter(&end);
         if (i > 0) times.push_back(Milliseconds(start, end, frequency));  // the first warms the caches
@@ -118,7 +119,7 @@ int main() {
     }
     std::printf("repaint: %s\n", allUnder ? "all under target" : "over target");
 
-    DestroyWindow(editor.mainWindow);
+    DestroyWindow(editor.windows.mainWindow);
     TearDown();
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "pattern/document/LedFile.h"
 #include "text/FontChoice.h"
 #include "text/TextLayout.h"
+#include "text/Utf8.h"
 
 namespace {
 

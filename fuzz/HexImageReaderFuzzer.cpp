@@ -12,6 +12,8 @@
 #include "pattern/list/DisplayList.h"
 #include "pattern/program/DisplayProgram.h"
 #include "pattern/program/DisplayProgramReader.h"
+#include "pattern/program/FrameSizeGuess.h"
+#include "pattern/program/ProgramRecovery.h"
 
 namespace {
 

@@ -77,6 +77,7 @@ Section "$(SectionProgramName)" SectionProgram
     File "${STAGE}/Panekit.dll"
     File "${STAGE}/lumigrid-cli.exe"
     File "${STAGE}/README.txt"
+    File "${STAGE}/user-guide.html"
     File "${STAGE}/LICENSE.txt"
     SetOutPath "$INSTDIR\examples"
     !insertmacro InstallExamples
@@ -137,6 +138,7 @@ Section "Uninstall"
     Delete "$INSTDIR\Panekit.dll"
     Delete "$INSTDIR\lumigrid-cli.exe"
     Delete "$INSTDIR\README.txt"
+    Delete "$INSTDIR\user-guide.html"
     Delete "$INSTDIR\LICENSE.txt"
     !insertmacro RemoveExamples
     RMDir "$INSTDIR\examples"

@@ -3,7 +3,7 @@
 #   windows-zip.sh OBJDUMP STRIP STAGE ZIP FILE...
 # STAGE (a folder named like the release, remade here) gets the programs and
 # DLLs at its top, without their debugging information, README.md and LICENSE as Windows text files README.txt and
-# LICENSE.txt, and the .led patterns under examples\. Every program and DLL
+# LICENSE.txt, the user guide user-guide.html beside them, and the .led patterns under examples\. Every program and DLL
 # may import system DLLs and Panekit.dll only: nothing else is shipped beside
 # them. ZIP holds the folder, and appears only when it is complete.
 set -euo pipefail
@@ -25,6 +25,7 @@ for file in "$@"; do
         *.exe|*.dll) "$strip" --strip-all -o "$stage/$(basename "$file")" "$file" ;;
         README.md)   windows_text "$file" "$stage/README.txt" ;;
         LICENSE)     windows_text "$file" "$stage/LICENSE.txt" ;;
+        user-guide.html) cp "$file" "$stage/" ;;
         *.led)       cp "$file" "$stage/examples/" ;;
         *) echo "windows-zip: no place in the release for $file" >&2; exit 1 ;;
     esac

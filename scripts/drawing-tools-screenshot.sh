@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Takes the README's picture of a 128 x 16 sign drawn with the drawing tools,
+# Takes the manual's picture of a 128 x 16 sign drawn with the drawing tools,
 # as a person would draw it: the real lumigrid.exe under Wine, File > New,
 # one plane, each tool chosen by its key and each shape dragged with the
 # mouse; a selection copied, pasted, flipped, moved and dropped. Then the
 # top of the editor's window, down to the sign, is saved.
-#   drawing-tools-screenshot.sh BUILD_TREE OUT.png     (e.g. build/win64 docs/drawing-tools.png)
+#   drawing-tools-screenshot.sh BUILD_TREE OUT.png     (e.g. build/win64 docs/images/drawing-tools.png)
 # Run it under its own display: xvfb-run -a -s "-screen 0 1280x1024x24" ...
 set -euo pipefail
 tree=$(realpath "$1")

@@ -1,5 +1,5 @@
 # Drawing on the editor's grid with xdotool, for the scripts that drive the
-# real editor (the drawing tools' end-to-end test, the README's picture).
+# real editor (the drawing tools' end-to-end test, the manual's picture).
 # Sourced after window-wait.sh, with $main the editor's window. Not run.
 
 # File > New... with a size, through its dialog: the columns box has the

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Takes the picture of the editor's Import Picture dialog for the README, as
+# Takes the picture of the editor's Import Picture dialog for the manual, as
 # a person would make it: the real lumigrid.exe under Wine, Frame > Import
 # Picture... opened by a click on the menu and its letter, the picture's path
 # typed into the file dialog, then 64 x 32 and error diffusion chosen with
 # the keys; then the dialog alone is saved.
 #   import-dialog-screenshot.sh BUILD_TREE PICTURE OUT.png
-#   (e.g. build/win64 docs/astronaut-640x480.jpg docs/import-picture-fitted.png)
+#   (e.g. build/win64 docs/images/astronaut-640x480.jpg docs/images/import-picture-fitted.png)
 # Run it under its own display: xvfb-run -a -s "-screen 0 1024x768x24" ...
 set -euo pipefail
 tree=$(realpath "$1")

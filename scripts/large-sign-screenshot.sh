@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Takes the picture of a 128 x 16 sign in a large editor window for the
-# README, as a person would make it: the real lumigrid.exe under Wine, the
+# manual, as a person would make it: the real lumigrid.exe under Wine, the
 # window maximised on a 1280 x 1024 screen, File > New... for 128 x 16, a text put on the
 # frames with Frame > Text..., the pointer resting on an LED.
-#   large-sign-screenshot.sh BUILD_TREE OUT.png      (e.g. build/win64 docs/large-sign.png)
+#   large-sign-screenshot.sh BUILD_TREE OUT.png      (e.g. build/win64 docs/images/large-sign.png)
 # Run it under its own display: xvfb-run -a -s "-screen 0 1280x1024x24" ...
 set -euo pipefail
 tree=$(realpath "$1")

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Takes the pictures of the Effects dialog and the Preview List window for
-# the README, as a person would: the real lumigrid.exe under Wine, a pattern
+# the manual, as a person would: the real lumigrid.exe under Wine, a pattern
 # loaded and a list chosen in the file dialogs, the menus opened by clicks
 # and letters; then each window alone is saved.
-#   motion-screenshots.sh BUILD_TREE CLI OUT_DIR   (e.g. build/win64 build/native/bin/lumigrid-cli docs)
+#   motion-screenshots.sh BUILD_TREE CLI OUT_DIR   (e.g. build/win64 build/native/bin/lumigrid-cli docs/images)
 # Run it under its own display: xvfb-run -a -s "-screen 0 1024x768x24" ...
 set -euo pipefail
 tree=$(realpath "$1")
 cli=$(realpath "$2")
 out=$(realpath -m "$3")
+mkdir -p "$out"
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$here/wine-prefix.sh" "$WINEPREFIX"

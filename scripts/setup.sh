@@ -21,6 +21,7 @@ packages=(
     fonts-misaki xfonts-base fonts-dejavu-core  # text: 8-pixel kanji, fixed 5x8 Latin, Arabic and Hebrew outlines
     nsis zip unzip                              # releases: the Windows installer and zips
     man-db bash-completion                      # releases: man -l checks the man page; the completion is loaded as bash does
+    python3-markdown                            # releases: the user guide's HTML page, made from docs/user/
     libgif-dev dpkg-dev                         # animated GIFs: giflib natively; its sources unpacked for Windows
 )
 

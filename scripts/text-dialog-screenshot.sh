@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Takes the picture of the editor's Text dialog for the README, as a person
+# Takes the picture of the editor's Text dialog for the manual, as a person
 # would make it: the real lumigrid.exe under Wine, Frame > Text... opened by
 # a click on the menu and its letter, a text typed into the box; then the
 # dialog alone is saved.
-#   text-dialog-screenshot.sh BUILD_TREE OUT.png      (e.g. build/win64 docs/text-dialog.png)
+#   text-dialog-screenshot.sh BUILD_TREE OUT.png      (e.g. build/win64 docs/images/text-dialog.png)
 # Run it under its own display: xvfb-run -a -s "-screen 0 1024x768x24" ...
 set -euo pipefail
 tree=$(realpath "$1")

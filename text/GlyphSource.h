@@ -17,6 +17,7 @@ struct Glyph {
     std::vector<std::uint8_t> lit;   // width x the cell's height, row by row; 1 = lit
 
     bool Lit(unsigned x, unsigned y) const { return lit[static_cast<std::size_t>(y) * width + x] != 0; }
+    unsigned Rows() const { return width ? static_cast<unsigned>(lit.size() / width) : 0; }
 };
 
 // A glyph as a font's shaping places it within a run.

@@ -5,13 +5,13 @@
 // lines follow each other with lineSpacing empty rows between them. Each
 // character comes from the first font of the chain that has it; the fonts of
 // a line stand on the baseline of the tallest of them, as far as each stays
-// within that font's height, which is the line's. In a line, characters follow each other at their own advance
-// (a bitmap font's cell, a proportional font's advance) with spacing empty
-// columns between them; combining marks are drawn over the character before
-// them, and letters that join (Arabic) are kept together. Right-to-left runs
-// are shown in their order by the bidirectional algorithm, and a font with
-// shaping of its own shapes the runs that need it (TextScript.h,
-// GlyphSource.h).
+// within that font's height, which is the line's. In a line, characters
+// follow each other at their own advance (a bitmap font's cell, a
+// proportional font's advance) with spacing empty columns between them;
+// combining marks are drawn over the character before them, and letters
+// that join (Arabic) are kept together. Right-to-left runs are shown in
+// their order by the bidirectional algorithm, and a font with shaping of its
+// own shapes the runs that need it (TextScript.h, GlyphSource.h).
 //
 // The block sits in every frame with its top at the row asked, or by default
 // at (rows - height) / 2. Without a step, the block is cut into frame-wide
@@ -26,27 +26,22 @@
 // frame, since the display program carries frames in pairs, and may not pass
 // LedPattern::MaxFrames. Inverted, every pixel of every frame is the other
 // way round: the background lit, the text dark.
+//
+// TextLayout.cpp sets the block, LineLayout.cpp each of its lines, and
+// TextFrames.cpp cuts the block into frames.
 #ifndef LUMIGRID_TEXT_TEXTLAYOUT_H
 #define LUMIGRID_TEXT_TEXTLAYOUT_H
 
 #include <cstdint>
-#include <deque>
-#include <map>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "pattern/document/LedPattern.h"
 #include "text/FontChain.h"
 #include "text/GlyphSource.h"
+#include "text/LineLayout.h"
 
-// UTF-8 to code points; false for anything that is not well-formed UTF-8
-// (overlong forms, surrogates, beyond U+10FFFF, cut-off sequences).
-bool DecodeUtf8(const std::string& text, std::u32string* characters);
-std::string EncodeUtf8(char32_t character);
-// "U+3053 'こ'", as a user is shown a character.
-std::string DescribeCharacter(char32_t character);
 // A one-line text box's way of typing lines: "\n" is a newline and "\\" a
 // backslash; any other backslash stays as it is.
 std::u32string ExpandLineBreaks(const std::u32string& typed);
@@ -82,27 +77,11 @@ public:
     // outside the block.
     bool Lit(std::int64_t column, unsigned row) const;
 
-    struct Placed {
-        std::int64_t left;    // block column of the image's left edge, the line flush left
-        unsigned top;         // block row of the image's top
-        const Glyph* image;
-    };
-    struct Line {
-        std::vector<Placed> glyphs;   // by left edge
-        std::uint64_t width = 0;
-        unsigned top = 0, height = 0;
-        unsigned widestImage = 0;
-    };
-    const Line& LineAt(std::size_t line) const { return lines_[line]; }
+    const TextLine& LineAt(std::size_t line) const { return lines_[line]; }
 
 private:
-    void LayOutLine(FontChain& fonts, const std::u32string& text, const TextStyle& style, Line* line);
-    const Glyph* Keep(FontChain& fonts, std::size_t font, char32_t character);
-    void NoteMissing(char32_t character);
-
-    std::map<std::pair<std::size_t, char32_t>, Glyph> drawn_;   // each font's character kept once
-    std::deque<Glyph> shaped_;                                  // glyphs of shaped runs
-    std::vector<Line> lines_;
+    GlyphStore glyphs_;
+    std::vector<TextLine> lines_;
     std::u32string missing_;
     unsigned height_ = 0;
     std::uint64_t width_ = 0;

@@ -1,4 +1,5 @@
-// The editor's start-up, layout, title and tear-down.
+// The editor's start-up, tear-down and what the message loop does before it
+// dispatches a message.
 #ifndef LUMIGRID_EDITOR_APPLICATION_H
 #define LUMIGRID_EDITOR_APPLICATION_H
 
@@ -7,14 +8,11 @@
 // Creates the windows and the state of a new editing session; false when a
 // window class or window cannot be made.
 bool StartUp(HINSTANCE instance);
-// Releases everything the editor state owns; after the message loop.
+// Releases everything the editor state owns, which starts anew; after the
+// message loop.
 void TearDown();
 // What the message loop does with a message before dispatching it: a key or
 // click that stops playing, or a keyboard shortcut. True when it was taken.
 bool HandleBeforeDispatch(MSG& message);
-// Places the slider along the bottom of the main window and the grid above it.
-void UpdateLayout();
-// "Lumigrid ver 1.0  [ first / count ]"
-void UpdateTitle();
 
 #endif

@@ -1,6 +1,8 @@
-// EditorState: the editor's one global record of windows, modes and the
-// objects it owns, from start-up to tear-down. The dialogs receive its
-// address and change it in place.
+// EditorState: the editor's one record of windows, modes and the objects it
+// owns, from start-up to tear-down, in named parts. Data only: what the
+// windows show of it is refreshed by Refresh (Refresh.h). The slider and
+// the options dialog receive its address; the options dialog changes it in
+// place.
 #ifndef LUMIGRID_EDITOR_EDITORSTATE_H
 #define LUMIGRID_EDITOR_EDITORSTATE_H
 
@@ -12,32 +14,74 @@
 #include "drawing/EditModes.h"
 #include "editor/grid/DrawingTools.h"
 #include "editor/grid/GridLayout.h"
+#include "editor/views/GdiObjects.h"
 #include "editor/views/PlaneView.h"
 #include "pattern/document/EditHistory.h"
 #include "pattern/document/LedPattern.h"
 #include "pattern/list/DisplayList.h"
 
-// The drawing surface every paint composes the grid in.
+// The drawing surface every paint composes the grid in, at start-up.
 const int SurfaceWidth = 680;
 const int SurfaceHeight = 480;
 
 // The boxes of the two views in the grid window at start-up.
 const RECT ViewBoxes[2] = {{10, 10, 330, 330}, {330, 10, 650, 330}};
 
-// Whether the status bar shows: as the layout asks (hidden at start-up,
-// shown otherwise) until the user chooses.
-enum class StatusBarChoice { FollowLayout, Hidden, Shown };
-
-struct EditorState {
+// The windows and the handles that go with them.
+struct EditorWindows {
     HWND mainWindow = nullptr;
     HWND gridWindow = nullptr;
     HWND sliderWindow = nullptr;
     HMENU menu = nullptr;
-    HDC surface = nullptr;
-    HBITMAP keptSurfaceBitmap = nullptr;   // selected back before the surface is deleted
-    HBITMAP surfaceBitmap = nullptr;       // 680 x 480 at start-up, else the visible part of the grid
-    int surfaceWidth = SurfaceWidth;
-    int surfaceHeight = SurfaceHeight;
+    HACCEL accelerators = nullptr;
+    HWND statusBar = nullptr;
+};
+
+// The off-screen surface. Its members go in the reverse of their order: the
+// surface's own bitmap is selected back, then the bitmap made for it and the
+// surface itself are deleted.
+struct DrawingSurface {
+    MemoryDc surface;
+    OwnedBitmap bitmap;                 // 680 x 480 at start-up, else the visible part of the grid
+    SelectedObject keptSurfaceBitmap;   // the bitmap the surface held before
+    int width = SurfaceWidth;
+    int height = SurfaceHeight;
+};
+
+// Play: the page shown, and the page and target to return to.
+struct PlaybackState {
+    bool playing = false;
+    int page = 0;
+    int keptFirstFrame = 0;
+    int keptTargetPlane = 0;
+};
+
+// The grid's zoom and scroll: a cell of 0 is as large as fits.
+struct ZoomState {
+    int cell = 0;
+    int scrollX = 0;
+    int scrollY = 0;
+};
+
+// Whether the status bar shows: as the layout asks (hidden at start-up,
+// shown otherwise) until the user chooses.
+enum class StatusBarChoice { FollowLayout, Hidden, Shown };
+
+// Where the windows and views lie.
+struct LayoutState {
+    // The start-up layout holds for the 16 x 16 pattern, as large as fits,
+    // in the main window's first size; any other is the grid's layout.
+    bool startUp = true;
+    GridLayout grid = {};
+    SIZE firstClientSize = {0, 0};
+    // The trackbar's place in the slider dialog, as its template has it.
+    RECT trackbarBox = {0, 0, 0, 0};
+    StatusBarChoice statusBarChoice = StatusBarChoice::FollowLayout;
+};
+
+struct EditorState {
+    EditorWindows windows;
+    DrawingSurface drawing;
     int editMode = EditXor;
     int planeCount = 2;
     int frameCount = 2;
@@ -50,48 +94,39 @@ struct EditorState {
     DisplayList displayList;
     std::uint8_t penDown = 0;
     Cell lastCell = NoCell;
+
     // Undo and redo of the pattern's changes; emptied by Load.
     EditHistory history;
-    HACCEL accelerators = nullptr;
     // The Tools menu's tool, its drag and the selection.
     DrawingTools tools;
-    // Play: the page shown, and the page and target to return to.
-    struct {
-        bool playing = false;
-        int page = 0;
-        int keptFirstFrame = 0;
-        int keptTargetPlane = 0;
-    } playback;
-
-    // The grid's zoom and scroll: a cell of 0 is as large as fits.
-    struct {
-        int cell = 0;
-        int scrollX = 0;
-        int scrollY = 0;
-    } zoom;
-    // The start-up layout holds for the 16 x 16 pattern, as large as fits,
-    // in the main window's first size; any other is the grid's layout.
-    bool startUpLayout = true;
-    GridLayout layout = {};
-    SIZE firstClientSize = {0, 0};
-    // The trackbar's place in the slider dialog, as its template has it.
-    RECT trackbarBox = {0, 0, 0, 0};
-    HWND statusBar = nullptr;
-    StatusBarChoice statusBarChoice = StatusBarChoice::FollowLayout;
+    PlaybackState playback;
+    ZoomState zoom;
+    LayoutState layout;
 
     // The view that editing acts on, and the frame it shows.
     PlaneView& TargetView() { return views[targetPlane]; }
-    // Points both views at a pattern, from frames 0 and 1, and lays them out
-    // for its size, as large as fit.
-    void ShowPattern(LedPattern* shown);
-    // A pattern that takes the place of the document (Load, New): the
-    // clipboard stays only for frames of its size, the undo history starts
-    // anew, and the views, slider and title show its first page.
-    void ReplaceDocument(std::unique_ptr<LedPattern> replacement);
-    // Puts the radio mark of the menu group first .. last on chosen.
-    void MarkMenuRadio(UINT first, UINT last, UINT chosen);
+    const PlaneView& TargetView() const { return views[targetPlane]; }
+    // The frame the editing commands act on: the target view's.
+    std::uint32_t EditedFrame() const { return static_cast<std::uint32_t>(firstFrame + targetPlane); }
+    bool EditedFrameExists() const { return EditedFrame() < pattern->frameCount; }
+    // The target view's frame, when it is one of the pattern's.
+    bool TargetFrame(std::uint32_t& frame) const;
+    // Whether the target view shows the frame the tools' drag or selection is on.
+    bool ShowsToolFrame() const;
+
+    // Pages of plane-count frames; at least one, also without frames.
+    int PageCount() const;
+    // The page that holds the first frame, within the pages there are.
+    int FirstFramePage() const;
+    // The frames of a page in the views: its first in view 0, view 0 the target.
+    void ShowPageFrames(int page);
 };
 
+// The one record, read by the window procedures and the entry alone; every
+// function below them is handed it.
 extern EditorState editor;
+
+// Releases everything the record owns and gives every field its first value.
+void ResetEditorState(EditorState& state);
 
 #endif

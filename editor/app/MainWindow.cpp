@@ -1,8 +1,9 @@
 #include "editor/app/MainWindow.h"
 
-#include "editor/app/Application.h"
-#include "editor/app/Commands.h"
 #include "editor/app/EditorState.h"
+#include "editor/app/MenuCommands.h"
+#include "editor/app/Refresh.h"
+#include "editor/commands/FileCommands.h"
 #include "editor/grid/Playback.h"
 #include "editor/grid/Zoom.h"
 
@@ -13,35 +14,36 @@ void OnSizing(RECT* dragged) {
     if (dragged->bottom - dragged->top < MinimumWindowHeight) dragged->bottom = dragged->top + MinimumWindowHeight;
 }
 
-void OnClose(HWND window) {
-    if (!AskSaveChanges(window)) return;
+void OnClose(EditorState& state, HWND window) {
+    if (!AskSaveChanges(state, window)) return;
     DestroyWindow(window);
 }
 
 }  // namespace
 
 LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    EditorState& state = editor;
     switch (message) {
     case WM_COMMAND:
-        return OnCommand(window, wParam, lParam);
+        return OnCommand(state, window, wParam, lParam);
     case WM_INITMENU:
-        OnInitMenu();
+        OnInitMenu(state);
         return 0;
     case WM_SIZE:
-        if (wParam != SIZE_MINIMIZED) UpdateLayout();
+        if (wParam != SIZE_MINIMIZED) Refresh(state, RefreshPart::Layout);
         return 0;
     case WM_SIZING:
         OnSizing(reinterpret_cast<RECT*>(lParam));
         return TRUE;
     case WM_MOUSEWHEEL:
         // The wheel reaches the window with the focus; it scrolls and zooms the grid.
-        OnGridMouseWheel(wParam, lParam);
+        OnGridMouseWheel(state, wParam, lParam);
         return 0;
     case WM_TIMER:
-        if (wParam == PlaybackTimer) OnPlaybackTimer();
+        if (wParam == PlaybackTimer) OnPlaybackTimer(state);
         return 0;
     case WM_CLOSE:
-        OnClose(window);
+        OnClose(state, window);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

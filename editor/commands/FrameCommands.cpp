@@ -1,99 +1,165 @@
 #include "editor/commands/FrameCommands.h"
 
-#include <commctrl.h>
-
 #include "editor/app/EditorState.h"
-#include "editor/commands/UndoCommands.h"
-#include "editor/grid/GridWindow.h"
+#include "editor/app/Refresh.h"
+#include "editor/commands/FileCommands.h"
+#include "editor/dialogs/EffectsDialog.h"
+#include "editor/dialogs/GoToFrameDialog.h"
+#include "editor/dialogs/PictureExportDialog.h"
+#include "editor/dialogs/PictureImportDialog.h"
+#include "editor/dialogs/ResizeDialog.h"
+#include "editor/dialogs/TextDialog.h"
+#include "editor/document/DocumentChange.h"
+#include "editor/document/EditRecording.h"
+#include "editor/document/PatternReplacement.h"
+#include "editor/grid/Paging.h"
 #include "editor/grid/Playback.h"
-#include "editor/views/SliderWindow.h"
 #include "pattern/document/FrameTools.h"
+#include "picture/PatternPicture.h"
 #include "resources/resource.h"
 
 namespace {
 
-HWND Trackbar() { return GetDlgItem(editor.sliderWindow, IDC_FRAME_SLIDER); }
+const char PngFilter[] = "PNG Picture (*.png)\0*.png\0All Files (*.*)\0*.*\0";
+const char PngExtension[] = "png";
+// As lumigrid-cli render lays out every frame.
+const unsigned ExportFramesPerRow = 8;
 
-bool EditedFrameExists() { return EditedFrame() < editor.pattern->frameCount; }
+// Generated frames take the pattern's place once the user has had the
+// chance to save it, as Load asks.
+void PutInPlace(EditorState& state, HWND window, std::unique_ptr<LedPattern> generated) {
+    if (!generated || !AskSaveChanges(state, window)) return;
+    ReplacePattern(state, std::move(generated));
+}
 
 // A tool that changes the frame count, as one undoable step.
 template <class Tool>
-void ChangeFrames(Tool tool, std::uint32_t shownAfter) {
-    BeginPatternEdit();
-    if (!tool(*editor.pattern)) {
-        CancelPatternEdit();
+void ChangeFrames(EditorState& state, Tool tool, std::uint32_t shownAfter) {
+    BeginPatternEdit(state);
+    if (!tool(*state.pattern)) {
+        CancelPatternEdit(state);
         return;
     }
-    EndPatternEdit();
-    ShowEditedFrame(shownAfter);
+    EndPatternEdit(state);
+    ShowEditedFrame(state, shownAfter);
 }
 
-void StepPage(int step) {
-    HWND trackbar = Trackbar();
-    if (!IsWindowEnabled(trackbar)) return;
-    int position = static_cast<int>(SendMessageW(trackbar, TBM_GETPOS, 0, 0)) + step;
-    int last = static_cast<int>(SendMessageW(trackbar, TBM_GETRANGEMAX, 0, 0));
-    if (position < 0 || position > last) return;
-    SendMessageW(trackbar, TBM_SETPOS, TRUE, position);
-    SendMessageW(editor.sliderWindow, WM_HSCROLL, 0, 0);
-}
-
-void Enable(UINT command, bool enabled) {
-    EnableMenuItem(editor.menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+const wchar_t* ExportFailureText(PictureFileStatus status) {
+    switch (status) {
+    case PictureFileStatus::TooLarge:
+        return L"画像が大きすぎます。拡大率を小さくするか、編集中のﾌﾚｰﾑだけを書き出してください。\n画像ファイルは作成されませんでした。";
+    case PictureFileStatus::OutOfMemory:
+        return L"メモリが足りません。\n画像ファイルは作成されませんでした。";
+    case PictureFileStatus::NoPixels:
+        return L"このデータには表示する LED がありません。\n画像ファイルは作成されませんでした。";
+    case PictureFileStatus::CannotWrite:
+    case PictureFileStatus::Written:
+        break;
+    }
+    return L"ファイルに書き込めませんでした。\n画像ファイルは作成されませんでした。";
 }
 
 }  // namespace
 
-std::uint32_t EditedFrame() { return static_cast<std::uint32_t>(editor.firstFrame + editor.targetPlane); }
+void OnFrameText(EditorState& state, HWND window) {
+    TextDialogData data;
+    const LedPattern& pattern = *state.pattern;
+    data.frame.columns = pattern.columns;
+    data.frame.rows = pattern.rows;
+    // The pattern keeps its display mode and wait; only its frames are the text's.
+    data.frame.controlCode = pattern.header.controlCode;
+    data.frame.wait = pattern.header.wait;
+    if (!AskText(window, data)) return;
+    PutInPlace(state, window, std::move(data.result));
+}
 
-void OnShiftFrame(UINT command) {
+void OnFrameImportPicture(EditorState& state, HWND window) {
+    PictureImport import;
+    import.options.columns = state.pattern->columns;
+    import.options.rows = state.pattern->rows;
+    import.paths = ChoosePictures(window);
+    if (import.paths.empty()) return;
+    if (!AskPictureImport(window, import)) return;
+    PutInPlace(state, window, std::move(import.result.pattern));
+}
+
+void OnFrameExportPicture(EditorState& state, HWND window) {
+    CFile chooser(PngFilter);
+    chooser.SetDefExt(PngExtension);
+    char chosen[CFile::FilenameCapacity] = "";
+    // The dialog only names the file; it is written once the options are chosen.
+    if (!chooser.ShowDialog(window, chosen, 0)) return;
+    const LedPattern& pattern = *state.pattern;
+    PictureExport choice;
+    const std::uint32_t edited = state.EditedFrame();
+    choice.editedFrameExists = edited < pattern.frameCount;
+    if (!AskPictureExport(window, choice)) return;
+    const bool every = choice.everyFrame || !choice.editedFrameExists;
+    PictureFileStatus status = WritePatternPicture(pattern, every ? 0 : edited, every ? pattern.frameCount : 1,
+                                                   choice.scale, ExportFramesPerRow, chosen, RenderStyle::Editor);
+    if (status != PictureFileStatus::Written)
+        MessageBoxW(window, ExportFailureText(status), L"エラー", MB_OK | MB_ICONERROR);
+}
+
+void OnFrameShift(EditorState& state, UINT command) {
     static const ShiftDirection directions[] = {ShiftDirection::Up, ShiftDirection::Down, ShiftDirection::Left,
                                                 ShiftDirection::Right};
-    std::uint32_t frame = EditedFrame();
-    BeginFrameEdit(frame);
-    ShiftFrame(*editor.pattern, frame, directions[command - IDM_FRAME_SHIFT_UP]);
-    EndFrameEdit();
-    RepaintGrid();
+    const std::uint32_t frame = state.EditedFrame();
+    BeginFrameEdit(state, frame);
+    ShiftFrame(*state.pattern, frame, directions[command - IDM_FRAME_SHIFT_UP]);
+    EndFrameEdit(state);
+    Refresh(state, RefreshPart::Grid);
 }
 
-void OnInsertFrame() {
-    std::uint32_t frame = EditedFrame();
-    if (!EditedFrameExists()) return;
-    ChangeFrames([frame](LedPattern& pattern) { return InsertBlankFrame(pattern, frame); }, frame);
+void OnFrameInsert(EditorState& state) {
+    const std::uint32_t frame = state.EditedFrame();
+    if (!state.EditedFrameExists()) return;
+    ChangeFrames(state, [frame](LedPattern& pattern) { return InsertBlankFrame(pattern, frame); }, frame);
 }
 
-void OnDuplicateFrame() {
-    std::uint32_t frame = EditedFrame();
-    ChangeFrames([frame](LedPattern& pattern) { return DuplicateFrame(pattern, frame); }, frame);
+void OnFrameDuplicate(EditorState& state) {
+    const std::uint32_t frame = state.EditedFrame();
+    ChangeFrames(state, [frame](LedPattern& pattern) { return DuplicateFrame(pattern, frame); }, frame);
 }
 
-void OnDeleteFrame() {
-    std::uint32_t frame = EditedFrame();
+void OnFrameDelete(EditorState& state) {
+    const std::uint32_t frame = state.EditedFrame();
     // The frame after takes its place; after the last, the one before.
-    std::uint32_t shown = frame + 1 < editor.pattern->frameCount ? frame : frame - 1;
-    ChangeFrames([frame](LedPattern& pattern) { return DeleteFrame(pattern, frame); }, shown);
+    const std::uint32_t shown = frame + 1 < state.pattern->frameCount ? frame : frame - 1;
+    ChangeFrames(state, [frame](LedPattern& pattern) { return DeleteFrame(pattern, frame); }, shown);
 }
 
-void OnNextPage() { StepPage(1); }
-void OnPreviousPage() { StepPage(-1); }
+void OnFrameNextPage(EditorState& state) { StepPage(state, 1); }
+void OnFramePreviousPage(EditorState& state) { StepPage(state, -1); }
+void OnFramePlay(EditorState& state) { StartOrStopPlayback(state); }
 
-void OnInitWorkbenchMenu() {
-    const LedPattern& pattern = *editor.pattern;
-    Enable(IDM_EDIT_UNDO, editor.history.CanUndo());
-    Enable(IDM_EDIT_REDO, editor.history.CanRedo());
-    bool room = pattern.frameCount < LedPattern::MaxFrames;
-    Enable(IDM_FRAME_INSERT, room && EditedFrameExists());
-    Enable(IDM_FRAME_DUPLICATE, room && EditedFrameExists());
-    Enable(IDM_FRAME_DELETE, pattern.frameCount > 1 && EditedFrameExists());
-    CheckMenuItem(editor.menu, IDM_FRAME_PLAY, MF_BYCOMMAND | (IsPlaying() ? MF_CHECKED : MF_UNCHECKED));
+void OnFrameResize(EditorState& state, HWND window) {
+    LedPattern& pattern = *state.pattern;
+    ResizeChoice choice = {pattern.columns, pattern.rows, ResizeAnchor::TopLeft};
+    if (!AskNewFrameSize(window, choice)) return;
+    const PatternShape before = ShapeOf(pattern);
+    BeginPatternEdit(state);
+    if (!ResizeFrames(pattern, choice.columns, choice.rows, choice.anchor)) {
+        CancelPatternEdit(state);
+        return;
+    }
+    EndPatternEdit(state);
+    FollowPattern(state, state.EditedFrame(), before);
 }
 
-void ShowEditedFrame(std::uint32_t frame) {
-    editor.frameCount = static_cast<int>(editor.pattern->frameCount);
-    if (frame >= editor.pattern->frameCount) frame = editor.pattern->frameCount ? editor.pattern->frameCount - 1 : 0;
-    editor.firstFrame = static_cast<int>(frame) / editor.planeCount * editor.planeCount;
-    UpdateSlider();
-    int plane = static_cast<int>(frame) - editor.firstFrame;
-    if (plane >= 0 && plane < editor.planeCount) editor.targetPlane = plane;
-    RepaintGrid();
+void OnFrameGoTo(EditorState& state, HWND window) {
+    GoToFrameChoice choice = {static_cast<int>(state.EditedFrame()), static_cast<int>(state.pattern->frameCount)};
+    if (choice.frameCount < 1) return;
+    if (choice.frame >= choice.frameCount) choice.frame = choice.frameCount - 1;
+    if (!AskFrameToGoTo(window, choice)) return;
+    ShowEditedFrame(state, static_cast<std::uint32_t>(choice.frame));
+}
+
+void OnFrameEffects(EditorState& state, HWND window) {
+    EffectsDialogData data;
+    data.pattern = state.pattern.get();
+    data.editedFrame = state.EditedFrame();
+    data.editedFrameExists = state.EditedFrameExists();
+    if (!AskEffects(window, data) || !data.result.pattern) return;
+    ReplacePatternFrames(state, *data.result.pattern);
 }

@@ -2,7 +2,6 @@
 
 #include <cwchar>
 
-#include "editor/app/EditorState.h"
 #include "pattern/program/DisplayProgram.h"
 
 std::wstring UnpairedFramesText(const LedPattern& pattern) {
@@ -24,10 +23,4 @@ std::wstring UnpairedFramesText(const LedPattern& pattern) {
 void NoteUnpairedFrames(HWND window, const LedPattern& pattern) {
     const std::wstring text = UnpairedFramesText(pattern);
     if (!text.empty()) MessageBoxW(window, text.c_str(), L"確認", MB_OK | MB_ICONINFORMATION);
-}
-
-bool SavePattern(HWND window, bool listSelected, bool saveAs) {
-    if (!editor.pattern->Save(window, listSelected, saveAs)) return false;
-    NoteUnpairedFrames(window, *editor.pattern);
-    return true;
 }

@@ -1,7 +1,6 @@
-// Saving from the editor, and the notice that follows the save of a pattern
-// whose last frame the display will not show: the display program carries
-// frames in pairs, so a single frame adds nothing and the last of an odd
-// count is left out.
+// The notice that follows the save of a pattern whose last frame the display
+// will not show: the display program carries frames in pairs, so a single
+// frame adds nothing and the last of an odd count is left out.
 #ifndef LUMIGRID_EDITOR_FRAMEPAIRNOTICE_H
 #define LUMIGRID_EDITOR_FRAMEPAIRNOTICE_H
 
@@ -11,9 +10,6 @@
 
 #include "pattern/document/LedPattern.h"
 
-// LedPattern::Save on the editor's pattern; after a save that succeeded, the
-// notice (once per save).
-bool SavePattern(HWND window, bool listSelected, bool saveAs);
 // Tells the user, when the pattern's frames do not all come in pairs, what
 // the display will leave out.
 void NoteUnpairedFrames(HWND window, const LedPattern& pattern);

@@ -3,24 +3,14 @@
 #include <cstring>
 #include <cwchar>
 
-#include "editor/app/EditorState.h"
-#include "editor/dialogs/ExportProgress.h"
+#include "editor/app/WideText.h"
 
 namespace {
-
-std::wstring Widened(const char* text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 0) return L"";
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-    wide.resize(static_cast<std::size_t>(length - 1));
-    return wide;
-}
 
 // The entry's file name without its folders: the lines stay short.
 std::wstring ShortName(const std::string& text) {
     const std::size_t slash = text.find_last_of("\\/");
-    return Widened(slash == std::string::npos ? text.c_str() : text.c_str() + slash + 1);
+    return Widened(slash == std::string::npos ? text : text.substr(slash + 1));
 }
 
 std::wstring Printed(const wchar_t* format, unsigned first, unsigned second = 0, unsigned third = 0,
@@ -79,17 +69,4 @@ std::wstring HexExportReportText(const ListOmissions& omissions) {
         text += Printed(L"ほか %u 件\n", static_cast<unsigned>(all.size() - MaxReportedOmissions));
     text.pop_back();   // the last line's end
     return text;
-}
-
-void OnCreateHexFile(HWND window) {
-    ListOmissions omissions;
-    bool written;
-    {
-        // The progress window, if the export needs one, is gone before the report.
-        ExportProgress progress(window);
-        written = editor.displayList.CreateHexFile(window, &omissions, progress.Hook());
-    }
-    if (!written) return;
-    const std::wstring report = HexExportReportText(omissions);
-    if (!report.empty()) MessageBoxW(window, report.c_str(), L"確認", MB_OK | MB_ICONWARNING);
 }

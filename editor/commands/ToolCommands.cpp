@@ -2,65 +2,11 @@
 
 #include "drawing/FlipRotate.h"
 #include "editor/app/EditorState.h"
-#include "editor/commands/FrameCommands.h"
-#include "editor/commands/UndoCommands.h"
-#include "editor/grid/GridWindow.h"
+#include "editor/app/Refresh.h"
+#include "editor/document/EditRecording.h"
 #include "editor/grid/ToolPointer.h"
+#include "editor/views/MenuMarks.h"
 #include "resources/resource.h"
-
-namespace {
-
-DrawingTools& Tools() { return editor.tools; }
-
-void ChooseTool(UINT command) {
-    // A pen stroke under way ends with the pencil, and lets the mouse go.
-    if (editor.penDown) {
-        editor.penDown = 0;
-        EndStroke();
-        if (GetCapture() == editor.gridWindow) ReleaseCapture();
-    }
-    FinishToolWork(command == IDM_TOOLS_SELECT);
-    Tools().tool = ToolAt(static_cast<int>(command - IDM_TOOLS_PENCIL));
-    editor.MarkMenuRadio(IDM_TOOLS_PENCIL, IDM_TOOLS_SELECT, command);
-}
-
-// Flips and turns: the selection's cells when there is a selection, else
-// the edited frame, each as one step (a floating selection's is part of its
-// move or paste).
-void TurnCommand(UINT command) {
-    static const Turn turns[] = {Turn::FlipHorizontal, Turn::FlipVertical, Turn::RotateClockwise,
-                                 Turn::RotateAnticlockwise};
-    const Turn turn = turns[command - IDM_TOOLS_FLIP_HORIZONTAL];
-    DrawingTools& tools = Tools();
-    if (tools.selection.IsFloating()) {
-        tools.selection.TurnContent(*editor.pattern, tools.frame, turn);
-    } else if (tools.selection.IsActive()) {
-        BeginFrameEdit(tools.frame);
-        tools.selection.TurnContent(*editor.pattern, tools.frame, turn);
-        EndFrameEdit();
-    } else {
-        const std::uint32_t frame = EditedFrame();
-        BeginFrameEdit(frame);
-        TurnFrame(*editor.pattern, frame, turn);
-        EndFrameEdit();
-    }
-    UpdateMarching();
-    RepaintGrid();
-}
-
-void ClearSelection() {
-    DrawingTools& tools = Tools();
-    if (!tools.selection.IsActive()) return;
-    // Thrown away floating, the move or paste ends as what was lifted.
-    if (!tools.floatingEdit) BeginFrameEdit(tools.frame);
-    tools.selection.Delete(*editor.pattern, tools.frame);
-    tools.floatingEdit = false;
-    EndFrameEdit();
-    UpdateMarching();
-    RepaintGrid();
-}
-
-}  // namespace
 
 bool KeepsSelection(UINT command) {
     switch (command) {
@@ -85,62 +31,79 @@ bool KeepsSelection(UINT command) {
     }
 }
 
-bool OnToolCommand(UINT command) {
-    switch (command) {
-    case IDM_TOOLS_PENCIL:
-    case IDM_TOOLS_FREEHAND:
-    case IDM_TOOLS_LINE:
-    case IDM_TOOLS_RECTANGLE:
-    case IDM_TOOLS_FILLED_RECTANGLE:
-    case IDM_TOOLS_ELLIPSE:
-    case IDM_TOOLS_FILLED_ELLIPSE:
-    case IDM_TOOLS_FLOOD_FILL:
-    case IDM_TOOLS_SELECT:
-        ChooseTool(command);
-        return true;
-    case IDM_TOOLS_FLIP_HORIZONTAL:
-    case IDM_TOOLS_FLIP_VERTICAL:
-    case IDM_TOOLS_ROTATE_CLOCKWISE:
-    case IDM_TOOLS_ROTATE_ANTICLOCKWISE:
-        TurnCommand(command);
-        return true;
-    case IDM_TOOLS_CLEAR_SELECTION:
-        ClearSelection();
-        return true;
-    case IDM_TOOLS_DROP_SELECTION:
-        // Every command but the selection's own has dropped it already.
-        return true;
-    default:
-        return false;
+void OnToolsChooseTool(EditorState& state, UINT command) {
+    // A pen stroke under way ends with the pencil, and lets the mouse go.
+    if (state.penDown) {
+        LiftPen(state);
+        if (GetCapture() == state.windows.gridWindow) ReleaseCapture();
     }
+    FinishToolWork(state, command == IDM_TOOLS_SELECT);
+    state.tools.tool = ToolAt(static_cast<int>(command - IDM_TOOLS_PENCIL));
+    MarkMenuRadio(state.windows.menu, IDM_TOOLS_PENCIL, IDM_TOOLS_SELECT, command);
 }
 
-bool CopySelection() {
-    DrawingTools& tools = Tools();
+// Each as one step (a floating selection's is part of its move or paste).
+void OnToolsTurn(EditorState& state, UINT command) {
+    static const Turn turns[] = {Turn::FlipHorizontal, Turn::FlipVertical, Turn::RotateClockwise,
+                                 Turn::RotateAnticlockwise};
+    const Turn turn = turns[command - IDM_TOOLS_FLIP_HORIZONTAL];
+    DrawingTools& tools = state.tools;
+    if (tools.selection.IsFloating()) {
+        tools.selection.TurnContent(*state.pattern, tools.frame, turn);
+    } else if (tools.selection.IsActive()) {
+        BeginFrameEdit(state, tools.frame);
+        tools.selection.TurnContent(*state.pattern, tools.frame, turn);
+        EndFrameEdit(state);
+    } else {
+        const std::uint32_t frame = state.EditedFrame();
+        BeginFrameEdit(state, frame);
+        TurnFrame(*state.pattern, frame, turn);
+        EndFrameEdit(state);
+    }
+    UpdateMarching(state);
+    Refresh(state, RefreshPart::Grid);
+}
+
+void OnToolsClearSelection(EditorState& state) {
+    DrawingTools& tools = state.tools;
+    if (!tools.selection.IsActive()) return;
+    // Thrown away floating, the move or paste ends as what was lifted.
+    if (!tools.floatingEdit) BeginFrameEdit(state, tools.frame);
+    tools.selection.Delete(*state.pattern, tools.frame);
+    tools.floatingEdit = false;
+    EndFrameEdit(state);
+    UpdateMarching(state);
+    Refresh(state, RefreshPart::Grid);
+}
+
+void OnToolsDropSelection(EditorState&) {}
+
+bool CopySelection(EditorState& state) {
+    DrawingTools& tools = state.tools;
     if (!tools.selection.IsActive()) {
         tools.copiedCells = CellBlock();
         return false;
     }
-    tools.copiedCells = tools.selection.Copy(*editor.pattern, tools.frame);
-    editor.clipboard.reset();
+    tools.copiedCells = tools.selection.Copy(*state.pattern, tools.frame);
+    state.clipboard.reset();
     return true;
 }
 
-bool PasteCopiedCells() {
-    DrawingTools& tools = Tools();
-    std::uint32_t frame = EditedFrame();
+bool PasteCopiedCells(EditorState& state) {
+    DrawingTools& tools = state.tools;
+    const std::uint32_t frame = state.EditedFrame();
     if (tools.copiedCells.IsEmpty()) return false;
-    if (frame >= editor.pattern->frameCount) return true;
-    if (tools.tool != Tool::Select) ChooseTool(IDM_TOOLS_SELECT);
+    if (frame >= state.pattern->frameCount) return true;
+    if (tools.tool != Tool::Select) OnToolsChooseTool(state, IDM_TOOLS_SELECT);
     // The floating cells are part of the frame's edit until they are dropped.
-    BeginFrameEdit(frame);
+    BeginFrameEdit(state, frame);
     tools.floatingEdit = true;
     tools.frame = frame;
-    const GridCell corner = FirstVisibleCell();
+    const GridCell corner = FirstVisibleCell(state);
     tools.selection.Float(tools.copiedCells, corner.column, corner.row);
-    UpdateMarching();
-    RepaintGrid();
+    UpdateMarching(state);
+    Refresh(state, RefreshPart::Grid);
     return true;
 }
 
-bool HasClipboard() { return editor.clipboard || !Tools().copiedCells.IsEmpty(); }
+bool HasClipboard(const EditorState& state) { return state.clipboard || !state.tools.copiedCells.IsEmpty(); }

@@ -5,10 +5,8 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "editor/app/EditorState.h"
-#include "editor/commands/FrameCommands.h"
-#include "editor/commands/UndoCommands.h"
 #include "editor/views/PictureView.h"
+#include "pattern/win32/DialogRecord.h"
 #include "resources/resource.h"
 
 namespace {
@@ -45,10 +43,6 @@ EffectsChoice lastChoice = [] {
     first.choice.in = Effect::ScrollLeft;
     return first;
 }();
-
-EffectsDialogData& DataOf(HWND dialog) {
-    return *reinterpret_cast<EffectsDialogData*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
 
 void FillEffects(HWND dialog, int id, Effect chosen) {
     for (const EffectLabel& entry : EffectLabels) {
@@ -125,8 +119,7 @@ void OnPreviewTimer(HWND dialog, EffectsDialogData& data) {
     InvalidateRect(GetDlgItem(dialog, IDC_EFFECT_PREVIEW), nullptr, FALSE);
 }
 
-void OnCommand(HWND dialog, WPARAM wParam) {
-    EffectsDialogData& data = DataOf(dialog);
+void OnCommand(HWND dialog, EffectsDialogData& data, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDOK:
         if (!data.result.pattern) return;
@@ -152,27 +145,25 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
-}  // namespace
-
 INT_PTR CALLBACK EffectsDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool ready = GetWindowLongPtrW(dialog, DWLP_USER) != 0;
+    EffectsDialogData* data = DialogRecord<EffectsDialogData>(dialog);
     switch (message) {
     case WM_INITDIALOG:
         // The record is kept only once the controls are filled, so that the
         // changes their filling reports are not taken for the user's.
         OnInitDialog(dialog, *reinterpret_cast<EffectsDialogData*>(lParam));
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        KeepDialogRecord(dialog, lParam);
         return TRUE;
     case WM_TIMER:
-        if (ready && wParam == EffectsPreviewTimer) OnPreviewTimer(dialog, DataOf(dialog));
+        if (data && wParam == EffectsPreviewTimer) OnPreviewTimer(dialog, *data);
         return TRUE;
     case WM_DRAWITEM:
-        if (wParam != IDC_EFFECT_PREVIEW || !ready) return FALSE;
-        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), DataOf(dialog).result.pattern.get(),
-                        DataOf(dialog).previewFrame, 1, RenderStyle::Sign);
+        if (wParam != IDC_EFFECT_PREVIEW || !data) return FALSE;
+        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), data->result.pattern.get(),
+                        data->previewFrame, 1, RenderStyle::Sign);
         return TRUE;
     case WM_COMMAND:
-        if (ready) OnCommand(dialog, wParam);
+        if (data) OnCommand(dialog, *data, wParam);
         return TRUE;
     case WM_DESTROY:
         KillTimer(dialog, EffectsPreviewTimer);
@@ -181,16 +172,11 @@ INT_PTR CALLBACK EffectsDialogProcedure(HWND dialog, UINT message, WPARAM wParam
     return FALSE;
 }
 
-void OnFrameEffects(HWND window) {
-    EffectsDialogData data;
-    data.pattern = editor.pattern.get();
-    data.editedFrame = EditedFrame();
-    data.editedFrameExists = data.editedFrame < editor.pattern->frameCount;
+}  // namespace
+
+bool AskEffects(HWND owner, EffectsDialogData& data) {
     data.choice = lastChoice.choice;
     data.everyFrame = lastChoice.everyFrame;
-    if (DialogBoxParamW(GetModuleHandleW(nullptr), L"EFFECTSDIALOG", window, EffectsDialogProcedure,
-                        reinterpret_cast<LPARAM>(&data)) != IDOK ||
-        !data.result.pattern)
-        return;
-    ReplacePatternFrames(*data.result.pattern);
+    return DialogBoxParamW(GetModuleHandleW(nullptr), L"EFFECTSDIALOG", owner, EffectsDialogProcedure,
+                           reinterpret_cast<LPARAM>(&data)) == IDOK;
 }

@@ -1,8 +1,8 @@
 // The Effects dialog ("ｴﾌｪｸﾄ", Frame > Effects...): an in and an out effect,
 // step and hold, on the edited frame or every frame, with a live preview
-// that plays the frames it makes. OK puts those frames in place of the
-// pattern's as one undoable step. The frames are made by the same core as
-// lumigrid-cli effect (EffectSequence.h).
+// that plays the frames it makes. The frames are made by the same core as
+// lumigrid-cli effect (EffectSequence.h). What OK ended with is offered
+// again the next time.
 #ifndef LUMIGRID_EDITOR_EFFECTSDIALOG_H
 #define LUMIGRID_EDITOR_EFFECTSDIALOG_H
 
@@ -28,9 +28,8 @@ struct EffectsDialogData {
 const UINT_PTR EffectsPreviewTimer = 1;
 const UINT EffectsPreviewInterval = 100;
 
-INT_PTR CALLBACK EffectsDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The "&Effects..." command.
-void OnFrameEffects(HWND window);
+// True on OK, the record then holding the frames made. The choices it opens
+// with are the last ones.
+bool AskEffects(HWND owner, EffectsDialogData& data);
 
 #endif

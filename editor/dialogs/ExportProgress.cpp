@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "pattern/win32/DialogRecord.h"
 #include "resources/resource.h"
 
 namespace {
@@ -33,12 +34,12 @@ BuildProgressHook ExportProgress::Hook() {
 INT_PTR CALLBACK ExportProgress::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
+        KeepDialogRecord(dialog, lParam);
         SendDlgItemMessageW(dialog, IDC_HEX_PROGRESS_BAR, PBM_SETRANGE32, 0, BarRange);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL) {
-            ExportProgress* self = reinterpret_cast<ExportProgress*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+            ExportProgress* self = DialogRecord<ExportProgress>(dialog);
             if (self) self->cancelled_ = true;
             EnableWindow(GetDlgItem(dialog, IDCANCEL), FALSE);
         }

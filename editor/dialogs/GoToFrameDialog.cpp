@@ -2,8 +2,6 @@
 
 #include <cwchar>
 
-#include "editor/app/EditorState.h"
-#include "editor/commands/FrameCommands.h"
 #include "editor/dialogs/ChoiceDialog.h"
 #include "editor/dialogs/NumberFields.h"
 #include "resources/resource.h"
@@ -24,16 +22,6 @@ bool OnOk(HWND dialog, GoToFrameChoice& choice) {
 
 }  // namespace
 
-INT_PTR CALLBACK GoToFrameDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ChoiceDialogProcedure<GoToFrameChoice, OnInitDialog, OnOk>(dialog, message, wParam, lParam);
-}
-
-void OnGoToFrame(HWND window) {
-    GoToFrameChoice choice = {static_cast<int>(EditedFrame()), static_cast<int>(editor.pattern->frameCount)};
-    if (choice.frameCount < 1) return;
-    if (choice.frame >= choice.frameCount) choice.frame = choice.frameCount - 1;
-    if (DialogBoxParamW(GetModuleHandleW(nullptr), L"GOTOFRAME", window, GoToFrameDialogProcedure,
-                        reinterpret_cast<LPARAM>(&choice)) != IDOK)
-        return;
-    ShowEditedFrame(static_cast<std::uint32_t>(choice.frame));
+bool AskFrameToGoTo(HWND owner, GoToFrameChoice& choice) {
+    return AskChoice<GoToFrameChoice, OnInitDialog, OnOk>(owner, L"GOTOFRAME", choice);
 }

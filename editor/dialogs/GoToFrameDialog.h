@@ -1,5 +1,5 @@
-// Frame > "G&o to Frame..." (Ctrl+G) and its dialog "ﾌﾚｰﾑへ移動": jumps to a
-// frame by its number, counted from 0 as the title counts them.
+// The dialog "ﾌﾚｰﾑへ移動" of Frame > "G&o to Frame..." (Ctrl+G): a frame by
+// its number, counted from 0 as the title counts them.
 #ifndef LUMIGRID_EDITOR_GOTOFRAMEDIALOG_H
 #define LUMIGRID_EDITOR_GOTOFRAMEDIALOG_H
 
@@ -10,9 +10,7 @@ struct GoToFrameChoice {
     int frameCount;
 };
 
-INT_PTR CALLBACK GoToFrameDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Shows the page that holds the chosen frame with its view as the target.
-void OnGoToFrame(HWND window);
+// True on OK, the choice then holding the frame chosen.
+bool AskFrameToGoTo(HWND owner, GoToFrameChoice& choice);
 
 #endif

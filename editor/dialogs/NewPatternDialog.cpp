@@ -1,19 +1,13 @@
 #include "editor/dialogs/NewPatternDialog.h"
 
-#include <memory>
-
-#include "editor/app/Commands.h"
-#include "editor/app/EditorState.h"
 #include "editor/dialogs/ChoiceDialog.h"
 #include "editor/dialogs/NumberFields.h"
-#include "pattern/document/NewPattern.h"
+#include "pattern/document/LedPattern.h"
 #include "resources/resource.h"
 
 namespace {
 
 const int MaxSide = 255;
-const int NewFrames = 2;
-
 
 void OnInitDialog(HWND dialog, const NewPatternChoice& choice) {
     SetUpNumberField(dialog, IDC_NEW_COLUMNS, IDC_NEW_COLUMNS_SPIN, 1, MaxSide, choice.columns);
@@ -35,22 +29,6 @@ bool OnOk(HWND dialog, NewPatternChoice& choice) {
 
 }  // namespace
 
-INT_PTR CALLBACK NewPatternDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ChoiceDialogProcedure<NewPatternChoice, OnInitDialog, OnOk>(dialog, message, wParam, lParam);
-}
-
-void OnNewPattern(HWND window) {
-    NewPatternChoice choice = {editor.pattern->columns, editor.pattern->rows, NewFrames};
-    if (DialogBoxParamW(GetModuleHandleW(nullptr), L"NEWPATTERN", window, NewPatternDialogProcedure,
-                        reinterpret_cast<LPARAM>(&choice)) != IDOK)
-        return;
-    if (!AskSaveChanges(window)) return;
-    std::unique_ptr<LedPattern> blank =
-        NewBlankPattern(choice.columns, choice.rows, static_cast<std::uint32_t>(choice.frames));
-    // Without memory for its frames the pattern being edited stays.
-    if (!blank) {
-        MessageBeep(MB_ICONWARNING);
-        return;
-    }
-    editor.ReplaceDocument(std::move(blank));
+bool AskNewPatternSize(HWND owner, NewPatternChoice& choice) {
+    return AskChoice<NewPatternChoice, OnInitDialog, OnOk>(owner, L"NEWPATTERN", choice);
 }

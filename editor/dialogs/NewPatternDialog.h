@@ -1,4 +1,4 @@
-// File > "&New..." and its dialog "新規作成": the columns, rows and frames of
+// The dialog "新規作成" of File > "&New...": the columns, rows and frames of
 // a new, blank pattern.
 #ifndef LUMIGRID_EDITOR_NEWPATTERNDIALOG_H
 #define LUMIGRID_EDITOR_NEWPATTERNDIALOG_H
@@ -12,10 +12,7 @@ struct NewPatternChoice {
     int frames;
 };
 
-INT_PTR CALLBACK NewPatternDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Offers the current pattern's size and 2 frames; on OK asks the
-// save-changes question, then a blank, unnamed pattern replaces the document.
-void OnNewPattern(HWND window);
+// True on OK, the choice then holding the size chosen.
+bool AskNewPatternSize(HWND owner, NewPatternChoice& choice);
 
 #endif

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "editor/app/EditorState.h"
+#include "pattern/win32/DialogRecord.h"
 #include "resources/resource.h"
 
 namespace {
@@ -10,10 +11,6 @@ namespace {
 const int MaxWait = 255;
 const int MinWait = 1;
 const int MinFrames = 1;
-
-EditorState& StateOf(HWND dialog) {
-    return *reinterpret_cast<EditorState*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
 
 int SpinPosition(HWND dialog, int spin) {
     return LOWORD(SendDlgItemMessageW(dialog, spin, UDM_GETPOS, 0, 0));
@@ -63,28 +60,34 @@ void OnChooseListFile(HWND dialog, EditorState& state, bool create) {
     ShowListFile(dialog, state, false);
 }
 
-}  // namespace
-
 INT_PTR CALLBACK OptionsDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, StateOf(dialog));
+        KeepDialogRecord(dialog, lParam);
+        OnInitDialog(dialog, *DialogRecord<EditorState>(dialog));
         return TRUE;
     }
-    if (message != WM_COMMAND) return FALSE;
+    EditorState* state = DialogRecord<EditorState>(dialog);
+    if (message != WM_COMMAND || !state) return FALSE;
     switch (LOWORD(wParam)) {
     case IDOK:
-        OnOk(dialog, StateOf(dialog));
+        OnOk(dialog, *state);
         break;
     case IDCANCEL:
         EndDialog(dialog, IDCANCEL);
         break;
     case IDC_LIST_BROWSE:
-        OnChooseListFile(dialog, StateOf(dialog), false);
+        OnChooseListFile(dialog, *state, false);
         break;
     case IDC_LIST_NEW:
-        OnChooseListFile(dialog, StateOf(dialog), true);
+        OnChooseListFile(dialog, *state, true);
         break;
     }
     return FALSE;
+}
+
+}  // namespace
+
+bool AskAnimationOptions(HWND owner, EditorState& state) {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), L"animationoption", owner, OptionsDialogProcedure,
+                           reinterpret_cast<LPARAM>(&state)) == IDOK;
 }

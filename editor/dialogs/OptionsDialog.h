@@ -1,10 +1,16 @@
-// The animation options dialog "ANIMATIONOPTION": frame count, wait and the
-// display list file. Its parameter is the editor state, changed on OK.
+// The animation options dialog "ANIMATIONOPTION" of View > "O&ption...":
+// frame count, wait and the display list file. It works on the editor state
+// itself: OK sets the state's frame count and the pattern's wait, and a list
+// file chosen with Browse or New takes effect at once, also when the dialog
+// is then cancelled.
 #ifndef LUMIGRID_EDITOR_OPTIONSDIALOG_H
 #define LUMIGRID_EDITOR_OPTIONSDIALOG_H
 
 #include <windows.h>
 
-INT_PTR CALLBACK OptionsDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+struct EditorState;
+
+// True on OK.
+bool AskAnimationOptions(HWND owner, EditorState& state);
 
 #endif

@@ -1,12 +1,15 @@
 #include "editor/dialogs/PictureImportDialog.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 
-#include "editor/app/SystemText.h"
+#include "editor/app/WideText.h"
 #include "editor/views/PictureView.h"
+#include "pattern/win32/DialogRecord.h"
 #include "picture/PatternRender.h"
 #include "resources/resource.h"
 
@@ -18,8 +21,10 @@ const wchar_t* const AlignmentNames[] = {L"左上", L"上", L"右上", L"左", L
 const wchar_t* const DitherNames[] = {L"なし(しきい値)", L"誤差拡散(写真向き)", L"組織的ﾃﾞｨｻﾞ(ｱﾆﾒ向き)"};
 // A file name longer than this is shortened, so that the text keeps to its lines.
 const std::size_t ShownNameLength = 40;
-
-PictureImport* ImportOf(HWND dialog) { return reinterpret_cast<PictureImport*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
+const char PictureOpenFilter[] =
+    "Pictures (*.png;*.bmp;*.gif;*.jpg;*.jpeg)\0*.png;*.bmp;*.gif;*.jpg;*.jpeg\0All Files (*.*)\0*.*\0";
+// Room for many names chosen at once.
+const DWORD ChosenFilesCapacity = 64 * 1024;
 
 std::wstring ShownName(const std::string& path) {
     std::wstring name = Widened(path.substr(path.find_last_of("\\/") + 1));
@@ -71,7 +76,7 @@ bool ReadChoices(HWND dialog, ImportOptions* options) {
 
 // Imports again with the choices as the dialog shows them.
 void Reimport(HWND dialog) {
-    PictureImport* import = ImportOf(dialog);
+    PictureImport* import = DialogRecord<PictureImport>(dialog);
     if (!import) return;
     std::wstring summary;
     if (!ReadChoices(dialog, &import->options)) {
@@ -111,14 +116,14 @@ void OnImportInit(HWND dialog, LPARAM parameter) {
     SendDlgItemMessageW(dialog, IDC_IMPORT_THRESHOLD_SPIN, UDM_SETPOS, 0, MAKELPARAM(options.threshold, 0));
     CheckDlgButton(dialog, IDC_IMPORT_INVERT, options.invert ? BST_CHECKED : BST_UNCHECKED);
     // Kept only now, so that the texts set above do not import before the dialog is ready.
-    SetWindowLongPtrW(dialog, DWLP_USER, parameter);
+    KeepDialogRecord(dialog, parameter);
     Reimport(dialog);
 }
 
 void OnImportCommand(HWND dialog, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDOK:
-        if (ImportOf(dialog)->result.pattern) EndDialog(dialog, IDOK);
+        if (DialogRecord<PictureImport>(dialog)->result.pattern) EndDialog(dialog, IDOK);
         break;
     case IDCANCEL:
         EndDialog(dialog, IDCANCEL);
@@ -140,7 +145,63 @@ void OnImportCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
+INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnImportInit(dialog, lParam);
+        return TRUE;
+    case WM_COMMAND:
+        OnImportCommand(dialog, wParam);
+        return TRUE;
+    case WM_DRAWITEM:
+        if (wParam != IDC_IMPORT_PREVIEW || !DialogRecord<PictureImport>(dialog)) return FALSE;
+        // The first frame, as the editor will show it.
+        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+                        DialogRecord<PictureImport>(dialog)->result.pattern.get(), 0, 1, RenderStyle::Editor);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 }  // namespace
+
+std::vector<std::string> ChoosePictures(HWND owner) {
+    std::vector<char> buffer(ChosenFilesCapacity, '\0');
+    OPENFILENAMEA dialog;
+    std::memset(&dialog, 0, sizeof dialog);
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = PictureOpenFilter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = buffer.data();
+    dialog.nMaxFile = ChosenFilesCapacity;
+    dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON;
+    if (!GetOpenFileNameA(&dialog)) return {};
+    return ChosenFiles(buffer.data());
+}
+
+std::vector<std::string> ChosenFiles(const char* buffer) {
+    std::vector<std::string> paths;
+    std::string first = buffer;
+    if (first.empty()) return paths;
+    const char* name = buffer + first.size() + 1;
+    if (!*name) {
+        paths.push_back(first);
+        return paths;
+    }
+    std::string directory = first;
+    if (directory.back() != '\\') directory += '\\';
+    for (; *name; name += std::strlen(name) + 1) paths.push_back(directory + name);
+    // The dialog hands them out in no useful order; by name, numbered frames come in order.
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+bool AskPictureImport(HWND owner, PictureImport& import) {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), L"PictureImport", owner, PictureImportDialogProcedure,
+                           reinterpret_cast<LPARAM>(&import)) == IDOK;
+}
 
 std::wstring ImportProblemText(const ImportProblem& problem) {
     const std::wstring name = ShownName(problem.path);
@@ -172,21 +233,3 @@ std::wstring ImportProblemText(const ImportProblem& problem) {
     return name + L"を読み込めません。";
 }
 
-INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnImportInit(dialog, lParam);
-        return TRUE;
-    case WM_COMMAND:
-        OnImportCommand(dialog, wParam);
-        return TRUE;
-    case WM_DRAWITEM:
-        if (wParam != IDC_IMPORT_PREVIEW || !ImportOf(dialog)) return FALSE;
-        // The first frame, as the editor will show it.
-        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), ImportOf(dialog)->result.pattern.get(), 0, 1,
-                        RenderStyle::Editor);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}

@@ -1,4 +1,5 @@
-// The dialog "PICTUREIMPORT" of Import Picture...: the size of the pattern
+// The pictures of Frame > "&Import Picture...": the open dialog that chooses
+// them, and the dialog "PICTUREIMPORT": the size of the pattern
 // (the current pattern's at first, or the pictures' own), how the pictures
 // fit it and where they sit, the dithering or the threshold, inverting, and
 // a live preview of the first frame at the board's size. The pictures are
@@ -21,7 +22,13 @@ struct PictureImport {
     ImportResult result;
 };
 
-INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The pictures chosen in the open dialog, several at once; none when cancelled.
+std::vector<std::string> ChoosePictures(HWND owner);
+// The files an open dialog with multiple selection returned in its buffer:
+// one full path, or a directory followed by names; in the order of the names.
+std::vector<std::string> ChosenFiles(const char* buffer);
+// True on OK, the record then holding the pattern the pictures made.
+bool AskPictureImport(HWND owner, PictureImport& import);
 
 // Why the import was refused, in the dialog's words; the file by its name alone.
 std::wstring ImportProblemText(const ImportProblem& problem);

@@ -1,8 +1,5 @@
 #include "editor/dialogs/ResizeDialog.h"
 
-#include "editor/app/EditorState.h"
-#include "editor/commands/FrameCommands.h"
-#include "editor/commands/UndoCommands.h"
 #include "editor/dialogs/ChoiceDialog.h"
 #include "editor/dialogs/NumberFields.h"
 #include "resources/resource.h"
@@ -10,7 +7,6 @@
 namespace {
 
 const int MaxSide = 255;
-
 
 void OnInitDialog(HWND dialog, const ResizeChoice& choice) {
     SetUpNumberField(dialog, IDC_RESIZE_COLUMNS, IDC_RESIZE_COLUMNS_SPIN, 1, MaxSide, choice.columns);
@@ -33,23 +29,6 @@ bool OnOk(HWND dialog, ResizeChoice& choice) {
 
 }  // namespace
 
-INT_PTR CALLBACK ResizeDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ChoiceDialogProcedure<ResizeChoice, OnInitDialog, OnOk>(dialog, message, wParam, lParam);
-}
-
-void OnResizeFrames(HWND window) {
-    LedPattern& pattern = *editor.pattern;
-    ResizeChoice choice = {pattern.columns, pattern.rows, ResizeAnchor::TopLeft};
-    if (DialogBoxParamW(GetModuleHandleW(nullptr), L"RESIZEPATTERN", window, ResizeDialogProcedure,
-                        reinterpret_cast<LPARAM>(&choice)) != IDOK)
-        return;
-    const std::size_t oldFrameSize = pattern.FrameSize();
-    const int oldColumns = pattern.columns, oldRows = pattern.rows;
-    BeginPatternEdit();
-    if (!ResizeFrames(pattern, choice.columns, choice.rows, choice.anchor)) {
-        CancelPatternEdit();
-        return;
-    }
-    EndPatternEdit();
-    FollowPattern(EditedFrame(), oldFrameSize, oldColumns, oldRows);
+bool AskNewFrameSize(HWND owner, ResizeChoice& choice) {
+    return AskChoice<ResizeChoice, OnInitDialog, OnOk>(owner, L"RESIZEPATTERN", choice);
 }

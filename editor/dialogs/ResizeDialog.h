@@ -1,4 +1,4 @@
-// Frame > "&Resize..." and its dialog "サイズ変更": new columns and rows for
+// The dialog "サイズ変更" of Frame > "&Resize...": new columns and rows for
 // every frame, and the anchor the content keeps its place against (the
 // top-left corner unless another of the nine is chosen).
 #ifndef LUMIGRID_EDITOR_RESIZEDIALOG_H
@@ -14,9 +14,7 @@ struct ResizeChoice {
     ResizeAnchor anchor;
 };
 
-INT_PTR CALLBACK ResizeDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Resizes every frame as one undoable step; the views are laid out anew.
-void OnResizeFrames(HWND window);
+// True on OK, the choice then holding the size and anchor chosen.
+bool AskNewFrameSize(HWND owner, ResizeChoice& choice);
 
 #endif

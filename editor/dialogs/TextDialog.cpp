@@ -4,12 +4,14 @@
 
 #include <cwchar>
 
-#include "editor/app/EditorState.h"
-#include "editor/document/PatternReplacement.h"
+#include "editor/app/WideText.h"
+#include "editor/views/GdiObjects.h"
 #include "editor/views/PlaneView.h"
+#include "pattern/win32/DialogRecord.h"
 #include "resources/resource.h"
 #include "text/GdiFont.h"
 #include "text/TextLayout.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -22,21 +24,12 @@ const int PreviewGap = 4;
 const wchar_t* const AlignNames[] = {L"標準", L"左", L"中央", L"右"};
 
 // What the dialog last ended with, offered again the next time.
-struct TextChoice {
+struct LastText {
     bool made = false;
-    std::wstring text;
-    LOGFONTW font = {};
-    LOGFONTW secondFont = {};
-    unsigned step = 0;
-    TextStyle style;
-    TextAlign align = TextAlign::Start;
-    int top = TextFrameOptions::Centred;
+    TextChoice choice;
+    TextFrameOptions frame;
 };
-TextChoice lastChoice;
-
-TextDialogData& DataOf(HWND dialog) {
-    return *reinterpret_cast<TextDialogData*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
+LastText last;
 
 std::wstring ItemText(HWND dialog, int id) {
     HWND item = GetDlgItem(dialog, id);
@@ -45,22 +38,12 @@ std::wstring ItemText(HWND dialog, int id) {
     return text;
 }
 
-std::string Utf8Of(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                   nullptr);
-    std::string out(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size, nullptr, nullptr);
-    return out;
-}
-
 // The fonts of the chain, first and second; null with the status to show
 // when one cannot be had.
-bool OpenFonts(const TextDialogData& data, FontChain* fonts, wchar_t* status, std::size_t size) {
+bool OpenFonts(const TextChoice& choice, FontChain* fonts, wchar_t* status, std::size_t size) {
     std::string problem;
-    for (const LOGFONTW* font : {&data.font, &data.secondFont}) {
-        if (font != &data.font && !font->lfFaceName[0]) break;
+    for (const LOGFONTW* font : {&choice.font, &choice.secondFont}) {
+        if (font != &choice.font && !font->lfFaceName[0]) break;
         std::unique_ptr<GdiFont> opened = GdiFont::Open(*font, &problem);
         if (!opened) {
             std::swprintf(status, size, L"ﾌｫﾝﾄ「%ls」を使えません", font->lfFaceName);
@@ -72,46 +55,46 @@ bool OpenFonts(const TextDialogData& data, FontChain* fonts, wchar_t* status, st
 }
 
 // Lays the text out again and says how it went in the status line.
+// What the status line says of a text that could not be made.
+void RefusalText(TextPatternStatus status, const TextStrip& strip, const TextFrameOptions& frame, wchar_t* text,
+                 std::size_t size) {
+    switch (status) {
+    case TextPatternStatus::Made:
+        break;
+    case TextPatternStatus::TallerThanFrame:
+        if (strip.Height() > frame.rows)
+            std::swprintf(text, size, L"文字の高さ %u ﾄﾞｯﾄが画面の %u ﾄﾞｯﾄを超えています", strip.Height(), frame.rows);
+        else
+            std::swprintf(text, size, L"文字の高さ %u ﾄﾞｯﾄが上端 %d から画面の %u ﾄﾞｯﾄを超えています",
+                          strip.Height(), frame.top, frame.rows);
+        break;
+    case TextPatternStatus::TooManyFrames:
+        std::swprintf(text, size, L"%u 枚を超えます: 文字を減らしてください",
+                      static_cast<unsigned>(LedPattern::MaxFrames));
+        break;
+    case TextPatternStatus::OutOfMemory: std::swprintf(text, size, L"メモリが足りません"); break;
+    }
+}
+
 void Compose(HWND dialog, TextDialogData& data) {
+    const TextChoice& choice = data.choice;
     data.result.reset();
     std::u32string characters;
     FontChain fonts;
     wchar_t status[160] = L"";
-    if (!OpenFonts(data, &fonts, status, 160)) {
+    if (!OpenFonts(choice, &fonts, status, 160)) {
         // The status says which font.
-    } else if (data.text.empty() || !DecodeUtf8(Utf8Of(data.text), &characters)) {
+    } else if (choice.text.empty() || !DecodeUtf8(Utf8Of(choice.text), &characters)) {
         std::swprintf(status, 160, L"文字を入力してください");
     } else {
         TextStrip strip;
-        strip.LayOut(fonts, ExpandLineBreaks(characters), data.style, true);
-        TextFrameOptions options;
-        options.columns = data.columns;
-        options.rows = data.rows;
-        options.step = data.step;
-        options.align = data.align;
-        options.top = data.top;
-        options.controlCode = data.controlCode;
-        options.wait = data.wait;
-        TextPatternResult made = MakeTextPattern(strip, options);
-        switch (made.status) {
-        case TextPatternStatus::Made:
+        strip.LayOut(fonts, ExpandLineBreaks(characters), choice.style, true);
+        TextPatternResult made = MakeTextPattern(strip, data.frame);
+        if (made.status == TextPatternStatus::Made)
             std::swprintf(status, 160, strip.Missing().empty() ? L"%u 枚" : L"%u 枚 (ﾌｫﾝﾄにない文字は省きました)",
                           static_cast<unsigned>(made.pattern->frameCount));
-            break;
-        case TextPatternStatus::TallerThanFrame:
-            if (strip.Height() > data.rows)
-                std::swprintf(status, 160, L"文字の高さ %u ﾄﾞｯﾄが画面の %u ﾄﾞｯﾄを超えています", strip.Height(),
-                              data.rows);
-            else
-                std::swprintf(status, 160, L"文字の高さ %u ﾄﾞｯﾄが上端 %d から画面の %u ﾄﾞｯﾄを超えています",
-                              strip.Height(), data.top, data.rows);
-            break;
-        case TextPatternStatus::TooManyFrames:
-            std::swprintf(status, 160, L"%u 枚を超えます: 文字を減らしてください",
-                          static_cast<unsigned>(LedPattern::MaxFrames));
-            break;
-        case TextPatternStatus::OutOfMemory: std::swprintf(status, 160, L"メモリが足りません"); break;
-        }
+        else
+            RefusalText(made.status, strip, data.frame, status, 160);
         data.result = std::move(made.pattern);
     }
     SetDlgItemTextW(dialog, IDC_TEXT_STATUS, status);
@@ -134,46 +117,53 @@ void SetSpin(HWND dialog, int spin, int lowest, int highest, int value) {
     SendDlgItemMessageW(dialog, spin, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
 }
 
-void OnInitDialog(HWND dialog, TextDialogData& data) {
-    if (lastChoice.made) {
-        data.text = lastChoice.text;
-        data.font = lastChoice.font;
-        data.secondFont = lastChoice.secondFont;
-        data.step = lastChoice.step > data.columns ? data.columns : lastChoice.step;
-        data.style = lastChoice.style;
-        data.align = lastChoice.align;
-        data.top = lastChoice.top < static_cast<int>(data.rows) ? lastChoice.top : TextFrameOptions::Centred;
-    } else if (!data.font.lfFaceName[0]) {
-        data.font.lfHeight = static_cast<LONG>(data.rows);
-        data.font.lfWeight = FW_NORMAL;
-        data.font.lfCharSet = DEFAULT_CHARSET;
-        std::wcscpy(data.font.lfFaceName, DefaultFace);
+// The choice the dialog opens with: the last one, its step and top row kept
+// within this pattern's frame, or the default font at the frame's height.
+void TakeLastChoice(TextDialogData& data) {
+    TextFrameOptions& frame = data.frame;
+    if (last.made) {
+        data.choice = last.choice;
+        frame.step = last.frame.step > frame.columns ? frame.columns : last.frame.step;
+        frame.align = last.frame.align;
+        frame.top = last.frame.top < static_cast<int>(frame.rows) ? last.frame.top : TextFrameOptions::Centred;
+    } else if (!data.choice.font.lfFaceName[0]) {
+        LOGFONTW& font = data.choice.font;
+        font.lfHeight = static_cast<LONG>(frame.rows);
+        font.lfWeight = FW_NORMAL;
+        font.lfCharSet = DEFAULT_CHARSET;
+        std::wcscpy(font.lfFaceName, DefaultFace);
     }
+}
+
+void OnInitDialog(HWND dialog, TextDialogData& data) {
+    TakeLastChoice(data);
+    const TextFrameOptions& frame = data.frame;
+    const TextChoice& choice = data.choice;
     wchar_t size[32];
-    std::swprintf(size, 32, L"%u x %u", data.columns, data.rows);
+    std::swprintf(size, 32, L"%u x %u", frame.columns, frame.rows);
     SetDlgItemTextW(dialog, IDC_TEXT_FRAME_SIZE, size);
-    SetSpin(dialog, IDC_TEXT_STEP_SPIN, 0, static_cast<int>(data.columns), static_cast<int>(data.step));
-    SetSpin(dialog, IDC_TEXT_SPACING_SPIN, TextStyle::MinSpacing, TextStyle::MaxSpacing, data.style.spacing);
+    SetSpin(dialog, IDC_TEXT_STEP_SPIN, 0, static_cast<int>(frame.columns), static_cast<int>(frame.step));
+    SetSpin(dialog, IDC_TEXT_SPACING_SPIN, TextStyle::MinSpacing, TextStyle::MaxSpacing, choice.style.spacing);
     SetSpin(dialog, IDC_TEXT_LINE_SPACING_SPIN, 0, static_cast<int>(TextStyle::MaxLineSpacing),
-            static_cast<int>(data.style.lineSpacing));
-    const bool setTop = data.top != TextFrameOptions::Centred;
-    SetSpin(dialog, IDC_TEXT_TOP_SPIN, 0, static_cast<int>(data.rows) - 1, setTop ? data.top : 0);
+            static_cast<int>(choice.style.lineSpacing));
+    const bool setTop = frame.top != TextFrameOptions::Centred;
+    SetSpin(dialog, IDC_TEXT_TOP_SPIN, 0, static_cast<int>(frame.rows) - 1, setTop ? frame.top : 0);
     CheckDlgButton(dialog, IDC_TEXT_SET_TOP, setTop ? BST_CHECKED : BST_UNCHECKED);
     EnableWindow(GetDlgItem(dialog, IDC_TEXT_TOP), setTop);
     EnableWindow(GetDlgItem(dialog, IDC_TEXT_TOP_SPIN), setTop);
     for (const wchar_t* name : AlignNames)
         SendDlgItemMessageW(dialog, IDC_TEXT_ALIGN, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    SendDlgItemMessageW(dialog, IDC_TEXT_ALIGN, CB_SETCURSEL, static_cast<WPARAM>(data.align), 0);
-    SetDlgItemTextW(dialog, IDC_TEXT_STRING, data.text.c_str());
-    ShowFontName(dialog, IDC_TEXT_FONT_NAME, data.font);
-    ShowFontName(dialog, IDC_TEXT_SECOND_FONT_NAME, data.secondFont);
+    SendDlgItemMessageW(dialog, IDC_TEXT_ALIGN, CB_SETCURSEL, static_cast<WPARAM>(frame.align), 0);
+    SetDlgItemTextW(dialog, IDC_TEXT_STRING, choice.text.c_str());
+    ShowFontName(dialog, IDC_TEXT_FONT_NAME, choice.font);
+    ShowFontName(dialog, IDC_TEXT_SECOND_FONT_NAME, choice.secondFont);
     Compose(dialog, data);
 }
 
 void OnChooseFont(HWND dialog, TextDialogData& data, bool second) {
-    LOGFONTW& font = second ? data.secondFont : data.font;
+    LOGFONTW& font = second ? data.choice.secondFont : data.choice.font;
     LOGFONTW chosen = font;
-    if (!chosen.lfFaceName[0]) chosen = data.font;
+    if (!chosen.lfFaceName[0]) chosen = data.choice.font;
     CHOOSEFONTW request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = dialog;
@@ -190,8 +180,8 @@ void OnChooseFont(HWND dialog, TextDialogData& data, bool second) {
 }
 
 void OnClearSecondFont(HWND dialog, TextDialogData& data) {
-    data.secondFont = LOGFONTW();
-    ShowFontName(dialog, IDC_TEXT_SECOND_FONT_NAME, data.secondFont);
+    data.choice.secondFont = LOGFONTW();
+    ShowFontName(dialog, IDC_TEXT_SECOND_FONT_NAME, data.choice.secondFont);
     Compose(dialog, data);
 }
 
@@ -203,26 +193,28 @@ int NumberIn(HWND dialog, int id, int lowest, int highest, int fallback) {
 }
 
 void OnSettingsChanged(HWND dialog, TextDialogData& data) {
-    data.text = ItemText(dialog, IDC_TEXT_STRING);
-    data.step = static_cast<unsigned>(NumberIn(dialog, IDC_TEXT_STEP, 0, static_cast<int>(data.columns), 0));
-    data.style.spacing = NumberIn(dialog, IDC_TEXT_SPACING, TextStyle::MinSpacing, TextStyle::MaxSpacing, 0);
-    data.style.lineSpacing =
-        static_cast<unsigned>(NumberIn(dialog, IDC_TEXT_LINE_SPACING, 0, TextStyle::MaxLineSpacing, 0));
+    TextFrameOptions& frame = data.frame;
+    TextStyle& style = data.choice.style;
+    data.choice.text = ItemText(dialog, IDC_TEXT_STRING);
+    frame.step = static_cast<unsigned>(NumberIn(dialog, IDC_TEXT_STEP, 0, static_cast<int>(frame.columns), 0));
+    style.spacing = NumberIn(dialog, IDC_TEXT_SPACING, TextStyle::MinSpacing, TextStyle::MaxSpacing, 0);
+    style.lineSpacing = static_cast<unsigned>(NumberIn(dialog, IDC_TEXT_LINE_SPACING, 0, TextStyle::MaxLineSpacing, 0));
     const LRESULT align = SendDlgItemMessageW(dialog, IDC_TEXT_ALIGN, CB_GETCURSEL, 0, 0);
-    data.align = align >= 0 && align < 4 ? static_cast<TextAlign>(align) : TextAlign::Start;
+    frame.align = align >= 0 && align < 4 ? static_cast<TextAlign>(align) : TextAlign::Start;
     const bool setTop = IsDlgButtonChecked(dialog, IDC_TEXT_SET_TOP) == BST_CHECKED;
     EnableWindow(GetDlgItem(dialog, IDC_TEXT_TOP), setTop);
     EnableWindow(GetDlgItem(dialog, IDC_TEXT_TOP_SPIN), setTop);
-    data.top = setTop ? NumberIn(dialog, IDC_TEXT_TOP, 0, static_cast<int>(data.rows) - 1, 0) : TextFrameOptions::Centred;
+    frame.top = setTop ? NumberIn(dialog, IDC_TEXT_TOP, 0, static_cast<int>(frame.rows) - 1, 0) : TextFrameOptions::Centred;
     Compose(dialog, data);
 }
 
 // The first frames side by side, each LED a square, as many as fit.
 void DrawPreview(const DRAWITEMSTRUCT& item, const TextDialogData& data) {
     const RECT& box = item.rcItem;
-    HBRUSH background = CreateSolidBrush(RGB(0, 0, 0));
-    FillRect(item.hDC, &box, background);
-    DeleteObject(background);
+    {
+        OwnedBrush background(CreateSolidBrush(RGB(0, 0, 0)));
+        FillRect(item.hDC, &box, background);
+    }
     if (!data.result) return;
     const LedPattern& pattern = *data.result;
     if (pattern.columns == 0 || pattern.rows == 0) return;
@@ -231,7 +223,7 @@ void DrawPreview(const DRAWITEMSTRUCT& item, const TextDialogData& data) {
     if (scale > width / static_cast<int>(pattern.columns)) scale = width / static_cast<int>(pattern.columns);
     if (scale < 1) return;
     const int frameWidth = scale * pattern.columns;
-    HBRUSH lit = CreateSolidBrush(LitColour), unlit = CreateSolidBrush(UnlitColour);
+    OwnedBrush lit(CreateSolidBrush(LitColour)), unlit(CreateSolidBrush(UnlitColour));
     for (std::uint32_t frame = 0; frame < pattern.frameCount; ++frame) {
         const int left = box.left + PreviewGap + static_cast<int>(frame) * (frameWidth + PreviewGap);
         if (left + frameWidth > box.right - PreviewGap) break;
@@ -245,75 +237,62 @@ void DrawPreview(const DRAWITEMSTRUCT& item, const TextDialogData& data) {
                 FillRect(item.hDC, &led, pattern.GetPixel(frame, x, y) ? lit : unlit);
             }
     }
-    DeleteObject(lit);
-    DeleteObject(unlit);
 }
 
-void OnOk(HWND dialog, TextDialogData& data) {
+void OnOk(HWND dialog, const TextDialogData& data) {
     if (!data.result) return;
-    lastChoice.made = true;
-    lastChoice.text = data.text;
-    lastChoice.font = data.font;
-    lastChoice.secondFont = data.secondFont;
-    lastChoice.step = data.step;
-    lastChoice.style = data.style;
-    lastChoice.align = data.align;
-    lastChoice.top = data.top;
+    last.made = true;
+    last.choice = data.choice;
+    last.frame = data.frame;
     EndDialog(dialog, IDOK);
 }
 
-}  // namespace
+void OnCommand(HWND dialog, TextDialogData& data, WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+    case IDOK: OnOk(dialog, data); break;
+    case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
+    case IDC_TEXT_FONT: OnChooseFont(dialog, data, false); break;
+    case IDC_TEXT_SECOND_FONT: OnChooseFont(dialog, data, true); break;
+    case IDC_TEXT_SECOND_FONT_CLEAR: OnClearSecondFont(dialog, data); break;
+    case IDC_TEXT_STRING:
+    case IDC_TEXT_STEP:
+    case IDC_TEXT_SPACING:
+    case IDC_TEXT_LINE_SPACING:
+    case IDC_TEXT_TOP:
+        if (HIWORD(wParam) == EN_CHANGE) OnSettingsChanged(dialog, data);
+        break;
+    case IDC_TEXT_ALIGN:
+        if (HIWORD(wParam) == CBN_SELCHANGE) OnSettingsChanged(dialog, data);
+        break;
+    case IDC_TEXT_SET_TOP:
+        if (HIWORD(wParam) == BN_CLICKED) OnSettingsChanged(dialog, data);
+        break;
+    }
+}
 
 INT_PTR CALLBACK TextDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    TextDialogData* data = DialogRecord<TextDialogData>(dialog);
     switch (message) {
     case WM_INITDIALOG:
         // The record is kept only once the controls are filled, so that the
         // changes their filling reports are not taken for the user's.
         OnInitDialog(dialog, *reinterpret_cast<TextDialogData*>(lParam));
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        KeepDialogRecord(dialog, lParam);
         return TRUE;
     case WM_DRAWITEM:
-        if (wParam != IDC_TEXT_PREVIEW || !GetWindowLongPtrW(dialog, DWLP_USER)) return FALSE;
-        DrawPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), DataOf(dialog));
+        if (wParam != IDC_TEXT_PREVIEW || !data) return FALSE;
+        DrawPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), *data);
         return TRUE;
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK: OnOk(dialog, DataOf(dialog)); break;
-        case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
-        case IDC_TEXT_FONT: OnChooseFont(dialog, DataOf(dialog), false); break;
-        case IDC_TEXT_SECOND_FONT: OnChooseFont(dialog, DataOf(dialog), true); break;
-        case IDC_TEXT_SECOND_FONT_CLEAR: OnClearSecondFont(dialog, DataOf(dialog)); break;
-        case IDC_TEXT_STRING:
-        case IDC_TEXT_STEP:
-        case IDC_TEXT_SPACING:
-        case IDC_TEXT_LINE_SPACING:
-        case IDC_TEXT_TOP:
-            if (HIWORD(wParam) == EN_CHANGE && GetWindowLongPtrW(dialog, DWLP_USER))
-                OnSettingsChanged(dialog, DataOf(dialog));
-            break;
-        case IDC_TEXT_ALIGN:
-            if (HIWORD(wParam) == CBN_SELCHANGE && GetWindowLongPtrW(dialog, DWLP_USER))
-                OnSettingsChanged(dialog, DataOf(dialog));
-            break;
-        case IDC_TEXT_SET_TOP:
-            if (HIWORD(wParam) == BN_CLICKED && GetWindowLongPtrW(dialog, DWLP_USER))
-                OnSettingsChanged(dialog, DataOf(dialog));
-            break;
-        }
+        if (data) OnCommand(dialog, *data, wParam);
         return FALSE;
     }
     return FALSE;
 }
 
-void OnFrameText(HWND window) {
-    TextDialogData data;
-    data.columns = editor.pattern->columns;
-    data.rows = editor.pattern->rows;
-    // The pattern keeps its display mode and wait; only its frames are the text's.
-    data.controlCode = editor.pattern->header.controlCode;
-    data.wait = editor.pattern->header.wait;
-    if (DialogBoxParamW(GetModuleHandleW(nullptr), L"TEXTDIALOG", window, TextDialogProcedure,
-                        reinterpret_cast<LPARAM>(&data)) != IDOK)
-        return;
-    ReplacePattern(window, std::move(data.result));
+}  // namespace
+
+bool AskText(HWND owner, TextDialogData& data) {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), L"TEXTDIALOG", owner, TextDialogProcedure,
+                           reinterpret_cast<LPARAM>(&data)) == IDOK;
 }

@@ -9,6 +9,7 @@
 #include "drawing/CellMask.h"
 #include "drawing/Freehand.h"
 #include "drawing/Selection.h"
+#include "drawing/Shapes.h"
 #include "drawing/Tools.h"
 
 struct DrawingTools {
@@ -31,6 +32,11 @@ struct DrawingTools {
     CellBlock copiedCells;
     // The dash pattern's step of the selection's moving outline.
     int marchingStep = 0;
+
+    // The cells of the shape being dragged, in a frame of that size.
+    CellMask DraggedShape(int columns, int rows) const {
+        return ShapeCells(ShapeOf(tool), columns, rows, start, current, constrained);
+    }
 };
 
 #endif

@@ -3,155 +3,113 @@
 #include <windowsx.h>
 
 #include "editor/app/EditorState.h"
-#include "editor/commands/UndoCommands.h"
+#include "editor/app/Refresh.h"
 #include "editor/grid/Playback.h"
 #include "editor/grid/ToolPointer.h"
 #include "editor/grid/Zoom.h"
-#include "editor/views/StatusBar.h"
-#include "editor/views/ViewLayout.h"
+#include "editor/views/GridView.h"
 #include "resources/resource.h"
 
 namespace {
 
-void ApplyPen(PlaneView& view, Cell cell) {
-    LedPattern& pattern = *view.pattern;
-    if (view.frameIndex < 0) return;
-    std::uint32_t frame = static_cast<std::uint32_t>(view.frameIndex);
-    ContinueStroke(frame);
-    ApplyEditMode(pattern, frame, cell.column, cell.row, static_cast<EditMode>(editor.editMode));
-}
-
-void OnPaint(HWND window) {
+void OnPaint(EditorState& state, HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    // Out of the start-up layout only the part asked for is composed; the
-    // rest of the surface still holds what the window shows.
-    if (!editor.startUpLayout)
-        IntersectClipRect(editor.surface, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
-                          paint.rcPaint.bottom);
-    DrawViews(editor.surface);
-    SelectClipRgn(editor.surface, nullptr);
-    BitBlt(dc, 0, 0, editor.surfaceWidth, editor.surfaceHeight, editor.surface, 0, 0, SRCCOPY);
+    PaintGrid(state, dc, paint.rcPaint);
     EndPaint(window, &paint);
 }
 
-void OnMouseMove(int x, int y) {
-    ShowPointerInStatusBar(x, y);
-    if (!editor.penDown) return;
-    PlaneView& view = editor.TargetView();
-    Cell cell = view.HitTest(x, y);
-    if (cell == editor.lastCell) return;
-    if (cell.IsNone()) {
-        editor.lastCell = NoCell;
+void OnLeftButtonDown(EditorState& state, HWND window, WPARAM keys, LPARAM position) {
+    // A click while playing stops it and draws nothing.
+    if (IsPlaying(state)) {
+        StopPlayback(state);
         return;
     }
-    ApplyPen(view, cell);
-    RepaintCells(view, cell, cell);
-    editor.lastCell = cell;
-}
-
-void OnLeftButtonDown(HWND window, LPARAM position) {
-    editor.penDown = 1;
-    editor.lastCell = NoCell;
+    if (state.tools.tool != Tool::Pencil) {
+        ToolPointerDown(state, window, GET_X_LPARAM(position), GET_Y_LPARAM(position), keys);
+        return;
+    }
+    PutPenDown(state);
     // Held while the button is, so that a release anywhere lifts the pen.
     SetCapture(window);
     // The press itself edits the cell under the pointer.
     SendMessageW(window, WM_MOUSEMOVE, 0, position);
 }
 
-void LiftPen() {
-    editor.penDown = 0;
-    EndStroke();
+void OnMouseMove(EditorState& state, WPARAM keys, LPARAM position) {
+    const int x = GET_X_LPARAM(position), y = GET_Y_LPARAM(position);
+    const bool toolDrag = ToolPointerMove(state, x, y, keys);
+    RefreshPointer(state, x, y);
+    if (!toolDrag) MovePen(state, x, y);
+}
+
+void OnLeftButtonUp(EditorState& state, WPARAM keys, LPARAM position) {
+    if (state.tools.tool != Tool::Pencil) {
+        ToolPointerUp(state, GET_X_LPARAM(position), GET_Y_LPARAM(position), keys);
+        return;
+    }
+    LiftPen(state);
+    ReleaseCapture();
+}
+
+void OnCaptureChanged(EditorState& state) {
+    // Another window took the mouse (a menu, a dialog, a switch of windows):
+    // the release will never come here. Only a pen that is down is lifted:
+    // the drawing tools hold the mouse too, and a selection's move stays one
+    // open change until it is dropped.
+    if (state.penDown) LiftPen(state);
+    ToolPointerLost(state);
+}
+
+void OnRightButtonDown(EditorState& state) {
+    if (IsPlaying(state)) {
+        StopPlayback(state);
+        return;
+    }
+    SendMessageW(state.windows.mainWindow, WM_COMMAND, IDM_EDIT_CHANGE_TARGET, 0);
 }
 
 }  // namespace
 
-void DrawViews(HDC surface) {
-    RECT whole = {0, 0, editor.surfaceWidth, editor.surfaceHeight};
-    FillRect(surface, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    std::uint8_t offset = editor.transparent ? static_cast<std::uint8_t>(editor.planeCount) : 0;
-    for (int i = 0; i < editor.planeCount; ++i) {
-        if (i == editor.targetPlane && DrawToolPreview(surface, offset)) continue;
-        editor.views[i].Draw(surface, i == editor.targetPlane, offset);
-    }
-    DrawSelectionOutline(surface);
-}
-
-void RepaintGrid() { InvalidateRect(editor.gridWindow, nullptr, FALSE); }
-
-void RepaintCells(const PlaneView& view, Cell from, Cell to) {
-    if (editor.startUpLayout) {
-        RepaintGrid();
-        return;
-    }
-    RECT first = view.CellBox(from), last = view.CellBox(to), both;
-    UnionRect(&both, &first, &last);
-    InvalidateRect(editor.gridWindow, &both, FALSE);
-}
-
 LRESULT CALLBACK GridWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    EditorState& state = editor;
     switch (message) {
     case WM_PAINT:
-        OnPaint(window);
+        OnPaint(state, window);
         return 0;
     case WM_LBUTTONDOWN:
-        // A click while playing stops it and draws nothing.
-        if (IsPlaying()) {
-            StopPlayback();
-            return 0;
-        }
-        if (editor.tools.tool == Tool::Pencil)
-            OnLeftButtonDown(window, lParam);
-        else
-            ToolPointerDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
+        OnLeftButtonDown(state, window, wParam, lParam);
         return 0;
     case WM_MOUSEMOVE:
-        if (ToolPointerMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam))
-            ShowPointerInStatusBar(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        else
-            OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        OnMouseMove(state, wParam, lParam);
         return 0;
     case WM_LBUTTONUP:
-        if (editor.tools.tool != Tool::Pencil) {
-            ToolPointerUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
-            return 0;
-        }
-        LiftPen();
-        ReleaseCapture();
+        OnLeftButtonUp(state, wParam, lParam);
         return 0;
     case WM_CAPTURECHANGED:
-        // Another window took the mouse (a menu, a dialog, a switch of
-        // windows): the release will never come here. Only a pen that is
-        // down is lifted: the drawing tools hold the mouse too, and a
-        // selection's move stays one open change until it is dropped.
-        if (editor.penDown) LiftPen();
-        ToolPointerLost();
+        OnCaptureChanged(state);
         return 0;
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && SetToolCursor(window)) return TRUE;
+        if (LOWORD(lParam) == HTCLIENT && SetToolCursor(state, window)) return TRUE;
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_TIMER:
-        if (wParam == MarchingTimer) OnMarchingTimer();
+        if (wParam == MarchingTimer) OnMarchingTimer(state);
         return 0;
     case WM_RBUTTONDOWN:
-        if (IsPlaying()) {
-            StopPlayback();
-            return 0;
-        }
-        SendMessageW(editor.mainWindow, WM_COMMAND, IDM_EDIT_CHANGE_TARGET, 0);
+        OnRightButtonDown(state);
         return 0;
     case WM_SIZE:
-        LayOutViews();
+        Refresh(state, RefreshPart::Views);
         return 0;
     case WM_HSCROLL:
-        OnGridScroll(SB_HORZ, wParam);
+        OnGridScroll(state, SB_HORZ, wParam);
         return 0;
     case WM_VSCROLL:
-        OnGridScroll(SB_VERT, wParam);
+        OnGridScroll(state, SB_VERT, wParam);
         return 0;
     case WM_MOUSEWHEEL:
         // Never passed on: the main window hands the wheel to the grid.
-        OnGridMouseWheel(wParam, lParam);
+        OnGridMouseWheel(state, wParam, lParam);
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

@@ -1,85 +1,69 @@
 #include "editor/grid/Playback.h"
 
-#include <commctrl.h>
-
 #include "editor/app/EditorState.h"
-#include "editor/commands/UndoCommands.h"
-#include "editor/grid/GridWindow.h"
-#include "editor/views/SliderWindow.h"
-#include "resources/resource.h"
+#include "editor/app/Refresh.h"
+#include "editor/grid/Paging.h"
+#include "editor/grid/ToolPointer.h"
 
 namespace {
 
 const UINT MillisecondsPerWait = 100;
 
-// At least one, also for a pattern without frames: the page is taken modulo it.
-int PageCount() {
-    int pages = editor.frameCount / editor.planeCount + (editor.frameCount % editor.planeCount ? 1 : 0);
-    return pages > 0 ? pages : 1;
-}
-
-// Turns to a page as the slider does; with one page there is nothing to turn.
-void ShowPage(int page) {
-    HWND trackbar = GetDlgItem(editor.sliderWindow, IDC_FRAME_SLIDER);
-    if (!IsWindowEnabled(trackbar)) return;
-    SendMessageW(trackbar, TBM_SETPOS, TRUE, page);
-    SendMessageW(editor.sliderWindow, WM_HSCROLL, 0, 0);
-}
-
-void StartPlayback() {
+void StartPlayback(EditorState& state) {
     // The pen is off while playing.
-    editor.penDown = 0;
-    EndStroke();
-    editor.playback.keptFirstFrame = editor.firstFrame;
-    editor.playback.keptTargetPlane = editor.targetPlane;
-    editor.playback.playing = true;
-    editor.playback.page = 0;
-    ShowPage(0);
-    SetTimer(editor.mainWindow, PlaybackTimer, PlaybackInterval(), nullptr);
+    LiftPen(state);
+    PlaybackState& playback = state.playback;
+    playback.keptFirstFrame = state.firstFrame;
+    playback.keptTargetPlane = state.targetPlane;
+    playback.playing = true;
+    playback.page = 0;
+    TurnToPage(state, 0);
+    SetTimer(state.windows.mainWindow, PlaybackTimer, PlaybackInterval(*state.pattern), nullptr);
 }
 
 }  // namespace
 
-UINT PlaybackInterval() {
-    UINT wait = editor.pattern->header.wait;
+UINT PlaybackInterval(const LedPattern& pattern) {
+    UINT wait = pattern.header.wait;
     return (wait ? wait : 1) * MillisecondsPerWait;
 }
 
-bool IsPlaying() { return editor.playback.playing; }
+bool IsPlaying(const EditorState& state) { return state.playback.playing; }
 
-void OnPlay() {
-    if (IsPlaying()) {
-        StopPlayback();
+void StartOrStopPlayback(EditorState& state) {
+    if (IsPlaying(state)) {
+        StopPlayback(state);
     } else {
-        StartPlayback();
+        StartPlayback(state);
     }
 }
 
-void StopPlayback() {
-    if (!IsPlaying()) return;
-    KillTimer(editor.mainWindow, PlaybackTimer);
-    editor.playback.playing = false;
+void StopPlayback(EditorState& state) {
+    if (!IsPlaying(state)) return;
+    PlaybackState& playback = state.playback;
+    KillTimer(state.windows.mainWindow, PlaybackTimer);
+    playback.playing = false;
     // Back to the page and view that were being edited.
-    editor.firstFrame = editor.playback.keptFirstFrame;
-    UpdateSlider();
-    if (editor.playback.keptTargetPlane < editor.planeCount) editor.targetPlane = editor.playback.keptTargetPlane;
-    RepaintGrid();
+    state.firstFrame = playback.keptFirstFrame;
+    Refresh(state, RefreshPart::Slider);
+    if (playback.keptTargetPlane < state.planeCount) state.targetPlane = playback.keptTargetPlane;
+    Refresh(state, RefreshPart::Grid);
 }
 
-void OnPlaybackTimer() {
-    if (!IsPlaying()) return;
-    editor.playback.page = (editor.playback.page + 1) % PageCount();
-    ShowPage(editor.playback.page);
+void OnPlaybackTimer(EditorState& state) {
+    if (!IsPlaying(state)) return;
+    state.playback.page = (state.playback.page + 1) % state.PageCount();
+    TurnToPage(state, state.playback.page);
 }
 
-bool StopPlaybackOnInput(const MSG& message) {
-    if (!IsPlaying()) return false;
+bool StopPlaybackOnInput(EditorState& state, const MSG& message) {
+    if (!IsPlaying(state)) return false;
     switch (message.message) {
     case WM_KEYDOWN:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        StopPlayback();
+        StopPlayback(state);
         return true;
     default:
         return false;

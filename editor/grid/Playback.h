@@ -7,19 +7,22 @@
 
 #include <windows.h>
 
+class LedPattern;
+struct EditorState;
+
 // The main window's timer that turns the pages.
 const UINT_PTR PlaybackTimer = 1;
 
 // Starts, or stops when playing.
-void OnPlay();
-void StopPlayback();
-bool IsPlaying();
+void StartOrStopPlayback(EditorState& state);
+void StopPlayback(EditorState& state);
+bool IsPlaying(const EditorState& state);
 // One turn of the page; from the timer.
-void OnPlaybackTimer();
+void OnPlaybackTimer(EditorState& state);
 // Milliseconds a page is shown for the pattern's wait.
-UINT PlaybackInterval();
+UINT PlaybackInterval(const LedPattern& pattern);
 // Ends playing on a key or a click in the editor's windows, before the
 // message is dispatched; true when the message was taken for that.
-bool StopPlaybackOnInput(const MSG& message);
+bool StopPlaybackOnInput(EditorState& state, const MSG& message);
 
 #endif

@@ -6,12 +6,19 @@
 
 #include <windows.h>
 
-void OnZoomIn();
-void OnZoomOut();
-void OnFitToWindow();
+struct EditorState;
+
+// One step up or down, keeping the LED at the grid's centre where it is.
+void ZoomIn(EditorState& state);
+void ZoomOut(EditorState& state);
+// As large as fits, unscrolled.
+void FitToWindow(EditorState& state);
 // WM_MOUSEWHEEL over the grid window (the main window passes it on).
-void OnGridMouseWheel(WPARAM wParam, LPARAM lParam);
+void OnGridMouseWheel(EditorState& state, WPARAM wParam, LPARAM lParam);
 // WM_HSCROLL and WM_VSCROLL of the grid window's own scroll bars.
-void OnGridScroll(int bar, WPARAM wParam);
+void OnGridScroll(EditorState& state, int bar, WPARAM wParam);
+// Scrolls the grid to the offsets, kept within range; the start-up layout
+// does not scroll.
+void ScrollGridTo(EditorState& state, int x, int y);
 
 #endif

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "editor/views/GdiObjects.h"
+
 namespace {
 
 void FillBackground(HDC dc, const RECT& box, RenderStyle style) {
@@ -10,10 +12,9 @@ void FillBackground(HDC dc, const RECT& box, RenderStyle style) {
         FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
         return;
     }
-    HBRUSH ground = CreateSolidBrush(RGB(SignBackgroundColour.red, SignBackgroundColour.green,
-                                         SignBackgroundColour.blue));
+    OwnedBrush ground(CreateSolidBrush(RGB(SignBackgroundColour.red, SignBackgroundColour.green,
+                                           SignBackgroundColour.blue)));
     FillRect(dc, &box, ground);
-    DeleteObject(ground);
 }
 
 }  // namespace

@@ -27,15 +27,11 @@ const int SmallestOutlinedLed = 12;
 // program.
 class ScratchPicture {
 public:
-    ScratchPicture() = default;
-    ~ScratchPicture() { Release(); }
-    ScratchPicture(const ScratchPicture&) = delete;
-    ScratchPicture& operator=(const ScratchPicture&) = delete;
-
     // The picture of this size, or null when none can be made.
     HBITMAP Bitmap(HDC dc, int width, int height) {
         if (bitmap_ && width == width_ && height == height_) return bitmap_;
-        Release();
+        bitmap_.Reset();
+        pixels_ = nullptr;
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = width;
@@ -44,7 +40,7 @@ public:
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_ = OwnedBitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         pixels_ = bitmap_ ? static_cast<std::uint32_t*>(bits) : nullptr;
         width_ = width;
         height_ = height;
@@ -53,13 +49,7 @@ public:
     std::uint32_t* Pixels() const { return pixels_; }
 
 private:
-    void Release() {
-        if (bitmap_) DeleteObject(bitmap_);
-        bitmap_ = nullptr;
-        pixels_ = nullptr;
-    }
-
-    HBITMAP bitmap_ = nullptr;
+    OwnedBitmap bitmap_;
     std::uint32_t* pixels_ = nullptr;
     int width_ = 0;
     int height_ = 0;
@@ -165,62 +155,61 @@ PlaneView::LedKind PlaneView::KindAt(int column, int row, int previousFrame) con
     return UnlitLed;
 }
 
+// Draws one LED of each kind, with the same call and pen as in place, into a
+// cell of its own, and notes the pixels it painted: their offsets in the
+// composed pictures, whose rows are stride pixels long, and their colours.
+void PlaneView::StampLeds(HDC dc, HDC scratch, const OwnedBrush brushes[LedKinds], int stride,
+                          LedStamps& stamps) const {
+    const COLORREF kindColours[LedKinds] = {LitColour, PreviousPageColour, UnlitColour};
+    const LedMargins margins = RoundLedMargins(cellWidth);
+    SelectedObject keptPen(scratch, GetCurrentObject(dc, OBJ_PEN));
+    SelectedObject keptBrush(scratch, brushes[LitLed]);
+    std::uint32_t* stampPixels = roundLedStamp.Pixels();
+    for (int kind = 0; kind < LedKinds; ++kind) {
+        GdiFlush();
+        std::fill(stampPixels, stampPixels + static_cast<std::ptrdiff_t>(cellWidth) * cellHeight, UntouchedPixel);
+        OwnedPen ownColour;
+        SelectedObject outline;
+        if (cellWidth < SmallestOutlinedLed) {
+            ownColour = OwnedPen(CreatePen(PS_SOLID, 1, kindColours[kind]));
+            outline = SelectedObject(scratch, ownColour);
+        }
+        SelectObject(scratch, brushes[kind]);
+        Ellipse(scratch, margins.before, margins.before, cellWidth - margins.after, cellHeight - margins.after);
+        GdiFlush();
+        outline.Restore();
+        for (int y = 0; y < cellHeight; ++y)
+            for (int x = 0; x < cellWidth; ++x) {
+                std::uint32_t pixel = stampPixels[y * cellWidth + x];
+                if (pixel == UntouchedPixel) continue;
+                stamps.offsets[kind].push_back(static_cast<std::ptrdiff_t>(y) * stride + x);
+                stamps.colours[kind].push_back(pixel);
+            }
+    }
+}
+
 // One Ellipse per LED is slow once there are hundreds of them. Each kind of
-// LED is drawn once, with the same call and pen, into a cell of its own; the
-// pixels it painted there make its stamp. The stamps of the LEDs shown make a
-// mask (black where a LED paints) and a picture of their colours, laid over
-// the view with AND and then OR: the pixels the LEDs paint take their colours
+// LED is stamped once (StampLeds). The stamps of the LEDs shown make a mask
+// (black where a LED paints) and a picture of their colours, laid over the
+// view with AND and then OR: the pixels the LEDs paint take their colours
 // and every other pixel stays as it was, as drawing each LED in place leaves
 // it.
-void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset,
+void PlaneView::DrawRoundLeds(HDC dc, const OwnedBrush brushes[LedKinds], std::uint8_t previousPageOffset,
                               const CellBlock& block) const {
     const int width = (block.columns.end - block.columns.first) * cellWidth;
     const int height = (block.rows.end - block.rows.first) * cellHeight;
     const int stride = block.capacityColumns * cellWidth;
     const int blockLeft = left + block.columns.first * cellWidth;
     const int blockTop = top + block.rows.first * cellHeight;
-    HDC scratch = CreateCompatibleDC(dc);
+    MemoryDc scratch(dc);
     if (!scratch) return;
     HBITMAP stamp = roundLedStamp.Bitmap(scratch, cellWidth, cellHeight);
     HBITMAP mask = roundLedMask.Bitmap(scratch, stride, block.capacityRows * cellHeight);
     HBITMAP colours = roundLedColours.Bitmap(scratch, stride, block.capacityRows * cellHeight);
-    if (!stamp || !mask || !colours) {
-        DeleteDC(scratch);
-        return;
-    }
-    std::vector<std::ptrdiff_t> offsets[LedKinds];
-    std::vector<std::uint32_t> stampColours[LedKinds];
-    const COLORREF kindColours[LedKinds] = {LitColour, PreviousPageColour, UnlitColour};
-    const LedMargins margins = RoundLedMargins(cellWidth);
-    HGDIOBJ keptBitmap = SelectObject(scratch, stamp);
-    HGDIOBJ keptPen = SelectObject(scratch, GetCurrentObject(dc, OBJ_PEN));
-    HGDIOBJ keptBrush = GetCurrentObject(scratch, OBJ_BRUSH);
-    std::uint32_t* stampPixels = roundLedStamp.Pixels();
-    for (int kind = 0; kind < LedKinds; ++kind) {
-        GdiFlush();
-        std::fill(stampPixels, stampPixels + static_cast<std::ptrdiff_t>(cellWidth) * cellHeight, UntouchedPixel);
-        HPEN ownColour = nullptr;
-        if (cellWidth < SmallestOutlinedLed) {
-            ownColour = CreatePen(PS_SOLID, 1, kindColours[kind]);
-            SelectObject(scratch, ownColour);
-        }
-        SelectObject(scratch, brushes[kind]);
-        Ellipse(scratch, margins.before, margins.before, cellWidth - margins.after, cellHeight - margins.after);
-        GdiFlush();
-        if (ownColour) {
-            SelectObject(scratch, GetCurrentObject(dc, OBJ_PEN));
-            DeleteObject(ownColour);
-        }
-        for (int y = 0; y < cellHeight; ++y)
-            for (int x = 0; x < cellWidth; ++x) {
-                std::uint32_t pixel = stampPixels[y * cellWidth + x];
-                if (pixel == UntouchedPixel) continue;
-                offsets[kind].push_back(static_cast<std::ptrdiff_t>(y) * stride + x);
-                stampColours[kind].push_back(pixel);
-            }
-    }
-    SelectObject(scratch, keptBrush);
-    SelectObject(scratch, keptPen);
+    if (!stamp || !mask || !colours) return;
+    SelectedObject keptBitmap(scratch, stamp);
+    LedStamps stamps;
+    StampLeds(dc, scratch, brushes, stride, stamps);
 
     std::uint32_t* maskPixels = roundLedMask.Pixels();
     std::uint32_t* colourPixels = roundLedColours.Pixels();
@@ -233,18 +222,17 @@ void PlaneView::DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8
             const int kind = KindAt(column, row, previousFrame);
             const std::ptrdiff_t cell = static_cast<std::ptrdiff_t>(row - block.rows.first) * cellHeight * stride +
                                         static_cast<std::ptrdiff_t>(column - block.columns.first) * cellWidth;
-            const std::size_t count = offsets[kind].size();
-            for (std::size_t i = 0; i < count; ++i) {
-                maskPixels[cell + offsets[kind][i]] = 0;
-                colourPixels[cell + offsets[kind][i]] = stampColours[kind][i];
+            const std::vector<std::ptrdiff_t>& offsets = stamps.offsets[kind];
+            const std::vector<std::uint32_t>& stampColours = stamps.colours[kind];
+            for (std::size_t i = 0; i < offsets.size(); ++i) {
+                maskPixels[cell + offsets[i]] = 0;
+                colourPixels[cell + offsets[i]] = stampColours[i];
             }
         }
     SelectObject(scratch, mask);
     BitBlt(dc, blockLeft, blockTop, width, height, scratch, 0, 0, SRCAND);
     SelectObject(scratch, colours);
     BitBlt(dc, blockLeft, blockTop, width, height, scratch, 0, 0, SRCPAINT);
-    SelectObject(scratch, keptBitmap);
-    DeleteDC(scratch);
 }
 
 // Square LEDs and their grid lines fill every pixel of the cells shown, so
@@ -258,14 +246,11 @@ void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset, const Ce
     const int stride = block.capacityColumns * cellWidth;
     const int blockLeft = left + block.columns.first * cellWidth;
     const int blockTop = top + block.rows.first * cellHeight;
-    HDC scratch = CreateCompatibleDC(dc);
+    MemoryDc scratch(dc);
     if (!scratch) return;
     HBITMAP picture = squareLedPicture.Bitmap(scratch, stride, block.capacityRows * cellHeight);
-    if (!picture) {
-        DeleteDC(scratch);
-        return;
-    }
-    HGDIOBJ keptBitmap = SelectObject(scratch, picture);
+    if (!picture) return;
+    SelectedObject keptBitmap(scratch, picture);
     // Drawing of an earlier paint may still be pending on it.
     GdiFlush();
     const std::uint32_t colours[LedKinds] = {DibPixel(LitColour), DibPixel(PreviousPageColour), DibPixel(UnlitColour)};
@@ -296,42 +281,34 @@ void PlaneView::DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset, const Ce
     }
     if (inset) {
         GdiFlush();
-        HGDIOBJ keptPen = SelectObject(scratch, GetCurrentObject(dc, OBJ_PEN));
+        SelectedObject keptPen(scratch, GetCurrentObject(dc, OBJ_PEN));
         DrawGrid(scratch, blockLeft, blockTop, block);
-        SelectObject(scratch, keptPen);
     }
     BitBlt(dc, blockLeft, blockTop, width, height, scratch, 0, 0, SRCCOPY);
-    SelectObject(scratch, keptBitmap);
-    DeleteDC(scratch);
 }
 
 void PlaneView::Draw(HDC dc, bool highlighted, std::uint8_t previousPageOffset) const {
     if (!HasCells()) return;
     const CellBlock block = VisibleBlock(dc);
-    HBRUSH brushes[LedKinds];
-    brushes[LitLed] = CreateSolidBrush(LitColour);
-    brushes[PreviousPageLed] = CreateSolidBrush(PreviousPageColour);
-    brushes[UnlitLed] = CreateSolidBrush(UnlitColour);
+    const OwnedBrush brushes[LedKinds] = {OwnedBrush(CreateSolidBrush(LitColour)),
+                                          OwnedBrush(CreateSolidBrush(PreviousPageColour)),
+                                          OwnedBrush(CreateSolidBrush(UnlitColour))};
 
     if (cellWidth >= SmallestGridCell && !block.IsEmpty()) DrawGrid(dc, 0, 0, block);
 
     if (highlighted) {
-        HPEN green = CreatePen(PS_SOLID, TargetFrameWidth, TargetFrameColour);
-        HGDIOBJ keptPen = SelectObject(dc, green);
+        OwnedPen green(CreatePen(PS_SOLID, TargetFrameWidth, TargetFrameColour));
+        SelectedObject keptPen(dc, green);
         const int m = TargetFrameMargin;
         POINT outline[] = {{left - m, top - m}, {right + m, top - m}, {right + m, bottom + m},
                            {left - m, bottom + m}, {left - m, top - m}};
         Polyline(dc, outline, 5);
-        SelectObject(dc, keptPen);
-        DeleteObject(green);
     }
 
     if (!block.IsEmpty()) {
         if (cellWidth >= SmallestRoundLed) DrawRoundLeds(dc, brushes, previousPageOffset, block);
         else DrawSquareLeds(dc, previousPageOffset, block);
     }
-
-    for (HBRUSH brush : brushes) DeleteObject(brush);
 }
 
 RECT PlaneView::CellBox(Cell cell) const {

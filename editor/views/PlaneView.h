@@ -15,9 +15,12 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "editor/grid/GridLayout.h"
+#include "editor/views/GdiObjects.h"
 
 class LedPattern;
 
@@ -76,7 +79,14 @@ private:
     // The frame dimmed behind this one in transparent mode, -1 for none.
     int PreviousPageFrame(std::uint8_t previousPageOffset) const;
     LedKind KindAt(int column, int row, int previousFrame) const;
-    void DrawRoundLeds(HDC dc, const HBRUSH brushes[LedKinds], std::uint8_t previousPageOffset,
+    // The pixels one LED of each kind paints in its cell: where, in the
+    // composed pictures, and in which colour.
+    struct LedStamps {
+        std::vector<std::ptrdiff_t> offsets[LedKinds];
+        std::vector<std::uint32_t> colours[LedKinds];
+    };
+    void StampLeds(HDC dc, HDC scratch, const OwnedBrush brushes[LedKinds], int stride, LedStamps& stamps) const;
+    void DrawRoundLeds(HDC dc, const OwnedBrush brushes[LedKinds], std::uint8_t previousPageOffset,
                        const CellBlock& block) const;
     void DrawSquareLeds(HDC dc, std::uint8_t previousPageOffset, const CellBlock& block) const;
 };

@@ -7,18 +7,19 @@
 
 #include <windows.h>
 
+struct EditorState;
+struct EditorWindows;
+
 // Made hidden at start-up, a child of the main window.
-void CreateStatusBar(HINSTANCE instance);
+void CreateStatusBar(EditorWindows& windows, HINSTANCE instance);
 // Shows or hides it as wanted and places it along the bottom of the main
 // window's client area; its height, 0 when hidden.
-int PlaceStatusBar(const RECT& client);
-// View > "&Status Bar": shows it or hides it, for the rest of the session.
-void OnStatusBarCommand();
+int PlaceStatusBar(const EditorState& state, const RECT& client);
 // The LED under the pointer, at a point of the grid window's client area.
-void ShowPointerInStatusBar(int x, int y);
+void ShowPointerInStatusBar(const EditorState& state, int x, int y);
 // The size of the shape being dragged (columns x rows); 0 x 0 clears it.
-void ShowShapeSizeInStatusBar(int columns, int rows);
-// The pattern's size and the zoom, after the layout changed.
-void UpdateStatusBar();
+void ShowShapeSizeInStatusBar(const EditorWindows& windows, int columns, int rows);
+// The pattern's size and the zoom.
+void UpdateStatusBar(const EditorState& state);
 
 #endif

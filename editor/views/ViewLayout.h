@@ -5,12 +5,14 @@
 #ifndef LUMIGRID_EDITOR_VIEWLAYOUT_H
 #define LUMIGRID_EDITOR_VIEWLAYOUT_H
 
+struct EditorState;
+
 // True for the 16 x 16 pattern as large as fits in the main window's first
 // size, with no status bar asked for: the screen the editor starts with.
-bool IsStartUpLayout();
-// Lays the views out anew for the grid window as it is now, and repaints.
-void LayOutViews();
-// Scrolls the grid to the offsets, kept within range.
-void ScrollGridTo(int x, int y);
+bool IsStartUpLayout(const EditorState& state);
+// Lays the views out anew for the grid window as it is now, the scroll
+// offsets kept within range; false when there was nothing to lay out (the
+// windows not all made yet, or a layout already under way).
+bool LayOutViews(EditorState& state);
 
 #endif

@@ -3,7 +3,8 @@
 # bottom-right corner of its window:  screenshot.sh [TREE] [OUTPUT.png]
 # TREE is a built Windows tree (default build/win64). Needs a display: run it
 # under xvfb-run -a -s "-screen 0 1024x768x24". The three states, before and
-# after two resizes, are put side by side in OUTPUT.
+# after two resizes, are put side by side in OUTPUT (the manual's picture is
+# docs/images/panekit-frame.png; a relative OUTPUT is taken from the repo's top).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 tree=$(realpath -m "${1:-build/win64}")

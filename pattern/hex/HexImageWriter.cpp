@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "pattern/hex/IntelHexRecord.h"
+#include "pattern/program/ProgramFormat.h"
 
 const char HexFileFilter[] = "Hex File (*.hex)\0*.hex\0All Files (*.*)\0*.*\0";
 const char HexFileExtension[] = "hex";
@@ -33,8 +34,6 @@ std::uint8_t WriteDigits(char* text, const std::uint8_t* bytes, std::size_t coun
     }
     return static_cast<std::uint8_t>(sum);
 }
-const std::uint8_t StartBytes[] = {0xF0, 0x00};
-const std::uint8_t EndBytes[] = {0x00, 0x00};
 
 // The highest record address the 8-bit and 16-bit formats can name.
 const std::uint32_t SixteenBitAddressEnd = 0xFFFF;
@@ -121,7 +120,8 @@ bool HexImageWriter::Open(const char* path, const HexOptions& options) {
     pendingDigits = 0;
     checksum = 0;
     if (options.startAddress != 0) WriteStartAddress(options.startAddress);
-    PushBytes(StartBytes, sizeof StartBytes);
+    const CommandWordBytes start(StartWord);
+    PushBytes(start.bytes, sizeof start.bytes);
     return true;
 }
 
@@ -253,7 +253,8 @@ void HexImageWriter::Fail(HexExportError error) {
 bool HexImageWriter::Close() {
     if (!open_) return false;
     if (Accepting()) {
-        PushBytes(EndBytes, sizeof EndBytes);
+        const CommandWordBytes end(EndWord);
+        PushBytes(end.bytes, sizeof end.bytes);
         FlushRecord();
         WriteLine(EndOfFileRecord, sizeof EndOfFileRecord - 1);
     }

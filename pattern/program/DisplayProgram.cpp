@@ -3,11 +3,9 @@
 #include <cstring>
 #include <memory>
 
-namespace {
+#include "pattern/program/ProgramFormat.h"
 
-const std::uint8_t ResetItem[] = {0x60, 0x00};
-const unsigned PictureCommandNibble[] = {1, 0, 3, 4};   // by control code; Scroll has its own block
-const unsigned ScrollCommandNibble = 3;
+namespace {
 
 std::uint8_t EmittedControlCode(const LedFileHeader& header) {
     return header.controlCode == ControlAnimation ? static_cast<std::uint8_t>(ControlNormal) : header.controlCode;
@@ -33,10 +31,11 @@ public:
     bool Going() const { return !stopped_ && writer_.Error() == HexExportError::None; }
     bool Stopped() const { return stopped_; }
 
-    void Command(std::uint8_t high, std::uint8_t low) {
-        MakeRoom(2);
-        bytes_[length_++] = high;
-        bytes_[length_++] = low;
+    void Command(std::uint16_t word) {
+        MakeRoom(CommandWordSize);
+        const CommandWordBytes command(word);
+        std::memcpy(bytes_.get() + length_, command.bytes, CommandWordSize);
+        length_ += CommandWordSize;
     }
     void Frame(const LedPattern& pattern, std::uint32_t frame) {
         MakeRoom(MaxFrameProgramBytes);
@@ -74,17 +73,14 @@ bool EmitPattern(const LedPattern& pattern, HexImageWriter& writer, const BuildP
     if (!HasItems(controlCode)) return true;
     ProgramStage stage(writer, report, progress);
     if (controlCode == ControlScroll) {
-        // 3, then the pair count in three nibbles.
-        stage.Command(static_cast<std::uint8_t>(ScrollCommandNibble << 4 | ((pairs >> 8) & 0xF)),
-                      static_cast<std::uint8_t>(pairs & 0xFF));
+        stage.Command(BlockWord(ScrollBlockCommand, pairs));
         for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
             stage.Frame(pattern, 2 * i);
             stage.Frame(pattern, 2 * i + 1);
         }
     } else {
         for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
-            // The command nibble, 0, then the wait byte.
-            stage.Command(static_cast<std::uint8_t>(PictureCommandNibble[controlCode] << 4), wait);
+            stage.Command(PictureWord(PictureCommandFor(controlCode), wait));
             stage.Frame(pattern, 2 * i);
             stage.Frame(pattern, 2 * i + 1);
         }
@@ -116,8 +112,9 @@ EntryPlan PlanPattern(const LedPattern& pattern, PatternLoadStatus status) {
     const std::uint32_t frames = pattern.header.FrameCount();
     const std::uint64_t pairs = frames / 2;
     const std::uint64_t pairBytes = 2ull * FrameProgramBytes(pattern.columns, pattern.rows);
-    EntryPlan plan{EntryKind::Pattern, SkipReason::None, status, pattern.header,
-                   controlCode == ControlScroll ? 2 + pairs * pairBytes : pairs * (2 + pairBytes), frames % 2 != 0};
+    const std::uint64_t bytes =
+        controlCode == ControlScroll ? CommandWordSize + pairs * pairBytes : pairs * (CommandWordSize + pairBytes);
+    EntryPlan plan{EntryKind::Pattern, SkipReason::None, status, pattern.header, bytes, frames % 2 != 0};
     if (pairs == 0) {
         plan.kind = EntryKind::Skipped;
         plan.skipReason = SkipReason::NoFramePair;
@@ -130,7 +127,7 @@ EntryPlan PlanEntry(const char* text) {
     LedFileHeader none;
     std::memset(&none, 0, sizeof none);
     if (std::strcmp(text, ResetMark) == 0)
-        return EntryPlan{EntryKind::Reset, SkipReason::None, PatternLoadStatus::Loaded, none, sizeof ResetItem, false};
+        return EntryPlan{EntryKind::Reset, SkipReason::None, PatternLoadStatus::Loaded, none, CommandWordSize, false};
     return PlanLoaded(ReadPatternFile(text));
 }
 
@@ -165,7 +162,8 @@ bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const 
         if (report && !report(progress)) return false;
         EntryPlan plan;
         if (entry->IsReset()) {
-            writer.PushBytes(ResetItem, sizeof ResetItem);
+            const CommandWordBytes reset(ResetWord);
+            writer.PushBytes(reset.bytes, sizeof reset.bytes);
             plan = PlanEntry(entry->text.get());
         } else {
             PatternLoadResult loaded = ReadPatternFile(entry->text.get());

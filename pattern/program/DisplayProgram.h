@@ -1,17 +1,14 @@
 // The display program: what the display board runs, built from a display
 // list and written through a HexImageWriter.
 //
-// Items, each a whole number of bytes, high nibble first:
-//   F0 00            start (the writer opens every image with it)
-//   1 0 ww + 2 frames   picture, Normal (Animation counts as Normal, wait 0)
-//   3 ppp + 2P frames   scroll block of P frame pairs
-//   4 0 ww + 2 frames   picture, On-Off
-//   60 00            reset, for each ":Reset" entry
-//   00 00            end (the writer closes every image with it)
-// Frames come in pairs; a last unpaired frame is never emitted. A frame
-// bitmap runs column by column from the left, each column from the top row
-// down, one bit per pixel with 1 = not lit, packed from the most significant
-// bit; its last byte is padded with zeros (LedPattern::EmitFrame).
+// Each Normal or Animation (wait 0) pattern becomes one picture per frame
+// pair, each On-Off pattern one On-Off picture per pair, each Scroll pattern
+// one scroll block of all its pairs, each ":Reset" entry a reset; the command
+// words are in ProgramFormat.h. Frames come in pairs; a last unpaired frame
+// is never emitted. A frame bitmap runs column by column from the left, each
+// column from the top row down, one bit per pixel with 1 = not lit, packed
+// from the most significant bit; its last byte is padded with zeros
+// (LedPattern::EmitFrame).
 #ifndef LUMIGRID_PATTERN_DISPLAYPROGRAM_H
 #define LUMIGRID_PATTERN_DISPLAYPROGRAM_H
 

@@ -2,11 +2,10 @@
 
 #include "pattern/hex/HexImageWriter.h"
 #include "pattern/hex/HexOptions.h"
+#include "pattern/win32/DialogRecord.h"
 #include "resources/resource.h"
 
 namespace {
-
-HexOptions& OptionsOf(HWND dialog) { return *reinterpret_cast<HexOptions*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
 
 HexFormat CurrentFormat(HWND dialog) {
     LRESULT index = SendDlgItemMessageW(dialog, IDC_HEX_FORMAT, CB_GETCURSEL, 0, 0);
@@ -43,7 +42,7 @@ void OnOk(HWND dialog) {
         MessageBoxW(dialog, L"開始ｱﾄﾞﾚｽが大きすぎます。", L"不正な値", MB_OK | MB_ICONERROR);
         return;
     }
-    OptionsOf(dialog) = HexOptions::ForFormat(format, start);
+    *DialogRecord<HexOptions>(dialog) = HexOptions::ForFormat(format, start);
     EndDialog(dialog, IDOK);
 }
 
@@ -51,7 +50,7 @@ void OnOk(HWND dialog) {
 
 INT_PTR CALLBACK HexOptionDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        KeepDialogRecord(dialog, lParam);
         OnInitDialog(dialog);
         return TRUE;
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "pattern/list/DisplayList.h"
+#include "pattern/win32/DialogRecord.h"
 #include "resources/resource.h"
 
 namespace {
@@ -43,10 +44,6 @@ struct ListBoxState {
         SendMessageA(listBox, LB_SETCURSEL, HasSelection() ? selected : count, 0);
     }
 };
-
-DisplayList& ListOf(HWND dialog) {
-    return *reinterpret_cast<DisplayList*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
 
 // A disabled button cannot keep the focus, and a dialog whose focus is
 // nowhere no longer hears the keyboard (not even Esc): the list box takes it.
@@ -88,7 +85,7 @@ void OnMove(const ListBoxState& state, int step) {
 void OnClose(HWND dialog, const ListBoxState& state) {
     std::vector<std::string> lines;
     for (int i = 0; i < state.count; ++i) lines.push_back(state.Text(i));
-    DisplayList& list = ListOf(dialog);
+    DisplayList& list = *DialogRecord<DisplayList>(dialog);
     if (!list.Rewrite(lines) && list.WriteFailed())
         MessageBoxW(dialog, ChangesNotStoredText, L"エラー", MB_OK | MB_ICONERROR);
     EndDialog(dialog, 0);
@@ -98,8 +95,8 @@ void OnClose(HWND dialog, const ListBoxState& state) {
 
 INT_PTR CALLBACK ListEditDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        ListOf(dialog).FillListBox(GetDlgItem(dialog, IDC_LIST_ENTRIES));
+        KeepDialogRecord(dialog, lParam);
+        DialogRecord<DisplayList>(dialog)->FillListBox(GetDlgItem(dialog, IDC_LIST_ENTRIES));
         return TRUE;
     }
     if (message != WM_COMMAND) return FALSE;

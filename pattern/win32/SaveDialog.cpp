@@ -4,6 +4,7 @@
 
 #include "pattern/document/LedFile.h"
 #include "pattern/document/LedPattern.h"
+#include "pattern/win32/DialogRecord.h"
 #include "resources/resource.h"
 
 namespace {
@@ -16,10 +17,6 @@ const wchar_t NotWrittenText[] =
     L"パターンファイルを書き込めませんでした。\n"
     L"以前のファイルはそのまま残っています。保存先と空き容量を確認してください。";
 const int LastControlCodeButton = IDC_CONTROL_ON_OFF;
-
-LedFileHeader& HeaderOf(HWND dialog) {
-    return *reinterpret_cast<LedFileHeader*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
 
 void OnInitDialog(HWND dialog, const LedFileHeader& header) {
     CheckDlgButton(dialog, FirstControlCodeButton + header.controlCode, BST_CHECKED);
@@ -40,12 +37,12 @@ void OnOk(HWND dialog, LedFileHeader& header) {
 INT_PTR CALLBACK SaveDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, HeaderOf(dialog));
+        KeepDialogRecord(dialog, lParam);
+        OnInitDialog(dialog, *DialogRecord<LedFileHeader>(dialog));
         return TRUE;
     case WM_COMMAND:
         // OK is the only way out: Esc is not acted on.
-        if (LOWORD(wParam) == IDOK) OnOk(dialog, HeaderOf(dialog));
+        if (LOWORD(wParam) == IDOK) OnOk(dialog, *DialogRecord<LedFileHeader>(dialog));
         return TRUE;
     default:
         return FALSE;

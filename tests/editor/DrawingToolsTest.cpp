@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "editor/commands/UndoCommands.h"
+#include "editor/document/DocumentChange.h"
 #include "tests/editor/EditorSession.h"
 #include "tests/support/CellPictures.h"
 
@@ -17,7 +17,7 @@ protected:
         LedPattern blank;
         blank.Create(static_cast<std::uint8_t>(columns), static_cast<std::uint8_t>(rows));
         blank.SetFrameCount(2);
-        ReplacePatternFrames(blank);
+        ReplacePatternFrames(editor, blank);
         editor.history.Clear();
     }
     static LPARAM At(GridCell cell) {
@@ -26,7 +26,7 @@ protected:
                           view.top + cell.row * view.cellHeight + view.cellHeight / 2);
     }
     static void Mouse(UINT message, GridCell cell, WPARAM keys = 0) {
-        SendMessageW(editor.gridWindow, message, keys, At(cell));
+        SendMessageW(editor.windows.gridWindow, message, keys, At(cell));
     }
     static void Drag(GridCell from, GridCell to, WPARAM keys = 0) {
         Mouse(WM_LBUTTONDOWN, from, MK_LBUTTON | keys);
@@ -44,14 +44,14 @@ protected:
 
 TEST_F(DrawingToolsTest, ThePencilIsTheToolAtStartUpAndTheChosenToolIsMarked) {
     wchar_t text[64];
-    GetMenuStringW(editor.menu, 4, text, 64, MF_BYPOSITION);
+    GetMenuStringW(editor.windows.menu, 4, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(L"&Tools", text);
     const wchar_t* const items[] = {
         L"&Pencil\tP", L"&Freehand\tD", L"&Line\tL", L"&Rectangle\tR", L"Filled Rec&tangle\tShift+R",
         L"&Ellipse\tE", L"Fille&d Ellipse\tShift+E", L"Fl&ood Fill\tF", L"&Select\tS", L"",
         L"Flip &Horizontal\tShift+H", L"Flip &Vertical\tShift+V", L"Rotate &Clockwise\tShift+C",
         L"Rotate &Anticlockwise\tShift+A"};
-    HMENU tools = GetSubMenu(editor.menu, 4);
+    HMENU tools = GetSubMenu(editor.windows.menu, 4);
     ASSERT_EQ(14, GetMenuItemCount(tools));
     for (int i = 0; i < 14; ++i) {
         GetMenuStringW(tools, i, text, 64, MF_BYPOSITION);
@@ -59,8 +59,8 @@ TEST_F(DrawingToolsTest, ThePencilIsTheToolAtStartUpAndTheChosenToolIsMarked) {
     }
     EXPECT_TRUE(MenuMarked(IDM_TOOLS_PENCIL));
     EXPECT_EQ(Tool::Pencil, editor.tools.tool);
-    MSG key = {editor.mainWindow, WM_KEYDOWN, 'L', 0, 0, {0, 0}};
-    ASSERT_TRUE(TranslateAcceleratorW(editor.mainWindow, editor.accelerators, &key));
+    MSG key = {editor.windows.mainWindow, WM_KEYDOWN, 'L', 0, 0, {0, 0}};
+    ASSERT_TRUE(TranslateAcceleratorW(editor.windows.mainWindow, editor.windows.accelerators, &key));
     EXPECT_EQ(Tool::Line, editor.tools.tool);
     EXPECT_TRUE(MenuMarked(IDM_TOOLS_LINE));
     EXPECT_FALSE(MenuMarked(IDM_TOOLS_PENCIL));
@@ -140,11 +140,11 @@ TEST_F(DrawingToolsTest, FlipsAndTurnsActOnTheSelectionOrTheWholeFrame) {
 }
 
 TEST_F(DrawingToolsTest, ASquareInTheSecondPlaneZoomedAndScrolledWithItsSizeInTheStatusBar) {
-    SetWindowPos(editor.mainWindow, nullptr, 0, 0, 1280, 1024, SWP_NOZORDER);
+    SetWindowPos(editor.windows.mainWindow, nullptr, 0, 0, 1280, 1024, SWP_NOZORDER);
     UsePattern(128, 16);
     Command(IDM_VIEW_ZOOM_IN);
     Command(IDM_VIEW_ZOOM_IN);
-    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_PAGEDOWN, 0);
+    SendMessageW(editor.windows.gridWindow, WM_HSCROLL, SB_PAGEDOWN, 0);
     ASSERT_GT(editor.zoom.scrollX, 0);
     Command(IDM_EDIT_CHANGE_TARGET);
     ASSERT_EQ(1, editor.targetPlane);
@@ -157,7 +157,7 @@ TEST_F(DrawingToolsTest, ASquareInTheSecondPlaneZoomedAndScrolledWithItsSizeInTh
     Mouse(WM_LBUTTONDOWN, first, MK_LBUTTON | MK_SHIFT);
     Mouse(WM_MOUSEMOVE, {first.column + 3, first.row + 1}, MK_LBUTTON | MK_SHIFT);
     wchar_t status[64] = L"";
-    SendMessageW(editor.statusBar, SB_GETTEXTW, 4, reinterpret_cast<LPARAM>(status));
+    SendMessageW(editor.windows.statusBar, SB_GETTEXTW, 4, reinterpret_cast<LPARAM>(status));
     EXPECT_STREQ(L"Shape 4 x 4", status);
     Mouse(WM_LBUTTONUP, {first.column + 3, first.row + 1}, MK_SHIFT);
     int lit = 0;

@@ -40,14 +40,14 @@ TEST_F(ExportProgressTest, CancelStopsTheExportAndKeepsTheOldFile) {
     };
     auto cancel = [&](HWND dialog) {
         position = static_cast<int>(SendDlgItemMessageW(dialog, IDC_HEX_PROGRESS_BAR, PBM_GETPOS, 0, 0));
-        ownerEnabled = IsWindowEnabled(editor.mainWindow) != FALSE;
+        ownerEnabled = IsWindowEnabled(editor.windows.mainWindow) != FALSE;
         DialogAnswerer::Cancel()(dialog);
     };
     {
-        ExportProgress progress(editor.mainWindow, 0);
+        ExportProgress progress(editor.windows.mainWindow, 0);
         // The save dialog asks before it replaces a file.
         DialogAnswerer answerer({DialogAnswerer::ChooseFile(hex), DialogAnswerer::Press(IDYES), thirtyTwoBit, cancel});
-        editor.displayList.CreateHexFile(editor.mainWindow, nullptr, progress.Hook());
+        editor.displayList.CreateHexFile(editor.windows.mainWindow, nullptr, progress.Hook());
         ASSERT_EQ(4, answerer.Answered());
         EXPECT_EQ(L"Hex File 作成中", answerer.Titles().back());
         EXPECT_TRUE(progress.Cancelled());
@@ -55,7 +55,7 @@ TEST_F(ExportProgressTest, CancelStopsTheExportAndKeepsTheOldFile) {
     EXPECT_GE(position, 0);
     EXPECT_LT(position, 1000) << "cancelled before the end";
     EXPECT_FALSE(ownerEnabled) << "the main window takes no input during the export";
-    EXPECT_TRUE(IsWindowEnabled(editor.mainWindow));
+    EXPECT_TRUE(IsWindowEnabled(editor.windows.mainWindow));
     EXPECT_EQ(":00000001FF\r\n", ScratchDirectory::ReadText(hex));
     int files = 0;
     for (const auto& file : std::filesystem::directory_iterator(std::filesystem::path(hex).parent_path())) {

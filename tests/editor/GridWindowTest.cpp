@@ -226,11 +226,11 @@ TEST_F(GridWindowTest, EverySizeIsDrawnAsOneCallPerLineAndLedWouldDrawIt) {
             for (int row = 0; row < size[1]; ++row)
                 for (int column = 0; column < size[0]; ++column)
                     if (((seed = seed * 1103515245u + 12345u) >> 16) % 3 == 0) pattern->SetPixel(frame, column, row);
-        editor.ShowPattern(pattern.get());
+        ShowPattern(editor, pattern.get());
         editor.zoom.cell = size[2];
         editor.zoom.scrollX = size[3];
         editor.zoom.scrollY = size[4];
-        UpdateLayout();
+        Refresh(editor, RefreshPart::Layout);
         editor.views[0].frameIndex = 2;
         editor.views[1].frameIndex = 3;
         // View 0's target frame reaches into view 1, which is drawn after it.
@@ -245,7 +245,7 @@ TEST_F(GridWindowTest, EverySizeIsDrawnAsOneCallPerLineAndLedWouldDrawIt) {
         int differing = 0;
         for (std::size_t i = 0; i < drawn.size(); ++i) differing += drawn[i] != plain[i];
         EXPECT_EQ(0, differing) << size[0] << " x " << size[1] << ", cells of " << editor.views[0].cellWidth;
-        editor.ShowPattern(editor.pattern.get());
+        ShowPattern(editor, editor.pattern.get());
     }
 }
 
@@ -253,10 +253,10 @@ TEST_F(GridWindowTest, PatternsOfAnotherSizeAreLaidOutToFit) {
     std::unique_ptr<LedPattern> wide(new LedPattern);
     wide->Create(40, 8);
     wide->SetFrameCount(2);
-    editor.ShowPattern(wide.get());
+    ShowPattern(editor, wide.get());
     const PlaneView& view = editor.views[0];
     RECT grid;
-    GetClientRect(editor.gridWindow, &grid);
+    GetClientRect(editor.windows.gridWindow, &grid);
     EXPECT_EQ(view.cellWidth, view.cellHeight);
     EXPECT_EQ(10, view.left);
     EXPECT_EQ(10 + 40 * view.cellWidth, view.right);
@@ -274,7 +274,7 @@ TEST_F(GridWindowTest, PatternsOfAnotherSizeAreLaidOutToFit) {
 
     std::unique_ptr<LedPattern> huge(new LedPattern);
     huge->Create(255, 255);
-    editor.ShowPattern(huge.get());
+    ShowPattern(editor, huge.get());
     EXPECT_EQ(1, editor.views[0].cellWidth);
     Click(10 + 254, 10 + 254);
     EXPECT_TRUE(huge->GetPixel(0, 254, 254));
@@ -284,10 +284,10 @@ TEST_F(GridWindowTest, PatternsOfAnotherSizeAreLaidOutToFit) {
 
     std::unique_ptr<LedPattern> empty(new LedPattern);
     empty->Create(0, 0);
-    editor.ShowPattern(empty.get());
+    ShowPattern(editor, empty.get());
     Click(20, 20);
     EXPECT_EQ(RGB(255, 255, 255), SurfacePixel(20, 20));
-    editor.ShowPattern(editor.pattern.get());
+    ShowPattern(editor, editor.pattern.get());
 }
 
 }  // namespace

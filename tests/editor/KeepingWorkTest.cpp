@@ -53,14 +53,14 @@ TEST_F(KeepingWorkTest, EscAtTheQuestionKeepsTheDrawingAndTheEditorOpen) {
         Command(command);
         EXPECT_EQ(1, answerer.Answered()) << "no file dialog after Esc";
     }
-    ASSERT_TRUE(IsWindow(editor.mainWindow));
+    ASSERT_TRUE(IsWindow(editor.windows.mainWindow));
     EXPECT_TRUE(editor.pattern->GetPixel(0, 3, 3));
     EXPECT_TRUE(editor.history.CanUndo());
 }
 
 TEST_F(KeepingWorkTest, AReleaseOutsideTheWindowLeavesThePenUp) {
     Press(CellX(0, 1), CellY(1));
-    EXPECT_EQ(editor.gridWindow, GetCapture()) << "the release is seen wherever it happens";
+    EXPECT_EQ(editor.windows.gridWindow, GetCapture()) << "the release is seen wherever it happens";
     Release(-40, 700);
     EXPECT_EQ(nullptr, GetCapture());
     Move(CellX(0, 5), CellY(5));
@@ -117,11 +117,11 @@ TEST_F(KeepingWorkTest, APatternWithoutFramesSurvivesEveryCommand) {
                              IDM_VIEW_ONE_PLANE, IDM_FRAME_PLAY};
     for (UINT command : commands) {
         Command(command);
-        OnPlaybackTimer();
+        OnPlaybackTimer(editor);
         Click(CellX(0, 4), CellY(4));
     }
     Command(IDM_FRAME_PLAY);
-    EXPECT_TRUE(IsWindow(editor.mainWindow));
+    EXPECT_TRUE(IsWindow(editor.windows.mainWindow));
     EXPECT_GE(editor.pattern->frameCount, 1u);
 }
 

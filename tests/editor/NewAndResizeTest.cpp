@@ -67,15 +67,15 @@ TEST_F(NewAndResizeTest, NewMakesABlankUnnamedPatternAfterTheSaveQuestion) {
 
     // In a large window, zoomed in and scrolled, a click lights exactly the
     // LED under it.
-    SetWindowPos(editor.mainWindow, nullptr, 0, 0, 1280, 1024, SWP_NOZORDER);
+    SetWindowPos(editor.windows.mainWindow, nullptr, 0, 0, 1280, 1024, SWP_NOZORDER);
     EXPECT_GE(editor.views[0].cellWidth, 8);
     Command(IDM_VIEW_ZOOM_IN);
     Command(IDM_VIEW_ZOOM_IN);
-    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_BOTTOM, 0);
+    SendMessageW(editor.windows.gridWindow, WM_HSCROLL, SB_BOTTOM, 0);
     const PlaneView& view = editor.views[0];
     POINT led = {view.left + 100 * view.cellWidth + 1, view.top + 15 * view.cellWidth + 1};
     RECT grid;
-    GetClientRect(editor.gridWindow, &grid);
+    GetClientRect(editor.windows.gridWindow, &grid);
     ASSERT_TRUE(PtInRect(&grid, led)) << "on the screen, scrolled to";
     Click(led.x, led.y);
     std::uint8_t frame[16 * 16];
@@ -121,7 +121,7 @@ TEST_F(NewAndResizeTest, ResizeAgainstAnAnchorIsOneUndoableStep) {
     Command(IDM_EDIT_UNDO);
     EXPECT_EQ(16, pattern.columns);
     EXPECT_TRUE(pattern.GetPixel(0, 0, 0) && pattern.GetPixel(0, 15, 15));
-    EXPECT_TRUE(editor.startUpLayout) << "back to the described layout";
+    EXPECT_TRUE(editor.layout.startUp) << "back to the described layout";
     Command(IDM_EDIT_REDO);
     EXPECT_TRUE(pattern.GetPixel(0, 19, 17));
 }

@@ -1,6 +1,6 @@
 // "画像の読み込み": the size, fit, alignment and dithering controls, answered
 // through the CBT hook as a person would set them.
-#include "editor/commands/PictureDialogs.h"
+#include "editor/dialogs/PictureImportDialog.h"
 #include "tests/editor/EditorSession.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/PictureFiles.h"

@@ -1,7 +1,6 @@
 // The editor as a workbench: undo and redo, the frame tools, pictures in and
 // out, and Play, driven as the other editor tests are.
-#include "editor/commands/FrameCommands.h"
-#include "editor/commands/PictureDialogs.h"
+#include "editor/dialogs/PictureImportDialog.h"
 #include "editor/grid/Playback.h"
 #include "pattern/document/LedFile.h"
 #include "tests/editor/EditorSession.h"
@@ -184,7 +183,7 @@ TEST_F(WorkbenchTest, NoFrameIsInsertedBeyond2048) {
 
 TEST_F(WorkbenchTest, PageDownAndPageUpStepTheSlider) {
     SetFrames(5);
-    MSG pageDown = Message(editor.gridWindow, WM_KEYDOWN, VK_NEXT);
+    MSG pageDown = Message(editor.windows.gridWindow, WM_KEYDOWN, VK_NEXT);
     EXPECT_TRUE(HandleBeforeDispatch(pageDown)) << "the shortcut";
     EXPECT_EQ(2, editor.firstFrame);
     EXPECT_EQ(1, SliderPosition());
@@ -325,39 +324,39 @@ TEST_F(WorkbenchTest, PlayTurnsThePagesUntilAKeyAClickOrPlayAgain) {
     MoveSlider(1);
     RightClick(100, 100);
     editor.pattern->header.wait = 0;
-    EXPECT_EQ(100u, PlaybackInterval()) << "a wait of 0 counts as 1";
+    EXPECT_EQ(100u, PlaybackInterval(*editor.pattern)) << "a wait of 0 counts as 1";
     editor.pattern->header.wait = 3;
-    EXPECT_EQ(300u, PlaybackInterval());
+    EXPECT_EQ(300u, PlaybackInterval(*editor.pattern));
 
     Command(IDM_FRAME_PLAY);
-    EXPECT_TRUE(IsPlaying());
+    EXPECT_TRUE(IsPlaying(editor));
     OpenMenu();
     EXPECT_TRUE(MenuMarked(IDM_FRAME_PLAY));
     EXPECT_EQ(0, editor.firstFrame) << "from the first page";
     int pages[4];
     for (int& page : pages) {
-        SendMessageW(editor.mainWindow, WM_TIMER, PlaybackTimer, 0);
+        SendMessageW(editor.windows.mainWindow, WM_TIMER, PlaybackTimer, 0);
         page = editor.firstFrame;
     }
     EXPECT_EQ((std::vector<int>{2, 4, 0, 2}), std::vector<int>(pages, pages + 4)) << "in order, looping";
     Press(CellX(0, 3), CellY(3));
     Release(CellX(0, 3), CellY(3));
-    EXPECT_FALSE(IsPlaying());
+    EXPECT_FALSE(IsPlaying(editor));
     for (std::uint32_t frame = 0; frame < 5; ++frame) EXPECT_FALSE(Lit(frame, 3, 3)) << "the click only stopped it";
     EXPECT_EQ(2, editor.firstFrame) << "back to the page being edited";
     EXPECT_EQ(1, editor.targetPlane);
-    EXPECT_FALSE(KillTimer(editor.mainWindow, PlaybackTimer)) << "the timer is gone";
+    EXPECT_FALSE(KillTimer(editor.windows.mainWindow, PlaybackTimer)) << "the timer is gone";
 
     Command(IDM_FRAME_PLAY);
-    MSG key = Message(editor.sliderWindow, WM_KEYDOWN, 'A');
+    MSG key = Message(editor.windows.sliderWindow, WM_KEYDOWN, 'A');
     EXPECT_TRUE(HandleBeforeDispatch(key));
-    EXPECT_FALSE(IsPlaying());
+    EXPECT_FALSE(IsPlaying(editor));
 
     Command(IDM_FRAME_PLAY);
-    EXPECT_TRUE(KillTimer(editor.mainWindow, PlaybackTimer)) << "a timer turns the pages";
+    EXPECT_TRUE(KillTimer(editor.windows.mainWindow, PlaybackTimer)) << "a timer turns the pages";
     Command(IDM_FRAME_PLAY);
-    EXPECT_FALSE(IsPlaying());
-    MSG after = Message(editor.gridWindow, WM_KEYDOWN, 'A');
+    EXPECT_FALSE(IsPlaying(editor));
+    MSG after = Message(editor.windows.gridWindow, WM_KEYDOWN, 'A');
     EXPECT_FALSE(HandleBeforeDispatch(after)) << "keys go on as usual when not playing";
 }
 

@@ -16,33 +16,33 @@ protected:
         std::unique_ptr<LedPattern> pattern(new LedPattern);
         pattern->Create(static_cast<std::uint8_t>(columns), static_cast<std::uint8_t>(rows));
         pattern->SetFrameCount(2);
-        editor.ReplaceDocument(std::move(pattern));
+        ReplaceDocument(editor, std::move(pattern));
     }
-    static bool HasBar(LONG_PTR bar) { return (GetWindowLongPtrW(editor.gridWindow, GWL_STYLE) & bar) != 0; }
+    static bool HasBar(LONG_PTR bar) { return (GetWindowLongPtrW(editor.windows.gridWindow, GWL_STYLE) & bar) != 0; }
     static std::wstring StatusText(int part) {
         wchar_t text[128] = L"";
-        SendMessageW(editor.statusBar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text));
+        SendMessageW(editor.windows.statusBar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text));
         return text;
     }
     static void Wheel(int notches, UINT keys, POINT client) {
-        ClientToScreen(editor.gridWindow, &client);
-        SendMessageW(editor.mainWindow, WM_MOUSEWHEEL, MAKEWPARAM(keys, notches * WHEEL_DELTA),
+        ClientToScreen(editor.windows.gridWindow, &client);
+        SendMessageW(editor.windows.mainWindow, WM_MOUSEWHEEL, MAKEWPARAM(keys, notches * WHEEL_DELTA),
                      MAKELPARAM(client.x, client.y));
     }
 };
 
 TEST_F(ZoomAndLayoutTest, ALongSignZoomedAndScrolledByBarsAndWheel) {
-    SetWindowPos(editor.mainWindow, nullptr, 0, 0, 1280, 1024, SWP_NOZORDER);
+    SetWindowPos(editor.windows.mainWindow, nullptr, 0, 0, 1280, 1024, SWP_NOZORDER);
     Show(128, 16);
     const int fitted = editor.views[0].cellWidth;
     EXPECT_GE(fitted, 8) << "LEDs at least 8 pixels apart";
     EXPECT_FALSE(HasBar(WS_HSCROLL) || HasBar(WS_VSCROLL));
     for (int i = 0; i < 3; ++i) Command(IDM_VIEW_ZOOM_IN);
     EXPECT_TRUE(HasBar(WS_HSCROLL));
-    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_PAGEDOWN, 0);
-    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_LINEDOWN, 0);
+    SendMessageW(editor.windows.gridWindow, WM_HSCROLL, SB_PAGEDOWN, 0);
+    SendMessageW(editor.windows.gridWindow, WM_HSCROLL, SB_LINEDOWN, 0);
     ASSERT_GT(editor.zoom.scrollX, 0);
-    EXPECT_EQ(editor.zoom.scrollX, GetScrollPos(editor.gridWindow, SB_HORZ));
+    EXPECT_EQ(editor.zoom.scrollX, GetScrollPos(editor.windows.gridWindow, SB_HORZ));
 
     // The LED under a point: content pixel = window pixel + scroll offset.
     const int cell = editor.views[0].cellWidth;
@@ -52,8 +52,8 @@ TEST_F(ZoomAndLayoutTest, ALongSignZoomedAndScrolledByBarsAndWheel) {
     EXPECT_TRUE(editor.pattern->GetPixel(0, led.column, led.row));
     // Only that cell is repainted, and shows it lit.
     RECT changed = editor.views[0].CellBox(led);
-    UpdateWindow(editor.gridWindow);
-    EXPECT_EQ(LitColour, GetPixel(editor.surface, (changed.left + changed.right) / 2, (changed.top + changed.bottom) / 2));
+    UpdateWindow(editor.windows.gridWindow);
+    EXPECT_EQ(LitColour, GetPixel(editor.drawing.surface, (changed.left + changed.right) / 2, (changed.top + changed.bottom) / 2));
     EXPECT_EQ(L"Column " + std::to_wstring(led.column) + L", Row " + std::to_wstring(led.row), StatusText(0));
     EXPECT_EQ(L"Frame 0", StatusText(1));
     EXPECT_EQ(L"128 x 16, 2 frames", StatusText(2));
@@ -69,9 +69,9 @@ TEST_F(ZoomAndLayoutTest, ALongSignZoomedAndScrolledByBarsAndWheel) {
     Command(IDM_VIEW_FIT_TO_WINDOW);
     EXPECT_EQ(fitted, editor.views[0].cellWidth);
     EXPECT_FALSE(HasBar(WS_HSCROLL));
-    const int twoPlanes = editor.layout.content.height;
+    const int twoPlanes = editor.layout.grid.content.height;
     Command(IDM_VIEW_ONE_PLANE);
-    EXPECT_LT(editor.layout.content.height, twoPlanes) << "laid out anew for one plane";
+    EXPECT_LT(editor.layout.grid.content.height, twoPlanes) << "laid out anew for one plane";
 }
 
 TEST_F(ZoomAndLayoutTest, TheLargestPatternAtTheLargestZoomHasASurfaceOnlyAsLargeAsTheWindow) {
@@ -80,11 +80,11 @@ TEST_F(ZoomAndLayoutTest, TheLargestPatternAtTheLargestZoomHasASurfaceOnlyAsLarg
     for (int i = 0; i < 30; ++i) Command(IDM_VIEW_ZOOM_IN);
     EXPECT_GE(editor.views[0].cellWidth, 48);
     RECT client;
-    GetClientRect(editor.gridWindow, &client);
-    EXPECT_EQ(client.right, editor.surfaceWidth);
-    EXPECT_EQ(client.bottom, editor.surfaceHeight);
-    SendMessageW(editor.gridWindow, WM_VSCROLL, SB_BOTTOM, 0);
-    SendMessageW(editor.gridWindow, WM_HSCROLL, SB_BOTTOM, 0);
+    GetClientRect(editor.windows.gridWindow, &client);
+    EXPECT_EQ(client.right, editor.drawing.width);
+    EXPECT_EQ(client.bottom, editor.drawing.height);
+    SendMessageW(editor.windows.gridWindow, WM_VSCROLL, SB_BOTTOM, 0);
+    SendMessageW(editor.windows.gridWindow, WM_HSCROLL, SB_BOTTOM, 0);
     Click(editor.views[0].right - 2, editor.views[0].bottom - 2);
     EXPECT_TRUE(editor.pattern->GetPixel(0, 254, 254));
     const int half = editor.views[0].cellWidth / 2;
@@ -95,30 +95,30 @@ TEST_F(ZoomAndLayoutTest, TheStartUpLayoutHoldsUntilTheUserAsksAndComesBack) {
     RECT trackbar;
     GetWindowRect(Trackbar(), &trackbar);
     const int startUpWidth = trackbar.right - trackbar.left;
-    EXPECT_FALSE(IsWindowVisible(editor.statusBar));
+    EXPECT_FALSE(IsWindowVisible(editor.windows.statusBar));
 
-    ShowWindow(editor.mainWindow, SW_MAXIMIZE);
-    EXPECT_TRUE(IsWindowVisible(editor.statusBar));
+    ShowWindow(editor.windows.mainWindow, SW_MAXIMIZE);
+    EXPECT_TRUE(IsWindowVisible(editor.windows.statusBar));
     EXPECT_TRUE(MenuMarked(IDM_VIEW_STATUS_BAR));
     EXPECT_GT(editor.views[0].cellWidth, 20) << "16 x 16 fills the larger window";
     RECT slider;
-    GetClientRect(editor.sliderWindow, &slider);
+    GetClientRect(editor.windows.sliderWindow, &slider);
     GetWindowRect(Trackbar(), &trackbar);
-    EXPECT_EQ(slider.right - 2 * editor.trackbarBox.left, trackbar.right - trackbar.left) << "across the window";
-    ShowWindow(editor.mainWindow, SW_RESTORE);
-    EXPECT_TRUE(editor.startUpLayout);
+    EXPECT_EQ(slider.right - 2 * editor.layout.trackbarBox.left, trackbar.right - trackbar.left) << "across the window";
+    ShowWindow(editor.windows.mainWindow, SW_RESTORE);
+    EXPECT_TRUE(editor.layout.startUp);
     EXPECT_EQ(330, editor.views[1].left);
-    EXPECT_FALSE(IsWindowVisible(editor.statusBar));
+    EXPECT_FALSE(IsWindowVisible(editor.windows.statusBar));
     GetWindowRect(Trackbar(), &trackbar);
     EXPECT_EQ(startUpWidth, trackbar.right - trackbar.left);
 
     // Asked for, the status bar shows at the first size too; the user's
     // choice then holds whatever the layout.
     Command(IDM_VIEW_STATUS_BAR);
-    EXPECT_TRUE(IsWindowVisible(editor.statusBar));
+    EXPECT_TRUE(IsWindowVisible(editor.windows.statusBar));
     Command(IDM_VIEW_STATUS_BAR);
     Show(64, 16);
-    EXPECT_FALSE(IsWindowVisible(editor.statusBar));
+    EXPECT_FALSE(IsWindowVisible(editor.windows.statusBar));
 }
 
 }  // namespace

@@ -10,6 +10,9 @@
 #   3. The installer, silent, for everyone and with the file types, then for
 #      one user: the files, the Start menu entry, the editor starting, and
 #      after the silent uninstaller nothing left.
+# Each carries the user guide, whole: every page of docs/user/ and every
+# picture inside it. Before all that, every relative link of README.md and
+# docs/ must lead to a file of the repo.
 #
 #   releases_test.sh        (from make test, after make dist; needs a display: xvfb-run)
 set -euo pipefail
@@ -58,6 +61,25 @@ editor_starts() {
 expect_files() {
     for file in "$@"; do [ -f "$file" ] || fail "missing $file"; done
 }
+# The user guide of this version, with every page of docs/user/ and each of
+# their pictures inside it, byte for byte, and no picture it would need beside it.
+guide_whole() {
+    local guide=$1 page id picture
+    expect_files "$guide"
+    grep -q "<title>Lumigrid $version: user guide</title>" "$guide" || fail "$guide is not the user guide of $version"
+    for page in "$repo"/docs/user/*.md; do
+        id=$(basename "$page" .md)
+        [ "$id" = README ] && id=contents
+        grep -q "<section id=\"$id\">" "$guide" || fail "$guide lacks the page $(basename "$page")"
+        for picture in $(grep -o '!\[[^]]*\]([^)]*)' "$page" | sed 's/.*(\(.*\))/\1/'); do
+            grep -qF "$(base64 -w0 "$repo/docs/user/$picture")" "$guide" || fail "$guide lacks the picture $picture"
+        done
+    done
+    ! grep -q '<img [^>]*src="[^d]' "$guide" || fail "$guide needs pictures beside it"
+}
+
+echo "-- the links of README.md and docs/"
+python3 "$repo/tests/packaging/docs_links.py" "$repo" || fail "links in README.md or docs/ lead nowhere"
 
 echo "-- make install"
 make -C "$repo" --no-print-directory install DESTDIR="$root" >/dev/null
@@ -65,6 +87,7 @@ usr="$root/usr/local"
 expect_files "$usr/bin/lumigrid-cli" "$usr/lib/libPanekit.so" "$usr/share/man/man1/lumigrid-cli.1" \
     "$usr/bin/lumigrid" "$usr/lib/lumigrid/lumigrid.exe" "$usr/lib/lumigrid/Panekit.dll" \
     "$usr/share/applications/lumigrid.desktop" "$usr/share/icons/hicolor/48x48/apps/lumigrid.png"
+guide_whole "$usr/share/doc/lumigrid/user-guide.html"
 [ "$("$usr/bin/lumigrid-cli" --version)" = "lumigrid-cli $version" ] || fail "installed lumigrid-cli --version"
 readelf -d "$usr/bin/lumigrid-cli" | grep -q 'R.*PATH.*\[\$ORIGIN/\.\./lib\]' || fail "lumigrid-cli's RPATH is not \$ORIGIN/../lib"
 page=$(MANWIDTH=100 man -l "$usr/share/man/man1/lumigrid-cli.1" 2>&1 | tr -s ' ')
@@ -101,9 +124,10 @@ export WINEPREFIX="$prefix"
 mkdir "$scratch/zip"
 (cd "$scratch/zip" && unzip -q "$zip")
 unpacked="$scratch/zip/lumigrid-$version-win64"
-expected="LICENSE.txt Panekit.dll README.txt examples/arrow.led examples/heart.led examples/smile.led lumigrid-cli.exe lumigrid.exe"
+expected="LICENSE.txt Panekit.dll README.txt examples/arrow.led examples/heart.led examples/smile.led lumigrid-cli.exe lumigrid.exe user-guide.html"
 [ "$(cd "$unpacked" && find . -type f -printf '%P\n' | LC_ALL=C sort | xargs)" = "$expected" ] \
     || fail "the zip holds $(cd "$unpacked" && find . -type f | xargs)"
+guide_whole "$unpacked/user-guide.html"
 editor_starts wine "$unpacked/lumigrid.exe"
 [ "$(wine "$unpacked/lumigrid-cli.exe" --version | tr -d '\r')" = "lumigrid-cli $version" ] || fail "lumigrid-cli.exe --version"
 line=$(tr -d '\r' < "$unpacked/README.txt" | grep -o 'lumigrid-cli list add examples\\examples.ll [^`]*') \
@@ -122,6 +146,7 @@ installed() {
     expect_files "$folder/lumigrid.exe" "$folder/Panekit.dll" "$folder/lumigrid-cli.exe" "$folder/README.txt" \
         "$folder/LICENSE.txt" "$folder/examples/heart.led" "$folder/examples/arrow.led" "$folder/examples/smile.led" \
         "$folder/uninstall.exe"
+    guide_whole "$folder/user-guide.html"
 }
 uninstalled() {
     local folder=$1 root_key=$2

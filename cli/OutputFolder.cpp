@@ -1,0 +1,43 @@
+#include "cli/OutputFolder.h"
+
+#include "cli/CommandLine.h"
+#include "cli/PathNames.h"
+#include "panekit/File.h"
+
+std::string OutputFolder::Prepare(const std::string& folder, const std::vector<std::string>& files, bool force) {
+    std::string reason;
+    if (PathExists(folder)) {
+        if (!IsDirectory(folder)) return QuotedName(folder) + " is not a directory";
+    } else if (!MakeDirectory(folder, &reason)) {
+        return "cannot make the directory " + QuotedName(folder) + ": " + reason;
+    } else {
+        madeFolder_ = folder;
+    }
+    if (force) return std::string();
+    for (const std::string& path : files)
+        if (PathExists(path)) return QuotedName(path) + " exists; --force replaces it";
+    return std::string();
+}
+
+void OutputFolder::Written(const std::string& path, bool existedBefore) {
+    if (!existedBefore) made_.push_back(path);
+}
+
+void OutputFolder::RemoveWritten() {
+    for (const std::string& path : made_) RemoveFile(path);
+    made_.clear();
+    if (!madeFolder_.empty()) RemoveEmptyDirectory(madeFolder_);
+    madeFolder_.clear();
+}
+
+std::string InDirectory(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) return folder + name;
+    return folder + "/" + name;
+}
+
+bool RemoveFile(const std::string& path) {
+    CFile file(nullptr);
+    if (file.Open(path.c_str(), 1) != 1) return false;
+    file.Close();
+    return file.Delete() == 1;
+}
