@@ -81,4 +81,15 @@ void SetPicture(LedPattern& pattern, std::uint32_t picture, const PictureCanvas&
 // LedPattern::MaxFrames. False when that many do not fit or cannot be had.
 bool SetPictureCount(LedPattern& pattern, std::uint32_t pictures, Planes planes);
 
+// The frame count after ReplacePicture of picture i by count frames.
+std::uint64_t FramesAfterReplacing(const LedPattern& pattern, std::uint32_t picture, std::uint32_t count,
+                                   Planes planes);
+// The frames of picture i (fewer than the planes at an odd end) give way to
+// frames 0 .. count - 1 of source, which has the pattern's frame size; the
+// frames before and after stay. False, changing nothing, when the picture
+// is not in the pattern, the count would be 0 or pass LedPattern::MaxFrames,
+// or memory runs out.
+bool ReplacePicture(LedPattern& pattern, std::uint32_t picture, const LedPattern& source, std::uint32_t count,
+                    Planes planes);
+
 #endif
