@@ -148,3 +148,12 @@ void AddStyleOption(CLI::App* command, std::string& style) {
 }
 
 RenderStyle StyleNamed(const std::string& style) { return style == "editor" ? RenderStyle::Editor : DefaultRenderStyle; }
+
+CLI::Option* AddPlanesOption(CLI::App* command, std::string& planes, const std::string& help) {
+    planes = "two";
+    return command->add_option("--planes", planes, help)
+        ->type_name("one|two")
+        ->check(OneOf({"one", "two"}, "one or two"));
+}
+
+Planes PlanesNamed(const std::string& planes) { return planes == "one" ? Planes::One : Planes::Two; }

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "pattern/document/PictureCanvas.h"
 #include "picture/PatternRender.h"
 
 // What a command reaches while it runs, and the action of the command that
@@ -72,5 +73,11 @@ bool ParseMode(const std::string& text, std::uint8_t* controlCode);
 // into style; and the style it names.
 void AddStyleOption(CLI::App* command, std::string& style);
 RenderStyle StyleNamed(const std::string& style);
+
+// --planes one|two, of the commands that make or show pictures (text,
+// effect, import, preview), into planes ("two" unless given); help says
+// what a picture of each is to the command. And the planes it names.
+CLI::Option* AddPlanesOption(CLI::App* command, std::string& planes, const std::string& help);
+Planes PlanesNamed(const std::string& planes);
 
 #endif

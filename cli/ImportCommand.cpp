@@ -15,18 +15,23 @@
 namespace {
 
 const char ImportHelp[] =
-    "Makes a pattern of pictures (PNG, BMP, GIF, JPEG): each picture is a\n"
-    "frame, and each frame of an animated GIF; at most 2048 frames. --crop\n"
-    "first cuts each picture to X,Y,W,H of its pixels. Without --size the\n"
-    "pattern has the pictures' own size, all alike, at most 255 x 255; with\n"
-    "--size COLUMNSxROWS every picture, of any size, is fitted to it: --fit\n"
-    "contain (the default: all of it, dark bands beside), cover (fills it,\n"
-    "the overflow cut off), stretch or none (cut or padded), placed by\n"
-    "--align (default centre). A pixel is lit when it is opaque and its\n"
-    "luminance is at least --threshold (0-255, default 128), or as --dither\n"
-    "floyd-steinberg (photos) or ordered (animations) decides; with --invert\n"
-    "the dark ones. --mode defaults to animation, --wait (1-255) to 1. An odd number of frames gets a dark\n"
-    "frame after the last, as the display program shows frames in pairs.";
+    "Makes a pattern of pictures (PNG, BMP, GIF, JPEG): each picture, and\n"
+    "each frame of an animated GIF, is a picture of the sign, its two planes\n"
+    "side by side: two frames, its left half and its right half (--planes\n"
+    "one: one frame); at most 2048 frames. --crop first cuts each picture\n"
+    "to X,Y,W,H of its pixels. Without --size the pictures keep their own\n"
+    "size, all alike: their width split in two (an odd width gets a dark\n"
+    "column at the right), at most 510 x 255 (255 x 255 on one plane); with\n"
+    "--size COLUMNSxROWS, the frame size, every picture, of any size, is\n"
+    "fitted to the two frames side by side: --fit contain (the default: all\n"
+    "of it, dark bands beside), cover (fills it, the overflow cut off),\n"
+    "stretch or none (cut or padded), placed by --align (default centre). A\n"
+    "pixel is lit when it is opaque and its luminance is at least\n"
+    "--threshold (0-255, default 128), or as --dither floyd-steinberg\n"
+    "(photos) or ordered (animations) decides; with --invert the dark ones.\n"
+    "--mode defaults to animation, --wait (1-255) to 1. On one plane an odd\n"
+    "number of frames gets a dark frame after the last, as the display\n"
+    "program shows frames in pairs.";
 
 // The names of the choices, in the order of their enumerations.
 const std::vector<std::string> FitNames = {"contain", "cover", "stretch", "none"};
@@ -38,7 +43,7 @@ const std::vector<std::string> DitherNames = {"none", "floyd-steinberg", "ordere
 
 struct ImportArguments {
     std::vector<std::string> images;
-    std::string output, mode = "animation", size, fit = "contain", align = "centre", crop, dither = "none";
+    std::string output, mode = "animation", size, fit = "contain", align = "centre", crop, dither = "none", planes;
     unsigned long wait = 1, threshold = 128;
     bool invert = false;
 };
@@ -95,6 +100,7 @@ int Import(const ImportArguments& arguments, bool thresholdGiven, std::ostream& 
     options.alignment = static_cast<Alignment>(
         arguments.align == AmericanCentre ? IndexOf(AlignmentNames, "centre") : IndexOf(AlignmentNames, arguments.align));
     options.cropped = ParseCrop(arguments.crop, &options.crop);
+    options.planes = PlanesNamed(arguments.planes);
 
     StandardInputFile input;
     std::vector<std::string> images;
@@ -126,7 +132,7 @@ int Import(const ImportArguments& arguments, bool thresholdGiven, std::ostream& 
 void AddImportCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<ImportArguments>();
     CLI::App* command = AddCommand(program, "import", ImportHelp);
-    command->add_option("IMAGE...", arguments->images, "the pictures, one frame each (every frame of a GIF);\n- reads one from standard input")
+    command->add_option("IMAGE...", arguments->images, "the pictures, one picture each (every frame of a\nGIF); - reads one from standard input")
         ->required()
         ->check(NotEmpty("a file name"));
     command->add_option("-o,--output", arguments->output, "the pattern file to write; - writes standard output")
@@ -140,7 +146,7 @@ void AddImportCommand(CLI::App& program, CliContext& context) {
         ->type_name("N")
         ->check(NumberFrom(1, 255));
     CLI::Option* size =
-        command->add_option("--size", arguments->size, "the pattern's columns x rows, 1 to 255 each; every\npicture is fitted to it (default: the pictures' own size)")
+        command->add_option("--size", arguments->size, "the frames' columns x rows, 1 to 255 each; every\npicture is fitted to its planes (default: the\npictures' own size)")
             ->type_name("COLUMNSxROWS")
             ->check(FrameSizeText());
     command->add_option("--fit", arguments->fit, "how a picture fits the size (default contain)")
@@ -165,6 +171,7 @@ void AddImportCommand(CLI::App& program, CliContext& context) {
             ->type_name("N")
             ->check(NumberFrom(0, 255));
     command->add_flag("--invert", arguments->invert, "lights the opaque pixels below the threshold instead");
+    AddPlanesOption(command, arguments->planes, "a picture: two frames side by side (two, the\ndefault) or one frame (one)");
     SetAction(command, context, [arguments, threshold, &context]() {
         return Import(*arguments, threshold->count() > 0, context.err);
     });

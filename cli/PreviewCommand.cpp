@@ -17,8 +17,9 @@ const char PreviewHelp[] =
     "in hundredths of a second, so it is rounded to them). Normal shows a\n"
     "picture wait ticks (0 counts as 1), Animation and scroll blocks one\n"
     "tick a picture, On-Off wait ticks lit and wait ticks dark, a reset one\n"
-    "dark tick. Each picture is its two planes side by side (--planes one:\n"
-    "plane 0), drawn as render draws them. A HEX file is read at --size\n"
+    "dark tick. Each picture is its two planes side by side, drawn as render\n"
+    "draws them (--planes one: a sign of one plane shows each frame in turn,\n"
+    "each as long as its picture would be). A HEX file is read at --size\n"
     "(default 16x16); a list's sign has its first pattern's size, and its\n"
     "patterns of other sizes are left out. --loop N plays it N times (0,\n"
     "the default, for ever).";
@@ -26,7 +27,7 @@ const char PreviewHelp[] =
 const unsigned DefaultSide = 16;
 
 struct PreviewArguments {
-    std::string program, output, size, planes = "two", style = "sign";
+    std::string program, output, size, planes, style = "sign";
     unsigned long tick = 100, scale = 8, loop = 0;
 };
 
@@ -51,12 +52,13 @@ int Preview(const PreviewArguments& arguments, std::ostream& out, std::ostream& 
     if (IsHexFile(arguments.program)) {
         if (columns == 0) columns = rows = DefaultSide;
         load = LoadHexPlayback(arguments.program.c_str(), static_cast<std::uint8_t>(columns),
-                               static_cast<std::uint8_t>(rows));
+                               static_cast<std::uint8_t>(rows), PlanesNamed(arguments.planes));
     } else {
         DisplayList list;
         if (!list.SelectFile(arguments.program.c_str(), false))
             return PrintFailure(err, "cannot read the list " + QuotedName(arguments.program));
-        load = LoadListPlayback(list, static_cast<std::uint8_t>(columns), static_cast<std::uint8_t>(rows));
+        load = LoadListPlayback(list, static_cast<std::uint8_t>(columns), static_cast<std::uint8_t>(rows),
+                                PlanesNamed(arguments.planes));
         for (const SkippedEntry& entry : load.skipped)
             PrintNote(err, "entry " + std::to_string(entry.index) + " (" + entry.text + ") is left out: " + entry.why);
     }
@@ -67,7 +69,7 @@ int Preview(const PreviewArguments& arguments, std::ostream& out, std::ostream& 
     PreviewOptions options;
     options.tickMilliseconds = static_cast<unsigned>(arguments.tick);
     options.scale = static_cast<unsigned>(arguments.scale);
-    options.planes = arguments.planes == "one" ? 1 : 2;
+    options.planes = PlaneCount(PlanesNamed(arguments.planes));
     options.plays = static_cast<unsigned>(arguments.loop);
     options.style = StyleNamed(arguments.style);
     const std::uint32_t tick = TickHundredths(options.tickMilliseconds);
@@ -118,9 +120,7 @@ void AddPreviewCommand(CLI::App& program, CliContext& context) {
     command->add_option("--loop", arguments->loop, "times the GIF plays, 0 for ever (default 0)")
         ->type_name("N")
         ->check(NumberFrom(0, 65536));
-    command->add_option("--planes", arguments->planes, "one: plane 0 only (default two)")
-        ->type_name("one|two")
-        ->check(OneOf({"one", "two"}, "one or two"));
+    AddPlanesOption(command, arguments->planes, "the sign's planes: two, side by side (the\ndefault), or one, each frame in turn");
     AddStyleOption(command, arguments->style);
     SetAction(command, context, [arguments, &context]() { return Preview(*arguments, context.out, context.err); });
 }

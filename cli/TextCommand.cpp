@@ -18,10 +18,13 @@ const char TextHelp[] =
     "centred between top and bottom, or has its top at --offset. Characters\n"
     "follow each other at their own advance, --spacing columns apart; marks\n"
     "are drawn over their base, and right-to-left text is ordered and joined.\n"
-    "Without --step the text is cut into frame-wide screens, each line placed\n"
-    "by --align within them, the last screen padded dark. With --step N (1 to\n"
+    "A screen is a picture of the sign: in the normal, animation and onoff\n"
+    "modes its two planes, two frames side by side (--planes one: a frame);\n"
+    "in scroll mode, where the sign moves the frames along, a frame.\n"
+    "Without --step the text is cut into screens, each line placed by\n"
+    "--align within them, the last screen padded dark. With --step N (1 to\n"
     "the columns) the lines enter from the right together and move N columns\n"
-    "a frame until they have left on the left (right-to-left text: from the\n"
+    "a screen until they have left on the left (right-to-left text: from the\n"
     "left). The frame count is rounded up to even with a dark frame, and may\n"
     "be at most 2048.";
 
@@ -36,7 +39,7 @@ std::string MissingList(const std::u32string& missing) {
 }
 
 struct TextArguments {
-    std::string text, output, size = "16x16", mode = "scroll", missing, align, spacing = "0";
+    std::string text, output, size = "16x16", mode = "scroll", missing, align, spacing = "0", planes;
     std::vector<std::string> fonts;
     unsigned pixels = 0;
     unsigned long wait = 1, step = 0, lineSpacing = 0, offset = 0;
@@ -114,6 +117,8 @@ void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
     command->add_option("--step", parsed.step, "columns the text moves a frame, 1 to the columns")
         ->type_name("N")
         ->check(NumberFrom(1, 255));
+    AddPlanesOption(command, parsed.planes,
+                    "a screen: two frames side by side (two, the\ndefault) or one frame (one); scroll mode: one");
     command->add_flag("--invert", parsed.invert, "lights the background instead of the text");
     command->add_option("--missing", parsed.missing, "skip leaves out characters the font lacks (else an error)")
         ->type_name("skip")
@@ -181,6 +186,7 @@ int RunText(TextArguments& parsed, std::ostream& err) {
     ParseMode(parsed.mode, &frames.controlCode);
     frames.wait = static_cast<std::uint8_t>(parsed.wait);
     frames.invert = parsed.invert;
+    frames.planes = PlanesNamed(parsed.planes);
     if (parsed.step > frames.columns)
         return PrintUsageError(err, "text: --step takes 1 to the frame's " + std::to_string(frames.columns) + " columns");
     frames.step = static_cast<unsigned>(parsed.step);
@@ -227,10 +233,10 @@ int RunText(TextArguments& parsed, std::ostream& err) {
     case TextPatternStatus::TallerThanFrame: return PrintFailure(err, TallerText(strip, frames));
     case TextPatternStatus::TooManyFrames: {
         return PrintFailure(
-            err, "the text needs " + std::to_string(TextFrameCount(strip.Width(), frames.columns, frames.step)) +
+            err, "the text needs " + std::to_string(TextFrameCount(strip.Width(), frames)) +
                      " frames, more than 2048: at " + SizeText(frames) +
                      (frames.step ? " with step " + std::to_string(frames.step) : std::string(" without --step")) +
-                     " it may be at most " + std::to_string(MaxStripWidth(frames.columns, frames.step)) +
+                     " it may be at most " + std::to_string(MaxStripWidth(frames)) +
                      " columns wide, and it is " + std::to_string(strip.Width()));
     }
     case TextPatternStatus::OutOfMemory: return PrintFailure(err, "not enough memory for the pattern");
