@@ -130,7 +130,7 @@ void AddEffectCommand(CLI::App& program, CliContext& context) {
     const std::vector<std::string> names = EffectNameList();
     const std::string choices = EffectChoices();
     CLI::App* command = AddCommand(program, "effect", EffectHelp);
-    command->add_option("IN.led", arguments->pattern, "the pattern whose frames are taken")
+    command->add_option("IN.led", arguments->pattern, "the pattern whose pictures are taken")
         ->required()
         ->check(NotEmpty("a pattern file"));
     command->add_option("-o,--output", arguments->output, "the pattern file to write")

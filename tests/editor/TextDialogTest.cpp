@@ -172,6 +172,8 @@ DialogAnswerer::Answer ChooseFont(const wchar_t* face) {
 }
 
 TEST_F(TextDialogTest, TwoLinesASecondFontAlignmentSpacingAndTheTopRow) {
+    // One plane: a picture is a frame.
+    Command(IDM_VIEW_ONE_PLANE);
     std::wstring tooTall, missingNoted, secondFont, bothFonts, cleared, secondFontAfterClear;
     // Each font dialog is opened by a posted click, and the Text dialog,
     // active again once it has closed, takes the next answer.
