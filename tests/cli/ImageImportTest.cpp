@@ -155,6 +155,12 @@ TEST_F(ImageImportTest, EveryFrameOfAnAnimatedGifInOrder) {
               ScratchDirectory::Read(output));
     EXPECT_NE(std::string::npos,
               imported.err.find("note: 3 frames: a dark frame is added after the last, as the display program shows frames in pairs"));
+    // Two planes: each GIF frame a picture, cut into its left and right halves.
+    imported = RunCliWith({"import", Gif("anim.gif", gif), "-o", output});
+    EXPECT_EQ("", imported.err);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x06, 0x00, 0x02, 0x01, 0x02, 0x00, 0x80, 0x00, 0x00, 0x40,
+                     0x40, 0x00, 0x00, 0x80, 0x40, 0x00, 0x80, 0x80}),
+              ScratchDirectory::Read(output));
 }
 
 TEST_F(ImageImportTest, GifDisposalAndTransparencyOfTheFirstFrame) {
