@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/TextCommand.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -18,13 +19,7 @@ void KeepUnicodeArguments() {
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!wide) return;
     std::vector<std::string> arguments;
-    for (int i = 0; i < count; ++i) {
-        int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string argument(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
-        if (size > 0) WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, &argument[0], size, nullptr, nullptr);
-        argument.resize(argument.size() - 1);
-        arguments.push_back(argument);
-    }
+    for (int i = 0; i < count; ++i) arguments.push_back(Utf8FromWide(wide[i]));
     LocalFree(wide);
     UseUnicodeArguments(std::move(arguments));
 }

@@ -1,6 +1,7 @@
 #include "text/GdiFont.h"
 
 #include "text/TextScript.h"
+#include "text/Utf8.h"
 
 #include <usp10.h>
 
@@ -17,15 +18,6 @@ const WORD NoGlyph = 0xFFFF;
 int CALLBACK OnFontFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
-}
-
-std::string Utf8Of(const wchar_t* text) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return std::string();
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
-    out.resize(static_cast<std::size_t>(size - 1));
-    return out;
 }
 
 // A top-down 1-bit bitmap: index 0 black (dark), 1 white (lit).
@@ -68,7 +60,7 @@ std::unique_ptr<GlyphSource> OpenSystemFont(const FontRequest& request, std::str
 
 std::unique_ptr<GdiFont> GdiFont::Open(const LOGFONTW& description, std::string* problem) {
     if (!IsFontInstalled(description.lfFaceName)) {
-        *problem = "no installed font is named '" + Utf8Of(description.lfFaceName) + "'";
+        *problem = "no installed font is named '" + Utf8FromWide(description.lfFaceName) + "'";
         return nullptr;
     }
     std::unique_ptr<GdiFont> font(new (std::nothrow) GdiFont);
@@ -83,7 +75,7 @@ std::unique_ptr<GdiFont> GdiFont::Open(const LOGFONTW& description, std::string*
     TEXTMETRICW metrics;
     if (!font->font_ || !(font->keptFont_ = SelectObject(font->dc_, font->font_)) ||
         !GetTextMetricsW(font->dc_, &metrics) || metrics.tmHeight <= 0) {
-        *problem = "cannot draw the font '" + Utf8Of(description.lfFaceName) + "'";
+        *problem = "cannot draw the font '" + Utf8FromWide(description.lfFaceName) + "'";
         return nullptr;
     }
     font->height_ = static_cast<unsigned>(metrics.tmHeight);

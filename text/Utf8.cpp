@@ -47,6 +47,35 @@ std::string EncodeUtf8(char32_t c) {
     return out;
 }
 
+std::string Utf8FromUtf16(const std::u16string& text) {
+    const char32_t Replacement = 0xFFFD;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t unit = text[i];
+        if (unit < 0xD800 || unit > 0xDFFF) {
+            out += EncodeUtf8(unit);
+        } else if (unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            out += EncodeUtf8(0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            ++i;
+        } else {
+            out += EncodeUtf8(Replacement);
+        }
+    }
+    return out;
+}
+
+std::string Utf8FromWide(const std::wstring& text) {
+    if (sizeof(wchar_t) == sizeof(char16_t)) return Utf8FromUtf16(std::u16string(text.begin(), text.end()));
+    std::string out;
+    for (wchar_t character : text) {
+        const auto code = static_cast<char32_t>(character);
+        const bool valid = code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+        out += EncodeUtf8(valid ? code : 0xFFFD);
+    }
+    return out;
+}
+
 std::string DescribeCharacter(char32_t character) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));

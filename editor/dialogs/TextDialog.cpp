@@ -84,7 +84,7 @@ void Compose(HWND dialog, TextDialogData& data) {
     wchar_t status[160] = L"";
     if (!OpenFonts(choice, &fonts, status, 160)) {
         // The status says which font.
-    } else if (choice.text.empty() || !DecodeUtf8(Utf8Of(choice.text), &characters)) {
+    } else if (choice.text.empty() || !DecodeUtf8(Utf8FromWide(choice.text), &characters)) {
         std::swprintf(status, 160, L"文字を入力してください");
     } else {
         TextStrip strip;

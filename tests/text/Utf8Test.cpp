@@ -18,4 +18,14 @@ TEST(Utf8Test, DecodedStrictly) {
     EXPECT_EQ("U+000A", DescribeCharacter(0x0A));
 }
 
+// The editor's and the Windows command line's wide texts, surrogate pairs and
+// all; a lone half of a pair cannot be UTF-8 and is replaced.
+TEST(Utf8Test, WideTextsAsUtf8) {
+    EXPECT_EQ("A\xC3\xA9\xE3\x81\x93\xF0\x9F\x98\x80", Utf8FromUtf16(u"A\u00E9\u3053\U0001F600"));
+    EXPECT_EQ("\xEF\xBF\xBDx\xEF\xBF\xBD", Utf8FromUtf16(std::u16string{0xD83D, u'x', 0xDE00}));
+    EXPECT_EQ("\xEF\xBF\xBD", Utf8FromUtf16(std::u16string{0xD83D}));
+    EXPECT_EQ("", Utf8FromWide(L""));
+    EXPECT_EQ("\xE3\x81\x93\xF0\x9F\x98\x80", Utf8FromWide(L"\u3053\U0001F600"));
+}
+
 }  // namespace
