@@ -77,20 +77,27 @@ TEST_F(EffectsDialogTest, TheEditedPictureOfTwoPlanesScrollsAcrossBothAndTheOthe
     MoveSlider(1);
     RightClick(100, 100);
     ASSERT_EQ(3u, editor.EditedFrame()) << "plane 1 of picture 1";
-    std::wstring status;
+    std::wstring status, tooMany;
+    bool okWhenTooMany = true;
     DialogAnswerer answerer({
         [&](HWND dialog) {
             ChooseEffect(dialog, IDC_EFFECT_IN, Effect::ScrollLeft);
             ChooseEffect(dialog, IDC_EFFECT_OUT, Effect::None);
             SendDlgItemMessageW(dialog, IDC_EFFECT_EDITED_FRAME, BM_CLICK, 0, 0);
-            SetDlgItemTextW(dialog, IDC_EFFECT_HOLD, L"0");
             SetDlgItemTextW(dialog, IDC_EFFECT_STEP, L"16");
+            SetDlgItemTextW(dialog, IDC_EFFECT_HOLD, L"1022");
+            tooMany = Status(dialog);
+            okWhenTooMany = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
+            SetDlgItemTextW(dialog, IDC_EFFECT_HOLD, L"0");
             status = Status(dialog);
             DialogAnswerer::Press(IDOK)(dialog);
         },
     });
     Command(IDM_FRAME_EFFECTS);
     ASSERT_EQ(1, answerer.Answered());
+    // 2 scroll pictures and 1022 held make 2048 frames, which do not fit beside picture 0.
+    EXPECT_EQ(L"2050 枚になり、2048 枚を超えます", tooMany);
+    EXPECT_FALSE(okWhenTooMany);
     // The 32 columns of picture 1 enter from the right in steps of 16: half in, then whole.
     EXPECT_EQ(L"4 枚", status);
     ASSERT_EQ(6u, editor.pattern->frameCount);
