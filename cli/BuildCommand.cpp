@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/CommonOptions.h"
 #include "cli/StandardInput.h"
 #include "pattern/hex/HexImageWriter.h"
 #include "pattern/hex/HexOptions.h"
@@ -27,14 +28,19 @@ const char BuildHelp[] =
 // Entries left out that build names one by one; a count tells the rest.
 const std::size_t MaxNamedOmissions = 20;
 
-// The command-line names of the formats, in HexFormat order.
-const char* const FormatOptionNames[HexFormatCount] = {"8bit", "16bit", "20bit", "32bit"};
+const Choice<HexFormat> Formats = {{"8bit", HexFormat::EightBit},
+                                   {"16bit", HexFormat::SixteenBit},
+                                   {"20bit", HexFormat::SegmentAddress20},
+                                   {"32bit", HexFormat::Linear32}};
 
 struct BuildArguments {
-    std::string list, output, format = FormatOptionNames[0], start;
+    std::string list, output;
+    HexFormat format = HexFormat::EightBit;
+    std::uint32_t start = 0;
     bool strict = false;
 };
 
+// Decimal or 0x-hex, of 32 bits.
 bool ParseAddress(const std::string& given, std::uint32_t* address) {
     const char* text = given.c_str();
     std::uint64_t value = 0;
@@ -58,31 +64,27 @@ bool ParseAddress(const std::string& given, std::uint32_t* address) {
     return true;
 }
 
-CLI::Validator StartAddressText() {
+// The address for CLI11 to convert, in the plain digits it reads as they are.
+CLI::Validator StartAddress() {
     return CLI::Validator(
         [](std::string& text) {
             std::uint32_t address = 0;
-            return ParseAddress(text, &address) ? std::string() : "takes a decimal or 0x-hex number of 32 bits";
+            if (!ParseAddress(text, &address)) return std::string("takes a decimal or 0x-hex number of 32 bits");
+            text = std::to_string(address);
+            return std::string();
         },
-        "");
+        std::string());
 }
 
 int Build(const BuildArguments& arguments, std::ostream& err) {
-    int formatIndex = 0;
-    for (int i = 0; i < HexFormatCount; ++i)
-        if (arguments.format == FormatOptionNames[i]) formatIndex = i;
-    const HexFormat format = static_cast<HexFormat>(formatIndex);
-
-    std::uint32_t startAddress = 0;
-    if (!arguments.start.empty()) {
-        ParseAddress(arguments.start, &startAddress);
-        switch (CheckStartAddress(format, startAddress)) {
-        case StartAddressCheck::Accepted: break;
-        case StartAddressCheck::NotForThisFormat:
-            return PrintUsageError(err, "build: --start is for the 20bit and 32bit formats only");
-        case StartAddressCheck::TooLarge:
-            return PrintUsageError(err, "build: the start address is too large for 20bit (at most 0xFFFFF)");
-        }
+    const HexFormat format = arguments.format;
+    const std::uint32_t startAddress = arguments.start;
+    switch (CheckStartAddress(format, startAddress)) {
+    case StartAddressCheck::Accepted: break;
+    case StartAddressCheck::NotForThisFormat:
+        return PrintUsageError(err, "build: --start is for the 20bit and 32bit formats only");
+    case StartAddressCheck::TooLarge:
+        return PrintUsageError(err, "build: the start address is too large for 20bit (at most 0xFFFFF)");
     }
 
     const std::string& listPath = arguments.list;
@@ -139,18 +141,15 @@ int Build(const BuildArguments& arguments, std::ostream& err) {
 
 void AddBuildCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<BuildArguments>();
-    CLI::App* command = AddCommand(program, "build", BuildHelp);
+    CLI::App* command = program.add_subcommand("build", BuildHelp);
     command->add_option("LIST.ll", arguments->list, "the display list; - reads standard input")->required()->check(NotEmpty("a list file"));
-    command->add_option("-o,--output", arguments->output, "the HEX file to write; - writes standard output")
-        ->required()
-        ->type_name("OUT.hex")
-        ->check(NotEmpty("the output file"));
-    command->add_option("--format", arguments->format, "the record format (default 8bit)")
-        ->type_name("8bit|16bit|20bit|32bit")
-        ->check(OneOf({"8bit", "16bit", "20bit", "32bit"}, "8bit, 16bit, 20bit or 32bit"));
+    AddOutputOption(command, arguments->output, "OUT.hex", "the HEX file to write; - writes standard output",
+                    "the output file");
+    AddChoiceOption(command, "--format", arguments->format, Formats,
+                    "the record format (default " + Formats.NameOf(arguments->format) + ")");
     command->add_option("--start", arguments->start, "the start address; 0 means none")
         ->type_name("ADDRESS")
-        ->check(StartAddressText());
+        ->transform(StartAddress());
     command->add_flag("--strict", arguments->strict, "skipped entries are an error: nothing is written");
     SetAction(command, context, [arguments, &context]() { return Build(*arguments, context.err); });
 }

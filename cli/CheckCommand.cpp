@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/OptionValues.h"
 #include "cli/StandardInput.h"
 #include "pattern/document/LedFile.h"
 #include "pattern/list/DisplayList.h"
@@ -72,7 +73,7 @@ int Check(const std::string& path, std::ostream& out, std::ostream& err) {
 
 void AddCheckCommand(CLI::App& program, CliContext& context) {
     auto path = std::make_shared<std::string>();
-    CLI::App* command = AddCommand(program, "check", CheckHelp);
+    CLI::App* command = program.add_subcommand("check", CheckHelp);
     command->add_option("LIST.ll", *path, "the display list; - reads standard input")->required()->check(NotEmpty("a list file"));
     SetAction(command, context, [path, &context]() { return Check(*path, context.out, context.err); });
 }

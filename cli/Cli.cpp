@@ -138,9 +138,9 @@ int ReportUsageError(const CLI::App& program, const CLI::ParseError& error, std:
 
 void DefineCommands(CLI::App& program, CliContext& context) {
     program.name(ProgramName);
-    program.allow_windows_style_options(false);
+    // Set before the commands are added, which take them over.
     program.formatter(std::make_shared<CommandHelpFormatter>());
-    program.set_help_flag("-h,--help", "prints this help");
+    SetCommonSettings(program);
     program.set_version_flag("-V,--version", std::string(ProgramName) + " " + LUMIGRID_VERSION, "prints the version");
     program.require_subcommand(1, 1);
 

@@ -6,6 +6,7 @@
 
 #include "cli/Cli.h"
 #include "cli/CommandLine.h"
+#include "cli/CommonOptions.h"
 #include "cli/DecodeExtract.h"
 #include "cli/DecodeListing.h"
 #include "cli/DecodeRender.h"
@@ -30,7 +31,7 @@ struct DecodeOptions {
     std::string hexFile;          // what is read: the copy of standard input for "-"
     std::string extractDirectory;
     std::string renderDirectory;
-    std::string size = "16x16";
+    FrameSize size{DefaultSide, DefaultSide};
     std::uint8_t columns = DefaultSide;
     std::uint8_t rows = DefaultSide;
     unsigned scale = DefaultScale;
@@ -48,10 +49,8 @@ int CheckCombination(DecodeOptions* options, std::ostream& err) {
     if (options->haveScale && !options->render) return PrintUsageError(err, "decode: --scale is for --render");
     if (options->force && !options->extract && !options->render)
         return PrintUsageError(err, "decode: --force is for --extract and --render");
-    unsigned columns = DefaultSide, rows = DefaultSide;
-    ParseFrameSize(options->size, &columns, &rows);
-    options->columns = static_cast<std::uint8_t>(columns);
-    options->rows = static_cast<std::uint8_t>(rows);
+    options->columns = static_cast<std::uint8_t>(options->size.columns);
+    options->rows = static_cast<std::uint8_t>(options->size.rows);
     return CliSuccess;
 }
 
@@ -82,11 +81,9 @@ int RunDecode(DecodeOptions& options, std::ostream& out, std::ostream& err) {
 
 void AddDecodeCommand(CLI::App& program, CliContext& context) {
     auto options = std::make_shared<DecodeOptions>();
-    CLI::App* command = AddCommand(program, "decode", DecodeHelp);
+    CLI::App* command = program.add_subcommand("decode", DecodeHelp);
     command->add_option("FILE.hex", options->hexPath, "the Intel HEX file; - reads standard input")->required()->check(NotEmpty("a file name"));
-    command->add_option("--size", options->size, "frame columns x rows, 1 to 255 each (default 16x16)")
-        ->type_name("COLUMNSxROWS")
-        ->check(FrameSizeText());
+    AddSizeOption(command, options->size, "frame columns x rows, 1 to 255 each (default 16x16)");
     command->add_flag("--frames", options->frames, "also prints every frame as show does (# lit, . dark)");
     command->add_option("--extract", options->extractDirectory,
                         "writes DIR/pattern-NNN.led and DIR/list.ll, from which build\n"
@@ -97,9 +94,7 @@ void AddDecodeCommand(CLI::App& program, CliContext& context) {
                         "draws every frame as render does to\nDIR/pattern-NNN-frame-MMMM.png")
         ->type_name("DIR")
         ->check(NotEmpty("a directory"));
-    command->add_option("--scale", options->scale, "pixels a LED for --render, 1 to 64 (default 8)")
-        ->type_name("N")
-        ->check(NumberFrom(1, MaxScale))
+    AddScaleOption(command, options->scale, "pixels a LED for --render, 1 to 64 (default 8)")
         ->each([options](const std::string&) { options->haveScale = true; });
     command->add_flag("--force", options->force, "replaces files already in DIR");
     SetAction(command, context, [options, &context]() { return RunDecode(*options, context.out, context.err); });

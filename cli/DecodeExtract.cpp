@@ -7,7 +7,7 @@
 #include "cli/Cli.h"
 #include "cli/CommandLine.h"
 #include "cli/OutputFolder.h"
-#include "cli/PathNames.h"
+#include "panekit/File.h"
 #include "pattern/document/LedFile.h"
 #include "pattern/files/ReplacementFile.h"
 #include "pattern/hex/HexImageStream.h"
@@ -83,7 +83,7 @@ enum class RebuildResult { SameFile, SameImage, OtherImage, Failed };
 RebuildResult CheckRebuild(const std::string& listPath, const std::string& directory, const DecodedFile& original,
                            const HexOptions& hexOptions) {
     std::string scratch;
-    for (int n = 0; scratch.empty() || PathExists(scratch); ++n)
+    for (int n = 0; scratch.empty() || CFile::Exists(scratch.c_str()); ++n)
         scratch = InDirectory(directory, "rebuild-check-" + std::to_string(n) + ".hex");
     DisplayList list;
     HexImageWriter writer;
@@ -138,7 +138,7 @@ std::string WritePatterns(const DecodedFile& file, const std::vector<std::string
             failure = "cannot name " + QuotedName(path) + " in a display list by its full path";
             return false;
         }
-        const bool existed = PathExists(path);
+        const bool existed = CFile::Exists(path.c_str());
         if (!SavePatternFile(*pattern, path.c_str())) {
             failure = CannotWrite(path);
             return false;
@@ -217,7 +217,7 @@ int ExtractPatterns(const DecodedFile& file, const std::string& directory, bool 
         folder.RemoveWritten();
         return PrintFailure(err, failure);
     }
-    const bool listExisted = PathExists(listPath);
+    const bool listExisted = CFile::Exists(listPath.c_str());
     if (!WriteListFile(listPath, lines)) {
         folder.RemoveWritten();
         return PrintFailure(err, CannotWrite(listPath));

@@ -6,7 +6,7 @@
 #include "cli/Cli.h"
 #include "cli/CommandLine.h"
 #include "cli/OutputFolder.h"
-#include "cli/PathNames.h"
+#include "panekit/File.h"
 #include "pattern/files/ReplacementFile.h"
 #include "pattern/program/FrameBitmap.h"
 #include "picture/ImageCodec.h"
@@ -38,7 +38,7 @@ std::string WritePicture(const LedPattern& frame, unsigned scale, const std::str
     if (RenderFrames(frame, 0, 1, scale, 1, &picture, DefaultRenderStyle) != RenderStatus::Rendered)
         return "not enough memory for the picture";
     const std::vector<std::uint8_t> png = EncodePng(picture.pixels.data(), picture.width, picture.height);
-    const bool existed = PathExists(path);
+    const bool existed = CFile::Exists(path.c_str());
     ReplacementFile output;
     if (png.empty() || !output.Create(path.c_str()) || !output.Write(png.data(), png.size()) || !output.Commit())
         return CannotWrite(path);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/CommonOptions.h"
 #include "effects/EffectSequence.h"
 #include "pattern/document/LedFile.h"
 
@@ -22,22 +23,18 @@ const char EffectHelp[] =
     "at most 2048 frames.";
 
 struct EffectArguments {
-    std::string pattern, output, in, out = "none", planes;
+    std::string pattern, output;
+    Effect in = Effect::None, out = Effect::None;
+    Planes planes = Planes::Two;
     unsigned long hold = 0, step = 1, frame = 0, picture = 0, seed = 0;
     bool haveFrame = false, havePicture = false, havePlanes = false;
 };
 
-std::vector<std::string> EffectNameList() {
-    std::vector<std::string> names;
-    for (std::size_t i = 0; i < EffectNameCount; ++i) names.push_back(EffectNames[i].name);
-    return names;
-}
-
-std::string EffectChoices() {
-    std::string choices;
-    for (std::size_t i = 0; i < EffectNameCount; ++i)
-        choices += std::string(i == 0 ? "" : i + 1 == EffectNameCount ? " or " : ", ") + EffectNames[i].name;
-    return choices;
+// The effects by the names that effects/ gives them.
+Choice<Effect> Effects() {
+    Choice<Effect>::Names names;
+    for (std::size_t i = 0; i < EffectNameCount; ++i) names.emplace_back(EffectNames[i].name, EffectNames[i].effect);
+    return Choice<Effect>(names);
 }
 
 // The choices in lines of the help's width.
@@ -62,9 +59,7 @@ std::string Frames(std::uint64_t count) { return std::to_string(count) + (count 
 std::string Pictures(std::uint64_t count) { return std::to_string(count) + (count == 1 ? " picture" : " pictures"); }
 
 // The planes of the pictures taken: --frame takes a frame of one plane.
-Planes PlanesTaken(const EffectArguments& arguments) {
-    return arguments.haveFrame ? Planes::One : PlanesNamed(arguments.planes);
-}
+Planes PlanesTaken(const EffectArguments& arguments) { return arguments.haveFrame ? Planes::One : arguments.planes; }
 
 // What the picture or frame asked names, checked against the pictures of
 // the source; empty when it is there.
@@ -83,7 +78,7 @@ std::string MissingPicture(const EffectArguments& arguments, const LedPattern& s
 int MakeEffect(const EffectArguments& arguments, std::ostream& err) {
     if (arguments.haveFrame && arguments.havePicture)
         return PrintUsageError(err, "effect: --frame and --picture each take what is made alone; give one");
-    if (arguments.haveFrame && arguments.havePlanes && arguments.planes == "two")
+    if (arguments.haveFrame && arguments.havePlanes && arguments.planes == Planes::Two)
         return PrintUsageError(err, "effect: --frame takes a frame of one plane; with two, --picture takes a picture");
     PatternLoadResult loaded = ReadPatternFile(arguments.pattern.c_str());
     if (!loaded.pattern)
@@ -95,8 +90,8 @@ int MakeEffect(const EffectArguments& arguments, std::ostream& err) {
     const std::string missing = MissingPicture(arguments, source);
     if (!missing.empty()) return PrintFailure(err, missing);
     EffectChoice choice;
-    EffectNamed(arguments.in.c_str(), &choice.in);
-    EffectNamed(arguments.out.c_str(), &choice.out);
+    choice.in = arguments.in;
+    choice.out = arguments.out;
     choice.hold = static_cast<unsigned>(arguments.hold);
     choice.step = static_cast<unsigned>(arguments.step);
     choice.seed = static_cast<std::uint32_t>(arguments.seed);
@@ -127,41 +122,30 @@ int MakeEffect(const EffectArguments& arguments, std::ostream& err) {
 
 void AddEffectCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<EffectArguments>();
-    const std::vector<std::string> names = EffectNameList();
-    const std::string choices = EffectChoices();
-    CLI::App* command = AddCommand(program, "effect", EffectHelp);
+    const Choice<Effect> effects = Effects();
+    CLI::App* command = program.add_subcommand("effect", EffectHelp);
     command->add_option("IN.led", arguments->pattern, "the pattern whose pictures are taken")
         ->required()
         ->check(NotEmpty("a pattern file"));
-    command->add_option("-o,--output", arguments->output, "the pattern file to write")
-        ->required()
-        ->type_name("OUT.led")
-        ->check(NotEmpty("the pattern file to write"));
-    command->add_option("--in", arguments->in, "the effect that brings each frame in:\n" + WrappedChoices(choices))
-        ->required()
-        ->type_name("EFFECT")
-        ->check(OneOf(names, choices));
-    command->add_option("--out", arguments->out, "the effect that takes it out (default none)")
-        ->type_name("EFFECT")
-        ->check(OneOf(names, choices));
-    command->add_option("--hold", arguments->hold, "copies of the full frame between them,\n0 to 2048 (default 0)")
-        ->type_name("N")
-        ->check(NumberFrom(0, MaxEffectHold));
-    command->add_option("--step", arguments->step, "LEDs an effect moves a frame, 1 to 255 (default 1)")
-        ->type_name("N")
-        ->check(NumberFrom(1, MaxEffectStep));
-    command->add_option("--picture", arguments->picture, "takes picture N alone (from 0)")
-        ->type_name("N")
-        ->check(NumberFrom(0, LedPattern::MaxFrames - 1))
+    AddOutputOption(command, arguments->output, "OUT.led", "the pattern file to write");
+    AddChoiceOption(command, "--in", arguments->in, effects,
+                    "the effect that brings each frame in:\n" + WrappedChoices(effects.InWords()), "EFFECT")
+        ->required();
+    AddChoiceOption(command, "--out", arguments->out, effects,
+                    "the effect that takes it out (default " + effects.NameOf(arguments->out) + ")", "EFFECT");
+    AddNumberOption(command, "--hold", arguments->hold, 0, MaxEffectHold,
+                    "copies of the full frame between them,\n0 to 2048 (default 0)");
+    AddNumberOption(command, "--step", arguments->step, 1, MaxEffectStep,
+                    "LEDs an effect moves a frame, 1 to 255 (default 1)");
+    AddNumberOption(command, "--picture", arguments->picture, 0, LedPattern::MaxFrames - 1,
+                    "takes picture N alone (from 0)")
         ->each([arguments](const std::string&) { arguments->havePicture = true; });
-    command->add_option("--frame", arguments->frame, "takes frame N alone (from 0), on one plane")
-        ->type_name("N")
-        ->check(NumberFrom(0, LedPattern::MaxFrames - 1))
+    AddNumberOption(command, "--frame", arguments->frame, 0, LedPattern::MaxFrames - 1,
+                    "takes frame N alone (from 0), on one plane")
         ->each([arguments](const std::string&) { arguments->haveFrame = true; });
     AddPlanesOption(command, arguments->planes, "a picture: two frames side by side (two, the\ndefault) or one frame (one)")
         ->each([arguments](const std::string&) { arguments->havePlanes = true; });
-    command->add_option("--seed", arguments->seed, "the order of dissolve, 0 to 4294967295 (default 0)")
-        ->type_name("N")
-        ->check(NumberFrom(0, 4294967295ul));
+    AddNumberOption(command, "--seed", arguments->seed, 0, 4294967295ul,
+                    "the order of dissolve, 0 to 4294967295 (default 0)");
     SetAction(command, context, [arguments, &context]() { return MakeEffect(*arguments, context.err); });
 }

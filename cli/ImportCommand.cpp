@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/CommonOptions.h"
 #include "cli/StandardInput.h"
 #include "pattern/document/FrameTools.h"
 #include "pattern/document/LedFile.h"
@@ -33,26 +34,32 @@ const char ImportHelp[] =
     "number of frames gets a dark frame after the last, as the display\n"
     "program shows frames in pairs.";
 
-// The names of the choices, in the order of their enumerations.
-const std::vector<std::string> FitNames = {"contain", "cover", "stretch", "none"};
-const std::vector<std::string> AlignmentNames = {"top-left",    "top",    "top-right",
-                                                 "left",        "centre", "right",
-                                                 "bottom-left", "bottom", "bottom-right"};
-const char AmericanCentre[] = "center";
-const std::vector<std::string> DitherNames = {"none", "floyd-steinberg", "ordered"};
+const Choice<PictureFit> Fits = {{"contain", PictureFit::Contain},
+                                 {"cover", PictureFit::Cover},
+                                 {"stretch", PictureFit::Stretch},
+                                 {"none", PictureFit::None}};
+// centre, and center too.
+const Choice<Alignment> Alignments = {
+    {"top-left", Alignment::TopLeft},       {"top", Alignment::Top},       {"top-right", Alignment::TopRight},
+    {"left", Alignment::Left},              {"centre", Alignment::Centre}, {"right", Alignment::Right},
+    {"bottom-left", Alignment::BottomLeft}, {"bottom", Alignment::Bottom}, {"bottom-right", Alignment::BottomRight},
+    {"center", Alignment::Centre}};
+const Choice<Dither> Dithers = {
+    {"none", Dither::None}, {"floyd-steinberg", Dither::FloydSteinberg}, {"ordered", Dither::Ordered}};
 
 struct ImportArguments {
     std::vector<std::string> images;
-    std::string output, mode = "animation", size, fit = "contain", align = "centre", crop, dither = "none", planes;
+    std::string output;
+    ControlCode mode = ControlAnimation;
+    FrameSize size;
+    PictureFit fit = PictureFit::Contain;
+    Alignment align = Alignment::Centre;
+    PictureRect crop;
+    Dither dither = Dither::None;
+    Planes planes = Planes::Two;
     unsigned long wait = 1, threshold = 128;
     bool invert = false;
 };
-
-int IndexOf(const std::vector<std::string>& names, const std::string& name) {
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (names[i] == name) return static_cast<int>(i);
-    return 0;
-}
 
 // X,Y,W,H in a picture's pixels, W and H at least 1.
 bool ParseCrop(const std::string& text, PictureRect* crop) {
@@ -81,26 +88,22 @@ CLI::Validator CropText() {
         std::string());
 }
 
-int Import(const ImportArguments& arguments, bool thresholdGiven, std::ostream& err) {
+int Import(const ImportArguments& arguments, bool thresholdGiven, bool cropped, std::ostream& err) {
     ImportOptions options;
-    ParseMode(arguments.mode, &options.controlCode);
+    options.controlCode = arguments.mode;
     options.wait = static_cast<std::uint8_t>(arguments.wait);
     options.threshold = static_cast<unsigned>(arguments.threshold);
     options.invert = arguments.invert;
-    options.dither = static_cast<Dither>(IndexOf(DitherNames, arguments.dither));
+    options.dither = arguments.dither;
     if (thresholdGiven && options.dither != Dither::None)
         return PrintUsageError(err, "import: --threshold applies only to --dither none");
-    if (!arguments.size.empty()) {
-        unsigned columns = 0, rows = 0;
-        ParseFrameSize(arguments.size, &columns, &rows);
-        options.columns = static_cast<int>(columns);
-        options.rows = static_cast<int>(rows);
-    }
-    options.fit = static_cast<PictureFit>(IndexOf(FitNames, arguments.fit));
-    options.alignment = static_cast<Alignment>(
-        arguments.align == AmericanCentre ? IndexOf(AlignmentNames, "centre") : IndexOf(AlignmentNames, arguments.align));
-    options.cropped = ParseCrop(arguments.crop, &options.crop);
-    options.planes = PlanesNamed(arguments.planes);
+    options.columns = static_cast<int>(arguments.size.columns);
+    options.rows = static_cast<int>(arguments.size.rows);
+    options.fit = arguments.fit;
+    options.alignment = arguments.align;
+    options.cropped = cropped;
+    options.crop = arguments.crop;
+    options.planes = arguments.planes;
 
     StandardInputFile input;
     std::vector<std::string> images;
@@ -129,50 +132,39 @@ int Import(const ImportArguments& arguments, bool thresholdGiven, std::ostream& 
 
 }  // namespace
 
+// How CLI11 converts --crop's text, once CropText has checked it: it finds
+// this by the type of the option's variable.
+static bool lexical_cast(const std::string& text, PictureRect& crop) { return ParseCrop(text, &crop); }
+
 void AddImportCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<ImportArguments>();
-    CLI::App* command = AddCommand(program, "import", ImportHelp);
+    CLI::App* command = program.add_subcommand("import", ImportHelp);
     command->add_option("IMAGE...", arguments->images, "the pictures, one picture each (every frame of a\nGIF); - reads one from standard input")
         ->required()
         ->check(NotEmpty("a file name"));
-    command->add_option("-o,--output", arguments->output, "the pattern file to write; - writes standard output")
-        ->required()
-        ->type_name("PATTERN.led")
-        ->check(NotEmpty("the pattern file to write; - writes standard output"));
-    command->add_option("--mode", arguments->mode, "the display mode (default animation)")
-        ->type_name("normal|animation|scroll|onoff")
-        ->check(OneOf({"normal", "animation", "scroll", "onoff"}, "normal, animation, scroll or onoff"));
-    command->add_option("--wait", arguments->wait, "the wait, 1 to 255 (default 1)")
-        ->type_name("N")
-        ->check(NumberFrom(1, 255));
-    CLI::Option* size =
-        command->add_option("--size", arguments->size, "the frames' columns x rows, 1 to 255 each; every\npicture is fitted to its planes (default: the\npictures' own size)")
-            ->type_name("COLUMNSxROWS")
-            ->check(FrameSizeText());
-    command->add_option("--fit", arguments->fit, "how a picture fits the size (default contain)")
-        ->type_name("contain|cover|stretch|none")
-        ->check(OneOf(FitNames, "contain, cover, stretch or none"))
+    AddOutputOption(command, arguments->output, "PATTERN.led", "the pattern file to write; - writes standard output");
+    AddModeOption(command, arguments->mode, {ControlNormal, ControlAnimation, ControlScroll, ControlOnOff});
+    AddWaitOption(command, arguments->wait);
+    CLI::Option* size = AddSizeOption(command, arguments->size,
+                                      "the frames' columns x rows, 1 to 255 each; every\npicture is fitted to its "
+                                      "planes (default: the\npictures' own size)");
+    AddChoiceOption(command, "--fit", arguments->fit, Fits,
+                    "how a picture fits the size (default " + Fits.NameOf(arguments->fit) + ")")
         ->needs(size);
-    std::vector<std::string> alignments = AlignmentNames;
-    alignments.push_back(AmericanCentre);
-    command->add_option("--align", arguments->align, "where the picture, or the part kept, sits\n(default centre)")
-        ->type_name("POSITION")
-        ->check(OneOf(alignments, "top-left, top, top-right, left, centre, right, bottom-left, bottom or bottom-right"))
+    AddChoiceOption(command, "--align", arguments->align, Alignments,
+                    "where the picture, or the part kept, sits\n(default " + Alignments.NameOf(arguments->align) + ")",
+                    "POSITION")
         ->needs(size);
-    command->add_option("--crop", arguments->crop, "the part of each picture to use, in its pixels")
-        ->type_name("X,Y,W,H")
-        ->check(CropText());
-    command->add_option("--dither", arguments->dither,
-                        "none (the threshold), floyd-steinberg (photos) or\nordered (animations); default none")
-        ->type_name("none|floyd-steinberg|ordered")
-        ->check(OneOf(DitherNames, "none, floyd-steinberg or ordered"));
-    CLI::Option* threshold =
-        command->add_option("--threshold", arguments->threshold, "the luminance from which a pixel is lit,\n0 to 255 (default 128)")
-            ->type_name("N")
-            ->check(NumberFrom(0, 255));
+    CLI::Option* crop = command->add_option("--crop", arguments->crop, "the part of each picture to use, in its pixels")
+                            ->type_name("X,Y,W,H")
+                            ->check(CropText());
+    AddChoiceOption(command, "--dither", arguments->dither, Dithers,
+                    "none (the threshold), floyd-steinberg (photos) or\nordered (animations); default none");
+    CLI::Option* threshold = AddNumberOption(command, "--threshold", arguments->threshold, 0, 255,
+                                             "the luminance from which a pixel is lit,\n0 to 255 (default 128)");
     command->add_flag("--invert", arguments->invert, "lights the opaque pixels below the threshold instead");
     AddPlanesOption(command, arguments->planes, "a picture: two frames side by side (two, the\ndefault) or one frame (one)");
-    SetAction(command, context, [arguments, threshold, &context]() {
-        return Import(*arguments, threshold->count() > 0, context.err);
+    SetAction(command, context, [arguments, threshold, crop, &context]() {
+        return Import(*arguments, threshold->count() > 0, crop->count() > 0, context.err);
     });
 }

@@ -6,8 +6,9 @@
 
 #include "cli/Cli.h"
 #include "cli/CommandLine.h"
-#include "cli/PathNames.h"
+#include "cli/OptionValues.h"
 #include "cli/StandardInput.h"
+#include "panekit/File.h"
 #include "pattern/document/LedFile.h"
 #include "pattern/list/DisplayList.h"
 
@@ -67,7 +68,7 @@ std::string EntriesText(std::size_t count) { return std::to_string(count) + (cou
 // The list named path, read for an edit: a missing file is an empty list when
 // mayCreate. Returns a status other than success when it cannot be edited.
 int OpenForEdit(ListFile& list, bool mayCreate, bool* create, std::ostream& err) {
-    *create = !PathExists(list.Path());
+    *create = !CFile::Exists(list.Path().c_str());
     if (*create) {
         if (mayCreate) return CliSuccess;
         return PrintFailure(err, "cannot read list file " + QuotedName(list.Path()));
@@ -133,7 +134,7 @@ int Insert(ListFile& list, const InsertArguments& parsed, const std::vector<std:
 }
 
 int New(const std::string& path, std::ostream& err) {
-    if (PathExists(path))
+    if (CFile::Exists(path.c_str()))
         return PrintFailure(err, QuotedName(path) + " already exists; list new makes only new lists");
     DisplayList list;
     if (!list.SelectFile(path.c_str(), true))
@@ -214,25 +215,25 @@ CLI::Option* AddListFile(CLI::App* command, std::string& path) {
 }
 
 void AddAt(CLI::App* command, const std::shared_ptr<InsertArguments>& parsed) {
-    command->add_option("--at", parsed->at, "inserts before entry INDEX (from 0); without it, appends")
+    AddNumberOption(command, "--at", parsed->at, 0, 0xFFFFFFFFul,
+                    "inserts before entry INDEX (from 0); without it, appends")
         ->type_name("INDEX")
-        ->check(NumberFrom(0, 0xFFFFFFFFul))
         ->each([parsed](const std::string&) { parsed->haveAt = true; });
 }
 
 }  // namespace
 
 void AddListCommands(CLI::App& program, CliContext& context) {
-    CLI::App* list = AddCommand(program, "list", ListHelp);
+    CLI::App* list = program.add_subcommand("list", ListHelp);
     list->require_subcommand(1, 1);
 
     auto path = std::make_shared<std::string>();
-    CLI::App* command = AddCommand(*list, "new", "Makes an empty list; never over an existing file.");
+    CLI::App* command = list->add_subcommand("new", "Makes an empty list; never over an existing file.");
     AddListFile(command, *path);
     SetAction(command, context, [path, &context]() { return New(*path, context.err); });
 
     auto added = std::make_shared<InsertArguments>();
-    command = AddCommand(*list, "add", "Adds pattern files, each stored by its full path.");
+    command = list->add_subcommand("add", "Adds pattern files, each stored by its full path.");
     AddListFile(command, added->list);
     command->add_option("PATTERN.led...", added->names, "the pattern files (not -: the list names each by its path)")
         ->required()
@@ -241,21 +242,21 @@ void AddListCommands(CLI::App& program, CliContext& context) {
     SetAction(command, context, [added, &context]() { return Add(*added, context.err); });
 
     auto reset = std::make_shared<InsertArguments>();
-    command = AddCommand(*list, "reset", "Adds a \":Reset\" entry.");
+    command = list->add_subcommand("reset", "Adds a \":Reset\" entry.");
     AddListFile(command, reset->list);
     AddAt(command, reset);
     SetAction(command, context, [reset, &context]() { return Reset(*reset, context.err); });
 
     auto removed = std::make_shared<std::pair<std::string, unsigned long>>();
-    command = AddCommand(*list, "remove", "Removes entry INDEX (from 0).");
+    command = list->add_subcommand("remove", "Removes entry INDEX (from 0).");
     AddListFile(command, removed->first);
     command->add_option("INDEX", removed->second, "the entry to remove, from 0")
         ->required()
-        ->check(NumberFrom(0, 0xFFFFFFFFul));
+        ->transform(NumberFrom(0, 0xFFFFFFFFul));
     SetAction(command, context, [removed, &context]() { return Remove(removed->first, removed->second, context.err); });
 
     auto shown = std::make_shared<std::string>();
-    command = AddCommand(*list, "show", "Prints \"INDEX: TEXT\" for each entry.");
+    command = list->add_subcommand("show", "Prints \"INDEX: TEXT\" for each entry.");
     command->add_option("LIST.ll", *shown, "the display list; - reads standard input")
         ->required()
         ->check(NotEmpty("a list file"));

@@ -1,21 +1,19 @@
 #include "cli/OutputFolder.h"
 
 #include "cli/CommandLine.h"
-#include "cli/PathNames.h"
 #include "panekit/File.h"
 
 std::string OutputFolder::Prepare(const std::string& folder, const std::vector<std::string>& files, bool force) {
-    std::string reason;
-    if (PathExists(folder)) {
-        if (!IsDirectory(folder)) return QuotedName(folder) + " is not a directory";
-    } else if (!MakeDirectory(folder, &reason)) {
-        return "cannot make the directory " + QuotedName(folder) + ": " + reason;
+    if (CFile::Exists(folder.c_str())) {
+        if (!CFile::IsDirectory(folder.c_str())) return QuotedName(folder) + " is not a directory";
+    } else if (!CFile::MakeDirectory(folder.c_str())) {
+        return "cannot make the directory " + QuotedName(folder) + ": " + SystemReason();
     } else {
         madeFolder_ = folder;
     }
     if (force) return std::string();
     for (const std::string& path : files)
-        if (PathExists(path)) return QuotedName(path) + " exists; --force replaces it";
+        if (CFile::Exists(path.c_str())) return QuotedName(path) + " exists; --force replaces it";
     return std::string();
 }
 
@@ -26,7 +24,7 @@ void OutputFolder::Written(const std::string& path, bool existedBefore) {
 void OutputFolder::RemoveWritten() {
     for (const std::string& path : made_) RemoveFile(path);
     made_.clear();
-    if (!madeFolder_.empty()) RemoveEmptyDirectory(madeFolder_);
+    if (!madeFolder_.empty()) CFile::RemoveEmptyDirectory(madeFolder_.c_str());
     madeFolder_.clear();
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/CommonOptions.h"
 #include "pattern/list/DisplayList.h"
 #include "picture/PreviewAnimation.h"
 
@@ -27,8 +28,12 @@ const char PreviewHelp[] =
 const unsigned DefaultSide = 16;
 
 struct PreviewArguments {
-    std::string program, output, size, planes, style = "sign";
-    unsigned long tick = 100, scale = 8, loop = 0;
+    std::string program, output;
+    FrameSize size;   // 0 x 0: a HEX file's default, a list's first pattern's
+    Planes planes = Planes::Two;
+    RenderStyle style = DefaultRenderStyle;
+    unsigned long tick = 100, loop = 0;
+    unsigned scale = 8;
 };
 
 bool IsHexFile(const std::string& path) {
@@ -46,19 +51,18 @@ std::string Seconds(std::uint64_t hundredths) {
 }
 
 int Preview(const PreviewArguments& arguments, std::ostream& out, std::ostream& err) {
-    unsigned columns = 0, rows = 0;
-    if (!arguments.size.empty()) ParseFrameSize(arguments.size, &columns, &rows);
+    unsigned columns = arguments.size.columns, rows = arguments.size.rows;
     PlaybackLoad load;
     if (IsHexFile(arguments.program)) {
         if (columns == 0) columns = rows = DefaultSide;
         load = LoadHexPlayback(arguments.program.c_str(), static_cast<std::uint8_t>(columns),
-                               static_cast<std::uint8_t>(rows), PlanesNamed(arguments.planes));
+                               static_cast<std::uint8_t>(rows), arguments.planes);
     } else {
         DisplayList list;
         if (!list.SelectFile(arguments.program.c_str(), false))
             return PrintFailure(err, "cannot read the list " + QuotedName(arguments.program));
         load = LoadListPlayback(list, static_cast<std::uint8_t>(columns), static_cast<std::uint8_t>(rows),
-                                PlanesNamed(arguments.planes));
+                                arguments.planes);
         for (const SkippedEntry& entry : load.skipped)
             PrintNote(err, "entry " + std::to_string(entry.index) + " (" + entry.text + ") is left out: " + entry.why);
     }
@@ -68,10 +72,10 @@ int Preview(const PreviewArguments& arguments, std::ostream& out, std::ostream& 
 
     PreviewOptions options;
     options.tickMilliseconds = static_cast<unsigned>(arguments.tick);
-    options.scale = static_cast<unsigned>(arguments.scale);
-    options.planes = PlaneCount(PlanesNamed(arguments.planes));
+    options.scale = arguments.scale;
+    options.planes = PlaneCount(arguments.planes);
     options.plays = static_cast<unsigned>(arguments.loop);
-    options.style = StyleNamed(arguments.style);
+    options.style = arguments.style;
     const std::uint32_t tick = TickHundredths(options.tickMilliseconds);
     if (tick * 10 != options.tickMilliseconds)
         PrintNote(err, "GIF delays are in hundredths of a second: each tick of " + std::to_string(arguments.tick) +
@@ -100,27 +104,19 @@ int Preview(const PreviewArguments& arguments, std::ostream& out, std::ostream& 
 
 void AddPreviewCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<PreviewArguments>();
-    CLI::App* command = AddCommand(program, "preview", PreviewHelp);
+    CLI::App* command = program.add_subcommand("preview", PreviewHelp);
     command->add_option("LIST.ll|FILE.hex", arguments->program, "the display list or HEX file")
         ->required()
         ->check(NotEmpty("a list or HEX file"));
-    command->add_option("-o,--output", arguments->output, "the GIF file to write")
-        ->required()
-        ->type_name("OUT.gif")
-        ->check(NotEmpty("the GIF file to write"));
-    command->add_option("--tick", arguments->tick, "milliseconds a tick, 10 to 60000 (default 100)")
-        ->type_name("MS")
-        ->check(NumberFrom(MinTickMilliseconds, MaxTickMilliseconds));
-    command->add_option("--scale", arguments->scale, "pixels a LED, 1 to 64 (default 8)")
-        ->type_name("N")
-        ->check(NumberFrom(1, MaxScale));
-    command->add_option("--size", arguments->size, "the sign's frame size (a HEX file: default 16x16)")
-        ->type_name("COLUMNSxROWS")
-        ->check(FrameSizeText());
-    command->add_option("--loop", arguments->loop, "times the GIF plays, 0 for ever (default 0)")
-        ->type_name("N")
-        ->check(NumberFrom(0, 65536));
-    AddPlanesOption(command, arguments->planes, "the sign's planes: two, side by side (the\ndefault), or one, each frame in turn");
+    AddOutputOption(command, arguments->output, "OUT.gif", "the GIF file to write");
+    AddNumberOption(command, "--tick", arguments->tick, MinTickMilliseconds, MaxTickMilliseconds,
+                    "milliseconds a tick, 10 to 60000 (default 100)")
+        ->type_name("MS");
+    AddScaleOption(command, arguments->scale, "pixels a LED, 1 to 64 (default 8)");
+    AddSizeOption(command, arguments->size, "the sign's frame size (a HEX file: default 16x16)");
+    AddNumberOption(command, "--loop", arguments->loop, 0, 65536, "times the GIF plays, 0 for ever (default 0)");
+    AddPlanesOption(command, arguments->planes,
+                    "the sign's planes: two, side by side (the\ndefault), or one, each frame in turn");
     AddStyleOption(command, arguments->style);
     SetAction(command, context, [arguments, &context]() { return Preview(*arguments, context.out, context.err); });
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/CommonOptions.h"
 #include "cli/StandardInput.h"
 #include "pattern/document/LedFile.h"
 #include "picture/ImageCodec.h"
@@ -21,8 +22,10 @@ const unsigned DefaultScale = 8;
 const unsigned DefaultFramesPerRow = 8;
 
 struct RenderArguments {
-    std::string pattern, output, style = "sign";
-    unsigned long frame = 0, scale = DefaultScale, framesPerRow = DefaultFramesPerRow;
+    std::string pattern, output;
+    RenderStyle style = DefaultRenderStyle;
+    unsigned long frame = 0, framesPerRow = DefaultFramesPerRow;
+    unsigned scale = DefaultScale;
     bool haveFrame = false;
 };
 
@@ -47,10 +50,10 @@ int Render(const RenderArguments& arguments, std::ostream& err) {
                                      std::to_string(pattern.frameCount - 1));
     const std::uint32_t first = arguments.haveFrame ? static_cast<std::uint32_t>(arguments.frame) : 0;
     const std::uint32_t count = arguments.haveFrame ? 1 : pattern.frameCount;
-    const unsigned scale = static_cast<unsigned>(arguments.scale);
+    const unsigned scale = arguments.scale;
     const unsigned framesPerRow = static_cast<unsigned>(arguments.framesPerRow);
 
-    const RenderStyle style = StyleNamed(arguments.style);
+    const RenderStyle style = arguments.style;
     switch (WritePatternPicture(pattern, first, count, scale, framesPerRow, arguments.output.c_str(), style)) {
     case PictureFileStatus::Written: break;
     case PictureFileStatus::TooLarge: {
@@ -72,24 +75,17 @@ int Render(const RenderArguments& arguments, std::ostream& err) {
 
 void AddRenderCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<RenderArguments>();
-    CLI::App* command = AddCommand(program, "render", RenderHelp);
+    CLI::App* command = program.add_subcommand("render", RenderHelp);
     command->add_option("PATTERN.led", arguments->pattern, "the pattern file; - reads standard input")
         ->required()
         ->check(NotEmpty("a pattern file"));
-    command->add_option("-o,--output", arguments->output, "the PNG file to write; - writes standard output")
-        ->required()
-        ->type_name("IMAGE.png")
-        ->check(NotEmpty("the picture file to write"));
-    command->add_option("--frame", arguments->frame, "draws frame N alone (from 0)")
-        ->type_name("N")
-        ->check(NumberFrom(0, LedPattern::MaxFrames - 1))
+    AddOutputOption(command, arguments->output, "IMAGE.png", "the PNG file to write; - writes standard output",
+                    "the picture file to write");
+    AddNumberOption(command, "--frame", arguments->frame, 0, LedPattern::MaxFrames - 1, "draws frame N alone (from 0)")
         ->each([arguments](const std::string&) { arguments->haveFrame = true; });
-    command->add_option("--scale", arguments->scale, "pixels a LED, 1 to 64 (default 8)")
-        ->type_name("N")
-        ->check(NumberFrom(1, MaxScale));
-    command->add_option("--columns", arguments->framesPerRow, "frames to a row (default 8)")
-        ->type_name("N")
-        ->check(NumberFrom(1, LedPattern::MaxFrames));
+    AddScaleOption(command, arguments->scale, "pixels a LED, 1 to 64 (default 8)");
+    AddNumberOption(command, "--columns", arguments->framesPerRow, 1, LedPattern::MaxFrames,
+                    "frames to a row (default 8)");
     AddStyleOption(command, arguments->style);
     SetAction(command, context, [arguments, &context]() { return Render(*arguments, context.err); });
 }

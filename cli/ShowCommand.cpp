@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/OptionValues.h"
 #include "cli/StandardInput.h"
 #include "pattern/document/LedFile.h"
 
@@ -61,7 +62,7 @@ int Show(const std::string& path, std::ostream& out, std::ostream& err) {
 
 void AddShowCommand(CLI::App& program, CliContext& context) {
     auto path = std::make_shared<std::string>();
-    CLI::App* command = AddCommand(program, "show", ShowHelp);
+    CLI::App* command = program.add_subcommand("show", ShowHelp);
     command->add_option("PATTERN.led", *path, "the pattern file; - reads standard input")->required()->check(NotEmpty("a pattern file"));
     SetAction(command, context, [path, &context]() { return Show(*path, context.out, context.err); });
 }

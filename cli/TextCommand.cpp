@@ -5,6 +5,7 @@
 
 #include "cli/Cli.h"
 #include "cli/CommandLine.h"
+#include "cli/CommonOptions.h"
 #include "pattern/document/LedFile.h"
 #include "text/FontChoice.h"
 #include "text/TextLayout.h"
@@ -38,8 +39,18 @@ std::string MissingList(const std::u32string& missing) {
     return list;
 }
 
+const Choice<TextAlign> Alignments = {
+    {"left", TextAlign::Left}, {"center", TextAlign::Center}, {"right", TextAlign::Right}};
+const Choice<bool> Missing = {{"skip", true}};
+
 struct TextArguments {
-    std::string text, output, size = "16x16", mode = "scroll", missing, align, spacing = "0", planes;
+    std::string text, output;
+    FrameSize size{16, 16};
+    ControlCode mode = ControlScroll;
+    Planes planes = Planes::Two;
+    TextAlign align = TextAlign::Start;
+    bool skipMissing = false;
+    int spacing = 0;
     std::vector<std::string> fonts;
     unsigned pixels = 0;
     unsigned long wait = 1, step = 0, lineSpacing = 0, offset = 0;
@@ -47,13 +58,16 @@ struct TextArguments {
     CLI::App* command = nullptr;
 };
 
-// --spacing: -1 (a column taken from between characters) to 255.
+// --spacing: -1 (a column taken from between characters) to 255, for CLI11
+// to convert in plain digits.
 CLI::Validator SpacingNumber() {
     return CLI::Validator(
         [](std::string& text) {
             unsigned long value = 0;
-            const bool sound = text == "-1" || ParseDecimal(text, TextStyle::MaxSpacing, &value);
-            return sound ? std::string() : std::string("takes a number from -1 to 255");
+            if (text == "-1") return std::string();
+            if (!ParseDecimal(text, TextStyle::MaxSpacing, &value)) return std::string("takes a number from -1 to 255");
+            text = std::to_string(value);
+            return std::string();
         },
         std::string());
 }
@@ -66,10 +80,7 @@ void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
     command->add_option("TEXT", parsed.text,
                         "the text; one that is also an option (-h, --font)\n"
                         "follows --, as in: text -o x.led -- --font");
-    command->add_option("-o,--output", parsed.output, "the pattern file to write; - writes standard output")
-        ->required()
-        ->type_name("PATTERN.led")
-        ->check(NotEmpty("the pattern file to write; - writes standard output"));
+    AddOutputOption(command, parsed.output, "PATTERN.led", "the pattern file to write; - writes standard output");
 #ifdef _WIN32
     command->add_option("--font", parsed.fonts,
                         "a Unifont .hex file, or the face name of an installed\n"
@@ -87,42 +98,28 @@ void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
 #endif
         ->allow_extra_args(false)
         ->check(NotEmpty("a font"));
-    command->add_option("--pixels", parsed.pixels,
-                        "the fonts' height: a bitmap font's size (default the\n"
-                        "tallest that fits), an outline font's cell (default the\n"
-                        "rows). .hex fonts are 16 pixels.")
-        ->type_name("N")
-        ->check(NumberFrom(1, MaxPixels));
+    AddNumberOption(command, "--pixels", parsed.pixels, 1, MaxPixels,
+                    "the fonts' height: a bitmap font's size (default the\n"
+                    "tallest that fits), an outline font's cell (default the\n"
+                    "rows). .hex fonts are 16 pixels.");
     command->add_option("--spacing", parsed.spacing, "empty columns between characters, -1 to 255 (default 0)")
         ->type_name("N")
-        ->check(SpacingNumber());
-    command->add_option("--line-spacing", parsed.lineSpacing, "empty rows between lines, 0 to 255 (default 0)")
-        ->type_name("N")
-        ->check(NumberFrom(0, TextStyle::MaxLineSpacing));
-    command->add_option("--offset", parsed.offset, "the row of the text's top (default: centred)")
-        ->type_name("N")
-        ->check(NumberFrom(0, 254));
-    command->add_option("--align", parsed.align,
-                        "each line within the screens: left, center or right\n"
-                        "(default left; right for right-to-left text)")
-        ->type_name("left|center|right")
-        ->check(OneOf({"left", "center", "right"}, "left, center or right"));
-    command->add_option("--size", parsed.size, "frame columns x rows, 1 to 255 each (default 16x16)")
-        ->type_name("COLUMNSxROWS")
-        ->check(FrameSizeText());
-    command->add_option("--mode", parsed.mode, "the display mode (default scroll)")
-        ->type_name("scroll|animation|normal|onoff")
-        ->check(OneOf({"scroll", "animation", "normal", "onoff"}, "scroll, animation, normal or onoff"));
-    command->add_option("--wait", parsed.wait, "the wait, 1 to 255 (default 1)")->type_name("N")->check(NumberFrom(1, 255));
-    command->add_option("--step", parsed.step, "columns the text moves a frame, 1 to the columns")
-        ->type_name("N")
-        ->check(NumberFrom(1, 255));
+        ->transform(SpacingNumber());
+    AddNumberOption(command, "--line-spacing", parsed.lineSpacing, 0, TextStyle::MaxLineSpacing,
+                    "empty rows between lines, 0 to 255 (default 0)");
+    AddNumberOption(command, "--offset", parsed.offset, 0, 254, "the row of the text's top (default: centred)");
+    AddChoiceOption(command, "--align", parsed.align, Alignments,
+                    "each line within the screens: left, center or right\n"
+                    "(default left; right for right-to-left text)");
+    AddSizeOption(command, parsed.size, "frame columns x rows, 1 to 255 each (default 16x16)");
+    AddModeOption(command, parsed.mode, {ControlScroll, ControlAnimation, ControlNormal, ControlOnOff});
+    AddWaitOption(command, parsed.wait);
+    AddNumberOption(command, "--step", parsed.step, 1, 255, "columns the text moves a frame, 1 to the columns");
     AddPlanesOption(command, parsed.planes,
                     "a screen: two frames side by side (two, the\ndefault) or one frame (one); scroll mode: one");
     command->add_flag("--invert", parsed.invert, "lights the background instead of the text");
-    command->add_option("--missing", parsed.missing, "skip leaves out characters the font lacks (else an error)")
-        ->type_name("skip")
-        ->check(OneOf({"skip"}, "skip"));
+    AddChoiceOption(command, "--missing", parsed.skipMissing, Missing,
+                    "skip leaves out characters the font lacks (else an error)");
 }
 
 // The TEXT, given as the argument or left over by the parser as an unknown
@@ -148,9 +145,9 @@ std::string TakeText(TextArguments& parsed) {
 std::string UnicodeText(const std::string& narrowText) {
     if (unicodeArguments.size() < 2) return narrowText;
     CLI::App program;
-    program.allow_windows_style_options(false);
+    SetCommonSettings(program);
     TextArguments parsed;
-    DefineTextArguments(AddCommand(program, "text", std::string()), parsed);
+    DefineTextArguments(program.add_subcommand("text", std::string()), parsed);
     std::vector<std::string> arguments(unicodeArguments.rbegin(), unicodeArguments.rend() - 1);
     try {
         program.parse(arguments);
@@ -182,11 +179,12 @@ int RunText(TextArguments& parsed, std::ostream& err) {
     parsed.text = UnicodeText(parsed.text);
     if (parsed.text.empty()) return PrintUsageError(err, "text: the TEXT is empty");
     TextFrameOptions frames;
-    ParseFrameSize(parsed.size, &frames.columns, &frames.rows);
-    ParseMode(parsed.mode, &frames.controlCode);
+    frames.columns = parsed.size.columns;
+    frames.rows = parsed.size.rows;
+    frames.controlCode = parsed.mode;
     frames.wait = static_cast<std::uint8_t>(parsed.wait);
     frames.invert = parsed.invert;
-    frames.planes = PlanesNamed(parsed.planes);
+    frames.planes = parsed.planes;
     if (parsed.step > frames.columns)
         return PrintUsageError(err, "text: --step takes 1 to the frame's " + std::to_string(frames.columns) + " columns");
     frames.step = static_cast<unsigned>(parsed.step);
@@ -196,14 +194,11 @@ int RunText(TextArguments& parsed, std::ostream& err) {
                                             ", a row of the frame's " + std::to_string(frames.rows));
         frames.top = static_cast<int>(parsed.offset);
     }
-    frames.align = parsed.align == "left"     ? TextAlign::Left
-                   : parsed.align == "center" ? TextAlign::Center
-                   : parsed.align == "right"  ? TextAlign::Right
-                                              : TextAlign::Start;
+    frames.align = parsed.align;
     TextStyle style;
-    style.spacing = parsed.spacing == "-1" ? -1 : std::stoi(parsed.spacing);
+    style.spacing = parsed.spacing;
     style.lineSpacing = static_cast<unsigned>(parsed.lineSpacing);
-    const bool skipMissing = !parsed.missing.empty();
+    const bool skipMissing = parsed.skipMissing;
 
     std::u32string characters;
     if (!DecodeUtf8(parsed.text, &characters)) return PrintFailure(err, "the TEXT is not valid UTF-8");
@@ -252,6 +247,6 @@ void UseUnicodeArguments(std::vector<std::string> arguments) { unicodeArguments 
 
 void AddTextCommand(CLI::App& program, CliContext& context) {
     auto parsed = std::make_shared<TextArguments>();
-    DefineTextArguments(AddCommand(program, "text", TextHelp), *parsed);
+    DefineTextArguments(program.add_subcommand("text", TextHelp), *parsed);
     SetAction(parsed->command, context, [parsed, &context]() { return RunText(*parsed, context.err); });
 }

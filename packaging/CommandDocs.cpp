@@ -3,15 +3,17 @@
 // an option added to a command appears in all three.
 //
 //   lumigrid-cli-docs man TEMPLATE lumigrid-cli.1
-//   lumigrid-cli-docs bash-completion lumigrid-cli
+//   lumigrid-cli-docs bash-completion TEMPLATE lumigrid-cli
 //
-// TEMPLATE is the page's hand-written roff (packaging/lumigrid-cli.1.in);
-// its lines @SYNOPSIS@ and @COMMANDS@ are replaced by the usage lines and by
-// a section for each command, and @VERSION@ by the version.
+// Each TEMPLATE is written by hand (packaging/lumigrid-cli.1.in, the page's
+// roff, and packaging/lumigrid-cli.bash.in, the completion's function). A
+// line that is a placeholder alone (@SYNOPSIS@) is replaced by lines made
+// from the definitions; a placeholder within a line (@VERSION@) by a word.
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/Cli.h"
@@ -77,31 +79,42 @@ std::string CommandSections(const CLI::App& program) {
     return text;
 }
 
-int WriteManualPage(const char* templatePath) {
+using Fills = std::vector<std::pair<std::string, std::string>>;
+
+// The template at templatePath to standard output, its placeholders filled.
+bool FillTemplate(const char* templatePath, const Fills& fills) {
     std::ifstream in(templatePath);
     if (!in) {
         std::cerr << "lumigrid-cli-docs: cannot read " << templatePath << "\n";
-        return 1;
+        return false;
     }
-    std::ostringstream ignored;
-    CliContext context(ignored, ignored);
-    CLI::App program;
-    DefineCommands(program, context);
     std::string line;
     while (std::getline(in, line)) {
-        if (line == "@SYNOPSIS@") {
-            for (const std::string& usage : UsageLines(program))
-                std::cout << ".B lumigrid\\-cli\n" << Roff(usage) << ".br\n";
-            std::cout << ".B lumigrid\\-cli\n" << Roff("--help | --version");
-        } else if (line == "@COMMANDS@") {
-            std::cout << CommandSections(program);
-        } else {
-            const std::size_t at = line.find("@VERSION@");
-            if (at != std::string::npos) line.replace(at, 9, program.version());
-            std::cout << line << "\n";
+        bool replaced = false;
+        for (const auto& fill : fills) {
+            if (line == fill.first) {
+                std::cout << fill.second;
+                replaced = true;
+                break;
+            }
+            for (std::size_t at = 0; (at = line.find(fill.first, at)) != std::string::npos; at += fill.second.size())
+                line.replace(at, fill.first.size(), fill.second);
         }
+        if (!replaced) std::cout << line << "\n";
     }
-    return 0;
+    return true;
+}
+
+std::string Synopsis(const CLI::App& program) {
+    std::string text;
+    for (const std::string& usage : UsageLines(program)) text += ".B lumigrid\\-cli\n" + Roff(usage) + ".br\n";
+    return text + ".B lumigrid\\-cli\n" + Roff("--help | --version");
+}
+
+int WriteManualPage(const CLI::App& program, const char* templatePath) {
+    const Fills fills = {
+        {"@SYNOPSIS@", Synopsis(program)}, {"@COMMANDS@", CommandSections(program)}, {"@VERSION@", program.version()}};
+    return FillTemplate(templatePath, fills) ? 0 : 1;
 }
 
 // How bash completes an option's value or an argument, from its type name:
@@ -125,12 +138,37 @@ std::string ValueCompletion(const std::string& type) {
     return "COMPREPLY=()";
 }
 
-int WriteBashCompletion() {
-    std::ostringstream ignored;
-    CliContext context(ignored, ignored);
-    CLI::App program;
-    DefineCommands(program, context);
-    std::string commands, groupPaths, groupWords, options, values, arguments;
+// The names of an option as bash sees them: "-o --output".
+std::string OptionNames(const CLI::Option& option) {
+    std::string names;
+    for (const std::string& name : option.get_snames()) names += (names.empty() ? "-" : " -") + name;
+    for (const std::string& name : option.get_lnames()) names += (names.empty() ? "--" : " --") + name;
+    return names;
+}
+
+// The case lines of the completion for one command (path: "list add"): its
+// options' values, its options, and its first argument.
+void CompleteCommand(const CLI::App& command, std::string& values, std::string& options, std::string& arguments) {
+    const std::string path = CommandPath(command);
+    std::string names;
+    for (const CLI::Option* option : ArgumentsOf(command, false)) {
+        const std::string spaced = OptionNames(*option);
+        names += (names.empty() ? "" : " ") + spaced;
+        if (!TakesValue(*option)) continue;
+        std::string patterns;
+        std::istringstream each(spaced);
+        std::string name;
+        while (each >> name) patterns += (patterns.empty() ? "" : "|") + std::string("'") + path + ":" + name + "'";
+        values += "        " + patterns + ") " + ValueCompletion(option->get_type_name()) + "; return ;;\n";
+    }
+    options += "        '" + path + "') options='" + names + "' ;;\n";
+    const std::vector<const CLI::Option*> positionals = ArgumentsOf(command, true);
+    if (!positionals.empty())
+        arguments += "        '" + path + "') " + ValueCompletion(positionals.front()->get_name(true)) + " ;;\n";
+}
+
+int WriteBashCompletion(const CLI::App& program, const char* templatePath) {
+    std::string commands, groupPaths, groupWords, values, options, arguments;
     for (const CLI::App* command : CommandsOf(program)) {
         commands += (commands.empty() ? "" : " ") + command->get_name();
         std::string inner;
@@ -139,87 +177,32 @@ int WriteBashCompletion() {
         groupPaths += "        " + command->get_name() + ") path=\"$group ${words[i]}\" ;;\n";
         groupWords += "        " + command->get_name() + ") inner='" + inner + "' ;;\n";
     }
-    for (const CLI::App* command : LeafCommands(program)) {
-        const std::string path = CommandPath(*command);
-        std::string names;
-        for (const CLI::Option* option : ArgumentsOf(*command, false)) {
-            std::string optionNames;
-            for (const std::string& name : option->get_snames()) optionNames += (optionNames.empty() ? "-" : "|-") + name;
-            for (const std::string& name : option->get_lnames()) optionNames += (optionNames.empty() ? "--" : "|--") + name;
-            std::string spaced = optionNames;
-            for (char& c : spaced)
-                if (c == '|') c = ' ';
-            names += (names.empty() ? "" : " ") + spaced;
-            if (!TakesValue(*option)) continue;
-            std::string patterns;
-            std::istringstream each(spaced);
-            std::string name;
-            while (each >> name) patterns += (patterns.empty() ? "" : "|") + std::string("'") + path + ":" + name + "'";
-            values += "        " + patterns + ") " + ValueCompletion(option->get_type_name()) + "; return ;;\n";
-        }
-        options += "        '" + path + "') options='" + names + "' ;;\n";
-        const std::vector<const CLI::Option*> positionals = ArgumentsOf(*command, true);
-        if (!positionals.empty())
-            arguments += "        '" + path + "') " + ValueCompletion(positionals.front()->get_name(true)) + " ;;\n";
-    }
-    std::cout << "# bash completion for lumigrid-cli, made by lumigrid-cli-docs from its command definitions\n"
-                 "_lumigrid_cli() {\n"
-                 "    local cur prev words cword\n"
-                 "    _init_completion || return\n"
-                 "    local path='' group='' inner='' i\n"
-                 "    # The command, and in a group of commands (list) the one in it.\n"
-                 "    for ((i = 1; i < cword; i++)); do\n"
-                 "        [[ ${words[i]} == -* ]] && continue\n"
-                 "        if [[ -z $path ]]; then\n"
-                 "            path=${words[i]} group=${words[i]}\n"
-                 "            continue\n"
-                 "        fi\n"
-                 "        case $group in\n" << groupPaths
-              << "        esac\n"
-                 "        break\n"
-                 "    done\n"
-                 "    if [[ -z $path ]]; then\n"
-                 "        COMPREPLY=($(compgen -W '" << commands << " --help --version -h -V' -- \"$cur\"))\n"
-                 "        return\n"
-                 "    fi\n"
-                 "    case $path in\n" << groupWords
-              << "    esac\n"
-                 "    if [[ -n $inner ]]; then\n"
-                 "        COMPREPLY=($(compgen -W \"$inner --help -h\" -- \"$cur\"))\n"
-                 "        return\n"
-                 "    fi\n"
-                 "    case \"$path:$prev\" in\n" << values
-              << "    esac\n"
-                 "    local options=''\n"
-                 "    case $path in\n" << options
-              << "    esac\n"
-                 "    if [[ $cur == -* ]]; then\n"
-                 "        COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
-                 "        return\n"
-                 "    fi\n"
-                 "    case $path in\n" << arguments
-              << "    esac\n"
-                 "} &&\n"
-                 "    complete -F _lumigrid_cli lumigrid-cli\n";
-    return 0;
+    for (const CLI::App* command : LeafCommands(program)) CompleteCommand(*command, values, options, arguments);
+    const Fills fills = {{"@GROUP_PATHS@", groupPaths}, {"@COMMAND_NAMES@", commands},
+                         {"@GROUP_COMMANDS@", groupWords}, {"@OPTION_VALUES@", values},
+                         {"@OPTIONS@", options}, {"@ARGUMENTS@", arguments}};
+    return FillTemplate(templatePath, fills) ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string what = argc > 1 ? argv[1] : "";
-    const bool man = what == "man" && argc == 4, completion = what == "bash-completion" && argc == 3;
-    if (!man && !completion) {
-        std::cerr << "usage: lumigrid-cli-docs man TEMPLATE OUTPUT | bash-completion OUTPUT\n";
+    if ((what != "man" && what != "bash-completion") || argc != 4) {
+        std::cerr << "usage: lumigrid-cli-docs man|bash-completion TEMPLATE OUTPUT\n";
         return 2;
     }
-    std::ofstream output(argv[argc - 1], std::ios::binary);
+    std::ostringstream ignored;
+    CliContext context(ignored, ignored);
+    CLI::App program;
+    DefineCommands(program, context);
+    std::ofstream output(argv[3], std::ios::binary);
     std::streambuf* console = std::cout.rdbuf(output.rdbuf());
-    const int status = man ? WriteManualPage(argv[2]) : WriteBashCompletion();
+    const int status = what == "man" ? WriteManualPage(program, argv[2]) : WriteBashCompletion(program, argv[2]);
     std::cout.flush();
     std::cout.rdbuf(console);
     if (status == 0 && !output.good()) {
-        std::cerr << "lumigrid-cli-docs: cannot write " << argv[argc - 1] << "\n";
+        std::cerr << "lumigrid-cli-docs: cannot write " << argv[3] << "\n";
         return 1;
     }
     return status;

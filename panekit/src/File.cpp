@@ -216,6 +216,24 @@ int CFile::InspectTarget(const char* name, char* resolved) {
     return os::inspectTarget(name, resolved, FilenameCapacity);
 }
 
+unsigned long CFile::GetFullPath(const char* name, char* buffer, unsigned long capacity) {
+    if (!name || (!buffer && capacity)) return 0;
+    return os::fullPath(name, buffer, capacity);
+}
+
+int CFile::Exists(const char* name) { return name && os::pathExists(name) ? 1 : 0; }
+
+int CFile::IsDirectory(const char* name) { return name && os::isDirectory(name) ? 1 : 0; }
+
+int CFile::MakeDirectory(const char* name) {
+    if (!name) return 0;
+    if (os::makeDirectory(name)) return 1;
+    rememberFailure();
+    return 0;
+}
+
+int CFile::RemoveEmptyDirectory(const char* name) { return name && os::removeEmptyDirectory(name) ? 1 : 0; }
+
 int CFile::OpenStandardStream(int mode) {
     Close();
     m_OffsetPosition = 0;

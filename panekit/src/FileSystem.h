@@ -32,6 +32,20 @@ bool syncFileData(PanekitFileHandle handle);
 // Starts writing the file's data to the disk; does not wait.
 void startFileDataSync(PanekitFileHandle handle);
 
+// The absolute form of name, "." and ".." taken out and links kept as they
+// are named, into buffer when it fits (capacity bytes with its NUL). Its
+// length without the NUL, capacity or more when it did not fit; 0 when there
+// is none (an empty name, no current directory to resolve it against).
+unsigned long fullPath(const char* name, char* buffer, unsigned long capacity);
+// Whether something of that name exists, a link that leads nowhere too.
+bool pathExists(const char* name);
+// Whether name leads to a directory, links followed.
+bool isDirectory(const char* name);
+// Makes the directory name, whose parent must exist.
+bool makeDirectory(const char* name);
+// Removes the directory name if it is empty.
+bool removeEmptyDirectory(const char* name);
+
 // What a document written to a name would replace, links followed.
 enum TargetKind { TargetMissing = 0, TargetRegular = 1, TargetOther = 2, TargetDirectory = 3 };
 // The kind of file that name leads to; the path of that file, after every

@@ -14,7 +14,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "panekit/src/FileSystem.h"
 
@@ -206,6 +208,30 @@ void startFileDataSync(PanekitFileHandle handle) {
     (void)handle;
 #endif
 }
+
+unsigned long fullPath(const char* name, char* buffer, unsigned long capacity) {
+    if (!*name) return 0;
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(name, error);
+    if (error) return 0;
+    const std::string text = full.lexically_normal().string();
+    if (text.size() < capacity) std::memcpy(buffer, text.c_str(), text.size() + 1);
+    return static_cast<unsigned long>(text.size());
+}
+
+bool pathExists(const char* name) {
+    struct stat info;
+    return lstat(name, &info) == 0;
+}
+
+bool isDirectory(const char* name) {
+    struct stat info;
+    return stat(name, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool makeDirectory(const char* name) { return mkdir(name, 0777) == 0; }
+
+bool removeEmptyDirectory(const char* name) { return rmdir(name) == 0; }
 
 int inspectTarget(const char* name, char* resolved, unsigned long capacity) {
     std::string path(name);

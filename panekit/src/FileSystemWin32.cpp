@@ -102,6 +102,26 @@ bool syncFileData(PanekitFileHandle handle) { return FlushFileBuffers(handle) !=
 // Windows has no call that starts write-back without waiting for it.
 void startFileDataSync(PanekitFileHandle) {}
 
+// The narrow (ANSI) functions, as for every name: lists hold names in the
+// system's code page, as the editor's dialogs deliver them.
+unsigned long fullPath(const char* name, char* buffer, unsigned long capacity) {
+    if (!*name) return 0;
+    const DWORD length = GetFullPathNameA(name, capacity, buffer, nullptr);
+    // Too long for the buffer, the length asked for counts the NUL too.
+    return length != 0 && length >= capacity ? length - 1 : length;
+}
+
+bool pathExists(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }
+
+bool isDirectory(const char* name) {
+    const DWORD attributes = GetFileAttributesA(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool makeDirectory(const char* name) { return CreateDirectoryA(name, nullptr) != FALSE; }
+
+bool removeEmptyDirectory(const char* name) { return RemoveDirectoryA(name) != FALSE; }
+
 int inspectTarget(const char* name, char* resolved, unsigned long capacity) {
     const std::size_t length = std::strlen(name);
     if (length >= capacity) return -1;

@@ -2,6 +2,8 @@
 #ifndef PANEKIT_WINDOWSUPPORT_H
 #define PANEKIT_WINDOWSUPPORT_H
 
+#include <windows.h>
+
 #include <cstddef>
 
 #include "panekit/Platform.h"

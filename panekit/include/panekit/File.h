@@ -84,6 +84,23 @@ public:
     // path it leads to, every symbolic link followed, goes into resolved
     // (FilenameCapacity bytes).
     static int InspectTarget(const char* name, char* resolved);
+    // Operations on names, for callers that keep files by name (a display
+    // list holds full paths) or make folders for what they write.
+    // The absolute form of name, "." and ".." taken out and links kept as
+    // they are named, into buffer (capacity bytes). Its length without the
+    // NUL; when that is capacity or more, buffer holds nothing and a larger
+    // one is needed. 0 when there is none (an empty name, or no current
+    // directory to resolve it against).
+    static unsigned long GetFullPath(const char* name, char* buffer, unsigned long capacity);
+    // 1 when something of that name exists (a link that leads nowhere too).
+    static int Exists(const char* name);
+    // 1 when name leads to a directory, links followed.
+    static int IsDirectory(const char* name);
+    // Makes the directory name, whose parent must exist. 1 on success; 0 with
+    // the reason in LastErrorCode.
+    static int MakeDirectory(const char* name);
+    // Removes the directory name if it is empty. 1 when it was removed.
+    static int RemoveEmptyDirectory(const char* name);
     // Opens the process's standard input (mode 1) or standard output
     // (mode 0) as this stream, named "-". Close lets go of this stream's own
     // handle; the process's stream stays open. 1 on success.
@@ -93,7 +110,7 @@ public:
     // (POSIX; on Windows the file keeps its folder's). 1 on success.
     int CopyPermissionsFrom(const char* like);
     // The system's code for why the last failed open, read, write, sync,
-    // replace or delete of any CFile in this process failed, and its text
+    // replace, delete or MakeDirectory in this process failed, and its text
     // ("No space left on device") into buffer.
     static int LastErrorCode();
     static void DescribeError(int code, char* buffer, unsigned long capacity);

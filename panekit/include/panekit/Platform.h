@@ -1,22 +1,21 @@
 // Platform types that appear in Panekit's public interface.
 //
-// On Windows they are the system's own. Elsewhere the library still offers
-// the same interface (the streams are portable), so the window handle and the
-// file handle get stand-ins of the same shape: HWND stays a distinct pointer
-// type, so that Open(HWND, mode) and Open(const char*, mode) remain separate
-// overloads on every platform.
+// They are declared here the way <windows.h> declares them, so that either
+// header may be included first, and the portable code that uses the streams
+// never sees <windows.h> and its macros (DeleteFile, CreateFile, min, max):
+// a file that calls Windows includes it itself. HWND is a distinct pointer
+// type on every platform, so that Open(HWND, mode) and Open(const char*, mode)
+// remain separate overloads.
 #ifndef PANEKIT_PLATFORM_H
 #define PANEKIT_PLATFORM_H
 
+struct HWND__;
+typedef struct HWND__* HWND;
+
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+typedef void* HANDLE;
 typedef HANDLE PanekitFileHandle;
 #else
-struct HWND__;
-typedef HWND__* HWND;
 // A POSIX file descriptor; 0 stands for "no file" (the library never keeps
 // descriptor 0 for a file it opened).
 typedef int PanekitFileHandle;

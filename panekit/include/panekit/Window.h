@@ -6,13 +6,16 @@
 //
 // The classes add no message handling: the caller supplies the window
 // procedure. They never destroy a window or unregister a class. Texts are
-// narrow strings in the system code page.
+// narrow strings in the system code page. Their interface is made of the
+// system's own window types, so this header, unlike the streams', brings in
+// <windows.h>; only Win32 code includes it.
 #ifndef PANEKIT_WINDOW_H
 #define PANEKIT_WINDOW_H
 
 #include "panekit/Platform.h"
 
 #ifdef _WIN32
+#include <windows.h>
 
 // Which fields of a tag_PANEKITWNDCLASS are valid.
 #define PWC_WNDPROC 0x0001

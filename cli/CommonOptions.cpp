@@ -1,0 +1,48 @@
+#include "cli/CommonOptions.h"
+
+namespace {
+
+// The display modes by the names options take.
+const Choice<ControlCode> Modes = {
+    {"normal", ControlNormal}, {"animation", ControlAnimation}, {"scroll", ControlScroll}, {"onoff", ControlOnOff}};
+
+const Choice<RenderStyle> Styles = {{"sign", RenderStyle::Sign}, {"editor", RenderStyle::Editor}};
+
+const Choice<Planes> PlaneCounts = {{"one", Planes::One}, {"two", Planes::Two}};
+
+}  // namespace
+
+CLI::Option* AddOutputOption(CLI::App* command, std::string& path, const std::string& typeName,
+                             const std::string& help, const std::string& missing) {
+    return command->add_option("-o,--output", path, help)
+        ->required()
+        ->type_name(typeName)
+        ->check(NotEmpty(missing.empty() ? help : missing));
+}
+
+CLI::Option* AddSizeOption(CLI::App* command, FrameSize& size, const std::string& help) {
+    return command->add_option("--size", size, help)->type_name("COLUMNSxROWS")->check(FrameSizeText());
+}
+
+CLI::Option* AddScaleOption(CLI::App* command, unsigned& scale, const std::string& help) {
+    return AddNumberOption(command, "--scale", scale, 1, MaxScale, help);
+}
+
+CLI::Option* AddModeOption(CLI::App* command, ControlCode& mode, std::initializer_list<ControlCode> order) {
+    const Choice<ControlCode> modes = Modes.InOrder(order);
+    return AddChoiceOption(command, "--mode", mode, modes, "the display mode (default " + modes.NameOf(mode) + ")");
+}
+
+CLI::Option* AddWaitOption(CLI::App* command, unsigned long& wait) {
+    return AddNumberOption(command, "--wait", wait, 1, 255, "the wait, 1 to 255 (default 1)");
+}
+
+CLI::Option* AddStyleOption(CLI::App* command, RenderStyle& style) {
+    return AddChoiceOption(command, "--style", style, Styles,
+                           "sign (round LEDs lit on a dark ground, the\ndefault) or editor (the editor's grid)");
+}
+
+CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes, const std::string& help) {
+    planes = Planes::Two;
+    return AddChoiceOption(command, "--planes", planes, PlaneCounts, help);
+}
