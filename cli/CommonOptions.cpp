@@ -8,6 +8,8 @@ const Choice<ControlCode> Modes = {
 
 const Choice<RenderStyle> Styles = {{"sign", RenderStyle::Sign}, {"editor", RenderStyle::Editor}};
 
+const Choice<Planes> PlaneCounts = {{"one", Planes::One}, {"two", Planes::Two}};
+
 }  // namespace
 
 CLI::Option* AddOutputOption(CLI::App* command, std::string& path, const std::string& typeName,
@@ -38,4 +40,9 @@ CLI::Option* AddWaitOption(CLI::App* command, unsigned long& wait) {
 CLI::Option* AddStyleOption(CLI::App* command, RenderStyle& style) {
     return AddChoiceOption(command, "--style", style, Styles,
                            "sign (round LEDs lit on a dark ground, the\ndefault) or editor (the editor's grid)");
+}
+
+CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes, const std::string& help) {
+    planes = Planes::Two;
+    return AddChoiceOption(command, "--planes", planes, PlaneCounts, help);
 }

@@ -1,5 +1,5 @@
 // The options that several commands take, each declared here once: -o, --size,
-// --scale, --mode, --wait and --style.
+// --scale, --mode, --wait, --style and --planes.
 #ifndef LUMIGRID_CLI_COMMONOPTIONS_H
 #define LUMIGRID_CLI_COMMONOPTIONS_H
 
@@ -8,6 +8,7 @@
 
 #include "cli/OptionValues.h"
 #include "pattern/document/LedFileHeader.h"
+#include "pattern/document/PictureCanvas.h"
 #include "picture/PatternRender.h"
 
 // -o, --output: the file the command writes, required. typeName stands for it
@@ -26,5 +27,9 @@ CLI::Option* AddModeOption(CLI::App* command, ControlCode& mode, std::initialize
 CLI::Option* AddWaitOption(CLI::App* command, unsigned long& wait);
 // --style sign|editor, of the commands that draw LEDs.
 CLI::Option* AddStyleOption(CLI::App* command, RenderStyle& style);
+// --planes one|two, of the commands that make or show pictures (text,
+// effect, import, preview): planes is two unless given; help says what a
+// picture of each is to the command.
+CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes, const std::string& help);
 
 #endif

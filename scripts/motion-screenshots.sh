@@ -29,7 +29,7 @@ choose_file() {
 
 # A sign's show: a greeting held, a reset, and a marquee.
 "$cli" text "こんにちは" -o "$work/hello.led" --mode normal --wait 8 >/dev/null
-"$cli" text "LED" -o "$work/marquee.led" --step 2 >/dev/null
+"$cli" text "LED" -o "$work/marquee.led" --mode animation --step 2 >/dev/null
 "$cli" list add "$work/show.ll" "$work/hello.led" >/dev/null
 "$cli" list reset "$work/show.ll" >/dev/null
 "$cli" list add "$work/show.ll" "$work/marquee.led" >/dev/null

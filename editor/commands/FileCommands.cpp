@@ -79,8 +79,9 @@ void OnFileExit(EditorState& state) { SendMessageW(state.windows.mainWindow, WM_
 
 void OnFilePreviewList(EditorState& state, HWND window) {
     PreviewListData data;
-    data.load = LoadListPlayback(state.displayList, 0, 0);
+    // Played on a sign of the planes the view shows, as Play pages through them.
     data.planes = static_cast<unsigned>(state.planeCount);
+    data.load = LoadListPlayback(state.displayList, 0, 0, data.planes == 1 ? Planes::One : Planes::Two);
     ShowPreviewList(window, data);
 }
 

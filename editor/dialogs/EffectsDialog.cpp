@@ -36,7 +36,7 @@ const EffectLabel EffectLabels[] = {
 // What the dialog last ended with, offered again the next time.
 struct EffectsChoice {
     EffectChoice choice;
-    bool everyFrame = false;
+    bool everyPicture = false;
 };
 EffectsChoice lastChoice = [] {
     EffectsChoice first;
@@ -82,12 +82,44 @@ bool ReadFields(HWND dialog, EffectsDialogData& data, wchar_t* status, std::size
     return true;
 }
 
-// Makes the frames again with the choices as the dialog shows them.
+// The frames the pattern would have after OK.
+std::uint64_t FramesAfterOk(const EffectsDialogData& data) {
+    if (data.everyPicture) return data.result.pattern->frameCount;
+    return FramesAfterReplacing(*data.pattern, data.editedPicture, static_cast<std::uint32_t>(data.result.frameCount),
+                                data.planes);
+}
+
+void ShowStatus(HWND dialog, EffectsDialogData& data) {
+    wchar_t status[160] = L"";
+    std::uint64_t tooMany = data.result.frameCount;
+    switch (data.result.status) {
+    case EffectSequenceStatus::Made:
+        tooMany = FramesAfterOk(data);
+        if (tooMany <= LedPattern::MaxFrames) {
+            std::swprintf(status, 160, L"%u 枚",
+                          static_cast<unsigned>(data.everyPicture ? data.result.pattern->frameCount
+                                                                  : data.result.frameCount));
+            break;
+        }
+        // The pictures made do not fit beside the others.
+        data.result.pattern.reset();
+        [[fallthrough]];
+    case EffectSequenceStatus::TooManyFrames:
+        std::swprintf(status, 160, L"%llu 枚になり、%u 枚を超えます", static_cast<unsigned long long>(tooMany),
+                      static_cast<unsigned>(LedPattern::MaxFrames));
+        break;
+    case EffectSequenceStatus::OutOfMemory: std::swprintf(status, 160, L"メモリが足りません"); break;
+    case EffectSequenceStatus::NoFrames: std::swprintf(status, 160, L"ﾌﾚｰﾑがありません"); break;
+    }
+    SetDlgItemTextW(dialog, IDC_EFFECT_STATUS, status);
+}
+
+// Makes the pictures again with the choices as the dialog shows them.
 void Remake(HWND dialog, EffectsDialogData& data) {
     data.choice.in = ChosenEffect(dialog, IDC_EFFECT_IN);
     data.choice.out = ChosenEffect(dialog, IDC_EFFECT_OUT);
-    data.everyFrame = IsDlgButtonChecked(dialog, IDC_EFFECT_EVERY_FRAME) == BST_CHECKED;
-    data.previewFrame = 0;
+    data.everyPicture = IsDlgButtonChecked(dialog, IDC_EFFECT_EVERY_FRAME) == BST_CHECKED;
+    data.previewPicture = 0;
     wchar_t status[160] = L"";
     if (!ReadFields(dialog, data, status, 160)) {
         data.result = EffectSequenceResult();
@@ -97,23 +129,10 @@ void Remake(HWND dialog, EffectsDialogData& data) {
         return;
     }
     const LedPattern& pattern = *data.pattern;
-    const std::uint32_t first = data.everyFrame ? 0 : data.editedFrame;
-    const std::uint32_t count = data.everyFrame ? pattern.frameCount : 1;
-    data.result = MakeEffectSequence(pattern, first, count, data.choice);
-
-    switch (data.result.status) {
-    case EffectSequenceStatus::Made:
-        std::swprintf(status, 160, L"%u 枚", static_cast<unsigned>(data.result.pattern->frameCount));
-        break;
-    case EffectSequenceStatus::TooManyFrames:
-        std::swprintf(status, 160, L"%llu 枚になり、%u 枚を超えます",
-                      static_cast<unsigned long long>(data.result.frameCount),
-                      static_cast<unsigned>(LedPattern::MaxFrames));
-        break;
-    case EffectSequenceStatus::OutOfMemory: std::swprintf(status, 160, L"メモリが足りません"); break;
-    case EffectSequenceStatus::NoFrames: std::swprintf(status, 160, L"ﾌﾚｰﾑがありません"); break;
-    }
-    SetDlgItemTextW(dialog, IDC_EFFECT_STATUS, status);
+    const std::uint32_t first = data.everyPicture ? 0 : data.editedPicture;
+    const std::uint32_t count = data.everyPicture ? PictureCount(pattern.frameCount, data.planes) : 1;
+    data.result = MakeEffectSequence(pattern, first, count, data.choice, data.planes);
+    ShowStatus(dialog, data);
     EnableWindow(GetDlgItem(dialog, IDOK), data.result.pattern != nullptr);
     InvalidateRect(GetDlgItem(dialog, IDC_EFFECT_PREVIEW), nullptr, FALSE);
 }
@@ -125,18 +144,15 @@ void OnInitDialog(HWND dialog, EffectsDialogData& data) {
     SendDlgItemMessageW(dialog, IDC_EFFECT_STEP_SPIN, UDM_SETPOS32, 0, static_cast<LPARAM>(data.choice.step));
     SendDlgItemMessageW(dialog, IDC_EFFECT_HOLD_SPIN, UDM_SETRANGE32, 0, MaxEffectHold);
     SendDlgItemMessageW(dialog, IDC_EFFECT_HOLD_SPIN, UDM_SETPOS32, 0, static_cast<LPARAM>(data.choice.hold));
-    const bool every = data.everyFrame || !data.editedFrameExists;
     CheckRadioButton(dialog, IDC_EFFECT_EDITED_FRAME, IDC_EFFECT_EVERY_FRAME,
-                     every ? IDC_EFFECT_EVERY_FRAME : IDC_EFFECT_EDITED_FRAME);
-    // The dark view beyond the last frame has no frame to take.
-    EnableWindow(GetDlgItem(dialog, IDC_EFFECT_EDITED_FRAME), data.editedFrameExists);
+                     data.everyPicture ? IDC_EFFECT_EVERY_FRAME : IDC_EFFECT_EDITED_FRAME);
     Remake(dialog, data);
     SetTimer(dialog, EffectsPreviewTimer, EffectsPreviewInterval, nullptr);
 }
 
 void OnPreviewTimer(HWND dialog, EffectsDialogData& data) {
     if (!data.result.pattern) return;
-    data.previewFrame = (data.previewFrame + 1) % data.result.pattern->frameCount;
+    data.previewPicture = (data.previewPicture + 1) % PictureCount(data.result.pattern->frameCount, data.planes);
     InvalidateRect(GetDlgItem(dialog, IDC_EFFECT_PREVIEW), nullptr, FALSE);
 }
 
@@ -145,7 +161,7 @@ void OnCommand(HWND dialog, EffectsDialogData& data, WPARAM wParam) {
     case IDOK:
         if (!data.result.pattern) return;
         lastChoice.choice = data.choice;
-        lastChoice.everyFrame = data.everyFrame;
+        lastChoice.everyPicture = data.everyPicture;
         EndDialog(dialog, IDOK);
         return;
     case IDCANCEL:
@@ -180,8 +196,8 @@ INT_PTR CALLBACK EffectsDialogProcedure(HWND dialog, UINT message, WPARAM wParam
         return TRUE;
     case WM_DRAWITEM:
         if (wParam != IDC_EFFECT_PREVIEW || !data) return FALSE;
-        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), data->result.pattern.get(),
-                        data->previewFrame, 1, RenderStyle::Sign);
+        DrawPictureOf(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), data->result.pattern.get(),
+                      data->previewPicture, data->planes, RenderStyle::Sign);
         return TRUE;
     case WM_COMMAND:
         if (data) OnCommand(dialog, *data, wParam);
@@ -197,7 +213,7 @@ INT_PTR CALLBACK EffectsDialogProcedure(HWND dialog, UINT message, WPARAM wParam
 
 bool AskEffects(HWND owner, EffectsDialogData& data) {
     data.choice = lastChoice.choice;
-    data.everyFrame = lastChoice.everyFrame;
+    data.everyPicture = lastChoice.everyPicture;
     return DialogBoxParamW(GetModuleHandleW(nullptr), L"EFFECTSDIALOG", owner, EffectsDialogProcedure,
                            reinterpret_cast<LPARAM>(&data)) == IDOK;
 }

@@ -196,6 +196,8 @@ TEST_F(WorkbenchTest, PageDownAndPageUpStepTheSlider) {
 }
 
 TEST_F(WorkbenchTest, ImportReplacesTheFramesAtThePicturesSize) {
+    // One plane: a picture is a frame.
+    Command(IDM_VIEW_ONE_PLANE);
     // 20 x 10: white on the top row, mid grey below; threshold 200 lights the top row only.
     TestPicture picture(20, 10, {150, 150, 150, 255});
     for (int x = 0; x < 20; ++x) picture.At(x, 0) = {255, 255, 255, 255};
