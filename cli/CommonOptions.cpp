@@ -13,6 +13,8 @@ const Choice<HexFormat> HexFormats = {{"8bit", HexFormat::EightBit},
 
 const Choice<RenderStyle> Styles = {{"sign", RenderStyle::Sign}, {"editor", RenderStyle::Editor}};
 
+const Choice<Planes> PlaneCounts = {{"one", Planes::One}, {"two", Planes::Two}};
+
 }  // namespace
 
 CLI::Option* AddOutputOption(CLI::App* command, std::string& path, const std::string& typeName,
@@ -47,4 +49,9 @@ CLI::Option* AddStyleOption(CLI::App* command, RenderStyle& style) {
 
 CLI::Option* AddHexFormatOption(CLI::App* command, HexFormat& format, const std::string& help) {
     return AddChoiceOption(command, "--format", format, HexFormats, help + " (default " + HexFormats.NameOf(format) + ")");
+}
+
+CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes, const std::string& help) {
+    planes = Planes::Two;
+    return AddChoiceOption(command, "--planes", planes, PlaneCounts, help);
 }

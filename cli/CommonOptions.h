@@ -1,5 +1,5 @@
 // The options that several commands take, each declared here once: -o, --size,
-// --scale, --mode, --wait, --format and --style.
+// --scale, --mode, --wait, --format, --style and --planes.
 #ifndef LUMIGRID_CLI_COMMONOPTIONS_H
 #define LUMIGRID_CLI_COMMONOPTIONS_H
 
@@ -8,6 +8,7 @@
 
 #include "cli/OptionValues.h"
 #include "pattern/document/LedFileHeader.h"
+#include "pattern/document/PictureCanvas.h"
 #include "pattern/hex/HexOptions.h"
 #include "picture/PatternRender.h"
 
@@ -30,5 +31,9 @@ CLI::Option* AddWaitOption(CLI::App* command, unsigned long& wait);
 CLI::Option* AddHexFormatOption(CLI::App* command, HexFormat& format, const std::string& help);
 // --style sign|editor, of the commands that draw LEDs.
 CLI::Option* AddStyleOption(CLI::App* command, RenderStyle& style);
+// --planes one|two, of the commands that make or show pictures (text,
+// effect, import, preview): planes is two unless given; help says what a
+// picture of each is to the command.
+CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes, const std::string& help);
 
 #endif

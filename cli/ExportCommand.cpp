@@ -132,7 +132,8 @@ void AddExportCommand(CLI::App& program, CliContext& context) {
         ->required()
         ->check(NotEmpty("a pattern file"));
     AddOutputOption(command, arguments->output, "OUT", "the file to write; - writes standard output");
-    AddPlanesOption(command, arguments->layout.given.planes);
+    AddPlanesOption(command, arguments->layout.given.planes,
+                    "two (the default): a picture is frames 2i and\n2i + 1 side by side; one: each frame");
     AddLayoutOptions(command, arguments->layout, true);
     AddOutputOptions(command, *arguments);
     SetAction(command, context, [arguments, &context]() { return Export(*arguments, context.err); });

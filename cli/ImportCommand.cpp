@@ -18,18 +18,23 @@
 namespace {
 
 const char ImportHelp[] =
-    "Makes a pattern of pictures (PNG, BMP, GIF, JPEG): each picture is a\n"
-    "frame, and each frame of an animated GIF; at most 2048 frames. --crop\n"
-    "first cuts each picture to X,Y,W,H of its pixels. Without --size the\n"
-    "pattern has the pictures' own size, all alike, at most 255 x 255; with\n"
-    "--size COLUMNSxROWS every picture, of any size, is fitted to it: --fit\n"
-    "contain (the default: all of it, dark bands beside), cover (fills it,\n"
-    "the overflow cut off), stretch or none (cut or padded), placed by\n"
-    "--align (default centre). A pixel is lit when it is opaque and its\n"
-    "luminance is at least --threshold (0-255, default 128), or as --dither\n"
-    "floyd-steinberg (photos) or ordered (animations) decides; with --invert\n"
-    "the dark ones. --mode defaults to animation, --wait (1-255) to 1. An odd number of frames gets a dark\n"
-    "frame after the last, as the display program shows frames in pairs.\n"
+    "Makes a pattern of pictures (PNG, BMP, GIF, JPEG): each picture, and\n"
+    "each frame of an animated GIF, is a picture of the sign, its two planes\n"
+    "side by side: two frames, its left half and its right half (--planes\n"
+    "one: one frame); at most 2048 frames. --crop first cuts each picture\n"
+    "to X,Y,W,H of its pixels. Without --size the pictures keep their own\n"
+    "size, all alike: their width split in two (an odd width gets a dark\n"
+    "column at the right), at most 510 x 255 (255 x 255 on one plane); with\n"
+    "--size COLUMNSxROWS, the frame size, every picture, of any size, is\n"
+    "fitted to the two frames side by side: --fit contain (the default: all\n"
+    "of it, dark bands beside), cover (fills it, the overflow cut off),\n"
+    "stretch or none (cut or padded), placed by --align (default centre). A\n"
+    "pixel is lit when it is opaque and its luminance is at least\n"
+    "--threshold (0-255, default 128), or as --dither floyd-steinberg\n"
+    "(photos) or ordered (animations) decides; with --invert the dark ones.\n"
+    "--mode defaults to animation, --wait (1-255) to 1. On one plane an odd\n"
+    "number of frames gets a dark frame after the last, as the display\n"
+    "program shows frames in pairs.\n"
     "A file that lumigrid-cli export wrote (C, Python, JSON, XBM, Rust) is\n"
     "read back by its layout line; binary (.bin) and code without that line\n"
     "need --layout (and the options that change it) and --size, the size\n"
@@ -57,6 +62,7 @@ struct ImportArguments {
     Alignment align = Alignment::Centre;
     PictureRect crop;
     Dither dither = Dither::None;
+    Planes planes = Planes::Two;
     unsigned long wait = 1, threshold = 128;
     bool invert = false;
     LayoutArguments layout;
@@ -95,6 +101,7 @@ int ImportCode(const ImportArguments& arguments, const std::string& path, const 
     ReadHints hints;
     hints.hasLayout = LayoutGiven(arguments.layout);
     hints.layout = LayoutOf(arguments.layout);
+    hints.layout.planes = arguments.planes;
     hints.layout.invert = arguments.invert;
     hints.size = PictureSize{arguments.size.columns, arguments.size.rows};
     LedPattern pattern;
@@ -120,6 +127,7 @@ int Import(const ImportArguments& arguments, bool thresholdGiven, bool cropped, 
     options.alignment = arguments.align;
     options.cropped = cropped;
     options.crop = arguments.crop;
+    options.planes = arguments.planes;
 
     StandardInputFile input;
     std::vector<std::string> images;
@@ -157,15 +165,15 @@ static bool lexical_cast(const std::string& text, PictureRect& crop) { return Pa
 void AddImportCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<ImportArguments>();
     CLI::App* command = program.add_subcommand("import", ImportHelp);
-    command->add_option("IMAGE...", arguments->images, "the pictures, one frame each (every frame of a GIF);\n- reads one from standard input")
+    command->add_option("IMAGE...", arguments->images, "the pictures, one picture each (every frame of a\nGIF); - reads one from standard input")
         ->required()
         ->check(NotEmpty("a file name"));
     AddOutputOption(command, arguments->output, "PATTERN.led", "the pattern file to write; - writes standard output");
     AddModeOption(command, arguments->mode, {ControlNormal, ControlAnimation, ControlScroll, ControlOnOff});
     AddWaitOption(command, arguments->wait);
     CLI::Option* size = AddSizeOption(command, arguments->size,
-                                      "the pattern's columns x rows, 1 to 255 each; every\npicture is fitted to it "
-                                      "(default: the pictures' own size)");
+                                      "the frames' columns x rows, 1 to 255 each; every\npicture is fitted to its "
+                                      "planes (default: the\npictures' own size)");
     AddChoiceOption(command, "--fit", arguments->fit, Fits,
                     "how a picture fits the size (default " + Fits.NameOf(arguments->fit) + ")")
         ->needs(size);
@@ -181,7 +189,7 @@ void AddImportCommand(CLI::App& program, CliContext& context) {
     CLI::Option* threshold = AddNumberOption(command, "--threshold", arguments->threshold, 0, 255,
                                              "the luminance from which a pixel is lit,\n0 to 255 (default 128)");
     command->add_flag("--invert", arguments->invert, "lights the opaque pixels below the threshold instead;\ncode: lit LEDs are 0");
-    AddPlanesOption(command, arguments->layout.given.planes);
+    AddPlanesOption(command, arguments->planes, "a picture: two frames side by side (two, the\ndefault) or one frame (one)");
     AddLayoutOptions(command, arguments->layout, false);
     SetAction(command, context, [arguments, threshold, crop, &context]() {
         return Import(*arguments, threshold->count() > 0, crop->count() > 0, context.err);

@@ -4,7 +4,6 @@
 
 namespace {
 
-const Choice<Planes> PlanesNames = {{"one", Planes::One}, {"two", Planes::Two}};
 const Choice<unsigned> RotateNames = {{"0", 0}, {"90", 90}, {"180", 180}, {"270", 270}};
 const Choice<Mirror> MirrorNames = {{"none", Mirror::None}, {"horizontal", Mirror::Horizontal}, {"vertical", Mirror::Vertical}};
 const Choice<Scan> ScanNames = {{"rows", Scan::Rows}, {"columns", Scan::Columns}, {"pages", Scan::Pages}, {"strip", Scan::Strip}};
@@ -35,11 +34,6 @@ std::string PresetHelp() {
 bool Given(const CLI::Option* option) { return option && option->count() > 0; }
 
 }  // namespace
-
-CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes) {
-    return AddChoiceOption(command, "--planes", planes, PlanesNames,
-                           "two (the default): a picture is frames 2i and\n2i + 1 side by side; one: each frame");
-}
 
 void AddLayoutOptions(CLI::App* command, LayoutArguments& arguments, bool withInvert) {
     arguments.preset = static_cast<std::size_t>(FindLayoutPreset(DefaultLayoutPreset) - LayoutPresets);

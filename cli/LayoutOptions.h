@@ -21,8 +21,6 @@ struct LayoutArguments {
     CLI::Option* byteOrder = nullptr;
 };
 
-// --planes one|two (default two): how a pattern's frames make pictures.
-CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes);
 // --layout, --rotate, --mirror, --scan, --serpentine, --bit-order, --word,
 // --pad and --byte-order; --invert when withInvert (import has its own).
 void AddLayoutOptions(CLI::App* command, LayoutArguments& arguments, bool withInvert);

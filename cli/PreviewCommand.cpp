@@ -18,21 +18,19 @@ const char PreviewHelp[] =
     "in hundredths of a second, so it is rounded to them). Normal shows a\n"
     "picture wait ticks (0 counts as 1), Animation and scroll blocks one\n"
     "tick a picture, On-Off wait ticks lit and wait ticks dark, a reset one\n"
-    "dark tick. Each picture is its two planes side by side (--planes one:\n"
-    "plane 0), drawn as render draws them. A HEX file is read at --size\n"
+    "dark tick. Each picture is its two planes side by side, drawn as render\n"
+    "draws them (--planes one: a sign of one plane shows each frame in turn,\n"
+    "each as long as its picture would be). A HEX file is read at --size\n"
     "(default 16x16); a list's sign has its first pattern's size, and its\n"
     "patterns of other sizes are left out. --loop N plays it N times (0,\n"
     "the default, for ever).";
 
 const unsigned DefaultSide = 16;
 
-// Pictures of two planes side by side, or of plane 0 alone.
-const Choice<unsigned> Planes = {{"one", 1}, {"two", 2}};
-
 struct PreviewArguments {
     std::string program, output;
     FrameSize size;   // 0 x 0: a HEX file's default, a list's first pattern's
-    unsigned planes = 2;
+    Planes planes = Planes::Two;
     RenderStyle style = DefaultRenderStyle;
     unsigned long tick = 100, loop = 0;
     unsigned scale = 8;
@@ -58,12 +56,13 @@ int Preview(const PreviewArguments& arguments, std::ostream& out, std::ostream& 
     if (IsHexFile(arguments.program)) {
         if (columns == 0) columns = rows = DefaultSide;
         load = LoadHexPlayback(arguments.program.c_str(), static_cast<std::uint8_t>(columns),
-                               static_cast<std::uint8_t>(rows));
+                               static_cast<std::uint8_t>(rows), arguments.planes);
     } else {
         DisplayList list;
         if (!list.SelectFile(arguments.program.c_str(), false))
             return PrintFailure(err, "cannot read the list " + QuotedName(arguments.program));
-        load = LoadListPlayback(list, static_cast<std::uint8_t>(columns), static_cast<std::uint8_t>(rows));
+        load = LoadListPlayback(list, static_cast<std::uint8_t>(columns), static_cast<std::uint8_t>(rows),
+                                arguments.planes);
         for (const SkippedEntry& entry : load.skipped)
             PrintNote(err, "entry " + std::to_string(entry.index) + " (" + entry.text + ") is left out: " + entry.why);
     }
@@ -74,7 +73,7 @@ int Preview(const PreviewArguments& arguments, std::ostream& out, std::ostream& 
     PreviewOptions options;
     options.tickMilliseconds = static_cast<unsigned>(arguments.tick);
     options.scale = arguments.scale;
-    options.planes = arguments.planes;
+    options.planes = PlaneCount(arguments.planes);
     options.plays = static_cast<unsigned>(arguments.loop);
     options.style = arguments.style;
     const std::uint32_t tick = TickHundredths(options.tickMilliseconds);
@@ -116,8 +115,8 @@ void AddPreviewCommand(CLI::App& program, CliContext& context) {
     AddScaleOption(command, arguments->scale, "pixels a LED, 1 to 64 (default 8)");
     AddSizeOption(command, arguments->size, "the sign's frame size (a HEX file: default 16x16)");
     AddNumberOption(command, "--loop", arguments->loop, 0, 65536, "times the GIF plays, 0 for ever (default 0)");
-    AddChoiceOption(command, "--planes", arguments->planes, Planes,
-                    "one: plane 0 only (default " + Planes.NameOf(arguments->planes) + ")");
+    AddPlanesOption(command, arguments->planes,
+                    "the sign's planes: two, side by side (the\ndefault), or one, each frame in turn");
     AddStyleOption(command, arguments->style);
     SetAction(command, context, [arguments, &context]() { return Preview(*arguments, context.out, context.err); });
 }

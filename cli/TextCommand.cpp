@@ -19,10 +19,13 @@ const char TextHelp[] =
     "centred between top and bottom, or has its top at --offset. Characters\n"
     "follow each other at their own advance, --spacing columns apart; marks\n"
     "are drawn over their base, and right-to-left text is ordered and joined.\n"
-    "Without --step the text is cut into frame-wide screens, each line placed\n"
-    "by --align within them, the last screen padded dark. With --step N (1 to\n"
+    "A screen is a picture of the sign: in the normal, animation and onoff\n"
+    "modes its two planes, two frames side by side (--planes one: a frame);\n"
+    "in scroll mode, where the sign moves the frames along, a frame.\n"
+    "Without --step the text is cut into screens, each line placed by\n"
+    "--align within them, the last screen padded dark. With --step N (1 to\n"
     "the columns) the lines enter from the right together and move N columns\n"
-    "a frame until they have left on the left (right-to-left text: from the\n"
+    "a screen until they have left on the left (right-to-left text: from the\n"
     "left). The frame count is rounded up to even with a dark frame, and may\n"
     "be at most 2048.";
 
@@ -44,6 +47,7 @@ struct TextArguments {
     std::string text, output;
     FrameSize size{16, 16};
     ControlCode mode = ControlScroll;
+    Planes planes = Planes::Two;
     TextAlign align = TextAlign::Start;
     bool skipMissing = false;
     int spacing = 0;
@@ -111,6 +115,8 @@ void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
     AddModeOption(command, parsed.mode, {ControlScroll, ControlAnimation, ControlNormal, ControlOnOff});
     AddWaitOption(command, parsed.wait);
     AddNumberOption(command, "--step", parsed.step, 1, 255, "columns the text moves a frame, 1 to the columns");
+    AddPlanesOption(command, parsed.planes,
+                    "a screen: two frames side by side (two, the\ndefault) or one frame (one); scroll mode: one");
     command->add_flag("--invert", parsed.invert, "lights the background instead of the text");
     AddChoiceOption(command, "--missing", parsed.skipMissing, Missing,
                     "skip leaves out characters the font lacks (else an error)");
@@ -178,6 +184,7 @@ int RunText(TextArguments& parsed, std::ostream& err) {
     frames.controlCode = parsed.mode;
     frames.wait = static_cast<std::uint8_t>(parsed.wait);
     frames.invert = parsed.invert;
+    frames.planes = parsed.planes;
     if (parsed.step > frames.columns)
         return PrintUsageError(err, "text: --step takes 1 to the frame's " + std::to_string(frames.columns) + " columns");
     frames.step = static_cast<unsigned>(parsed.step);
@@ -221,10 +228,10 @@ int RunText(TextArguments& parsed, std::ostream& err) {
     case TextPatternStatus::TallerThanFrame: return PrintFailure(err, TallerText(strip, frames));
     case TextPatternStatus::TooManyFrames: {
         return PrintFailure(
-            err, "the text needs " + std::to_string(TextFrameCount(strip.Width(), frames.columns, frames.step)) +
+            err, "the text needs " + std::to_string(TextFrameCount(strip.Width(), frames)) +
                      " frames, more than 2048: at " + SizeText(frames) +
                      (frames.step ? " with step " + std::to_string(frames.step) : std::string(" without --step")) +
-                     " it may be at most " + std::to_string(MaxStripWidth(frames.columns, frames.step)) +
+                     " it may be at most " + std::to_string(MaxStripWidth(frames)) +
                      " columns wide, and it is " + std::to_string(strip.Width()));
     }
     case TextPatternStatus::OutOfMemory: return PrintFailure(err, "not enough memory for the pattern");

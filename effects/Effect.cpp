@@ -66,8 +66,7 @@ bool IsPlanned(const Transition& transition) {
            !transition.cellOrder.empty();
 }
 
-void DrawTransitionFrame(const Transition& transition, unsigned k, const LedPattern& source,
-                         std::uint32_t sourceFrame, LedPattern& target, std::uint32_t targetFrame) {
+void DrawTransitionPicture(const Transition& transition, unsigned k, const PictureCanvas& full, PictureCanvas& target) {
     if (k < 1 || k > transition.frameCount) return;
     const TransitionFrame frame{transition, k};
     const Effect effect = transition.effect;
@@ -81,6 +80,14 @@ void DrawTransitionFrame(const Transition& transition, unsigned k, const LedPatt
             else if (effect == Effect::Blinds) shows = BlindsShows(frame, x, y);
             else if (effect == Effect::Dissolve) shows = DissolveShows(frame, x, y);
             else shows = BlinkShows(frame);
-            if (shows && source.GetPixel(sourceFrame, fromX, fromY)) target.SetPixel(targetFrame, x, y);
+            if (shows && full.Get(fromX, fromY)) target.Set(x, y, true);
         }
+}
+
+void DrawTransitionFrame(const Transition& transition, unsigned k, const LedPattern& source,
+                         std::uint32_t sourceFrame, LedPattern& target, std::uint32_t targetFrame) {
+    if (k < 1 || k > transition.frameCount) return;
+    PictureCanvas drawn(target.columns, target.rows);
+    DrawTransitionPicture(transition, k, PictureOf(source, sourceFrame, Planes::One), drawn);
+    SetPicture(target, targetFrame, drawn, Planes::One);
 }

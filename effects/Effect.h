@@ -1,6 +1,10 @@
-// Effects: transitions baked into frames. A transition leads from a dark
-// frame to a full one (the in side) or from the full frame to a dark one
-// (the out side) in a number of frames, each drawn from the full frame alone.
+// Effects: transitions baked into pictures (PictureCanvas.h: with two planes
+// a picture is two frames side by side, with one a frame). A transition
+// leads from a dark picture to a full one (the in side) or from the full
+// picture to a dark one (the out side) in a number of pictures, each drawn
+// from the full picture alone, over its whole canvas: a scroll moves the
+// content across both planes, a wipe passes over both. Below, "frame" is a
+// picture of the transition and its size the canvas's.
 //
 // Every family moves step LEDs a frame (dissolve and blink have a fixed
 // number of frames and take no step). Frame k of a transition is counted
@@ -31,6 +35,7 @@
 #include <vector>
 
 #include "pattern/document/LedPattern.h"
+#include "pattern/document/PictureCanvas.h"
 
 enum class Effect : std::uint8_t {
     None,
@@ -65,12 +70,12 @@ bool EffectNamed(const char* name, Effect* effect);
 
 constexpr unsigned MaxEffectStep = 255;
 
-// One side of one effect for frames of one size, planned once and drawn for
-// every frame of a pattern.
+// One side of one effect for pictures of one size, planned once and drawn
+// for every picture of a pattern.
 struct Transition {
     Effect effect = Effect::None;
     TransitionSide side = TransitionSide::In;
-    unsigned columns = 0;
+    unsigned columns = 0;   // of the canvas: up to 2 x 255 with two planes
     unsigned rows = 0;
     unsigned step = 1;
     unsigned frameCount = 0;
@@ -84,8 +89,12 @@ Transition PlanTransition(Effect effect, TransitionSide side, unsigned columns, 
                           std::uint32_t seed);
 bool IsPlanned(const Transition& transition);
 
-// Draws frame k (1 .. frameCount) of the transition of the source's frame
-// into the target's frame, which must be dark and of the same size.
+// Draws frame k (1 .. frameCount) of the transition of the full picture
+// into target, which must be dark and of the transition's size.
+void DrawTransitionPicture(const Transition& transition, unsigned k, const PictureCanvas& full, PictureCanvas& target);
+
+// The same from a frame of the source into a dark frame of the target, one
+// plane: the frame is the picture.
 void DrawTransitionFrame(const Transition& transition, unsigned k, const LedPattern& source,
                          std::uint32_t sourceFrame, LedPattern& target, std::uint32_t targetFrame);
 

@@ -1,11 +1,13 @@
-// EffectSequence: a pattern whose frames are those of another with effects
-// around each: for every frame taken, the in-transition ending with the full
-// frame (the full frame alone when the in effect is none), then hold more
-// copies of the full frame, then the out-transition ending dark. The header
-// (control code, wait, size) is the source's; the frame count is padded to
-// even with a dark frame, as the display program carries frames in pairs,
-// and may not exceed LedPattern::MaxFrames. lumigrid-cli effect and the
-// editor's Effects dialog both make their frames here.
+// EffectSequence: a pattern whose pictures are those of another with effects
+// around each: for every picture taken, the in-transition ending with the
+// full picture (the full picture alone when the in effect is none), then
+// hold more copies of it, then the out-transition ending dark. With two
+// planes each of them is a whole picture, its two frames; with one plane
+// the frames are taken one by one and the frame count is padded to even
+// with a dark frame, as the display program carries frames in pairs. The
+// header (control code, wait, size) is the source's, and there may be at
+// most LedPattern::MaxFrames frames. lumigrid-cli effect and the editor's
+// Effects dialog both make their frames here.
 #ifndef LUMIGRID_EFFECTS_EFFECTSEQUENCE_H
 #define LUMIGRID_EFFECTS_EFFECTSEQUENCE_H
 
@@ -13,6 +15,7 @@
 #include <memory>
 
 #include "effects/Effect.h"
+#include "pattern/document/PictureCanvas.h"
 
 struct EffectChoice {
     Effect in = Effect::None;
@@ -26,7 +29,7 @@ constexpr unsigned MaxEffectHold = LedPattern::MaxFrames;
 
 enum class EffectSequenceStatus {
     Made,
-    NoFrames,        // nothing to take: no frame in that range, or a pattern without LEDs
+    NoFrames,        // nothing to take: no picture in that range, or a pattern without LEDs
     TooManyFrames,   // frameCount says how many it would be
     OutOfMemory,
 };
@@ -37,11 +40,15 @@ struct EffectSequenceResult {
     std::unique_ptr<LedPattern> pattern;
 };
 
-// Frames made for each frame taken, before padding.
-std::uint64_t EffectFramesPerFrame(const LedPattern& source, const EffectChoice& choice);
+// Pictures made for each picture taken, before padding (with one plane,
+// frames for each frame).
+std::uint64_t EffectFramesPerFrame(const LedPattern& source, const EffectChoice& choice,
+                                   Planes planes = Planes::One);
 
-// Takes frames first .. first + count - 1 of the source (all in range).
+// Takes pictures first .. first + count - 1 of the source (all in range; a
+// last frame without a partner makes a picture with a dark one). One plane,
+// unless planes are named, takes the frames one by one.
 EffectSequenceResult MakeEffectSequence(const LedPattern& source, std::uint32_t first, std::uint32_t count,
-                                        const EffectChoice& choice);
+                                        const EffectChoice& choice, Planes planes = Planes::One);
 
 #endif

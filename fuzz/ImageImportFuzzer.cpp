@@ -2,7 +2,8 @@
 // watch), only patterns within the editor's limits, a first frame that agrees
 // with a second decoding over other stack contents, and frames that come back the
 // same through render at scale 1 and import. The same bytes are also fitted
-// to a size, with a fit, alignment and dithering chosen by the input.
+// to a size, with a fit, alignment and dithering chosen by the input, and
+// imported as pictures of two planes.
 #include <cstring>
 #include <memory>
 
@@ -94,6 +95,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(fitted.pattern->columns == sized.columns && fitted.pattern->rows == sized.rows);
     } else {
         FUZZ_REQUIRE(fitted.problem.kind != ImportProblemKind::None);
+    }
+
+    // Two planes: each picture cut into a pair of frames at its own size.
+    ImportOptions paired = options;
+    paired.planes = Planes::Two;
+    ImportResult pairs = ImportImages({input}, paired);
+    if (pairs.pattern) {
+        CheckLimits(*pairs.pattern, paired);
+        FUZZ_REQUIRE(pairs.pattern->frameCount % 2 == 0);
     }
 
     ImportResult imported = ImportImages({input}, options);

@@ -1,15 +1,19 @@
-// ImageImport: pictures to a pattern. Every picture file is one frame, and
-// every frame of an animated GIF one of its own, in order. Each frame is
-// cropped, fitted to the pattern's size (PictureFit) and turned into lit and
-// dark LEDs (Dithering), all frames alike.
+// ImageImport: pictures to a pattern. Every picture file is one picture of
+// the sign, and every frame of an animated GIF one of its own, in order.
+// Each is cropped, fitted to the picture's size (PictureFit) and turned into
+// lit and dark LEDs (Dithering) as one canvas, all alike, then split into
+// its frames (PictureCanvas.h): with two planes the left half is frame 2i,
+// the right half frame 2i + 1; with one plane the picture is the frame.
 //
-// Without a size the pattern takes the size of the first picture (or of its
-// crop), nothing is scaled, and every picture must have that size, at most
-// 255 x 255. With a size, pictures of any size up to the decoder's limits are
-// fitted to it, so pictures of mixed sizes make one pattern. There are at
-// most LedPattern::MaxFrames frames; otherwise nothing is made. The pattern
-// has the header a new pattern gets (add-to-list flag 0) with the chosen
-// control code and wait.
+// Without a size the canvas is the first picture's own size (or its crop's),
+// nothing is scaled, and every picture must have that size; its width is
+// split in two with two planes (an odd width leaves a dark column at the
+// right), so a picture is at most 255 x 255, or 510 x 255 with two planes.
+// With a size, the frame size, pictures of any size up to the decoder's
+// limits are fitted to the canvas of columns x planes by rows, so pictures
+// of mixed sizes make one pattern. There are at most LedPattern::MaxFrames
+// frames; otherwise nothing is made. The pattern has the header a new
+// pattern gets (add-to-list flag 0) with the chosen control code and wait.
 #ifndef LUMIGRID_PICTURE_IMAGEIMPORT_H
 #define LUMIGRID_PICTURE_IMAGEIMPORT_H
 
@@ -19,6 +23,7 @@
 #include <vector>
 
 #include "pattern/document/LedPattern.h"
+#include "pattern/document/PictureCanvas.h"
 #include "picture/Dithering.h"
 #include "picture/PictureFit.h"
 
@@ -28,7 +33,7 @@ constexpr int MaxPatternSide = 255;
 struct ImportOptions {
     std::uint8_t controlCode = ControlAnimation;
     std::uint8_t wait = 1;
-    // The pattern's size, 1 to MaxPatternSide each; 0 for the pictures' own.
+    // The frames' size, 1 to MaxPatternSide each; 0 for the pictures' own.
     int columns = 0;
     int rows = 0;
     bool cropped = false;
@@ -38,6 +43,8 @@ struct ImportOptions {
     Dither dither = Dither::None;
     unsigned threshold = 128;
     bool invert = false;
+    // One, unless named: a picture is one frame.
+    Planes planes = Planes::One;
 };
 
 enum class ImportProblemKind {
@@ -48,11 +55,11 @@ enum class ImportProblemKind {
     FileTooLarge,        // more bytes than the decoder takes
     NotAPicture,         // no known format, or damaged (reason)
     Damaged,             // an animated GIF damaged after some frames (frames, reason)
-    TooLargeForPattern,  // without a size: larger than a pattern (width, height)
+    TooLargeForPattern,  // without a size: larger than a picture of the planes (width, height)
     TooLargeToRead,      // beyond the decoder's limits (width, height when known)
     NoPixels,
     CropOutside,         // the crop does not lie inside the picture (width, height)
-    SizeDiffers,         // without a size: not the size of the frames before (width, height, columns, rows)
+    SizeDiffers,         // without a size: not the size of the pictures before (width, height, columns, rows)
     TooManyFrames,
     OutOfMemory,         // path empty when it ran out making the pattern
 };
@@ -68,6 +75,7 @@ struct ImportProblem {
     unsigned frames = 0;
     bool cropped = false;   // the size is the crop's
     std::string reason;     // in English words, may be empty
+    Planes planes = Planes::One;   // of the import, for the limits and the words
 };
 
 struct ImportResult {

@@ -7,7 +7,7 @@ std::uint32_t TickHundredths(unsigned tickMilliseconds) { return (tickMillisecon
 RenderStatus RenderShown(const ProgramPlayback& playback, const ShownPicture& shown, unsigned scale, unsigned planes,
                          RenderStyle style, RgbPicture* picture) {
     const ProgramListing& listing = playback.listing;
-    planes = planes == 1 ? 1 : 2;
+    planes = planes == 1 || playback.planes == Planes::One ? 1 : 2;
     LedPattern pair;
     pair.Create(listing.columns, listing.rows);
     pair.SetFrameCount(planes);

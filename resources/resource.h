@@ -66,6 +66,9 @@
 // Keys of the selection, without menu items: Delete, and Esc or Enter
 #define IDM_TOOLS_CLEAR_SELECTION     40163
 #define IDM_TOOLS_DROP_SELECTION      40164
+// The usual keys: Ctrl+A selects the whole frame
+#define IDM_TOOLS_SELECT_ALL      40300
+
 // Motion: effects and the display list's preview
 #define IDM_FRAME_EFFECTS         40240
 #define IDM_FILE_PREVIEW_LIST     40241
@@ -195,6 +198,18 @@
 #define IDC_PREVIEW_TICK_SPIN     1365
 #define IDC_PREVIEW_SAVE_GIF      1366
 #define IDC_PREVIEW_SKIPPED       1367
+
+// "RECOVERYQUESTION"
+#define IDC_RECOVERY_TEXT         1500
+#define IDC_RECOVERY_ICON         1501
+#define IDC_RECOVERY_DISCARD      1502
+
+// "PREVIEWLIST": the texts that move when the window is resized, and the
+// tick's range note
+#define IDC_PREVIEW_TICK_LABEL    1510
+#define IDC_PREVIEW_TICK_UNIT     1511
+#define IDC_PREVIEW_TICK_NOTE     1512
+#define IDC_PREVIEW_SKIPPED_LABEL 1513
 
 // "CODEEXPORT"
 #define IDC_CODE_LAYOUT           1600

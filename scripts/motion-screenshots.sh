@@ -29,7 +29,7 @@ choose_file() {
 
 # A sign's show: a greeting held, a reset, and a marquee.
 "$cli" text "こんにちは" -o "$work/hello.led" --mode normal --wait 8 >/dev/null
-"$cli" text "LED" -o "$work/marquee.led" --step 2 >/dev/null
+"$cli" text "LED" -o "$work/marquee.led" --mode animation --step 2 >/dev/null
 "$cli" list add "$work/show.ll" "$work/hello.led" >/dev/null
 "$cli" list reset "$work/show.ll" >/dev/null
 "$cli" list add "$work/show.ll" "$work/marquee.led" >/dev/null
@@ -59,10 +59,10 @@ focus_dialog "$options"
 xdotool key Escape
 gone "^設定\$"
 
-# Frame > Effects..., the last item: "D&elete Frame" has its letter first.
+# Frame > Effects..., by its letter.
 xdotool mousemove --window "$main" 128 35 click 1
 sleep 0.4
-xdotool key Up Return
+xdotool key e
 effects=$(await "^ｴﾌｪｸﾄ\$")
 sleep 1.2
 import -window "$effects" "$out/effects-dialog.png"

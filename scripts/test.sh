@@ -58,6 +58,8 @@ run_end_to_end() {
 run_end_to_end "end to end" 1024x768 tests/e2e/editor_end_to_end.sh build/win64/e2e-screenshots
 run_end_to_end "drawing tools end to end" 1280x1024 tests/e2e/drawing_tools_end_to_end.sh \
     build/win64/e2e-screenshots/drawing-tools
+run_end_to_end "recovery end to end" 1024x768 tests/e2e/recovery_end_to_end.sh \
+    build/win64/e2e-screenshots/recovery
 
 # The releases that make dist made, and make install, as people get them;
 # on a virtual display of their own, with a Wine prefix of their own.

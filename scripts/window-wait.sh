@@ -21,12 +21,22 @@ gone() {
     return 1
 }
 
+# A scripted run starts without the recovery question: the copies of
+# unsaved work that editors ended by an earlier run's wineserver -k left in
+# the prefix are forgotten.
+forget_recovery_files() {
+    [ -n "${WINEPREFIX:-}" ] || return 0
+    rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Lumigrid/Recovery
+}
+forget_recovery_files
+
 # Starts the editor of build tree $1 in the tree's own Wine prefix, ends the
 # prefix's wineserver on exit, and waits for the main window, put at the top
 # left; its id is in $main.
 start_editor() {
     export WINEPREFIX="$1/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.sh" "$WINEPREFIX"
+    forget_recovery_files
     trap 'wineserver -k 2>/dev/null || true' EXIT
     wine "$1/bin/lumigrid.exe" &
     main=$(await "^Lumigrid ver 1.0")

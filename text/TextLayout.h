@@ -13,19 +13,26 @@
 // their order by the bidirectional algorithm, and a font with shaping of its
 // own shapes the runs that need it (TextScript.h, GlyphSource.h).
 //
-// The block sits in every frame with its top at the row asked, or by default
-// at (rows - height) / 2. Without a step, the block is cut into frame-wide
-// pieces, one screen of the sign each, and every line is aligned within the
-// screens the widest line takes: frame k shows block columns k x columns ..
-// k x columns + columns - 1. With step N, the lines scroll together, aligned
-// within the widest: frame k shows columns k x N - columns .. k x N - 1, so
-// the text enters from the right edge, moves N columns a frame, and the last
-// frame is the first after it has wholly left. A text that reads right to
-// left runs the other way: its first screen is the rightmost, and it enters
-// from the left edge. The count is rounded up to an even number with a dark
-// frame, since the display program carries frames in pairs, and may not pass
-// LedPattern::MaxFrames. Inverted, every pixel of every frame is the other
-// way round: the background lit, the text dark.
+// The text is cut into screens of the sign, which are its pictures
+// (PictureCanvas.h): in the Normal, Animation and On-Off modes a picture of
+// two planes is two frames side by side, a screen of 2 x columns, split into
+// its frames; in Scroll mode the board moves the frames along in order, so
+// there a screen is one frame whatever the planes. Below, the screen's width
+// is "width" and screen k is picture k.
+//
+// The block sits in every screen with its top at the row asked, or by
+// default at (rows - height) / 2. Without a step, the block is cut into
+// screen-wide pieces, and every line is aligned within the screens the
+// widest line takes: screen k shows block columns k x width .. k x width +
+// width - 1. With step N, the lines scroll together, aligned within the
+// widest: screen k shows columns k x N - width .. k x N - 1, so the text
+// enters from the right edge, moves N columns a screen, and the last screen
+// is the first after it has wholly left. A text that reads right to left
+// runs the other way: its first screen is the rightmost, and it enters from
+// the left edge. One frame a screen, the count is rounded up to an even
+// number with a dark frame, since the display program carries frames in
+// pairs; it may not pass LedPattern::MaxFrames. Inverted, every pixel of
+// every frame is the other way round: the background lit, the text dark.
 //
 // TextLayout.cpp sets the block, LineLayout.cpp each of its lines, and
 // TextFrames.cpp cuts the block into frames.
@@ -38,6 +45,7 @@
 #include <vector>
 
 #include "pattern/document/LedPattern.h"
+#include "pattern/document/PictureCanvas.h"
 #include "text/FontChain.h"
 #include "text/GlyphSource.h"
 #include "text/LineLayout.h"
@@ -101,15 +109,26 @@ struct TextFrameOptions {
     bool invert = false;
     std::uint8_t controlCode = ControlScroll;
     std::uint8_t wait = 1;
+    Planes planes = Planes::One;   // of the sign's pictures
 };
 
-// Frames a strip this wide needs, rounded up to even, before the limit.
+// The planes of a screen: one in Scroll mode, else the sign's.
+Planes TextPlanes(const TextFrameOptions& options);
+// A screen's columns: columns x its planes.
+unsigned TextScreenWidth(const TextFrameOptions& options);
+
+// Frames a strip this wide needs on screens of one frame, columns wide,
+// rounded up to even, before the limit.
 std::uint64_t TextFrameCount(std::uint64_t stripWidth, unsigned columns, unsigned step);
-// The widest strip whose frames stay within LedPattern::MaxFrames.
+// Frames a strip this wide needs on the screens of the options.
+std::uint64_t TextFrameCount(std::uint64_t stripWidth, const TextFrameOptions& options);
+// The widest strip whose frames stay within LedPattern::MaxFrames: on
+// screens of one frame, columns wide, and on the screens of the options.
 std::uint64_t MaxStripWidth(unsigned columns, unsigned step);
-// The strip column at the left edge of a frame of a text that reads left to
-// right; negative before the text.
-std::int64_t FirstStripColumn(std::uint32_t frame, unsigned columns, unsigned step);
+std::uint64_t MaxStripWidth(const TextFrameOptions& options);
+// The strip column at the left edge of a screen width columns wide of a text
+// that reads left to right; negative before the text.
+std::int64_t FirstStripColumn(std::uint32_t screen, unsigned width, unsigned step);
 
 enum class TextPatternStatus { Made, TallerThanFrame, TooManyFrames, OutOfMemory };
 
@@ -120,7 +139,8 @@ struct TextPatternResult {
 
 // The pattern of a strip: columns x rows frames, the header a new pattern
 // gets with the chosen control code and wait (add-to-list flag 0). Taller
-// than the frame means the block does not fit below the top asked.
+// than the frame means the block does not fit below the top asked. Planes
+// not named are one: a screen is a frame.
 TextPatternResult MakeTextPattern(const TextStrip& strip, const TextFrameOptions& options);
 
 #endif

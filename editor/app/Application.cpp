@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include "editor/app/DialogPlacement.h"
 #include "editor/app/EditorState.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/Refresh.h"
+#include "editor/document/RecoveryKeeping.h"
+#include "editor/document/RecoveryOffer.h"
 #include "editor/grid/GridWindow.h"
 #include "editor/grid/Playback.h"
 #include "editor/grid/SliderWindow.h"
@@ -103,11 +106,18 @@ bool StartUp(HINSTANCE instance) {
     CheckMenuCommand(menu, IDM_VIEW_TRANSPARENT, true);
     MarkMenuRadio(menu, IDM_TOOLS_PENCIL, IDM_TOOLS_SELECT, IDM_TOOLS_PENCIL);
     Refresh(state, RefreshPart::Layout | RefreshPart::Slider);
+    StartKeepingWork(state);
+    StartCentringDialogs();
     return true;
 }
 
+void OfferRecovery() { OfferRecoveredWork(editor); }
+
 void TearDown() {
     EditorState& state = editor;
+    // A clean exit: the copy of unsaved work is not needed any more.
+    RemoveRecoveryFile(state);
+    StopCentringDialogs();
     if (state.windows.accelerators) DestroyAcceleratorTable(state.windows.accelerators);
     ResetEditorState(state);
     // The classes go with the session, so that a new one can register them.

@@ -8,6 +8,9 @@
 // Creates the windows and the state of a new editing session; false when a
 // window class or window cannot be made.
 bool StartUp(HINSTANCE instance);
+// At start-up, once the main window shows: the offer to restore work left
+// unsaved by an editor that did not end normally.
+void OfferRecovery();
 // Releases everything the editor state owns, which starts anew; after the
 // message loop.
 void TearDown();

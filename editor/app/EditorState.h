@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "drawing/EditModes.h"
 #include "editor/grid/DrawingTools.h"
@@ -19,6 +20,7 @@
 #include "pattern/document/EditHistory.h"
 #include "pattern/document/LedPattern.h"
 #include "pattern/list/DisplayList.h"
+#include "picture/ImageImport.h"
 
 // The drawing surface every paint composes the grid in, at start-up.
 const int SurfaceWidth = 680;
@@ -79,6 +81,20 @@ struct LayoutState {
     StatusBarChoice statusBarChoice = StatusBarChoice::FollowLayout;
 };
 
+// This editor's copy of unsaved work (RecoveryKeeping.h).
+struct RecoveryKeepingState {
+    std::string path;                    // this editor's recovery file; empty: none is kept
+    bool written = false;                // the file holds a copy
+    std::uint64_t writtenChecksum = 0;   // of the pattern as last copied
+    bool failed = false;                 // the last copy could not be written
+};
+
+// Choices a dialog offers again for the rest of the session.
+struct RememberedChoices {
+    bool pictureImportChosen = false;
+    ImportOptions pictureImport;
+};
+
 struct EditorState {
     EditorWindows windows;
     DrawingSurface drawing;
@@ -102,6 +118,8 @@ struct EditorState {
     PlaybackState playback;
     ZoomState zoom;
     LayoutState layout;
+    RecoveryKeepingState recovery;
+    RememberedChoices remembered;
 
     // The view that editing acts on, and the frame it shows.
     PlaneView& TargetView() { return views[targetPlane]; }

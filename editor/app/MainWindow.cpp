@@ -4,6 +4,7 @@
 #include "editor/app/MenuCommands.h"
 #include "editor/app/Refresh.h"
 #include "editor/commands/FileCommands.h"
+#include "editor/document/RecoveryKeeping.h"
 #include "editor/grid/Playback.h"
 #include "editor/grid/Zoom.h"
 
@@ -29,6 +30,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_INITMENU:
         OnInitMenu(state);
         return 0;
+    case WM_MENUSELECT:
+        RefreshMenuDescription(state, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        return 0;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) Refresh(state, RefreshPart::Layout);
         return 0;
@@ -41,6 +45,7 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         return 0;
     case WM_TIMER:
         if (wParam == PlaybackTimer) OnPlaybackTimer(state);
+        else if (wParam == RecoveryTimer) OnRecoveryTimer(state);
         return 0;
     case WM_CLOSE:
         OnClose(state, window);

@@ -79,6 +79,7 @@ LRESULT OnCommand(EditorState& state, HWND window, WPARAM command, LPARAM parame
     case IDM_TOOLS_FILLED_ELLIPSE:
     case IDM_TOOLS_FLOOD_FILL:
     case IDM_TOOLS_SELECT: OnToolsChooseTool(state, id); break;
+    case IDM_TOOLS_SELECT_ALL: OnToolsSelectAll(state); break;
     case IDM_TOOLS_FLIP_HORIZONTAL:
     case IDM_TOOLS_FLIP_VERTICAL:
     case IDM_TOOLS_ROTATE_CLOCKWISE:

@@ -33,14 +33,22 @@ void Refresh(EditorState& state, RefreshParts parts) {
     if (slider) {
         AlignPage(state);
         ShowSlider(state);
+    } else if (laidOut) {
+        FitSliderTicks(state);
     }
     if (slider || parts.Has(RefreshPart::Title)) UpdateTitle(state);
     if (laidOut || slider || parts.Has(RefreshPart::StatusBar)) UpdateStatusBar(state);
+    else UpdateFileInStatusBar(state);
     if (laidOut || slider || parts.Has(RefreshPart::Grid)) RepaintGrid(state.windows);
 }
 
 void RefreshCells(EditorState& state, const PlaneView& view, Cell from, Cell to) {
     RepaintCells(state, view, from, to);
+    UpdateFileInStatusBar(state);
+}
+
+void RefreshMenuDescription(EditorState& state, UINT item, UINT flags, HMENU menu) {
+    ShowMenuDescription(state.windows, item, flags, menu);
 }
 
 void RefreshPointer(EditorState& state, int x, int y) { ShowPointerInStatusBar(state, x, y); }

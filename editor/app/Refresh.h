@@ -5,6 +5,8 @@
 #ifndef LUMIGRID_EDITOR_REFRESH_H
 #define LUMIGRID_EDITOR_REFRESH_H
 
+#include <windows.h>
+
 #include "editor/grid/GridLayout.h"
 
 class PlaneView;
@@ -48,6 +50,8 @@ void Refresh(EditorState& state, RefreshParts parts);
 void RefreshCells(EditorState& state, const PlaneView& view, Cell from, Cell to);
 // The LED under the pointer, at a point of the grid window, in the status bar.
 void RefreshPointer(EditorState& state, int x, int y);
+// The status bar's line about a highlighted menu item (WM_MENUSELECT).
+void RefreshMenuDescription(EditorState& state, UINT item, UINT flags, HMENU menu);
 // The size of the shape being dragged in the status bar; 0 x 0 clears it.
 void RefreshShapeSize(EditorState& state, int columns, int rows);
 

@@ -5,6 +5,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!StartUp(instance)) return 0;
+    OfferRecovery();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (HandleBeforeDispatch(message)) continue;

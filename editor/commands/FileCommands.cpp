@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/app/EditorState.h"
+#include "editor/app/Refresh.h"
 #include "editor/commands/FramePairNotice.h"
 #include "editor/commands/HexExportReport.h"
 #include "editor/dialogs/ExportProgress.h"
@@ -10,6 +11,7 @@
 #include "editor/dialogs/PreviewListWindow.h"
 #include "editor/document/DocumentChange.h"
 #include "editor/document/PatternLoading.h"
+#include "editor/document/RecoveryKeeping.h"
 #include "pattern/document/NewPattern.h"
 
 namespace {
@@ -77,13 +79,16 @@ void OnFileExit(EditorState& state) { SendMessageW(state.windows.mainWindow, WM_
 
 void OnFilePreviewList(EditorState& state, HWND window) {
     PreviewListData data;
-    data.load = LoadListPlayback(state.displayList, 0, 0);
+    // Played on a sign of the planes the view shows, as Play pages through them.
     data.planes = static_cast<unsigned>(state.planeCount);
+    data.load = LoadListPlayback(state.displayList, 0, 0, data.planes == 1 ? Planes::One : Planes::Two);
     ShowPreviewList(window, data);
 }
 
 bool SavePattern(EditorState& state, HWND window, bool listSelected, bool saveAs) {
     if (!state.pattern->Save(window, listSelected, saveAs)) return false;
+    RemoveRecoveryFile(state);
+    Refresh(state, RefreshPart::StatusBar);
     NoteUnpairedFrames(window, *state.pattern);
     return true;
 }
@@ -94,7 +99,11 @@ bool AskSaveChanges(EditorState& state, HWND window) {
                              L"データは変更されています。\n現在編集しているデータを保存しますか？", L"確認",
                              MB_YESNO | MB_ICONWARNING);
     // Esc and the close box end the box with neither answer: back to editing.
-    if (answer == IDNO) return true;
+    // "No" gives the changes up: their copy goes with them.
+    if (answer == IDNO) {
+        RemoveRecoveryFile(state);
+        return true;
+    }
     if (answer != IDYES) return false;
     return SavePattern(state, window, ListSelected(state), false);
 }

@@ -25,6 +25,9 @@ const char PngExtension[] = "png";
 // As lumigrid-cli render lays out every frame.
 const unsigned ExportFramesPerRow = 8;
 
+// The pictures the view shows, which the tools that make pictures follow.
+Planes ViewPlanes(const EditorState& state) { return state.planeCount == 1 ? Planes::One : Planes::Two; }
+
 // Generated frames take the pattern's place once the user has had the
 // chance to save it, as Load asks.
 void PutInPlace(EditorState& state, HWND window, std::unique_ptr<LedPattern> generated) {
@@ -69,18 +72,30 @@ void OnFrameText(EditorState& state, HWND window) {
     // The pattern keeps its display mode and wait; only its frames are the text's.
     data.frame.controlCode = pattern.header.controlCode;
     data.frame.wait = pattern.header.wait;
+    data.frame.planes = ViewPlanes(state);
     if (!AskText(window, data)) return;
     PutInPlace(state, window, std::move(data.result));
 }
 
 void OnFrameImportPicture(EditorState& state, HWND window) {
+    // Asked first, as Load asks: the pictures then replace the frames at once.
+    if (!AskSaveChanges(state, window)) return;
     PictureImport import;
-    import.options.columns = state.pattern->columns;
-    import.options.rows = state.pattern->rows;
+    if (state.remembered.pictureImportChosen) {
+        import.options = state.remembered.pictureImport;
+    } else {
+        import.options.columns = state.pattern->columns;
+        import.options.rows = state.pattern->rows;
+    }
+    // The pictures are made for the planes the view shows now.
+    import.options.planes = ViewPlanes(state);
     import.paths = ChoosePictures(window);
     if (import.paths.empty()) return;
     if (!AskPictureImport(window, import)) return;
-    PutInPlace(state, window, std::move(import.result.pattern));
+    // The next import of the session starts where this one ended.
+    state.remembered.pictureImport = import.options;
+    state.remembered.pictureImportChosen = true;
+    if (import.result.pattern) ReplacePattern(state, std::move(import.result.pattern));
 }
 
 void OnFrameExportPicture(EditorState& state, HWND window) {
@@ -158,8 +173,11 @@ void OnFrameGoTo(EditorState& state, HWND window) {
 void OnFrameEffects(EditorState& state, HWND window) {
     EffectsDialogData data;
     data.pattern = state.pattern.get();
-    data.editedFrame = state.EditedFrame();
-    data.editedFrameExists = state.EditedFrameExists();
+    data.planes = ViewPlanes(state);
+    data.editedPicture = state.EditedFrame() / PlaneCount(data.planes);
     if (!AskEffects(window, data) || !data.result.pattern) return;
-    ReplacePatternFrames(state, *data.result.pattern);
+    if (data.everyPicture) ReplacePatternFrames(state, *data.result.pattern);
+    else
+        ReplacePictureFrames(state, data.editedPicture, *data.result.pattern,
+                             static_cast<std::uint32_t>(data.result.frameCount), data.planes);
 }

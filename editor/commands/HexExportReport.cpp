@@ -31,7 +31,9 @@ std::wstring LoadProblem(PatternLoadStatus status) {
     }
 }
 
-std::wstring Reason(const EntryOmission& omission, const PatternSize& common) {
+}  // namespace
+
+std::wstring OmissionReasonText(const EntryOmission& omission, const PatternSize& common) {
     const EntryPlan& plan = omission.plan;
     const unsigned frames = plan.header.FrameCount();
     switch (omission.what) {
@@ -52,8 +54,6 @@ std::wstring Reason(const EntryOmission& omission, const PatternSize& common) {
     return L"";
 }
 
-}  // namespace
-
 std::wstring HexExportReportText(const ListOmissions& omissions) {
     const std::vector<EntryOmission> all = omissions.All();
     if (all.empty()) return L"";
@@ -63,7 +63,7 @@ std::wstring HexExportReportText(const ListOmissions& omissions) {
     for (std::size_t i = 0; i < all.size() && i < MaxReportedOmissions; ++i) {
         const EntryOmission& omission = all[i];
         text += Printed(L"%u 行目 ", static_cast<unsigned>(omission.index + 1)) + ShortName(omission.text) + L": " +
-                Reason(omission, common) + L"\n";
+                OmissionReasonText(omission, common) + L"\n";
     }
     if (all.size() > MaxReportedOmissions)
         text += Printed(L"ほか %u 件\n", static_cast<unsigned>(all.size() - MaxReportedOmissions));

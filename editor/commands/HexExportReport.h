@@ -13,4 +13,8 @@ std::wstring HexExportReportText(const ListOmissions& omissions);
 
 const std::size_t MaxReportedOmissions = 10;
 
+// Why one entry, or part of it, was left out; common is the size the list's
+// other patterns have.
+std::wstring OmissionReasonText(const EntryOmission& omission, const PatternSize& common);
+
 #endif

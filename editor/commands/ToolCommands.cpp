@@ -64,6 +64,17 @@ void OnToolsTurn(EditorState& state, UINT command) {
     Refresh(state, RefreshPart::Grid);
 }
 
+void OnToolsSelectAll(EditorState& state) {
+    if (state.tools.tool != Tool::Select) OnToolsChooseTool(state, IDM_TOOLS_SELECT);
+    std::uint32_t frame;
+    if (!state.TargetFrame(frame)) return;
+    const LedPattern& pattern = *state.pattern;
+    state.tools.frame = frame;
+    state.tools.selection.Select({0, 0}, {pattern.columns - 1, pattern.rows - 1}, pattern.columns, pattern.rows);
+    UpdateMarching(state);
+    Refresh(state, RefreshPart::Grid);
+}
+
 void OnToolsClearSelection(EditorState& state) {
     DrawingTools& tools = state.tools;
     if (!tools.selection.IsActive()) return;

@@ -15,6 +15,8 @@ void OnToolsChooseTool(EditorState& state, UINT command);
 // "Flip &Horizontal" .. "Rotate &Anticlockwise": the selection's cells, or
 // the edited frame without a selection.
 void OnToolsTurn(EditorState& state, UINT command);
+// "Select A&ll" (Ctrl+A): the Select tool, with the whole edited frame selected.
+void OnToolsSelectAll(EditorState& state);
 // Delete: the selection's cells cleared.
 void OnToolsClearSelection(EditorState& state);
 // Esc and Enter: the selection let go, as every command but its own has

@@ -24,9 +24,15 @@ void OnViewTransparent(EditorState& state) {
 void OnViewOption(EditorState& state, HWND window) {
     // Begun before the dialog, which sets the wait in place on OK.
     BeginPatternEdit(state);
+    const std::uint32_t frames = state.pattern->frameCount;
+    const std::uint8_t wait = state.pattern->header.wait;
     if (AskAnimationOptions(window, state)) {
         state.pattern->SetFrameCount(static_cast<std::uint32_t>(state.frameCount));
-        EndPatternEdit(state);
+        // OK alone marks the pattern modified, as it always has, but leaves
+        // nothing to undo.
+        if (state.pattern->frameCount == frames && state.pattern->header.wait == OfferedWait(wait))
+            CancelPatternEdit(state);
+        else EndPatternEdit(state);
     } else {
         CancelPatternEdit(state);
     }

@@ -36,7 +36,7 @@ const EffectLabel EffectLabels[] = {
 // What the dialog last ended with, offered again the next time.
 struct EffectsChoice {
     EffectChoice choice;
-    bool everyFrame = false;
+    bool everyPicture = false;
 };
 EffectsChoice lastChoice = [] {
     EffectsChoice first;
@@ -60,39 +60,79 @@ Effect ChosenEffect(HWND dialog, int id) {
     return static_cast<Effect>(SendDlgItemMessageW(dialog, id, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
-unsigned SpinValue(HWND dialog, int spin, unsigned low, unsigned high) {
-    BOOL failed = FALSE;
-    const LRESULT value = SendDlgItemMessageW(dialog, spin, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed));
-    return std::min(std::max(static_cast<unsigned>(std::max<LRESULT>(value, 0)), low), high);
+// The number in a box, when it is one within low .. high.
+bool FieldValue(HWND dialog, int edit, unsigned low, unsigned high, unsigned& value) {
+    BOOL read = FALSE;
+    const UINT number = GetDlgItemInt(dialog, edit, &read, FALSE);
+    if (!read || number < low || number > high) return false;
+    value = number;
+    return true;
 }
 
-// Makes the frames again with the choices as the dialog shows them.
-void Remake(HWND dialog, EffectsDialogData& data) {
-    data.choice.in = ChosenEffect(dialog, IDC_EFFECT_IN);
-    data.choice.out = ChosenEffect(dialog, IDC_EFFECT_OUT);
-    data.choice.step = SpinValue(dialog, IDC_EFFECT_STEP_SPIN, 1, MaxEffectStep);
-    data.choice.hold = SpinValue(dialog, IDC_EFFECT_HOLD_SPIN, 0, MaxEffectHold);
-    data.everyFrame = IsDlgButtonChecked(dialog, IDC_EFFECT_EVERY_FRAME) == BST_CHECKED;
-    const LedPattern& pattern = *data.pattern;
-    const std::uint32_t first = data.everyFrame ? 0 : data.editedFrame;
-    const std::uint32_t count = data.everyFrame ? pattern.frameCount : 1;
-    data.result = MakeEffectSequence(pattern, first, count, data.choice);
-    data.previewFrame = 0;
+// A box outside its range makes no frames: the dialog says the range.
+bool ReadFields(HWND dialog, EffectsDialogData& data, wchar_t* status, std::size_t capacity) {
+    if (!FieldValue(dialog, IDC_EFFECT_STEP, 1, MaxEffectStep, data.choice.step)) {
+        std::swprintf(status, capacity, L"ｽﾃｯﾌﾟは 1 から %u までで指定してください。", MaxEffectStep);
+        return false;
+    }
+    if (!FieldValue(dialog, IDC_EFFECT_HOLD, 0, MaxEffectHold, data.choice.hold)) {
+        std::swprintf(status, capacity, L"保持は 0 から %u までで指定してください。", MaxEffectHold);
+        return false;
+    }
+    return true;
+}
 
+// The frames the pattern would have after OK.
+std::uint64_t FramesAfterOk(const EffectsDialogData& data) {
+    if (data.everyPicture) return data.result.pattern->frameCount;
+    return FramesAfterReplacing(*data.pattern, data.editedPicture, static_cast<std::uint32_t>(data.result.frameCount),
+                                data.planes);
+}
+
+void ShowStatus(HWND dialog, EffectsDialogData& data) {
     wchar_t status[160] = L"";
+    std::uint64_t tooMany = data.result.frameCount;
     switch (data.result.status) {
     case EffectSequenceStatus::Made:
-        std::swprintf(status, 160, L"%u 枚", static_cast<unsigned>(data.result.pattern->frameCount));
-        break;
+        tooMany = FramesAfterOk(data);
+        if (tooMany <= LedPattern::MaxFrames) {
+            std::swprintf(status, 160, L"%u 枚",
+                          static_cast<unsigned>(data.everyPicture ? data.result.pattern->frameCount
+                                                                  : data.result.frameCount));
+            break;
+        }
+        // The pictures made do not fit beside the others.
+        data.result.pattern.reset();
+        [[fallthrough]];
     case EffectSequenceStatus::TooManyFrames:
-        std::swprintf(status, 160, L"%llu 枚になり、%u 枚を超えます",
-                      static_cast<unsigned long long>(data.result.frameCount),
+        std::swprintf(status, 160, L"%llu 枚になり、%u 枚を超えます", static_cast<unsigned long long>(tooMany),
                       static_cast<unsigned>(LedPattern::MaxFrames));
         break;
     case EffectSequenceStatus::OutOfMemory: std::swprintf(status, 160, L"メモリが足りません"); break;
     case EffectSequenceStatus::NoFrames: std::swprintf(status, 160, L"ﾌﾚｰﾑがありません"); break;
     }
     SetDlgItemTextW(dialog, IDC_EFFECT_STATUS, status);
+}
+
+// Makes the pictures again with the choices as the dialog shows them.
+void Remake(HWND dialog, EffectsDialogData& data) {
+    data.choice.in = ChosenEffect(dialog, IDC_EFFECT_IN);
+    data.choice.out = ChosenEffect(dialog, IDC_EFFECT_OUT);
+    data.everyPicture = IsDlgButtonChecked(dialog, IDC_EFFECT_EVERY_FRAME) == BST_CHECKED;
+    data.previewPicture = 0;
+    wchar_t status[160] = L"";
+    if (!ReadFields(dialog, data, status, 160)) {
+        data.result = EffectSequenceResult();
+        SetDlgItemTextW(dialog, IDC_EFFECT_STATUS, status);
+        EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
+        InvalidateRect(GetDlgItem(dialog, IDC_EFFECT_PREVIEW), nullptr, FALSE);
+        return;
+    }
+    const LedPattern& pattern = *data.pattern;
+    const std::uint32_t first = data.everyPicture ? 0 : data.editedPicture;
+    const std::uint32_t count = data.everyPicture ? PictureCount(pattern.frameCount, data.planes) : 1;
+    data.result = MakeEffectSequence(pattern, first, count, data.choice, data.planes);
+    ShowStatus(dialog, data);
     EnableWindow(GetDlgItem(dialog, IDOK), data.result.pattern != nullptr);
     InvalidateRect(GetDlgItem(dialog, IDC_EFFECT_PREVIEW), nullptr, FALSE);
 }
@@ -104,18 +144,15 @@ void OnInitDialog(HWND dialog, EffectsDialogData& data) {
     SendDlgItemMessageW(dialog, IDC_EFFECT_STEP_SPIN, UDM_SETPOS32, 0, static_cast<LPARAM>(data.choice.step));
     SendDlgItemMessageW(dialog, IDC_EFFECT_HOLD_SPIN, UDM_SETRANGE32, 0, MaxEffectHold);
     SendDlgItemMessageW(dialog, IDC_EFFECT_HOLD_SPIN, UDM_SETPOS32, 0, static_cast<LPARAM>(data.choice.hold));
-    const bool every = data.everyFrame || !data.editedFrameExists;
     CheckRadioButton(dialog, IDC_EFFECT_EDITED_FRAME, IDC_EFFECT_EVERY_FRAME,
-                     every ? IDC_EFFECT_EVERY_FRAME : IDC_EFFECT_EDITED_FRAME);
-    // The dark view beyond the last frame has no frame to take.
-    EnableWindow(GetDlgItem(dialog, IDC_EFFECT_EDITED_FRAME), data.editedFrameExists);
+                     data.everyPicture ? IDC_EFFECT_EVERY_FRAME : IDC_EFFECT_EDITED_FRAME);
     Remake(dialog, data);
     SetTimer(dialog, EffectsPreviewTimer, EffectsPreviewInterval, nullptr);
 }
 
 void OnPreviewTimer(HWND dialog, EffectsDialogData& data) {
     if (!data.result.pattern) return;
-    data.previewFrame = (data.previewFrame + 1) % data.result.pattern->frameCount;
+    data.previewPicture = (data.previewPicture + 1) % PictureCount(data.result.pattern->frameCount, data.planes);
     InvalidateRect(GetDlgItem(dialog, IDC_EFFECT_PREVIEW), nullptr, FALSE);
 }
 
@@ -124,7 +161,7 @@ void OnCommand(HWND dialog, EffectsDialogData& data, WPARAM wParam) {
     case IDOK:
         if (!data.result.pattern) return;
         lastChoice.choice = data.choice;
-        lastChoice.everyFrame = data.everyFrame;
+        lastChoice.everyPicture = data.everyPicture;
         EndDialog(dialog, IDOK);
         return;
     case IDCANCEL:
@@ -159,8 +196,8 @@ INT_PTR CALLBACK EffectsDialogProcedure(HWND dialog, UINT message, WPARAM wParam
         return TRUE;
     case WM_DRAWITEM:
         if (wParam != IDC_EFFECT_PREVIEW || !data) return FALSE;
-        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), data->result.pattern.get(),
-                        data->previewFrame, 1, RenderStyle::Sign);
+        DrawPictureOf(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), data->result.pattern.get(),
+                      data->previewPicture, data->planes, RenderStyle::Sign);
         return TRUE;
     case WM_COMMAND:
         if (data) OnCommand(dialog, *data, wParam);
@@ -176,7 +213,7 @@ INT_PTR CALLBACK EffectsDialogProcedure(HWND dialog, UINT message, WPARAM wParam
 
 bool AskEffects(HWND owner, EffectsDialogData& data) {
     data.choice = lastChoice.choice;
-    data.everyFrame = lastChoice.everyFrame;
+    data.everyPicture = lastChoice.everyPicture;
     return DialogBoxParamW(GetModuleHandleW(nullptr), L"EFFECTSDIALOG", owner, EffectsDialogProcedure,
                            reinterpret_cast<LPARAM>(&data)) == IDOK;
 }

@@ -40,7 +40,7 @@ void OnInitDialog(HWND dialog, EditorState& state) {
     SendDlgItemMessageW(dialog, IDC_FRAME_COUNT_SPIN, UDM_SETRANGE32, MinFrames, LedPattern::MaxFrames);
     SendDlgItemMessageW(dialog, IDC_FRAME_COUNT_SPIN, UDM_SETPOS, 0, LOWORD(state.frameCount));
     // A new pattern's wait is 0, below the range: it is offered as 1.
-    int wait = state.pattern->header.wait < MinWait ? MinWait : state.pattern->header.wait;
+    int wait = OfferedWait(state.pattern->header.wait);
     SendDlgItemMessageW(dialog, IDC_WAIT_SPIN, UDM_SETRANGE32, MinWait, MaxWait);
     SendDlgItemMessageW(dialog, IDC_WAIT_SPIN, UDM_SETPOS, 0, wait);
     ShowListFile(dialog, state, true);
@@ -91,3 +91,5 @@ bool AskAnimationOptions(HWND owner, EditorState& state) {
     return DialogBoxParamW(GetModuleHandleW(nullptr), L"animationoption", owner, OptionsDialogProcedure,
                            reinterpret_cast<LPARAM>(&state)) == IDOK;
 }
+
+int OfferedWait(int wait) { return wait < MinWait ? MinWait : wait; }

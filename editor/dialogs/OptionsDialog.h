@@ -12,5 +12,8 @@ struct EditorState;
 
 // True on OK.
 bool AskAnimationOptions(HWND owner, EditorState& state);
+// The wait the dialog offers for a pattern's wait (a new pattern's 0 is
+// offered as 1).
+int OfferedWait(int wait);
 
 #endif

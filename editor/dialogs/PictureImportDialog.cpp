@@ -155,9 +155,10 @@ INT_PTR CALLBACK PictureImportDialogProcedure(HWND dialog, UINT message, WPARAM 
         return TRUE;
     case WM_DRAWITEM:
         if (wParam != IDC_IMPORT_PREVIEW || !DialogRecord<PictureImport>(dialog)) return FALSE;
-        // The first frame, as the editor will show it.
-        DrawPictureView(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
-                        DialogRecord<PictureImport>(dialog)->result.pattern.get(), 0, 1, RenderStyle::Editor);
+        // The first picture whole, as the sign will show it.
+        DrawPictureOf(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+                      DialogRecord<PictureImport>(dialog)->result.pattern.get(), 0,
+                      DialogRecord<PictureImport>(dialog)->options.planes, RenderStyle::Sign);
         return TRUE;
     default:
         return FALSE;

@@ -2,8 +2,10 @@
 // them, and the dialog "PICTUREIMPORT": the size of the pattern
 // (the current pattern's at first, or the pictures' own), how the pictures
 // fit it and where they sit, the dithering or the threshold, inverting, and
-// a live preview of the first frame at the board's size. The pictures are
-// imported by the same core as lumigrid-cli import, again at each change.
+// a live preview of the first picture at the board's size. Each picture is
+// one picture of the sign (two frames side by side with the two planes the
+// view shows). They are imported by the same core as lumigrid-cli import,
+// again at each change.
 #ifndef LUMIGRID_EDITOR_PICTUREIMPORTDIALOG_H
 #define LUMIGRID_EDITOR_PICTUREIMPORTDIALOG_H
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/app/WideText.h"
+#include "editor/commands/HexExportReport.h"
 #include "editor/views/PictureView.h"
 #include "pattern/win32/DialogRecord.h"
 #include "picture/PreviewAnimation.h"
@@ -16,7 +17,6 @@ namespace {
 
 const char GifFilter[] = "GIF Picture (*.gif)\0*.gif\0All Files (*.*)\0*.*\0";
 const char GifExtension[] = "gif";
-const unsigned MaxPreviewTick = 1000;
 
 bool CanPlay(const PreviewListData& data) { return data.load.loaded && data.load.playback.ticks > 0; }
 
@@ -49,12 +49,27 @@ void ShowSkipped(HWND dialog, const PreviewListData& data) {
     if (!data.load.loaded) {
         text = L"ﾌﾟﾚﾋﾞｭｰできません: " + Widened(data.load.problem);
     } else {
-        for (const SkippedEntry& entry : data.load.skipped)
-            text += std::to_wstring(entry.index) + L": " + Widened(entry.text) + L": " + Widened(entry.why) + L"\r\n";
+        for (const SkippedEntry& entry : data.load.skipped) {
+            const EntryOmission omission = {entry.index, entry.text, entry.what, entry.plan};
+            text += std::to_wstring(entry.index + 1) + L" 行目 " + Widened(entry.text) + L": " +
+                    OmissionReasonText(omission, entry.signSize) + L"\r\n";
+        }
         if (text.empty()) text = L"(なし)";
         if (data.load.playback.ticks == 0) text = L"表示するものがありません\r\n" + text;
     }
     SetDlgItemTextW(dialog, IDC_PREVIEW_SKIPPED, text.c_str());
+}
+
+// The sign takes the room the window gains; the controls keep to its foot.
+void KeepLayout(HWND dialog, ResizableLayout& layout) {
+    layout.KeepFirstSize(dialog);
+    layout.Keep(dialog, IDC_PREVIEW_PICTURE, AnchorAll);
+    for (int id : {IDC_PREVIEW_PLAY, IDC_PREVIEW_TICK_LABEL, IDC_PREVIEW_TICK, IDC_PREVIEW_TICK_SPIN,
+                   IDC_PREVIEW_TICK_UNIT, IDC_PREVIEW_TICK_NOTE, IDC_PREVIEW_SKIPPED_LABEL})
+        layout.Keep(dialog, id, AnchorBottomLeft);
+    layout.Keep(dialog, IDC_PREVIEW_POSITION, AnchorLeft | AnchorRight | AnchorBottom);
+    layout.Keep(dialog, IDC_PREVIEW_SKIPPED, AnchorLeft | AnchorRight | AnchorBottom);
+    for (int id : {IDC_PREVIEW_TIME, IDC_PREVIEW_SAVE_GIF, IDCANCEL}) layout.Keep(dialog, id, AnchorBottomRight);
 }
 
 void OnInitDialog(HWND dialog, PreviewListData& data) {
@@ -67,13 +82,14 @@ void OnInitDialog(HWND dialog, PreviewListData& data) {
     SendDlgItemMessageW(dialog, IDC_PREVIEW_POSITION, TBM_SETRANGEMIN, FALSE, 0);
     SendDlgItemMessageW(dialog, IDC_PREVIEW_POSITION, TBM_SETRANGEMAX, TRUE,
                         static_cast<LPARAM>(std::min<std::uint64_t>(last, 0x7FFFFFFF)));
-    SendDlgItemMessageW(dialog, IDC_PREVIEW_TICK_SPIN, UDM_SETRANGE32, MinTickMilliseconds, MaxPreviewTick);
+    SendDlgItemMessageW(dialog, IDC_PREVIEW_TICK_SPIN, UDM_SETRANGE32, MinPreviewTick, MaxPreviewTick);
     SendDlgItemMessageW(dialog, IDC_PREVIEW_TICK_SPIN, UDM_SETPOS32, 0, static_cast<LPARAM>(data.tickMilliseconds));
     for (int id : {IDC_PREVIEW_PLAY, IDC_PREVIEW_POSITION, IDC_PREVIEW_SAVE_GIF})
         EnableWindow(GetDlgItem(dialog, id), CanPlay(data));
     ShowSkipped(dialog, data);
     ShowTick(dialog, data);
     SetPlaying(dialog, data, true);
+    KeepLayout(dialog, data.layout);
 }
 
 void OnTimer(HWND dialog, PreviewListData& data) {
@@ -83,12 +99,25 @@ void OnTimer(HWND dialog, PreviewListData& data) {
     ShowTick(dialog, data);
 }
 
+// A length outside the range is not taken: the note says the range, and
+// the last length taken goes on.
 void OnTickLengthChanged(HWND dialog, PreviewListData& data) {
     BOOL valid = FALSE;
     const UINT value = GetDlgItemInt(dialog, IDC_PREVIEW_TICK, &valid, FALSE);
-    if (!valid || value < MinTickMilliseconds || value > MaxPreviewTick) return;
+    const bool inRange = valid && value >= MinPreviewTick && value <= MaxPreviewTick;
+    wchar_t note[64] = L"";
+    if (!inRange) std::swprintf(note, 64, L"%u ～ %u ms", MinPreviewTick, MaxPreviewTick);
+    SetDlgItemTextW(dialog, IDC_PREVIEW_TICK_NOTE, note);
+    if (!inRange || value == data.tickMilliseconds) return;
     data.tickMilliseconds = value;
     SetPlaying(dialog, data, data.playing);
+}
+
+// Leaving the box puts the length in use back in it.
+void OnTickLengthLeft(HWND dialog, const PreviewListData& data) {
+    BOOL valid = FALSE;
+    if (GetDlgItemInt(dialog, IDC_PREVIEW_TICK, &valid, FALSE) == data.tickMilliseconds && valid) return;
+    SetDlgItemInt(dialog, IDC_PREVIEW_TICK, data.tickMilliseconds, FALSE);
 }
 
 void OnSaveGif(HWND dialog, const PreviewListData& data) {
@@ -122,6 +151,7 @@ void OnCommand(HWND dialog, PreviewListData& data, WPARAM wParam) {
         break;
     case IDC_PREVIEW_TICK:
         if (HIWORD(wParam) == EN_CHANGE) OnTickLengthChanged(dialog, data);
+        else if (HIWORD(wParam) == EN_KILLFOCUS) OnTickLengthLeft(dialog, data);
         break;
     }
 }
@@ -157,6 +187,12 @@ INT_PTR CALLBACK PreviewListProcedure(HWND dialog, UINT message, WPARAM wParam, 
         return TRUE;
     case WM_HSCROLL:
         if (data) OnPositionMoved(dialog, *data);
+        return TRUE;
+    case WM_SIZE:
+        if (data && wParam != SIZE_MINIMIZED) data->layout.Apply(dialog);
+        return TRUE;
+    case WM_GETMINMAXINFO:
+        if (data) data->layout.LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return TRUE;
     case WM_DRAWITEM:
         if (wParam != IDC_PREVIEW_PICTURE || !data) return FALSE;

@@ -3,7 +3,8 @@
 // its pattern files read as Create Hex File reads them, as last saved.
 // Play/Pause, a slider over the ticks of one pass, the tick's length, and
 // Save as GIF, which writes what lumigrid-cli preview writes. The entries
-// that add nothing are listed with the reason.
+// that add nothing are listed with the reason. The window can be resized and
+// maximised; the sign grows with it.
 #ifndef LUMIGRID_EDITOR_PREVIEWLISTWINDOW_H
 #define LUMIGRID_EDITOR_PREVIEWLISTWINDOW_H
 
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "editor/dialogs/ResizableLayout.h"
 #include "pattern/program/ProgramPlayback.h"
 
 struct PreviewListData {
@@ -21,7 +23,12 @@ struct PreviewListData {
     std::uint64_t tick = 0;
     bool playing = true;
     unsigned tickMilliseconds = 100;
+    ResizableLayout layout;
 };
+
+// The tick's length a user may give, in milliseconds.
+const unsigned MinPreviewTick = 10;
+const unsigned MaxPreviewTick = 10000;
 
 const UINT_PTR PreviewTickTimer = 1;
 // The preview's GIF, as lumigrid-cli preview draws it by default.

@@ -208,7 +208,8 @@ void OnSettingsChanged(HWND dialog, TextDialogData& data) {
     Compose(dialog, data);
 }
 
-// The first frames side by side, each LED a square, as many as fit.
+// The first screens side by side, each LED a square, as many as fit: a
+// picture's planes meet as on the sign, and pictures stand apart.
 void DrawPreview(const DRAWITEMSTRUCT& item, const TextDialogData& data) {
     const RECT& box = item.rcItem;
     {
@@ -218,15 +219,21 @@ void DrawPreview(const DRAWITEMSTRUCT& item, const TextDialogData& data) {
     if (!data.result) return;
     const LedPattern& pattern = *data.result;
     if (pattern.columns == 0 || pattern.rows == 0) return;
+    const unsigned planes = PlaneCount(TextPlanes(data.frame));
     const int width = box.right - box.left - 2 * PreviewGap, height = box.bottom - box.top - 2 * PreviewGap;
     int scale = height / static_cast<int>(pattern.rows);
-    if (scale > width / static_cast<int>(pattern.columns)) scale = width / static_cast<int>(pattern.columns);
+    if (scale > width / static_cast<int>(pattern.columns * planes))
+        scale = width / static_cast<int>(pattern.columns * planes);
     if (scale < 1) return;
     const int frameWidth = scale * pattern.columns;
+    const int pictureGap = planes > 1 ? 3 * PreviewGap : PreviewGap;
     OwnedBrush lit(CreateSolidBrush(LitColour)), unlit(CreateSolidBrush(UnlitColour));
     for (std::uint32_t frame = 0; frame < pattern.frameCount; ++frame) {
-        const int left = box.left + PreviewGap + static_cast<int>(frame) * (frameWidth + PreviewGap);
-        if (left + frameWidth > box.right - PreviewGap) break;
+        const int picture = static_cast<int>(frame / planes), plane = static_cast<int>(frame % planes);
+        const int pictureLeft = box.left + PreviewGap + picture * (static_cast<int>(planes) * frameWidth + pictureGap);
+        // Whole pictures only.
+        if (pictureLeft + static_cast<int>(planes) * frameWidth > box.right - PreviewGap) break;
+        const int left = pictureLeft + plane * frameWidth;
         for (unsigned y = 0; y < pattern.rows; ++y)
             for (unsigned x = 0; x < pattern.columns; ++x) {
                 // A cell apart from its neighbours when there is room for it.

@@ -2,8 +2,8 @@
 // "\n"), a font and a second one for the characters the first lacks, both
 // from the standard font dialog, a step, the spacing of characters and of
 // lines, the alignment and the top row, with a live preview of the first
-// frames, laid out by the same rule as lumigrid-cli text (TextLayout.h) at
-// the pattern's frame size. What OK ended with is offered again the next
+// pictures, laid out by the same rule as lumigrid-cli text (TextLayout.h) at
+// the pattern's frame size on pictures of the planes the view shows. What OK ended with is offered again the next
 // time.
 #ifndef LUMIGRID_EDITOR_TEXTDIALOG_H
 #define LUMIGRID_EDITOR_TEXTDIALOG_H
@@ -27,8 +27,8 @@ struct TextChoice {
 // The dialog's record: what it opens with, and on OK what was chosen and the
 // pattern made of it.
 struct TextDialogData {
-    // The pattern's size, display mode and wait; the step (0: cut into
-    // frame-wide pieces), the alignment and the top row chosen.
+    // The pattern's size, display mode and wait, the view's planes; the step
+    // (0: cut into screens), the alignment and the top row chosen.
     TextFrameOptions frame;
     TextChoice choice;
     std::unique_ptr<LedPattern> result;   // the frames of the text, while it can be made

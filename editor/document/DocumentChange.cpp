@@ -35,6 +35,19 @@ void ReplacePatternFrames(EditorState& state, LedPattern& generated) {
     FollowPattern(state, 0, before);
 }
 
+bool ReplacePictureFrames(EditorState& state, std::uint32_t picture, const LedPattern& made, std::uint32_t count,
+                          Planes planes) {
+    const PatternShape before = ShapeOf(*state.pattern);
+    BeginPatternEdit(state);
+    if (!ReplacePicture(*state.pattern, picture, made, count, planes)) {
+        CancelPatternEdit(state);
+        return false;
+    }
+    EndPatternEdit(state);
+    FollowPattern(state, picture * PlaneCount(planes), before);
+    return true;
+}
+
 void FollowPattern(EditorState& state, std::uint32_t shownFrame, const PatternShape& before) {
     LedPattern& pattern = *state.pattern;
     // As after Load: the clipboard pastes only into frames of its own size,

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <memory>
 
-class LedPattern;
+#include "pattern/document/PictureCanvas.h"
+
 struct EditorState;
 
 // The pattern's frame size and sides, kept from before a change.
@@ -30,6 +31,11 @@ void ReplaceDocument(EditorState& state, std::unique_ptr<LedPattern> replacement
 // Replaces the pattern's frames, size and all, by a generated pattern's as
 // one undoable step, and shows its first page.
 void ReplacePatternFrames(EditorState& state, LedPattern& generated);
+// Puts the first count frames of made in place of one picture's frames as
+// one undoable step, the other frames staying, and shows the first of them;
+// false, changing nothing, when they do not fit (ReplacePicture).
+bool ReplacePictureFrames(EditorState& state, std::uint32_t picture, const LedPattern& made, std::uint32_t count,
+                          Planes planes);
 // After the frame count or size changed: the clipboard, views, slider and
 // title follow, and the given frame is shown as the edited one.
 void FollowPattern(EditorState& state, std::uint32_t shownFrame, const PatternShape& before);

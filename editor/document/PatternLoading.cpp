@@ -46,6 +46,10 @@ std::unique_ptr<LedPattern> ChooseAndLoadPattern(HWND owner) {
     char chosen[CFile::FilenameCapacity] = "";
     if (!chooser.ShowDialog(owner, chosen, 1)) return nullptr;
     PatternLoadResult loaded = ReadPatternFile(chosen);
+    return AcceptLoadedPattern(owner, loaded);
+}
+
+std::unique_ptr<LedPattern> AcceptLoadedPattern(HWND owner, PatternLoadResult& loaded) {
     const std::wstring message = PatternLoadMessage(loaded);
     const bool usable = loaded.pattern && !HasNoPixels(*loaded.pattern);
     if (!message.empty())

@@ -16,6 +16,10 @@
 // that every command has a frame to act on. None when cancelled or refused.
 std::unique_ptr<LedPattern> ChooseAndLoadPattern(HWND owner);
 
+// What a read pattern file gives the editor: the message about damage (see
+// ChooseAndLoadPattern) shown over owner, then the pattern, or none.
+std::unique_ptr<LedPattern> AcceptLoadedPattern(HWND owner, PatternLoadResult& loaded);
+
 // What the user is told about a load: empty when all went well.
 std::wstring PatternLoadMessage(const PatternLoadResult& loaded);
 

@@ -66,3 +66,22 @@ void DrawPictureView(const DRAWITEMSTRUCT& item, const LedPattern* pattern, std:
     }
     DrawRgbPicture(item.hDC, item.rcItem, picture, style);
 }
+
+void DrawPictureOf(const DRAWITEMSTRUCT& item, const LedPattern* pattern, std::uint32_t picture, Planes planes,
+                   RenderStyle style) {
+    const std::uint64_t first = static_cast<std::uint64_t>(picture) * PlaneCount(planes);
+    if (!pattern || first >= pattern->frameCount) {
+        DrawPictureView(item, nullptr, 0, 0, style);
+        return;
+    }
+    if (first + PlaneCount(planes) <= pattern->frameCount) {
+        DrawPictureView(item, pattern, static_cast<std::uint32_t>(first), PlaneCount(planes), style);
+        return;
+    }
+    // The last frame and its dark partner.
+    LedPattern pair;
+    pair.Create(pattern->columns, pattern->rows);
+    pair.SetFrameCount(PlaneCount(planes));
+    if (pair.frameCount == PlaneCount(planes)) pair.PasteFrame(0, pattern->Frame(static_cast<std::uint32_t>(first)));
+    DrawPictureView(item, &pair, 0, pair.frameCount, style);
+}

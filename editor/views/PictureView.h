@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "pattern/document/PictureCanvas.h"
 #include "picture/PatternRender.h"
 
 // The largest scale at which count frames side by side fit width x height;
@@ -19,5 +20,10 @@ void DrawRgbPicture(HDC dc, const RECT& box, const RgbPicture& picture, RenderSt
 // there is no pattern or no such frame.
 void DrawPictureView(const DRAWITEMSTRUCT& item, const LedPattern* pattern, std::uint32_t first, std::uint32_t count,
                      RenderStyle style);
+// Picture i of the pattern whole: its planes side by side, a cell apart, as
+// the Preview List and the preview GIF show them; a partner past the last
+// frame dark.
+void DrawPictureOf(const DRAWITEMSTRUCT& item, const LedPattern* pattern, std::uint32_t picture, Planes planes,
+                   RenderStyle style);
 
 #endif

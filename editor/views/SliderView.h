@@ -6,5 +6,10 @@
 struct EditorState;
 
 void ShowSlider(const EditorState& state);
+// At most one tick every MinimumTickSpacing pixels of the trackbar's
+// channel, for its width now.
+void FitSliderTicks(const EditorState& state);
+
+const int MinimumTickSpacing = 4;
 
 #endif

@@ -3,16 +3,29 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <string>
 
 #include "editor/app/EditorState.h"
+#include "editor/app/WideText.h"
 #include "editor/views/MenuMarks.h"
 #include "resources/resource.h"
 
 namespace {
 
-enum StatusPart { PointerPart, FramePart, SizePart, ZoomPart, ShapePart, StatusParts };
-// Right edges of the parts, in pixels; the last one reaches the end.
-const int PartEdges[StatusParts] = {150, 260, 440, 560, -1};
+enum StatusPart { PointerPart, FramePart, SizePart, ZoomPart, ShapePart, FilePart, StatusParts };
+// Right edges of the parts, in pixels, in a window at least as wide as the
+// last fixed edge and room for the file name; the last one reaches the end.
+const int PartEdges[StatusParts] = {130, 230, 390, 500, 600, -1};
+const int PartsWidth = 700;
+
+// The parts in the width there is: narrower, each keeps its share, so that
+// none is pushed out of sight.
+void FitParts(HWND statusBar, int width) {
+    int edges[StatusParts];
+    for (int i = 0; i < StatusParts; ++i)
+        edges[i] = PartEdges[i] < 0 || width >= PartsWidth ? PartEdges[i] : PartEdges[i] * width / PartsWidth;
+    SendMessageW(statusBar, SB_SETPARTS, StatusParts, reinterpret_cast<LPARAM>(edges));
+}
 
 bool Wanted(const EditorState& state) {
     switch (state.layout.statusBarChoice) {
@@ -27,6 +40,21 @@ bool Wanted(const EditorState& state) {
 
 void SetPart(HWND statusBar, int part, const wchar_t* text) {
     SendMessageW(statusBar, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
+}
+
+// The pattern's file name without its folder, "(無題)" for an unnamed one,
+// a mark while it has unsaved changes, and a copy of the work that failed.
+std::wstring FileText(const EditorState& state) {
+    const LedPattern& pattern = *state.pattern;
+    std::wstring text = L"(無題)";
+    if (pattern.fileName) {
+        const std::string path = pattern.fileName.get();
+        const std::size_t slash = path.find_last_of("\\/");
+        text = Widened(slash == std::string::npos ? path : path.substr(slash + 1));
+    }
+    if (pattern.modified) text += L" *";
+    if (state.recovery.failed) text += L"  (復元用の控えを書けません)";
+    return text;
 }
 
 }  // namespace
@@ -50,6 +78,7 @@ int PlaceStatusBar(const EditorState& state, const RECT& client) {
     // The control places itself along the parent's bottom edge, as high as
     // its font needs.
     SendMessageW(statusBar, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+    FitParts(statusBar, client.right);
     ShowWindow(statusBar, SW_SHOWNA);
     RECT bar;
     GetWindowRect(statusBar, &bar);
@@ -91,4 +120,30 @@ void UpdateStatusBar(const EditorState& state) {
     std::swprintf(zoom, 48, L"Zoom %d px%ls", state.views[0].cellWidth, state.zoom.cell == 0 ? L" (fit)" : L"");
     SetPart(state.windows.statusBar, SizePart, size);
     SetPart(state.windows.statusBar, ZoomPart, zoom);
+    UpdateFileInStatusBar(state);
+}
+
+void UpdateFileInStatusBar(const EditorState& state) {
+    HWND statusBar = state.windows.statusBar;
+    if (!statusBar || !state.pattern) return;
+    const std::wstring text = FileText(state);
+    wchar_t shown[512] = L"";
+    // Only a change is sent: every LED the pen changes asks.
+    if (LOWORD(SendMessageW(statusBar, SB_GETTEXTLENGTHW, FilePart, 0)) < 512)
+        SendMessageW(statusBar, SB_GETTEXTW, FilePart, reinterpret_cast<LPARAM>(shown));
+    if (text != shown) SetPart(statusBar, FilePart, text.c_str());
+}
+
+void ShowMenuDescription(const EditorWindows& windows, UINT item, UINT flags, HMENU menu) {
+    HWND statusBar = windows.statusBar;
+    if (!statusBar) return;
+    // The menu closed: the parts come back as they were.
+    if (flags == 0xFFFF && !menu) {
+        SendMessageW(statusBar, SB_SIMPLE, FALSE, 0);
+        return;
+    }
+    wchar_t line[256] = L"";
+    if (!(flags & (MF_POPUP | MF_SEPARATOR))) LoadStringW(GetModuleHandleW(nullptr), item, line, 256);
+    SendMessageW(statusBar, SB_SIMPLE, TRUE, 0);
+    SendMessageW(statusBar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(line));
 }

@@ -53,16 +53,17 @@ void DrawSelectionOutline(const EditorState& state, HDC surface) {
     if (!tools.selection.IsActive() || !state.ShowsToolFrame()) return;
     const PlaneView& view = state.TargetView();
     const CellArea& area = tools.selection.Area();
-    // On the grid lines around the area, two pixels wide inwards; a part
+    // Two pixels wide, on the grid line around the area and just outside
+    // it, so that it shows however small the cells and the area are; a part
     // floating beyond the frame is not drawn.
     const int left = view.left + area.left * view.cellWidth, top = view.top + area.top * view.cellHeight;
     const int width = area.columns * view.cellWidth, height = area.rows * view.cellHeight;
     OwnedPen dark(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
     OwnedPen light(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
     const int saved = SaveDC(surface);
-    IntersectClipRect(surface, view.left, view.top, view.right + 1, view.bottom + 1);
+    IntersectClipRect(surface, view.left - 1, view.top - 1, view.right + 2, view.bottom + 2);
     const int step = tools.marchingStep;
-    for (int inset = 0; inset < 2; ++inset) {
+    for (int inset = -1; inset < 1; ++inset) {
         const int x0 = left + inset, y0 = top + inset, w = width - 2 * inset, h = height - 2 * inset;
         if (w <= 0 || h <= 0) break;
         // Clockwise from the top-left corner, so that the dashes run round.

@@ -211,6 +211,28 @@ int CFile::Delete() {
     return 0;
 }
 
+namespace {
+
+struct DirectoryVisit {
+    int (*visit)(const char*, void*);
+    void* context;
+};
+
+bool visitListed(const char* name, void* context) {
+    const DirectoryVisit* listing = static_cast<const DirectoryVisit*>(context);
+    return listing->visit(name, listing->context) != 0;
+}
+
+}  // namespace
+
+int CFile::ListDirectory(const char* directory, int (*visit)(const char* name, void* context), void* context) {
+    if (!directory || !visit || !fitsFilename(directory)) return 0;
+    DirectoryVisit listing = {visit, context};
+    if (os::listDirectory(directory, visitListed, &listing)) return 1;
+    rememberFailure();
+    return 0;
+}
+
 int CFile::InspectTarget(const char* name, char* resolved) {
     if (!name || !resolved || !fitsFilename(name)) return -1;
     return os::inspectTarget(name, resolved, FilenameCapacity);

@@ -25,6 +25,10 @@ bool seekFile(PanekitFileHandle handle, unsigned long position);
 // The low 32 bits of the file's size.
 bool fileSize(PanekitFileHandle handle, unsigned long* size);
 bool deleteFile(const char* name);
+// Calls visit with the name (without its directory) of every regular file
+// in directory, until visit returns false. False when the directory cannot
+// be read.
+bool listDirectory(const char* directory, bool (*visit)(const char* name, void* context), void* context);
 // Renames source over target in one step.
 bool replaceFile(const char* source, const char* target);
 // Waits until the file's data and size are on the disk.

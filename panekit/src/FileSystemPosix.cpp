@@ -3,6 +3,7 @@
 // second open of a file held open fails), the same reading of the modes, and
 // temporary files in the system's temporary directory. There is no file
 // dialog: asking for one reports a cancel.
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -190,6 +191,19 @@ bool fileSize(PanekitFileHandle handle, unsigned long* size) {
 }
 
 bool deleteFile(const char* name) { return unlink(name) == 0; }
+
+bool listDirectory(const char* directory, bool (*visit)(const char* name, void* context), void* context) {
+    DIR* listing = opendir(directory);
+    if (!listing) return false;
+    while (const dirent* entry = readdir(listing)) {
+        struct stat info;
+        const std::string path = std::string(directory) + "/" + entry->d_name;
+        if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        if (!visit(entry->d_name, context)) break;
+    }
+    closedir(listing);
+    return true;
+}
 
 bool replaceFile(const char* source, const char* target) { return rename(source, target) == 0; }
 

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "panekit/src/FileSystem.h"
 
@@ -92,6 +93,19 @@ bool fileSize(PanekitFileHandle handle, unsigned long* size) {
 }
 
 bool deleteFile(const char* name) { return DeleteFileA(name) != FALSE; }
+
+bool listDirectory(const char* directory, bool (*visit)(const char* name, void* context), void* context) {
+    const std::string pattern = std::string(directory) + "\\*";
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        if (!visit(found.cFileName, context)) break;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return true;
+}
 
 bool replaceFile(const char* source, const char* target) {
     return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;

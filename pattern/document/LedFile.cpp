@@ -108,11 +108,15 @@ std::unique_ptr<LedPattern> LoadPattern(HWND owner, const char* path) {
     return ReadPatternFile(file).pattern;
 }
 
+void WritePatternContents(ReplacementFile& output, const LedPattern& pattern) {
+    output.Write(&pattern.header, LedFileHeader::Size);
+    for (std::uint32_t i = 0; i < pattern.frameCount; ++i) output.Write(pattern.Frame(i), pattern.FrameSize());
+}
+
 bool SavePatternFile(LedPattern& pattern, const char* path) {
     ReplacementFile output;
     if (!output.Create(path)) return false;
-    output.Write(&pattern.header, LedFileHeader::Size);
-    for (std::uint32_t i = 0; i < pattern.frameCount; ++i) output.Write(pattern.Frame(i), pattern.FrameSize());
+    WritePatternContents(output, pattern);
     if (!output.Commit()) return false;
     pattern.SetFileName(path);
     pattern.modified = false;

@@ -53,6 +53,11 @@ PatternLoadResult ReadPatternFile(CFile& file);
 // otherwise loads path. None when cancelled, not loadable, or given neither.
 std::unique_ptr<LedPattern> LoadPattern(HWND owner, const char* path);
 
+class ReplacementFile;
+// The bytes of the pattern's .led file: its header as it stands, then every
+// frame.
+void WritePatternContents(ReplacementFile& output, const LedPattern& pattern);
+
 // Writes the pattern to path (see above). On success the pattern takes path
 // as its file name and is no longer modified.
 bool SavePatternFile(LedPattern& pattern, const char* path);

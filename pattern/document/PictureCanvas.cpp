@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 PictureCanvas::PictureCanvas(unsigned width, unsigned height)
     : width_(width), height_(height), rowBytes_((width + 7) / 8), bits_(rowBytes_ * height) {}
@@ -60,17 +61,21 @@ PictureCanvas PictureOf(const LedPattern& pattern, std::uint32_t picture, Planes
     return canvas;
 }
 
+void WritePlane(const PictureCanvas& canvas, unsigned plane, unsigned columns, unsigned rows, std::size_t rowBytes,
+                std::uint8_t* bits) {
+    std::fill(bits, bits + rows * rowBytes, std::uint8_t{0});
+    const unsigned first = plane * columns;
+    const unsigned shown = canvas.Width() > first ? std::min(columns, canvas.Width() - first) : 0;
+    const unsigned copied = std::min(rows, canvas.Height());
+    for (unsigned y = 0; y < copied; ++y) CopyBits(canvas.Row(y), first, bits + y * rowBytes, 0, shown);
+}
+
 void SetPicture(LedPattern& pattern, std::uint32_t picture, const PictureCanvas& canvas, Planes planes) {
-    unsigned columns = pattern.columns;
     std::vector<std::uint8_t> bits(pattern.FrameSize());
     for (unsigned plane = 0; plane < PlaneCount(planes); ++plane) {
         std::uint64_t frame = static_cast<std::uint64_t>(picture) * PlaneCount(planes) + plane;
         if (frame >= pattern.frameCount) return;
-        std::fill(bits.begin(), bits.end(), 0);
-        unsigned first = plane * columns;
-        unsigned shown = canvas.Width() > first ? std::min(columns, canvas.Width() - first) : 0;
-        unsigned rows = std::min<unsigned>(pattern.rows, canvas.Height());
-        for (unsigned y = 0; y < rows; ++y) CopyBits(canvas.Row(y), first, bits.data() + y * pattern.rowBytes, 0, shown);
+        WritePlane(canvas, plane, pattern.columns, pattern.rows, pattern.rowBytes, bits.data());
         pattern.PasteFrame(static_cast<std::uint32_t>(frame), bits.data());
     }
 }
@@ -80,4 +85,46 @@ bool SetPictureCount(LedPattern& pattern, std::uint32_t pictures, Planes planes)
     if (frames == 0 || frames > LedPattern::MaxFrames) return false;
     pattern.SetFrameCount(static_cast<std::uint32_t>(frames));
     return pattern.frameCount == frames;
+}
+
+namespace {
+
+// The frames picture i holds in the pattern, a partner past the last frame not counted.
+std::uint32_t FramesOfPicture(const LedPattern& pattern, std::uint32_t picture, Planes planes) {
+    const std::uint64_t first = static_cast<std::uint64_t>(picture) * PlaneCount(planes);
+    if (first >= pattern.frameCount) return 0;
+    return static_cast<std::uint32_t>(std::min<std::uint64_t>(PlaneCount(planes), pattern.frameCount - first));
+}
+
+}  // namespace
+
+std::uint64_t FramesAfterReplacing(const LedPattern& pattern, std::uint32_t picture, std::uint32_t count,
+                                   Planes planes) {
+    return static_cast<std::uint64_t>(pattern.frameCount) - FramesOfPicture(pattern, picture, planes) + count;
+}
+
+bool ReplacePicture(LedPattern& pattern, std::uint32_t picture, const LedPattern& source, std::uint32_t count,
+                    Planes planes) {
+    const std::uint32_t replaced = FramesOfPicture(pattern, picture, planes);
+    const std::uint64_t total = FramesAfterReplacing(pattern, picture, count, planes);
+    if (replaced == 0 || count == 0 || count > source.frameCount || source.FrameSize() != pattern.FrameSize() ||
+        total > LedPattern::MaxFrames)
+        return false;
+    const std::size_t size = pattern.FrameSize();
+    const std::uint32_t first = picture * PlaneCount(planes);
+    const std::uint32_t kept = pattern.frameCount - first - replaced;
+    // The frames after the picture, kept aside while the block changes size.
+    std::vector<std::uint8_t> after;
+    try {
+        after.resize(kept * size);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    for (std::uint32_t frame = 0; frame < kept; ++frame) pattern.CopyFrame(first + replaced + frame, after.data() + frame * size);
+    // A block that cannot be had leaves the frames as they were.
+    pattern.SetFrameCount(static_cast<std::uint32_t>(total));
+    if (pattern.frameCount != total) return false;
+    for (std::uint32_t frame = 0; frame < count; ++frame) pattern.PasteFrame(first + frame, source.Frame(frame));
+    for (std::uint32_t frame = 0; frame < kept; ++frame) pattern.PasteFrame(first + count + frame, after.data() + frame * size);
+    return true;
 }

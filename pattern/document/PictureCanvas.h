@@ -65,6 +65,12 @@ private:
 // last one dark.
 PictureCanvas PictureOf(const LedPattern& pattern, std::uint32_t picture, Planes planes);
 
+// Plane p of the canvas as the bits of a frame of columns x rows, rowBytes
+// a row: the canvas's columns p x columns .. p x columns + columns - 1, the
+// columns and rows past the canvas dark, the spare bits of each row clear.
+void WritePlane(const PictureCanvas& canvas, unsigned plane, unsigned columns, unsigned rows, std::size_t rowBytes,
+                std::uint8_t* bits);
+
 // Splits canvas into the frames of picture i, which must exist in the
 // pattern (a partner past the last frame is dropped). Plane p takes the
 // columns p x W .. p x W + W - 1; columns past the canvas are dark, and a
@@ -74,5 +80,16 @@ void SetPicture(LedPattern& pattern, std::uint32_t picture, const PictureCanvas&
 // Makes the pattern hold pictures whole: pictures x planes frames, at most
 // LedPattern::MaxFrames. False when that many do not fit or cannot be had.
 bool SetPictureCount(LedPattern& pattern, std::uint32_t pictures, Planes planes);
+
+// The frame count after ReplacePicture of picture i by count frames.
+std::uint64_t FramesAfterReplacing(const LedPattern& pattern, std::uint32_t picture, std::uint32_t count,
+                                   Planes planes);
+// The frames of picture i (fewer than the planes at an odd end) give way to
+// frames 0 .. count - 1 of source, which has the pattern's frame size; the
+// frames before and after stay. False, changing nothing, when the picture
+// is not in the pattern, the count would be 0 or pass LedPattern::MaxFrames,
+// or memory runs out.
+bool ReplacePicture(LedPattern& pattern, std::uint32_t picture, const LedPattern& source, std::uint32_t count,
+                    Planes planes);
 
 #endif

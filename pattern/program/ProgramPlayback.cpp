@@ -20,7 +20,7 @@ void Show(ProgramPlayback& playback, bool dark, std::size_t item, std::size_t fr
 
 std::string SizeText(unsigned columns, unsigned rows) { return std::to_string(columns) + "x" + std::to_string(rows); }
 
-bool ReadProgram(PlaybackLoad& load, std::uint8_t columns, std::uint8_t rows) {
+bool ReadProgram(PlaybackLoad& load, std::uint8_t columns, std::uint8_t rows, Planes planes) {
     ProgramPlayback& playback = load.playback;
     ProgramReadError error;
     if (!ReadDisplayProgram(playback.image.data(), playback.image.size(), columns, rows, &playback.listing, &error)) {
@@ -30,7 +30,7 @@ bool ReadProgram(PlaybackLoad& load, std::uint8_t columns, std::uint8_t rows) {
         return false;
     }
     try {
-        PlayProgram(playback);
+        PlayProgram(playback, planes);
     } catch (const std::bad_alloc&) {
         load.problem = "not enough memory for the pictures of the program";
         return false;
@@ -88,24 +88,31 @@ bool BuildImage(const DisplayList& list, std::vector<std::uint8_t>* image, std::
 }  // namespace
 
 bool ProgramPlayback::Lit(const ShownPicture& picture, unsigned plane, unsigned x, unsigned y) const {
-    if (picture.dark || plane > 1) return false;
+    if (picture.dark || plane >= PlaneCount(planes)) return false;
     return FramePixelLit(image.data(), listing, listing.items[picture.item], picture.frame + plane, x, y);
 }
 
-void PlayProgram(ProgramPlayback& playback) {
+void PlayProgram(ProgramPlayback& playback, Planes planes) {
     playback.shown.clear();
     playback.ticks = 0;
+    playback.planes = planes;
+    // What the sign shows of a pair at once, and so how many times in turn.
+    const unsigned turns = 2 / PlaneCount(planes);
     const std::vector<ProgramItem>& items = playback.listing.items;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const ProgramItem& item = items[i];
         switch (item.kind) {
         case ProgramItemKind::Picture:
-            Show(playback, false, i, item.firstFrame, AtLeastOne(item.wait));
-            if (item.controlCode == ControlOnOff) Show(playback, true, i, 0, AtLeastOne(item.wait));
+            for (unsigned turn = 0; turn < turns; ++turn) {
+                Show(playback, false, i, item.firstFrame + turn, AtLeastOne(item.wait));
+                if (item.controlCode == ControlOnOff) Show(playback, true, i, 0, AtLeastOne(item.wait));
+            }
             break;
         case ProgramItemKind::ScrollBlock:
         case ProgramItemKind::AnimationBlock:
-            for (std::uint32_t pair = 0; pair < item.pairs; ++pair) Show(playback, false, i, item.firstFrame + 2 * pair, 1);
+            for (std::uint32_t pair = 0; pair < item.pairs; ++pair)
+                for (unsigned turn = 0; turn < turns; ++turn)
+                    Show(playback, false, i, item.firstFrame + 2 * pair + turn, 1);
             break;
         case ProgramItemKind::Reset:
             Show(playback, true, i, 0, 1);
@@ -117,7 +124,7 @@ void PlayProgram(ProgramPlayback& playback) {
     }
 }
 
-PlaybackLoad LoadHexPlayback(const char* path, std::uint8_t columns, std::uint8_t rows) {
+PlaybackLoad LoadHexPlayback(const char* path, std::uint8_t columns, std::uint8_t rows, Planes planes) {
     PlaybackLoad load;
     HexImage hex;
     HexReadError error;
@@ -126,18 +133,19 @@ PlaybackLoad LoadHexPlayback(const char* path, std::uint8_t columns, std::uint8_
         return load;
     }
     load.playback.image = std::move(hex.bytes);
-    ReadProgram(load, columns, rows);
+    ReadProgram(load, columns, rows, planes);
     return load;
 }
 
-PlaybackLoad LoadListPlayback(const DisplayList& list, std::uint8_t columns, std::uint8_t rows) {
+PlaybackLoad LoadListPlayback(const DisplayList& list, std::uint8_t columns, std::uint8_t rows, Planes planes) {
     PlaybackLoad load;
     DisplayList kept;
     std::size_t index = 0;
     for (const DisplayListEntry* entry = list.first; entry; entry = entry->next, ++index) {
         const EntryPlan plan = PlanEntry(entry->text.get());
         if (plan.kind == EntryKind::Skipped) {
-            load.skipped.push_back(SkippedEntry{index, entry->text.get(), DescribeSkip(plan)});
+            load.skipped.push_back(
+                SkippedEntry{index, entry->text.get(), DescribeSkip(plan), Omission::WholeEntry, plan, {0, 0}});
             continue;
         }
         if (plan.kind == EntryKind::Pattern) {
@@ -149,7 +157,8 @@ PlaybackLoad LoadListPlayback(const DisplayList& list, std::uint8_t columns, std
                 load.skipped.push_back(SkippedEntry{
                     index, entry->text.get(),
                     "its frames are " + SizeText(plan.header.columns, plan.header.rows) + ", the sign's " +
-                        SizeText(columns, rows)});
+                        SizeText(columns, rows),
+                    Omission::OtherSize, plan, {columns, rows}});
                 continue;
             }
         }
@@ -157,6 +166,6 @@ PlaybackLoad LoadListPlayback(const DisplayList& list, std::uint8_t columns, std
     }
     if (columns == 0 && rows == 0) columns = rows = DefaultSignSide;
     if (!BuildImage(kept, &load.playback.image, &load.problem)) return load;
-    ReadProgram(load, columns, rows);
+    ReadProgram(load, columns, rows, planes);
     return load;
 }

@@ -3,7 +3,9 @@
 // Preview List window) and any later simulator.
 //
 // The board's exact timing is its own; the model assumes:
-//   - a picture is its two planes, both shown at once;
+//   - a picture is its two planes, both shown at once; a sign of one plane
+//     shows the two frames of each picture in turn, each as the picture
+//     would be shown (and On-Off's dark after each);
 //   - Normal, wait w: the picture for w ticks (a wait of 0 counts as 1);
 //     Animation (written as Normal with wait 0): one tick each;
 //   - On-Off, wait w: the picture for w ticks, then dark for w ticks (0
@@ -28,14 +30,16 @@
 #include <string>
 #include <vector>
 
+#include "pattern/document/PictureCanvas.h"
 #include "pattern/list/DisplayList.h"
+#include "pattern/list/ListOmissions.h"
 #include "pattern/program/DisplayProgramReader.h"
 
 // What the sign shows for a number of ticks: a picture, or nothing.
 struct ShownPicture {
     bool dark;
     std::size_t item;     // of the listing, for a picture
-    std::size_t frame;    // program-wide number of the picture's plane 0
+    std::size_t frame;    // program-wide number of the picture's plane 0 (one plane: of the frame)
     std::uint32_t ticks;
 };
 
@@ -44,19 +48,27 @@ struct ProgramPlayback {
     ProgramListing listing;
     std::vector<ShownPicture> shown;   // one pass, in order
     std::uint64_t ticks = 0;           // of the pass
+    Planes planes = Planes::Two;       // of the sign it was played on
 
-    // Whether LED (x, y) of a plane (0 or 1) is lit in what is shown.
+    // Whether LED (x, y) of a plane (0 or 1; 0 alone with one plane) is lit
+    // in what is shown.
     bool Lit(const ShownPicture& picture, unsigned plane, unsigned x, unsigned y) const;
 };
 
-// Walks the items of a program read at its size into what it shows.
-void PlayProgram(ProgramPlayback& playback);
+// Walks the items of a program read at its size into what a sign of those
+// planes shows.
+void PlayProgram(ProgramPlayback& playback, Planes planes = Planes::Two);
 
 // An entry of a list that adds nothing to what the sign shows, and why.
 struct SkippedEntry {
     std::size_t index;
     std::string text;
     std::string why;
+    // The same, for a reader to put in its own words: the whole entry
+    // (plan.skipReason says why) or frames of another size than the sign's.
+    Omission what;
+    EntryPlan plan;
+    PatternSize signSize;
 };
 
 struct PlaybackLoad {
@@ -66,10 +78,12 @@ struct PlaybackLoad {
     ProgramPlayback playback;
 };
 
-// The program of a HEX file, read at columns x rows.
-PlaybackLoad LoadHexPlayback(const char* path, std::uint8_t columns, std::uint8_t rows);
+// The program of a HEX file, read at columns x rows, played on a sign of
+// those planes.
+PlaybackLoad LoadHexPlayback(const char* path, std::uint8_t columns, std::uint8_t rows, Planes planes = Planes::Two);
 // The program of a list on a sign of columns x rows; 0 x 0 takes the size of
 // the first pattern in the list (16 x 16 when there is none).
-PlaybackLoad LoadListPlayback(const DisplayList& list, std::uint8_t columns, std::uint8_t rows);
+PlaybackLoad LoadListPlayback(const DisplayList& list, std::uint8_t columns, std::uint8_t rows,
+                              Planes planes = Planes::Two);
 
 #endif

@@ -85,7 +85,7 @@ TEST_F(CliTest, EveryCommandPrintsItsOwnUsageForHelp) {
     }
     Outcome import = Cli({"import", "--help"});
     EXPECT_NE(std::string::npos, import.out.find("[--threshold N] [--invert]\n")) << "continuation lines too";
-    EXPECT_NE(std::string::npos, import.out.find("the last, as the display program shows frames in pairs.\n"))
+    EXPECT_NE(std::string::npos, import.out.find("after the last, as the display\n       program shows frames in pairs.\n"))
         << "and its whole paragraph";
     std::string list = Cli({"list", "-h"}).out;
     EXPECT_EQ(6, LineCount(list.substr(0, list.find("\n\n") + 1))) << "Usage: and the five list commands";

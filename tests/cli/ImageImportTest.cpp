@@ -119,24 +119,24 @@ TEST_F(ImageImportTest, PixelsAreLitByLuminanceAndOpacity) {
     picture.At(9, 1) = White;
     std::string png = Picture("known.png", picture);
 
-    ASSERT_EQ(0, RunCliWith({"import", png, "-o", output}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", png, "-o", output}).status);
     // Animation, wait 1, one frame of 2 rows of 2 bytes and 10 columns, add-to-list 0.
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x02, 0x02, 0x0A, 0x00,
                      0xAA, 0x00, 0x40, 0x40, 0x00, 0x00, 0x00, 0x00}),
               ScratchDirectory::Read(output));
 
     // Transparent pixels stay dark when inverted.
-    ASSERT_EQ(0, RunCliWith({"import", png, "-o", output, "--invert", "--mode", "scroll", "--wait", "9"}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", png, "-o", output, "--invert", "--mode", "scroll", "--wait", "9"}).status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x02, 0x09, 0x02, 0x00, 0x02, 0x02, 0x0A, 0x00,
                      0x55, 0x00, 0xBF, 0x80, 0x00, 0x00, 0x00, 0x00}),
               ScratchDirectory::Read(output));
 
-    ASSERT_EQ(0, RunCliWith({"import", png, "--output=" + output, "--threshold=200", "--mode=onoff"}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", png, "--output=" + output, "--threshold=200", "--mode=onoff"}).status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x03, 0x01, 0x02, 0x00, 0x02, 0x02, 0x0A, 0x00,
                      0xA0, 0x00, 0x40, 0x40, 0x00, 0x00, 0x00, 0x00}),
               ScratchDirectory::Read(output));
 
-    ASSERT_EQ(0, RunCliWith({"import", png, "-o", output, "--threshold", "0", "--mode", "normal"}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", png, "-o", output, "--threshold", "0", "--mode", "normal"}).status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x00, 0x01, 0x02, 0x00, 0x02, 0x02, 0x0A, 0x00,
                      0xFF, 0x00, 0xFF, 0xC0, 0x00, 0x00, 0x00, 0x00}),
               ScratchDirectory::Read(output));
@@ -148,13 +148,19 @@ TEST_F(ImageImportTest, EveryFrameOfAnAnimatedGifInOrder) {
     gif.AddFrame({K, W, K, K, K, K, Y, K});
     // Transparent pixels show the frame before.
     gif.AddFrame({T, T, W, K, T, T, T, T}, T);
-    CliOutcome imported = RunCliWith({"import", Gif("anim.gif", gif), "-o", output});
+    CliOutcome imported = RunCliWith({"import", "--planes", "one", Gif("anim.gif", gif), "-o", output});
     EXPECT_EQ(0, imported.status) << imported.err;
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x04, 0x00, 0x02, 0x01, 0x04, 0x00,
                      0x80, 0x10, 0x40, 0x20, 0x60, 0x20, 0x00, 0x00}),
               ScratchDirectory::Read(output));
     EXPECT_NE(std::string::npos,
               imported.err.find("note: 3 frames: a dark frame is added after the last, as the display program shows frames in pairs"));
+    // Two planes: each GIF frame a picture, cut into its left and right halves.
+    imported = RunCliWith({"import", Gif("anim.gif", gif), "-o", output});
+    EXPECT_EQ("", imported.err);
+    EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x06, 0x00, 0x02, 0x01, 0x02, 0x00, 0x80, 0x00, 0x00, 0x40,
+                     0x40, 0x00, 0x00, 0x80, 0x40, 0x00, 0x80, 0x80}),
+              ScratchDirectory::Read(output));
 }
 
 TEST_F(ImageImportTest, GifDisposalAndTransparencyOfTheFirstFrame) {
@@ -166,10 +172,10 @@ TEST_F(ImageImportTest, GifDisposalAndTransparencyOfTheFirstFrame) {
     gif.AddFrame({K, W}, -1, GifWriter::ToPrevious);
     gif.AddFrame({T, T}, T);
     std::string path = Gif("dispose.gif", gif);
-    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", path, "-o", output}).status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x04, 0x00, 0x01, 0x01, 0x02, 0x00, 0x80, 0x40, 0x80, 0x00}),
               ScratchDirectory::Read(output));
-    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--invert"}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", path, "-o", output, "--invert"}).status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x04, 0x00, 0x01, 0x01, 0x02, 0x00, 0x00, 0x80, 0x00, 0x00}),
               ScratchDirectory::Read(output));
 }
@@ -178,7 +184,7 @@ TEST_F(ImageImportTest, PicturesOfEveryFormatBecomeFramesInTheOrderGiven) {
     GifWriter gif(16, 8, GifPalette);
     gif.AddFrame(GifBlocks(K, W));
     gif.AddFrame(GifBlocks(Y, Y));
-    CliOutcome imported = RunCliWith({"import", Picture("a.png", Blocks(White, Black)), Gif("b.gif", gif),
+    CliOutcome imported = RunCliWith({"import", "--planes", "one", Picture("a.png", Blocks(White, Black)), Gif("b.gif", gif),
                                       Picture("c.bmp", Blocks(Black, Black), PictureFormat::Bmp),
                                       Picture("d.jpg", Blocks(White, Black), PictureFormat::Jpeg), "-o", output,
                                       "--wait", "255"});
@@ -190,7 +196,7 @@ TEST_F(ImageImportTest, PicturesOfEveryFormatBecomeFramesInTheOrderGiven) {
 }
 
 TEST_F(ImageImportTest, SizeLimitsAreTheEditors) {
-    ASSERT_EQ(0, RunCliWith({"import", Picture("max.png", TestPicture(255, 255, White)), "-o", output}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", Picture("max.png", TestPicture(255, 255, White)), "-o", output}).status);
     Bytes largest = ScratchDirectory::Read(output);
     ASSERT_EQ(12u + 2 * 255u * 32u, largest.size());
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0xFF, 0x20, 0xFF, 0x00}),
@@ -202,16 +208,16 @@ TEST_F(ImageImportTest, SizeLimitsAreTheEditors) {
     std::string kept = scratch.File("kept.led");
     ScratchDirectory::Write(kept, std::string("previous"));
     std::string wide = Picture("wide.png", TestPicture(256, 1, White));
-    CliOutcome refused = RunCliWith({"import", wide, "-o", kept});
+    CliOutcome refused = RunCliWith({"import", "--planes", "one", wide, "-o", kept});
     EXPECT_EQ(1, refused.status);
     EXPECT_EQ("lumigrid-cli: '" + wide + "' is 256 x 1 pixels; a pattern holds at most 255 x 255\n", refused.err);
     EXPECT_EQ("previous", ScratchDirectory::ReadText(kept));
-    ExpectRefused({"import", Picture("high.bmp", TestPicture(3, 256, White), PictureFormat::Bmp), "-o", output},
+    ExpectRefused({"import", "--planes", "one", Picture("high.bmp", TestPicture(3, 256, White), PictureFormat::Bmp), "-o", output},
                   "is 3 x 256 pixels");
 
     std::string small = Picture("small.png", TestPicture(4, 2, White));
     std::string other = Picture("other.png", TestPicture(4, 3, White));
-    ExpectRefused({"import", small, other, "-o", output},
+    ExpectRefused({"import", "--planes", "one", small, other, "-o", output},
                   "'" + other + "' is 4 x 3 pixels, but the frames before it are 4 x 2");
 }
 
@@ -219,7 +225,7 @@ TEST_F(ImageImportTest, AtMost2048Frames) {
     GifWriter full(1, 1, GifPalette);
     for (int i = 0; i < 2048; ++i) full.AddFrame({static_cast<std::uint8_t>(i % 2 ? W : K)});
     std::string fullPath = Gif("full.gif", full);
-    ASSERT_EQ(0, RunCliWith({"import", fullPath, "-o", output}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", fullPath, "-o", output}).status);
     Bytes pattern = ScratchDirectory::Read(output);
     ASSERT_EQ(12u + 2048u, pattern.size());
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x00, 0x08, 0x01, 0x01, 0x01, 0x00, 0x00, 0x80, 0x00}),
@@ -227,17 +233,17 @@ TEST_F(ImageImportTest, AtMost2048Frames) {
     EXPECT_EQ(0x80, pattern.back());
     std::remove(output.c_str());
 
-    ExpectRefused({"import", fullPath, Picture("one.png", TestPicture(1, 1, White)), "-o", output},
+    ExpectRefused({"import", "--planes", "one", fullPath, Picture("one.png", TestPicture(1, 1, White)), "-o", output},
                   "more than 2048 frames (the most a pattern holds)");
     full.AddFrame({W});
-    ExpectRefused({"import", Gif("over.gif", full), "-o", output}, "more than 2048 frames");
+    ExpectRefused({"import", "--planes", "one", Gif("over.gif", full), "-o", output}, "more than 2048 frames");
 }
 
 TEST_F(ImageImportTest, ManyPicturesAndALongGifKeepEveryFrameInItsPlace) {
     // Frame i lights the one LED i % 27 of a 9 x 3 grid: 500 pictures, then a
     // GIF of 600 frames (more than the pictures given announce), then 500 more.
     auto lit = [](int frame) { return std::make_pair(frame % 27 % 9, frame % 27 / 9); };
-    std::vector<std::string> args = {"import"};
+    std::vector<std::string> args = {"import", "--planes", "one"};
     for (int i = 0; i < 500; ++i) {
         TestPicture picture(9, 3, Black);
         picture.At(lit(i).first, lit(i).second) = White;
@@ -273,11 +279,11 @@ TEST_F(ImageImportTest, ManyPicturesAndALongGifKeepEveryFrameInItsPlace) {
 TEST_F(ImageImportTest, DamagedAndForeignFilesAreRefusedWithoutOutput) {
     std::string text = scratch.File("notes.png");
     ScratchDirectory::Write(text, std::string("not a picture at all"));
-    ExpectRefused({"import", text, "-o", output}, "cannot read '" + text + "': not a PNG, BMP, GIF or JPEG picture");
+    ExpectRefused({"import", "--planes", "one", text, "-o", output}, "cannot read '" + text + "': not a PNG, BMP, GIF or JPEG picture");
     std::string empty = scratch.File("empty.gif");
     ScratchDirectory::Write(empty, std::string());
-    ExpectRefused({"import", empty, "-o", output}, "not a PNG, BMP, GIF or JPEG picture");
-    ExpectRefused({"import", scratch.File("missing.png"), "-o", output}, "cannot open '");
+    ExpectRefused({"import", "--planes", "one", empty, "-o", output}, "not a PNG, BMP, GIF or JPEG picture");
+    ExpectRefused({"import", "--planes", "one", scratch.File("missing.png"), "-o", output}, "cannot open '");
 
     GifWriter gif(16, 8, GifPalette);
     gif.AddFrame(GifBlocks(W, K));
@@ -286,17 +292,17 @@ TEST_F(ImageImportTest, DamagedAndForeignFilesAreRefusedWithoutOutput) {
     const Bytes whole = gif.Bytes();
     std::string cut = scratch.File("cut.gif");
     ScratchDirectory::Write(cut, Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(oneFrame + 30)));
-    ExpectRefused({"import", cut, "-o", output}, "cannot read '" + cut + "': damaged after frame 1");
+    ExpectRefused({"import", "--planes", "one", cut, "-o", output}, "cannot read '" + cut + "': damaged after frame 1");
     // Without its end mark the last frame cannot be told from a cut one.
     ScratchDirectory::Write(cut, Bytes(whole.begin(), whole.end() - 1));
-    ExpectRefused({"import", cut, "-o", output}, "damaged after frame 1 (the file ends inside a frame)");
+    ExpectRefused({"import", "--planes", "one", cut, "-o", output}, "damaged after frame 1 (the file ends inside a frame)");
 
     std::string png = Picture("good.png", TestPicture(8, 8, White));
     Bytes pngBytes = ScratchDirectory::Read(png);
     ScratchDirectory::Write(cut, Bytes(pngBytes.begin(), pngBytes.begin() + 40));
-    ExpectRefused({"import", cut, "-o", output}, "not a PNG, BMP, GIF or JPEG picture, or damaged");
+    ExpectRefused({"import", "--planes", "one", cut, "-o", output}, "not a PNG, BMP, GIF or JPEG picture, or damaged");
 
-    CliOutcome nowhere = RunCliWith({"import", png, "-o", scratch.File("no/such/out.led")});
+    CliOutcome nowhere = RunCliWith({"import", "--planes", "one", png, "-o", scratch.File("no/such/out.led")});
     EXPECT_EQ(1, nowhere.status);
     EXPECT_EQ(0u, nowhere.err.find("lumigrid-cli: cannot write '" + scratch.File("no/such/out.led") + "': "));
 }
@@ -312,7 +318,7 @@ TEST_F(ImageImportTest, AJpegHuffmanTableOfMoreThan256SymbolsIsRefused) {
     // Length, class and number, then 16 counts of 32 symbols each.
     std::fill(table + 5, table + 21, 0x20);
     ScratchDirectory::Write(jpeg, bytes);
-    ExpectRefused({"import", jpeg, "-o", output}, "or damaged (bad Huffman table)");
+    ExpectRefused({"import", "--planes", "one", jpeg, "-o", output}, "or damaged (bad Huffman table)");
 }
 
 // The packaged decoder would read the missing colours from memory it never
@@ -327,7 +333,7 @@ TEST_F(ImageImportTest, ColoursMissingFromABmpPaletteAreBlack) {
                        0xA0, 0x00, 0x00, 0x00};
     std::string path = scratch.File("short.bmp");
     ScratchDirectory::Write(path, bmp);
-    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", path, "-o", output}).status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x01, 0x01, 0x08, 0x00, 0x5F, 0x00}),
               ScratchDirectory::Read(output));
 
@@ -336,7 +342,7 @@ TEST_F(ImageImportTest, ColoursMissingFromABmpPaletteAreBlack) {
     broken[10] = 20;
     ScratchDirectory::Write(path, broken);
     std::remove(output.c_str());
-    ExpectRefused({"import", path, "-o", output}, "or damaged (bad palette)");
+    ExpectRefused({"import", "--planes", "one", path, "-o", output}, "or damaged (bad palette)");
 }
 
 // The packaged decoder takes colours the palette lacks from memory it never
@@ -344,43 +350,43 @@ TEST_F(ImageImportTest, ColoursMissingFromABmpPaletteAreBlack) {
 TEST_F(ImageImportTest, APngThatUsesColoursItsPaletteLacksIsRefused) {
     std::string path = scratch.File("palette.png");
     ScratchDirectory::Write(path, PalettePng(3, 1, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00}, {0, 1, 0}));
-    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", path, "-o", output}).status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x01, 0x01, 0x03, 0x00, 0xA0, 0x00}),
               ScratchDirectory::Read(output));
     std::remove(output.c_str());
 
     ScratchDirectory::Write(path, PalettePng(3, 1, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00}, {0, 1, 7}));
-    ExpectRefused({"import", path, "-o", output}, "or damaged (some pixels are not defined)");
+    ExpectRefused({"import", "--planes", "one", path, "-o", output}, "or damaged (some pixels are not defined)");
 }
 
 TEST_F(ImageImportTest, UsageErrors) {
     std::string png = Picture("p.png", TestPicture(2, 2, White));
     const std::vector<std::vector<std::string>> wrong = {
         {"import"},
-        {"import", png},
-        {"import", "-o", output},
-        {"import", png, "-o"},
-        {"import", png, "-o", output, "--mode", "blink"},
-        {"import", png, "-o", output, "--mode"},
-        {"import", png, "-o", output, "--wait", "0"},
-        {"import", png, "-o", output, "--wait", "256"},
-        {"import", png, "-o", output, "--wait", "x"},
-        {"import", png, "-o", output, "--threshold", "256"},
-        {"import", png, "-o", output, "--threshold", "-1"},
-        {"import", png, "-o", output, "--negate"},
+        {"import", "--planes", "one", png},
+        {"import", "--planes", "one", "-o", output},
+        {"import", "--planes", "one", png, "-o"},
+        {"import", "--planes", "one", png, "-o", output, "--mode", "blink"},
+        {"import", "--planes", "one", png, "-o", output, "--mode"},
+        {"import", "--planes", "one", png, "-o", output, "--wait", "0"},
+        {"import", "--planes", "one", png, "-o", output, "--wait", "256"},
+        {"import", "--planes", "one", png, "-o", output, "--wait", "x"},
+        {"import", "--planes", "one", png, "-o", output, "--threshold", "256"},
+        {"import", "--planes", "one", png, "-o", output, "--threshold", "-1"},
+        {"import", "--planes", "one", png, "-o", output, "--negate"},
         // Fitting: sizes, names, a fit or place without a size, crops, a threshold while dithering.
-        {"import", png, "-o", output, "--size", "0x16"},
-        {"import", png, "-o", output, "--size", "256x1"},
-        {"import", png, "-o", output, "--size", "16"},
-        {"import", png, "-o", output, "--size", "16x16", "--fit", "zoom"},
-        {"import", png, "-o", output, "--size", "16x16", "--align", "middle"},
-        {"import", png, "-o", output, "--fit", "cover"},
-        {"import", png, "-o", output, "--align", "top"},
-        {"import", png, "-o", output, "--crop", "1,2,3"},
-        {"import", png, "-o", output, "--crop", "0,0,0,1"},
-        {"import", png, "-o", output, "--crop", "-1,0,1,1"},
-        {"import", png, "-o", output, "--dither", "fs"},
-        {"import", png, "-o", output, "--dither", "ordered", "--threshold", "100"},
+        {"import", "--planes", "one", png, "-o", output, "--size", "0x16"},
+        {"import", "--planes", "one", png, "-o", output, "--size", "256x1"},
+        {"import", "--planes", "one", png, "-o", output, "--size", "16"},
+        {"import", "--planes", "one", png, "-o", output, "--size", "16x16", "--fit", "zoom"},
+        {"import", "--planes", "one", png, "-o", output, "--size", "16x16", "--align", "middle"},
+        {"import", "--planes", "one", png, "-o", output, "--fit", "cover"},
+        {"import", "--planes", "one", png, "-o", output, "--align", "top"},
+        {"import", "--planes", "one", png, "-o", output, "--crop", "1,2,3"},
+        {"import", "--planes", "one", png, "-o", output, "--crop", "0,0,0,1"},
+        {"import", "--planes", "one", png, "-o", output, "--crop", "-1,0,1,1"},
+        {"import", "--planes", "one", png, "-o", output, "--dither", "fs"},
+        {"import", "--planes", "one", png, "-o", output, "--dither", "ordered", "--threshold", "100"},
     };
     for (const auto& args : wrong) {
         CliOutcome outcome = RunCliWith(args);
@@ -404,7 +410,7 @@ TEST_F(ImageImportTest, AGifWithFramesOfMixedSizesAndAPictureOfAnotherSizeFitted
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 4; ++x) small.At(x, y) = Black;
     CliOutcome imported = RunCliWith(
-        {"import", Gif("mixed.gif", gif), Picture("small.png", small), "-o", output, "--size", "32x16"});
+        {"import", "--planes", "one", Gif("mixed.gif", gif), Picture("small.png", small), "-o", output, "--size", "32x16"});
     ASSERT_EQ(0, imported.status) << imported.err;
     // Halved; the picture doubled to 16 x 16 in the middle, dark bands beside it;
     // then the dark frame that pairs the odd third.
@@ -423,34 +429,34 @@ TEST_F(ImageImportTest, CropFitAlignAndDitherFromTheCommandLine) {
     const std::string path = Picture("large.png", large);
     // The black square alone, in 8 x 4 at the right: no LED lit. Each single
     // picture is paired with a dark frame.
-    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--crop", "0,0,100,100", "--size", "8x4", "--fit",
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", path, "-o", output, "--crop", "0,0,100,100", "--size", "8x4", "--fit",
                              "contain", "--align", "right"})
                      .status);
     EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x04, 0x01, 0x08, 0x00}, Rows({0x00}, 4), Rows({0x00}, 4)}),
               ScratchDirectory::Read(output));
     // Inverted, the 4 x 4 square lights at the right; the bands stay dark.
-    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--crop", "0,0,100,100", "--size", "8x4", "--align",
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", path, "-o", output, "--crop", "0,0,100,100", "--size", "8x4", "--align",
                              "right", "--invert"})
                      .status);
     EXPECT_EQ(Concat({{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x04, 0x01, 0x08, 0x00}, Rows({0x0F}, 4), Rows({0x00}, 4)}),
               ScratchDirectory::Read(output));
     // Covering 2 x 2 takes the left or the right 200 x 200, one LED for each 100 x 100.
-    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--size", "2x2", "--fit", "cover", "--align", "top-left",
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", path, "-o", output, "--size", "2x2", "--fit", "cover", "--align", "top-left",
                              "--dither", "ordered"})
                      .status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x02, 0x01, 0x02, 0x00, 0x40, 0xC0, 0x00, 0x00}),
               ScratchDirectory::Read(output));
-    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--size=2x2", "--fit=cover", "--align=right"}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", path, "-o", output, "--size=2x2", "--fit=cover", "--align=right"}).status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x02, 0x01, 0x02, 0x00, 0xC0, 0xC0, 0x00, 0x00}),
               ScratchDirectory::Read(output));
     // A crop without a size gives the crop's size, and must lie inside.
-    ASSERT_EQ(0, RunCliWith({"import", path, "-o", output, "--crop", "98,0,4,1"}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", path, "-o", output, "--crop", "98,0,4,1"}).status);
     EXPECT_EQ((Bytes{0x4C, 0x45, 0x44, 0x31, 0x01, 0x01, 0x02, 0x00, 0x01, 0x01, 0x04, 0x00, 0x30, 0x00}),
               ScratchDirectory::Read(output));
     std::remove(output.c_str());
-    ExpectRefused({"import", path, "-o", output, "--crop", "250,0,51,10"},
+    ExpectRefused({"import", "--planes", "one", path, "-o", output, "--crop", "250,0,51,10"},
                   "the crop does not lie inside '" + path + "' (300 x 200 pixels)");
-    ExpectRefused({"import", path, "-o", output, "--crop", "0,0,256,10"},
+    ExpectRefused({"import", "--planes", "one", path, "-o", output, "--crop", "0,0,256,10"},
                   "'" + path + "' is 256 x 10 pixels as cropped; a pattern holds at most 255 x 255");
 }
 
@@ -459,8 +465,8 @@ TEST_F(ImageImportTest, TheDecodersReasonsInWords) {
     Bytes bytes = ScratchDirectory::Read(jpeg);
     bytes.resize(200);
     ScratchDirectory::Write(jpeg, bytes);
-    ExpectRefused({"import", jpeg, "-o", output}, "or damaged (");
-    CliOutcome outcome = RunCliWith({"import", jpeg, "-o", output});
+    ExpectRefused({"import", "--planes", "one", jpeg, "-o", output}, "or damaged (");
+    CliOutcome outcome = RunCliWith({"import", "--planes", "one", jpeg, "-o", output});
     EXPECT_EQ(std::string::npos, outcome.err.find("expected marker")) << outcome.err;
     EXPECT_EQ(std::string::npos, outcome.err.find("outofdata")) << outcome.err;
 }
@@ -470,7 +476,7 @@ TEST_F(ImageImportTest, FromAGifToAHexFileInThreeCommands) {
     gif.AddFrame({W, K, K, K, K, K, K, Y});
     gif.AddFrame({K, W, K, K, K, K, Y, K});
     std::string list = scratch.File("show.ll"), hex = scratch.File("show.hex");
-    ASSERT_EQ(0, RunCliWith({"import", Gif("anim.gif", gif), "-o", output}).status);
+    ASSERT_EQ(0, RunCliWith({"import", "--planes", "one", Gif("anim.gif", gif), "-o", output}).status);
     ASSERT_EQ(0, RunCliWith({"list", "add", list, output}).status);
     ASSERT_EQ(0, RunCliWith({"build", list, "-o", hex}).status);
     // F0 00, a picture item 10 00 and the two frames column by column with

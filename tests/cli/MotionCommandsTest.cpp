@@ -48,9 +48,13 @@ TEST_F(MotionCommandsTest, EffectWritesEachFramesTransitionsWithTheHeaderOfItsSo
     EXPECT_TRUE(made.pattern->GetPixel(3, 15, 1)) << "blink out: full first";
     EXPECT_FALSE(made.pattern->GetPixel(4, 15, 1));
 
-    outcome = RunCliWith({"effect", in, "-o", out, "--in", "scroll-left", "--hold", "2048"});
+    outcome = RunCliWith({"effect", in, "-o", out, "--in", "scroll-left", "--hold", "2048", "--planes", "one"});
     EXPECT_EQ(1, outcome.status);
     EXPECT_EQ("lumigrid-cli: the effects make 4128 frames (2064 for each of 2 frames); a pattern holds at most 2048\n",
+              outcome.err);
+    outcome = RunCliWith({"effect", in, "-o", out, "--in", "scroll-left", "--hold", "2048"});
+    EXPECT_EQ("lumigrid-cli: the effects make 4160 frames (2080 pictures for each of 1 picture); a pattern holds at "
+              "most 2048\n",
               outcome.err);
     EXPECT_EQ(10u, ReadPatternFile(out.c_str()).pattern->frameCount) << "the earlier file stays";
     EXPECT_EQ(2, RunCliWith({"effect", in, "-o", out, "--in", "spin"}).status);
@@ -77,6 +81,40 @@ TEST_F(MotionCommandsTest, PreviewOfAListAndOfItsHexFileIsOneGif) {
     EXPECT_EQ(1, RunCliWith({"preview", hex, "-o", scratch.File("wrong.gif")}).status) << "not at 16x16";
     EXPECT_FALSE(ScratchDirectory::Exists(scratch.File("wrong.gif")));
     EXPECT_EQ(2, RunCliWith({"preview", list, "-o", scratch.File("x.gif"), "--tick", "5"}).status);
+}
+
+TEST_F(MotionCommandsTest, EffectMovesAPictureAcrossBothPlanesOrTakesOnePictureOrOneFrame) {
+    const std::string in = Pattern("in.led"), out = scratch.File("out.led");
+    // Frame 0's columns 0 and 15 are the picture's; its plane 1 is dark. Scroll left by 16: half in, then whole.
+    ASSERT_EQ(0, RunCliWith({"effect", in, "-o", out, "--in", "scroll-left", "--step", "16"}).status);
+    PatternLoadResult made = ReadPatternFile(out.c_str());
+    ASSERT_TRUE(made.pattern);
+    ASSERT_EQ(4u, made.pattern->frameCount);
+    for (unsigned x = 0; x < 16; ++x) EXPECT_FALSE(made.pattern->GetPixel(0, x, 0)) << x;
+    // Plane 0's LEDs first enter plane 1, then stand in plane 0 again.
+    EXPECT_TRUE(made.pattern->GetPixel(1, 0, 0));
+    EXPECT_TRUE(made.pattern->GetPixel(1, 15, 1));
+    EXPECT_TRUE(made.pattern->GetPixel(2, 0, 1));
+    EXPECT_TRUE(made.pattern->GetPixel(2, 15, 0));
+    for (unsigned x = 0; x < 16; ++x) EXPECT_FALSE(made.pattern->GetPixel(3, x, 0)) << x;
+
+    ASSERT_EQ(0, RunCliWith({"effect", in, "-o", out, "--in", "wipe-right", "--step", "8", "--picture", "0"}).status);
+    EXPECT_EQ(8u, ReadPatternFile(out.c_str()).pattern->frameCount) << "4 wipe pictures over 32 columns";
+    ASSERT_EQ(0, RunCliWith({"effect", in, "-o", out, "--in", "wipe-right", "--step", "8", "--planes", "one",
+                             "--picture", "1"}).status);
+    EXPECT_EQ(2u, ReadPatternFile(out.c_str()).pattern->frameCount) << "2 wipe frames of frame 1";
+    EXPECT_EQ(1, RunCliWith({"effect", in, "-o", out, "--in", "blink", "--picture", "1"}).status) << "one picture";
+    EXPECT_EQ(2, RunCliWith({"effect", in, "-o", out, "--in", "blink", "--picture", "0", "--frame", "0"}).status);
+    EXPECT_EQ(2, RunCliWith({"effect", in, "-o", out, "--in", "blink", "--frame", "0", "--planes", "two"}).status);
+}
+
+TEST_F(MotionCommandsTest, PreviewOnOnePlaneShowsEachFrameInTurnForItsPicturesTicks) {
+    const std::string list = scratch.File("show.ll");
+    ASSERT_EQ(0, RunCliWith({"list", "add", list, Pattern("a.led"), Pattern("b.led", ControlOnOff)}).status);
+    CliOutcome outcome = RunCliWith({"preview", list, "-o", scratch.File("one.gif"), "--planes", "one"});
+    ASSERT_EQ(0, outcome.status) << outcome.err;
+    // Every frame 4 ticks, each On-Off frame then 4 dark: frame 0 lit, then dark but for b's frame 0.
+    EXPECT_EQ(scratch.File("one.gif") + ": 4 frames, 24 ticks of 10/100 s, 2.40 s a pass, 16x2\n", outcome.out);
 }
 
 }  // namespace

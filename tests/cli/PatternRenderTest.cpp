@@ -134,7 +134,7 @@ TEST_F(PatternRenderTest, RenderAtScaleOneThenImportGivesTheSameFrames) {
     std::string source = scratch.File("source.led");
     ASSERT_TRUE(SavePatternFile(pattern, source.c_str()));
 
-    std::vector<std::string> import = {"import"};
+    std::vector<std::string> import = {"import", "--planes", "one"};
     for (int frame = 0; frame < 5; ++frame) {
         std::string png = scratch.File("frame" + std::to_string(frame) + ".png");
         ASSERT_EQ(0, RunCliWith({"render", source, "-o", png, "--scale", "1", "--frame", std::to_string(frame)}).status);

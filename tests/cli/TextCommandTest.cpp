@@ -145,4 +145,26 @@ TEST_F(TextCommandTest, ATextStartingWithADashThatIsNoOptionIsTheText) {
     EXPECT_NE(std::string::npos, help.out.find("follows --, as in: text -o x.led -- --font")) << help.out;
 }
 
+TEST_F(TextCommandTest, PagedModesCentreTheTextOnAPictureOfTwoPlanesAndOnePlaneOnAFrame) {
+    const Bytes header = {0x4C, 0x45, 0x44, 0x31, 0x00, 0x01, 0x02, 0x00, 0x10, 0x02, 0x10, 0x00};
+    ASSERT_EQ(0, RunCliWith({"text", "AB", "-o", output, "--font", font, "--size", "16x16", "--align", "center",
+                             "--mode", "normal"}).status);
+    // 16 columns centred on 32: 'A' at column 8 of plane 0, 'B' on the first 8 of plane 1.
+    Bytes two = header;
+    for (int row = 0; row < 16; ++row) two.insert(two.end(), {0x00, 0x80});
+    two.insert(two.end(), {0xFF, 0x00});
+    two.resize(two.size() + 30, 0x00);
+    EXPECT_EQ(two, ScratchDirectory::Read(output));
+
+    ASSERT_EQ(0, RunCliWith({"text", "AB", "-o", output, "--font", font, "--size", "16x16", "--align", "center",
+                             "--mode", "normal", "--planes", "one"}).status);
+    // Centred on 16 columns of frame 0; frame 1 dark.
+    Bytes one = header;
+    one.insert(one.end(), {0x80, 0xFF});
+    for (int row = 1; row < 16; ++row) one.insert(one.end(), {0x80, 0x00});
+    one.resize(one.size() + 32, 0x00);
+    EXPECT_EQ(one, ScratchDirectory::Read(output));
+    EXPECT_EQ(2, RunCliWith({"text", "AB", "-o", output, "--font", font, "--planes", "three"}).status);
+}
+
 }  // namespace

@@ -34,11 +34,11 @@ TEST_F(ApplicationTest, MenuHasEveryCommandInItsPlace) {
     GetMenuStringW(editor.windows.menu, 0, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(L"&File", text);
     // New and a separator first, as in every editor; then the described items,
-    // Export Code in a group of its own after Create Hex File, and Preview
-    // List after a separator.
+    // Export Code in a group of its own after Create Hex File, Preview List
+    // in a group of its own before Exit, and Exit last.
     const UINT fileItems[] = {IDM_FILE_NEW,         0, IDM_FILE_LOAD, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, 0,
                               IDM_FILE_ADD_TO_LIST, IDM_FILE_CREATE_HEX, 0, IDM_FILE_EXPORT_CODE, 0,
-                              IDM_FILE_EXIT,        0, IDM_FILE_PREVIEW_LIST};
+                              IDM_FILE_PREVIEW_LIST, 0, IDM_FILE_EXIT};
     ASSERT_EQ(14, GetMenuItemCount(file));
     for (int i = 0; i < 14; ++i) EXPECT_EQ(fileItems[i], GetMenuItemID(file, i)) << "File item " << i;
     const UINT editItems[] = {IDM_EDIT_COPY, IDM_EDIT_PASTE, 0, IDM_EDIT_INVERSE, IDM_EDIT_ALL_CLEAR, 0,

@@ -336,4 +336,24 @@ TEST_F(CommandsTest, AListFileThatCannotBeWrittenIsReportedAndNothingIsStored) {
     EXPECT_EQ(a + "\r\n" + a + "\r\n", ScratchDirectory::ReadText(list));
 }
 
+TEST_F(CommandsTest, PlayAndThePreviewListShowTheSamePicturesOnOneOrTwoPlanes) {
+    // Four frames in Animation mode: a tick a picture.
+    SelectList("show.ll");
+    const std::string pattern = MakePattern("four.led", 16, 16, 4);
+    editor.displayList.Add(pattern.c_str(), false);
+    SetFrames(4);
+    for (UINT view : {IDM_VIEW_TWO_PLANES, IDM_VIEW_ONE_PLANE}) {
+        Command(view);
+        LRESULT lastTick = -1;
+        DialogAnswerer answerer({[&](HWND dialog) {
+            lastTick = SendDlgItemMessageW(dialog, IDC_PREVIEW_POSITION, TBM_GETRANGEMAX, 0, 0);
+            DialogAnswerer::Press(IDCANCEL)(dialog);
+        }});
+        Command(IDM_FILE_PREVIEW_LIST);
+        ASSERT_EQ(1, answerer.Answered());
+        EXPECT_EQ(editor.PageCount(), lastTick + 1) << "planes " << editor.planeCount;
+    }
+    EXPECT_EQ(4, editor.PageCount());
+}
+
 }  // namespace

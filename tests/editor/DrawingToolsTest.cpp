@@ -47,13 +47,13 @@ TEST_F(DrawingToolsTest, ThePencilIsTheToolAtStartUpAndTheChosenToolIsMarked) {
     GetMenuStringW(editor.windows.menu, 4, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(L"&Tools", text);
     const wchar_t* const items[] = {
-        L"&Pencil\tP", L"&Freehand\tD", L"&Line\tL", L"&Rectangle\tR", L"Filled Rec&tangle\tShift+R",
-        L"&Ellipse\tE", L"Fille&d Ellipse\tShift+E", L"Fl&ood Fill\tF", L"&Select\tS", L"",
+        L"&Pencil\tP", L"Freehan&d\tD", L"&Line\tL", L"&Rectangle\tR", L"Filled Recta&ngle\tShift+R",
+        L"&Ellipse\tE", L"Filled Ell&ipse\tShift+E", L"&Flood Fill\tF", L"&Select\tS", L"Selec&t All\tCtrl+A", L"",
         L"Flip &Horizontal\tShift+H", L"Flip &Vertical\tShift+V", L"Rotate &Clockwise\tShift+C",
         L"Rotate &Anticlockwise\tShift+A"};
     HMENU tools = GetSubMenu(editor.windows.menu, 4);
-    ASSERT_EQ(14, GetMenuItemCount(tools));
-    for (int i = 0; i < 14; ++i) {
+    ASSERT_EQ(15, GetMenuItemCount(tools));
+    for (int i = 0; i < 15; ++i) {
         GetMenuStringW(tools, i, text, 64, MF_BYPOSITION);
         EXPECT_STREQ(items[i], text);
     }

@@ -170,6 +170,8 @@ TEST_F(KeepingWorkTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheDrawingUnsaved)
 }
 
 TEST_F(KeepingWorkTest, ImportOfAnotherSizeThenSaveAsksForAName) {
+    // One plane: a picture is a frame.
+    Command(IDM_VIEW_ONE_PLANE);
     SetFrames(4);
     std::string anim = scratch.File("anim.led");
     ASSERT_TRUE(SavePatternFile(*editor.pattern, anim.c_str()));

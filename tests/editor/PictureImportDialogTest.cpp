@@ -19,6 +19,8 @@ void Choose(HWND dialog, int list, int index) {
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
 TEST_F(PictureImportDialogTest, APictureIsFittedToTheSizeChosenAndOkIsOneUndoableStep) {
+    // One plane: a picture is a frame.
+    Command(IDM_VIEW_ONE_PLANE);
     // 40 x 20: the left half black, the right half white.
     ScratchDirectory scratch;
     TestPicture picture(40, 20, {255, 255, 255, 255});
@@ -80,6 +82,34 @@ TEST_F(PictureImportDialogTest, APictureIsFittedToTheSizeChosenAndOkIsOneUndoabl
     Command(IDM_EDIT_UNDO);
     EXPECT_EQ(16, editor.pattern->columns);
     EXPECT_EQ(16, editor.pattern->rows);
+}
+
+TEST_F(PictureImportDialogTest, WithTwoPlanesEachPictureFillsBothFramesOfAPicture) {
+    // 32 x 16: the left half black, the right half white.
+    ScratchDirectory scratch;
+    TestPicture picture(32, 16, {255, 255, 255, 255});
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) picture.At(x, y) = {0, 0, 0, 255};
+    const std::string path = scratch.File("halves.png");
+    WritePicture(path, picture, PictureFormat::Png);
+    std::wstring sized, ownSize;
+    DialogAnswerer answerer({DialogAnswerer::ChooseFile(path), [&](HWND dialog) {
+        SendDlgItemMessageW(dialog, IDC_IMPORT_OWN_SIZE, BM_CLICK, 0, 0);
+        ownSize = DialogAnswerer::Text(dialog, IDC_IMPORT_SUMMARY);
+        SendDlgItemMessageW(dialog, IDC_IMPORT_OWN_SIZE, BM_CLICK, 0, 0);
+        sized = DialogAnswerer::Text(dialog, IDC_IMPORT_SUMMARY);
+        DialogAnswerer::Press(IDOK)(dialog);
+    }});
+    Command(IDM_FRAME_IMPORT_PICTURE);
+    ASSERT_EQ(2, answerer.Answered());
+    EXPECT_EQ(L"16 x 16 ﾄﾞｯﾄ、2 枚", ownSize) << "the picture's width split in two";
+    EXPECT_EQ(L"16 x 16 ﾄﾞｯﾄ、2 枚", sized) << "fitted to the 32 x 16 of two 16 x 16 planes";
+    ASSERT_EQ(2u, editor.pattern->frameCount);
+    for (unsigned y = 0; y < 16; ++y)
+        for (unsigned x = 0; x < 16; ++x) {
+            EXPECT_FALSE(editor.pattern->GetPixel(0, x, y)) << x << ", " << y;
+            EXPECT_TRUE(editor.pattern->GetPixel(1, x, y)) << x << ", " << y;
+        }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "tests/editor/EditorSession.h"
+#include "text/TextLayout.h"
 #include "tests/support/DialogAnswerer.h"
 
 namespace {
@@ -78,6 +79,8 @@ TEST_F(TextDialogTest, UndoBringsBackThePatternTheTextReplaced) {
 }
 
 TEST_F(TextDialogTest, StepScrollsTheTextInFromTheRight) {
+    // One plane: a picture is a frame.
+    Command(IDM_VIEW_ONE_PLANE);
     std::wstring status;
     DialogAnswerer answerer({
         [&](HWND dialog) {
@@ -169,6 +172,8 @@ DialogAnswerer::Answer ChooseFont(const wchar_t* face) {
 }
 
 TEST_F(TextDialogTest, TwoLinesASecondFontAlignmentSpacingAndTheTopRow) {
+    // One plane: a picture is a frame.
+    Command(IDM_VIEW_ONE_PLANE);
     std::wstring tooTall, missingNoted, secondFont, bothFonts, cleared, secondFontAfterClear;
     // Each font dialog is opened by a posted click, and the Text dialog,
     // active again once it has closed, takes the next answer.
@@ -240,6 +245,44 @@ TEST_F(TextDialogTest, TwoLinesASecondFontAlignmentSpacingAndTheTopRow) {
     EXPECT_EQ(L"2", spacing);
     EXPECT_EQ(L"中央", alignment);
     EXPECT_EQ(L"DejaVu Sans  8 ﾄﾞｯﾄ", second);
+}
+
+// The columns lit in any row of a frame, as a mask of bits from the left.
+std::uint32_t LitColumns(std::uint32_t frame) {
+    std::uint32_t columns = 0;
+    for (unsigned x = 0; x < 16; ++x)
+        for (unsigned row = 0; row < 16; ++row)
+            if (editor.pattern->GetPixel(frame, x, row)) columns |= 0x8000u >> x;
+    return columns;
+}
+
+TEST_F(TextDialogTest, TextIsCentredOnThePictureOfThePlanesTheViewShows) {
+    auto centred = [](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_TEXT_STRING, L"AB");
+        SetDlgItemTextW(dialog, IDC_TEXT_STEP, L"0");
+        SendDlgItemMessageW(dialog, IDC_TEXT_ALIGN, CB_SETCURSEL, static_cast<WPARAM>(TextAlign::Center), 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_TEXT_ALIGN, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_TEXT_ALIGN)));
+        DialogAnswerer::Press(IDOK)(dialog);
+    };
+    DialogAnswerer twoPlanes({centred});
+    Command(IDM_FRAME_TEXT);
+    ASSERT_EQ(1, twoPlanes.Answered());
+    // "AB", two half-width letters, centred on 32 columns: A ends plane 0 and B begins plane 1.
+    ASSERT_EQ(2u, editor.pattern->frameCount);
+    EXPECT_NE(0u, LitColumns(0));
+    EXPECT_NE(0u, LitColumns(1));
+    EXPECT_EQ(0u, LitColumns(0) & 0xFF00u) << "the left half of plane 0 is dark";
+    EXPECT_EQ(0u, LitColumns(1) & 0x00FFu) << "the right half of plane 1 is dark";
+
+    Command(IDM_VIEW_ONE_PLANE);
+    DialogAnswerer onePlane({centred, DialogAnswerer::Press(IDNO)});
+    Command(IDM_FRAME_TEXT);
+    // On one plane both letters are in frame 0, and its partner is dark.
+    ASSERT_EQ(2u, editor.pattern->frameCount);
+    EXPECT_NE(0u, LitColumns(0) & 0xFF00u);
+    EXPECT_NE(0u, LitColumns(0) & 0x00FFu);
+    EXPECT_EQ(0u, LitColumns(1));
 }
 
 }  // namespace

@@ -196,6 +196,8 @@ TEST_F(WorkbenchTest, PageDownAndPageUpStepTheSlider) {
 }
 
 TEST_F(WorkbenchTest, ImportReplacesTheFramesAtThePicturesSize) {
+    // One plane: a picture is a frame.
+    Command(IDM_VIEW_ONE_PLANE);
     // 20 x 10: white on the top row, mid grey below; threshold 200 lights the top row only.
     TestPicture picture(20, 10, {150, 150, 150, 255});
     for (int x = 0; x < 20; ++x) picture.At(x, 0) = {255, 255, 255, 255};
@@ -204,7 +206,7 @@ TEST_F(WorkbenchTest, ImportReplacesTheFramesAtThePicturesSize) {
     Click(CellX(0, 7), CellY(7));
     std::wstring summary, inverted;
     {
-        DialogAnswerer answerer({DialogAnswerer::ChooseFile(path), [&](HWND dialog) {
+        DialogAnswerer answerer({DialogAnswerer::Press(IDNO), DialogAnswerer::ChooseFile(path), [&](HWND dialog) {
                                      SendDlgItemMessageW(dialog, IDC_IMPORT_OWN_SIZE, BM_CLICK, 0, 0);
                                      wchar_t text[512] = L"";
                                      GetDlgItemTextW(dialog, IDC_IMPORT_SUMMARY, text, 512);
@@ -213,11 +215,10 @@ TEST_F(WorkbenchTest, ImportReplacesTheFramesAtThePicturesSize) {
                                      SendDlgItemMessageW(dialog, IDC_IMPORT_INVERT, BM_CLICK, 0, 0);
                                      SendDlgItemMessageW(dialog, IDC_IMPORT_INVERT, BM_CLICK, 0, 0);
                                      DialogAnswerer::Press(IDOK)(dialog);
-                                 },
-                                 DialogAnswerer::Press(IDNO)});
+                                 }});
         Command(IDM_FRAME_IMPORT_PICTURE);
-        EXPECT_EQ(L"画像の読み込み", answerer.Titles()[1]);
-        EXPECT_EQ(L"確認", answerer.Titles().back()) << "the changes drawn are asked about first";
+        EXPECT_EQ(L"画像の読み込み", answerer.Titles().back());
+        EXPECT_EQ(L"確認", answerer.Titles()[0]) << "the changes drawn are asked about first, as Load asks";
     }
     EXPECT_EQ(L"20 x 10 ﾄﾞｯﾄ、1 枚", summary);
     ASSERT_EQ(20, editor.pattern->columns);

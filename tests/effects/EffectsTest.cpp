@@ -134,4 +134,123 @@ TEST(EffectSequence, RefusesMoreThan2048FramesBeforeDrawingAny) {
     EXPECT_EQ(EffectSequenceStatus::NoFrames, MakeEffectSequence(*source, 1, 1, choice).status);
 }
 
+
+// Pictures of two planes: each row "plane 0|plane 1", the two frames of the
+// picture side by side.
+typedef std::vector<std::string> PictureRows;
+
+std::vector<PictureRows> PicturesOf(const EffectSequenceResult& made) {
+    std::vector<PictureRows> pictures;
+    if (!made.pattern) return pictures;
+    for (std::uint32_t frame = 0; frame + 1 < made.pattern->frameCount; frame += 2) {
+        const FrameRows left = RowsOf(*made.pattern, frame), right = RowsOf(*made.pattern, frame + 1);
+        PictureRows rows;
+        for (std::size_t y = 0; y < left.size(); ++y) rows.push_back(left[y] + "|" + right[y]);
+        pictures.push_back(rows);
+    }
+    return pictures;
+}
+
+EffectChoice Choice(Effect in, Effect out, unsigned step, unsigned hold = 0, std::uint32_t seed = 0) {
+    EffectChoice choice;
+    choice.in = in;
+    choice.out = out;
+    choice.step = step;
+    choice.hold = hold;
+    choice.seed = seed;
+    return choice;
+}
+
+// A picture of 2 x 5 x 2 LEDs: an odd frame width puts the planes' seam
+// inside a byte and the canvas's centre line on it.
+const FrameRows Plane0 = Full, Plane1 = {"#...#", "..#.."};
+const PictureRows Whole = {"##.#.|#...#", ".#..#|..#.."}, Unlit = {".....|.....", ".....|....."};
+
+std::vector<PictureRows> TwoPlaneIn(Effect effect, unsigned step) {
+    return PicturesOf(MakeEffectSequence(*PatternOfRows({Plane0, Plane1}), 0, 1, Choice(effect, Effect::None, step),
+                                         Planes::Two));
+}
+
+TEST(EffectsOnPictures, ScrollLeftMovesTheContentAcrossBothPlanesAsOneCanvas) {
+    // "AB" on a 16 x 16 pattern: A in plane 0, B in plane 1, rows 0 to 2.
+    const std::vector<std::string> glyphs = {".......#........|.....##.........", "......###.......|.....###........",
+                                             "......#.#.......|.....##........."};
+    std::vector<FrameRows> frames(2, FrameRows(16, std::string(16, '.')));
+    for (std::size_t y = 0; y < glyphs.size(); ++y) {
+        frames[0][y] = glyphs[y].substr(0, 16);
+        frames[1][y] = glyphs[y].substr(17);
+    }
+    EffectSequenceResult made =
+        MakeEffectSequence(*PatternOfRows(frames), 0, 1, Choice(Effect::ScrollLeft, Effect::ScrollLeft, 8), Planes::Two);
+    ASSERT_EQ(EffectSequenceStatus::Made, made.status);
+    ASSERT_EQ(16u, made.pattern->frameCount) << "ceil(32 / 8) = 4 pictures in, 4 out";
+    const std::vector<PictureRows> expected = {
+        {"................|...............#", "................|..............##", "................|..............#."},
+        {"................|.......#........", "................|......###.......", "................|......#.#......."},
+        {"...............#|.............##.", "..............##|#............###", "..............#.|#............##."},
+        glyphs,
+        {".............##.|................", "#............###|................", "#............##.|................"},
+        {".....##.........|................", ".....###........|................", ".....##.........|................"},
+        {}, {}};
+    const std::vector<PictureRows> pictures = PicturesOf(made);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        PictureRows rows = expected[i];
+        rows.resize(16, "................|................");
+        EXPECT_EQ(rows, pictures[i]) << "picture " << i;
+    }
+}
+
+TEST(EffectsOnPictures, WipeBlindsSplitAndBlinkCoverTheWholeCanvas) {
+    EXPECT_EQ((std::vector<PictureRows>{{"##...|.....", ".#...|....."},
+                                        {"##.#.|#....", ".#..#|....."},
+                                        {"##.#.|#....", ".#..#|..#.."},
+                                        Whole}),
+              TwoPlaneIn(Effect::WipeRight, 3));
+    EXPECT_EQ((std::vector<PictureRows>{{"##.#.|#...#", ".....|....."}, Whole}), TwoPlaneIn(Effect::Blinds, 1));
+    // The canvas's centre line is the seam of the planes.
+    EXPECT_EQ((std::vector<PictureRows>{{".....|#....", "....#|....."},
+                                        {"...#.|#....", "....#|....."},
+                                        {"...#.|#....", "....#|..#.."},
+                                        {".#.#.|#....", ".#..#|..#.."},
+                                        Whole}),
+              TwoPlaneIn(Effect::SplitVertical, 1));
+    EXPECT_EQ((std::vector<PictureRows>{Unlit, Whole, Unlit, Whole, Unlit, Whole}), TwoPlaneIn(Effect::Blink, 1));
+}
+
+TEST(EffectsOnPictures, EveryEffectIsTheOneOfAFrameAsWideAsTheCanvas) {
+    std::unique_ptr<LedPattern> pair = PatternOfRows({Plane0, Plane1});
+    std::unique_ptr<LedPattern> wide = PatternOfRows({{"##.#.#...#", ".#..#..#.."}});
+    for (std::size_t i = 1; i < EffectNameCount; ++i) {
+        const EffectChoice choice = Choice(EffectNames[i].effect, EffectNames[i].effect, 2, 1, 9);
+        const std::vector<PictureRows> pictures = PicturesOf(MakeEffectSequence(*pair, 0, 1, choice, Planes::Two));
+        const EffectSequenceResult frames = MakeEffectSequence(*wide, 0, 1, choice, Planes::One);
+        ASSERT_EQ(frames.frameCount, pictures.size()) << EffectNames[i].name;
+        for (std::uint32_t f = 0; f < frames.frameCount; ++f) {
+            FrameRows joined = pictures[f];
+            for (std::string& row : joined) row.erase(5, 1);
+            EXPECT_EQ(RowsOf(*frames.pattern, f), joined) << EffectNames[i].name << " picture " << f;
+        }
+    }
+}
+
+TEST(EffectsOnPictures, WholePicturesAreNeverPaddedAndALastFrameGetsADarkPartner) {
+    std::unique_ptr<LedPattern> source = PatternOfRows({Plane0, Plane1, Plane1});
+    EffectSequenceResult made = MakeEffectSequence(*source, 0, 2, Choice(Effect::None, Effect::None, 1, 1), Planes::Two);
+    ASSERT_EQ(EffectSequenceStatus::Made, made.status);
+    EXPECT_EQ(8u, made.frameCount);
+    EXPECT_EQ((std::vector<PictureRows>{Whole, Whole, {"#...#|.....", "..#..|....."}, {"#...#|.....", "..#..|....."}}),
+              PicturesOf(made));
+    EXPECT_EQ(EffectSequenceStatus::NoFrames,
+              MakeEffectSequence(*source, 2, 1, Choice(Effect::None, Effect::None, 1), Planes::Two).status);
+
+    // 10 pictures of scroll and the holds, two frames each: 1024 pictures fill a pattern.
+    EffectChoice choice = Choice(Effect::ScrollLeft, Effect::None, 1, 1014);
+    EXPECT_EQ(1024u, EffectFramesPerFrame(*source, choice, Planes::Two));
+    EXPECT_EQ(2048u, MakeEffectSequence(*source, 1, 1, choice, Planes::Two).pattern->frameCount);
+    choice.hold = 1015;
+    made = MakeEffectSequence(*source, 1, 1, choice, Planes::Two);
+    EXPECT_EQ(EffectSequenceStatus::TooManyFrames, made.status);
+    EXPECT_EQ(2050u, made.frameCount);
+}
+
 }  // namespace

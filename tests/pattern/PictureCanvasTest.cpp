@@ -92,3 +92,58 @@ TEST(PictureCanvas, PictureCountsBeyondTheFrameLimitAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// 5 x 2 frames, frame k told apart by k + 1 lit LEDs in the row.
+void Count(LedPattern& counted, std::uint32_t frames, unsigned row = 1) {
+    counted.Create(5, 2);
+    counted.SetFrameCount(frames);
+    for (std::uint32_t frame = 0; frame < frames; ++frame)
+        for (unsigned x = 0; x <= frame; ++x) counted.SetPixel(frame, x, row);
+}
+
+TEST_F(ThreeFrames, APictureGivesWayToOtherFramesAndTheOthersStay) {
+    LedPattern made, original, two, last, one;
+    Count(made, 5, 0);
+    Count(original, 3);
+    // Picture 0 of two planes, frames 0 and 1, by the first four made: frame 2 follows them.
+    Count(two, 3);
+    EXPECT_EQ(5u, FramesAfterReplacing(two, 0, 4, Planes::Two));
+    ASSERT_TRUE(ReplacePicture(two, 0, made, 4, Planes::Two));
+    ASSERT_EQ(5u, two.frameCount);
+    for (std::uint32_t frame = 0; frame < 4; ++frame) EXPECT_EQ(FrameOf(made, frame), FrameOf(two, frame));
+    EXPECT_EQ(FrameOf(original, 2), FrameOf(two, 4));
+    // The last picture of two planes has one frame of its own: it alone goes.
+    Count(last, 3);
+    ASSERT_TRUE(ReplacePicture(last, 1, made, 2, Planes::Two));
+    ASSERT_EQ(4u, last.frameCount);
+    EXPECT_EQ(FrameOf(original, 1), FrameOf(last, 1));
+    EXPECT_EQ(FrameOf(made, 1), FrameOf(last, 3));
+    // One plane: frame 1 alone, the frames around it stay.
+    Count(one, 3);
+    ASSERT_TRUE(ReplacePicture(one, 1, made, 3, Planes::One));
+    ASSERT_EQ(5u, one.frameCount);
+    EXPECT_EQ(FrameOf(original, 0), FrameOf(one, 0));
+    EXPECT_EQ(FrameOf(made, 2), FrameOf(one, 3));
+    EXPECT_EQ(FrameOf(original, 2), FrameOf(one, 4));
+}
+
+TEST_F(ThreeFrames, APictureIsNotReplacedPastTheLimitOrFromNothing) {
+    LedPattern full, target, otherSize;
+    full.Create(5, 2);
+    full.SetFrameCount(LedPattern::MaxFrames);
+    Count(target, 3);
+    EXPECT_EQ(2050u, FramesAfterReplacing(target, 0, LedPattern::MaxFrames, Planes::One)) << "3 - 1 + 2048";
+    EXPECT_FALSE(ReplacePicture(target, 0, full, LedPattern::MaxFrames, Planes::One));
+    EXPECT_FALSE(ReplacePicture(target, 2, full, 2, Planes::Two)) << "no picture 2 in three frames";
+    EXPECT_FALSE(ReplacePicture(target, 0, full, 0, Planes::Two));
+    otherSize.Create(9, 2);
+    otherSize.SetFrameCount(2);
+    EXPECT_FALSE(ReplacePicture(target, 0, otherSize, 2, Planes::Two));
+    ASSERT_EQ(3u, target.frameCount);
+    for (std::uint32_t frame = 0; frame < 3; ++frame) EXPECT_TRUE(target.GetPixel(frame, frame, 1));
+    EXPECT_FALSE(target.GetPixel(0, 1, 1));
+}
+
+}  // namespace

@@ -94,4 +94,35 @@ TEST(ProgramPlayback, AHexFileReadsAtTheSizeGiven) {
     EXPECT_NE(std::string::npos, load.problem.find("at 16x16")) << load.problem;
 }
 
+TEST(ProgramPlayback, OnePlaneShowsEachFrameInTurnForItsPicturesTicks) {
+    ScratchDirectory scratch;
+    DisplayList list;
+    ASSERT_TRUE(list.SelectFile(scratch.File("show.ll").c_str(), true));
+    for (const std::string& entry :
+         {SavePattern(scratch, "normal.led", 2, ControlNormal, 3), SavePattern(scratch, "onoff.led", 2, ControlOnOff, 2),
+          std::string(ResetMark), SavePattern(scratch, "scroll.led", 4, ControlScroll, 9)})
+        ASSERT_TRUE(list.Add(entry.c_str(), false));
+    const PlaybackLoad load = LoadListPlayback(list, 0, 0, Planes::One);
+    ASSERT_TRUE(load.loaded) << load.problem;
+    const ProgramPlayback& playback = load.playback;
+    std::vector<Shown> shown;
+    for (const ShownPicture& picture : playback.shown) shown.push_back(Shown{picture.dark, picture.ticks, picture.frame});
+    EXPECT_EQ((std::vector<Shown>{{false, 3, 0},
+                                  {false, 3, 1},
+                                  {false, 2, 2},
+                                  {true, 2, 0},
+                                  {false, 2, 3},
+                                  {true, 2, 0},
+                                  {true, 1, 0},
+                                  {false, 1, 4},
+                                  {false, 1, 5},
+                                  {false, 1, 6},
+                                  {false, 1, 7}}),
+              shown);
+    EXPECT_EQ(19u, playback.ticks);
+    EXPECT_TRUE(playback.Lit(playback.shown[1], 0, 1, 0)) << "the second frame alone";
+    EXPECT_FALSE(playback.Lit(playback.shown[1], 0, 0, 0));
+    EXPECT_FALSE(playback.Lit(playback.shown[0], 1, 1, 0)) << "no second plane beside it";
+}
+
 }  // namespace

@@ -258,3 +258,42 @@ TEST(TextLayoutTest, ACombiningMarkIsDrawnOverTheMiddleOfItsBase) {
 }
 
 }  // namespace
+
+TextFrameOptions Pictures(unsigned columns, unsigned rows, std::uint8_t controlCode, Planes planes,
+                          TextAlign align = TextAlign::Start, unsigned step = 0) {
+    TextFrameOptions options = Frames(columns, rows, align, step);
+    options.controlCode = controlCode;
+    options.planes = planes;
+    return options;
+}
+
+TEST(TextLayoutTest, PagedModesLayTheTextOutOnPicturesOfTwoPlanesSplitIntoTheirFrames) {
+    RowsFont latin = Latin();
+    FontChain fonts(latin);
+    // "BA" is 4 columns: centred on the 8 columns of a picture of two 4-column planes.
+    for (std::uint8_t mode : {ControlNormal, ControlAnimation, ControlOnOff})
+        EXPECT_EQ("..##|..#. .#..|##..", Laid(fonts, U"BA", Pictures(4, 2, mode, Planes::Two, TextAlign::Center)));
+    // One plane: the frame is the screen, as ever.
+    EXPECT_EQ("##.#|#.## ....|....", Laid(fonts, U"BA", Pictures(4, 2, ControlNormal, Planes::One, TextAlign::Center)));
+    // Scroll mode: the board moves the frames along, so the planes do not change them.
+    EXPECT_EQ(Laid(fonts, U"BAB", Frames(2, 2, TextAlign::Right)),
+              Laid(fonts, U"BAB", Pictures(2, 2, ControlScroll, Planes::Two, TextAlign::Right)));
+    // A text wider than a picture pages by pictures: "BAB" on 4-column pictures, right-aligned in two of them.
+    EXPECT_EQ("..|.. ##|#. .#|## ##|#.", Laid(fonts, U"BAB", Pictures(2, 2, ControlNormal, Planes::Two, TextAlign::Right)));
+    // With a step the text enters the picture's right edge: "A" on 4 columns in steps of 2.
+    EXPECT_EQ("..|.. ..|.. ..|.. .#|## .#|## ..|.. ..|.. ..|..",
+              Laid(fonts, U"A", Pictures(2, 2, ControlAnimation, Planes::Two, TextAlign::Start, 2)));
+}
+
+TEST(TextLayoutTest, PicturesOfTwoPlanesCountWholePairsWithinTheLimit) {
+    const TextFrameOptions paged = Pictures(16, 16, ControlNormal, Planes::Two);
+    EXPECT_EQ(2u, TextFrameCount(32, paged));
+    EXPECT_EQ(4u, TextFrameCount(33, paged));
+    EXPECT_EQ(32768u, MaxStripWidth(paged));
+    TextFrameOptions stepped = Pictures(16, 16, ControlNormal, Planes::Two, TextAlign::Start, 1);
+    // 1024 pictures: 1023 steps bring the text and the 32 columns of the picture past.
+    EXPECT_EQ(991u, MaxStripWidth(stepped));
+    EXPECT_EQ(2048u, TextFrameCount(991, stepped));
+    EXPECT_EQ(2050u, TextFrameCount(992, stepped));
+    EXPECT_EQ(TextFrameCount(991, 16, 1), TextFrameCount(991, Pictures(16, 16, ControlScroll, Planes::Two, {}, 1)));
+}

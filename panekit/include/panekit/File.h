@@ -78,6 +78,11 @@ public:
     // The name is kept.
     int Delete();
 
+    // Calls visit with the name (without the directory) of every regular
+    // file in directory, in no particular order, until visit returns 0.
+    // 1 when the directory could be read.
+    static int ListDirectory(const char* directory, int (*visit)(const char* name, void* context), void* context);
+
     // What a document written to name would replace: 0 nothing yet, 1 a
     // regular file, 2 something that is not one (a device, a FIFO, a
     // terminal), 3 a directory; -1 when its links cannot be followed. The
