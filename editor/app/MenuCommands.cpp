@@ -14,9 +14,8 @@
 
 LRESULT OnCommand(EditorState& state, HWND window, WPARAM command, LPARAM parameter) {
     const UINT id = LOWORD(command);
-    // Any other command ends playing first, so that it acts on the page being edited.
+    // Any other command first ends playing and the tools' work under way: it acts on the page being edited.
     if (id != IDM_FRAME_PLAY) StopPlayback(state);
-    // And the drawing tools finish what they have under way.
     FinishToolWork(state, KeepsSelection(id));
     switch (id) {
     case IDM_FILE_NEW: OnFileNew(state, window); break;
@@ -29,8 +28,8 @@ LRESULT OnCommand(EditorState& state, HWND window, WPARAM command, LPARAM parame
         return DefWindowProcW(window, WM_COMMAND, command, parameter);
     case IDM_FILE_CREATE_HEX: OnFileCreateHexFile(state, window); break;
     case IDM_FILE_EXPORT_CODE: OnFileExportCode(state, window); break;
-    case IDM_FILE_EXIT: OnFileExit(state); break;
     case IDM_FILE_PREVIEW_LIST: OnFilePreviewList(state, window); break;
+    case IDM_FILE_EXIT: OnFileExit(state); break;
 
     case IDM_EDIT_COPY: OnEditCopy(state); break;
     case IDM_EDIT_PASTE: OnEditPaste(state); break;
