@@ -16,8 +16,6 @@ export WINEPREFIX="$tree/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,ms
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 . "$here/window-wait.sh"
-windows_path() { echo "Z:${1//\//\\}"; }
-focus_dialog() { xdotool mousemove --window "$1" 60 8 click 1; sleep 0.3; }
 
 # A 128 x 16 show: a greeting held, then a marquee; and a pattern of
 # another size, which the window's notes name in Japanese.

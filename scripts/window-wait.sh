@@ -1,6 +1,12 @@
 # Starting the editor and waiting for its windows on an X display, for scripts that drive it
 # with xdotool. Sourced, not run.
 
+# A path of this machine as the editor's file dialogs take it, on Wine's Z: drive.
+windows_path() { echo "Z:${1//\//\\}"; }
+
+# Gives a dialog the keyboard with a click on its title bar.
+focus_dialog() { xdotool mousemove --window "$1" 60 8 click 1; sleep 0.3; }
+
 # Waits up to 15 s for a window whose title matches, and prints its id.
 await() {
     for _ in $(seq 1 60); do

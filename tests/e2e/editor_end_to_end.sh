@@ -26,7 +26,6 @@ shot() { step=$((step + 1)); import -window root "$shots/$(printf '%02d' $step)-
 fail() { echo "end-to-end: $*" >&2; shot failure; exit 1; }
 . "$here/../../scripts/window-wait.sh"
 # Puts the keyboard focus in a dialog by clicking its caption.
-focus_dialog() { xdotool mousemove --window "$1" 60 8 click 1; sleep 0.3; }
 # Opens a menu of the main window by clicking its name, then picks an item by its letter.
 menu() {
     local x
@@ -44,7 +43,6 @@ choose_file() {
     xdotool key Return
     gone "^$1\$" || fail "file dialog '$1' stayed open"
 }
-windows_path() { echo "Z:${1//\//\\}"; }
 
 wine "$tree/bin/lumigrid.exe" &
 main=$(await "^Lumigrid ver 1.0") || fail "the editor did not start"

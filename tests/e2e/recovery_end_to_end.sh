@@ -30,7 +30,6 @@ shot() { step=$((step + 1)); import -window root "$shots/$(printf '%02d' $step)-
 fail() { echo "recovery end-to-end: $*" >&2; shot failure; exit 1; }
 . "$here/../../scripts/window-wait.sh"
 focus_window() { xdotool mousemove --window "$1" 60 8 click 1; sleep 0.3; }
-windows_path() { echo "Z:${1//\//\\}"; }
 
 # The recovery folder of the prefix's user, emptied of what earlier runs left.
 local_data=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
