@@ -135,36 +135,52 @@ int ReportUsageError(const CLI::App& program, const CLI::ParseError& error, std:
     return PrintUsageError(err, CommandPath(command) + ": " + problem);
 }
 
-}  // namespace
+// Each command by its name, in the order the help lists them, with the
+// function that defines it.
+struct CommandDefinition {
+    const char* name;
+    void (*add)(CLI::App& program, CliContext& context);
+};
 
-void DefineCommands(CLI::App& program, CliContext& context) {
+const CommandDefinition Commands[] = {
+    {"build", AddBuildCommand},   {"show", AddShowCommand},     {"check", AddCheckCommand}, {"import", AddImportCommand},
+    {"export", AddExportCommand}, {"render", AddRenderCommand}, {"list", AddListCommands},  {"decode", AddDecodeCommand},
+    {"text", AddTextCommand},     {"effect", AddEffectCommand}, {"preview", AddPreviewCommand},
+};
+
+const CommandDefinition* FindCommand(const char* name) {
+    for (const CommandDefinition& command : Commands)
+        if (std::strcmp(command.name, name) == 0) return &command;
+    return nullptr;
+}
+
+// The program's settings and the command only, or every command when only
+// is null.
+void DefineProgram(CLI::App& program, CliContext& context, const CommandDefinition* only) {
     program.name(ProgramName);
     // Set before the commands are added, which take them over.
     program.formatter(std::make_shared<CommandHelpFormatter>());
     SetCommonSettings(program);
     program.set_version_flag("-V,--version", std::string(ProgramName) + " " + LUMIGRID_VERSION, "prints the version");
     program.require_subcommand(1, 1);
-
-    AddBuildCommand(program, context);
-    AddShowCommand(program, context);
-    AddCheckCommand(program, context);
-    AddImportCommand(program, context);
-    AddExportCommand(program, context);
-    AddRenderCommand(program, context);
-    AddListCommands(program, context);
-    AddDecodeCommand(program, context);
-    AddTextCommand(program, context);
-    AddEffectCommand(program, context);
-    AddPreviewCommand(program, context);
+    for (const CommandDefinition& command : Commands)
+        if (!only || only == &command) command.add(program, context);
     // Only the program's help ends with it; the commands do not inherit it.
     program.footer(ProgramFooter);
 }
 
-int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
-    CLI::App program;
-    CliContext context(out, err);
-    DefineCommands(program, context);
+}  // namespace
 
+void DefineCommands(CLI::App& program, CliContext& context) { DefineProgram(program, context, nullptr); }
+
+int RunCommands(int argc, const char* const argv[], CliContext& context) {
+    CLI::App program;
+    // Only the command named is defined: defining every command's options
+    // would cost each run more than a small build takes.
+    const CommandDefinition* named = argc > 1 ? FindCommand(argv[1]) : nullptr;
+    DefineProgram(program, context, named);
+
+    std::ostream& out = context.out;
     if (argc == 2 && std::string(argv[1]) == "help") {
         out << program.help();
         return CliSuccess;
@@ -180,16 +196,16 @@ int RunCli(int argc, const char* const argv[], std::ostream& out, std::ostream& 
         out << version.what() << "\n";
         return CliSuccess;
     } catch (const CLI::ParseError& error) {
-        return ReportUsageError(program, error, err);
+        return ReportUsageError(program, error, context.err);
     }
-    if (!context.action) return PrintUsageError(err, "no command given");
+    if (!context.action) return PrintUsageError(context.err, "no command given");
     return context.action();
 }
 
-int RunProgram(int argc, const char* const argv[]) {
+int RunOnStandardOutput(const std::function<int(std::ostream& out)>& run) {
     StandardOutputBuffer buffer;
     std::ostream out(&buffer);
-    const int status = RunCli(argc, argv, out, std::cerr);
+    const int status = run(out);
     if (buffer.Finish()) return status;
     const int error = buffer.Error();
     PrintFailure(std::cerr, "cannot write standard output" + (error ? ": " + std::string(std::strerror(error)) : ""));

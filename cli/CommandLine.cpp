@@ -25,6 +25,17 @@ void SetAction(CLI::App* command, CliContext& context, std::function<int()> run)
     command->callback([&context, run]() { context.action = run; });
 }
 
+void SetMediaAction(CLI::App* command, CliContext& context, std::function<int(const MediaActions&)> run) {
+    command->callback([&context, run]() {
+        context.action = [&context, run]() { return context.media ? run(*context.media) : HandOff(context); };
+    });
+}
+
+int HandOff(CliContext& context) {
+    if (context.handOff) return context.handOff();
+    return PrintFailure(context.err, "this program cannot draw fonts or pictures");
+}
+
 int PrintUsageError(std::ostream& err, const std::string& problem) {
     err << ProgramPrefix << problem << " (see lumigrid-cli --help)\n";
     return CliUsageError;

@@ -17,13 +17,20 @@
 #include <ostream>
 #include <string>
 
+#include "cli/MediaActions.h"
+
 // What a command reaches while it runs, and the action of the command that
-// was given, set while the arguments are read.
+// was given, set while the arguments are read. The commands that draw with
+// fonts and pictures run media's actions; a program that lacks them (media
+// null) runs handOff instead, which carries out the whole command line
+// elsewhere.
 struct CliContext {
     CliContext(std::ostream& out, std::ostream& err) : out(out), err(err) {}
     std::ostream& out;
     std::ostream& err;
     std::function<int()> action;
+    const MediaActions* media = nullptr;
+    std::function<int()> handOff;
 };
 
 // What every command takes from the program, which CLI11 hands down to the
@@ -32,6 +39,11 @@ struct CliContext {
 void SetCommonSettings(CLI::App& program);
 // run becomes the context's action when command is the one given.
 void SetAction(CLI::App* command, CliContext& context, std::function<int()> run);
+// The same for a command that draws with fonts and pictures: run is given
+// the program's media actions, or the command line is handed off.
+void SetMediaAction(CLI::App* command, CliContext& context, std::function<int(const MediaActions&)> run);
+// The context's hand-off, or a failure when it has none either.
+int HandOff(CliContext& context);
 
 // A mistake in the command line: status 2, with a pointer to --help.
 int PrintUsageError(std::ostream& err, const std::string& problem);

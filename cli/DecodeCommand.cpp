@@ -9,7 +9,6 @@
 #include "cli/CommonOptions.h"
 #include "cli/DecodeExtract.h"
 #include "cli/DecodeListing.h"
-#include "cli/DecodeRender.h"
 #include "cli/DecodedFile.h"
 #include "cli/StandardInput.h"
 
@@ -54,9 +53,13 @@ int CheckCombination(DecodeOptions* options, std::ostream& err) {
     return CliSuccess;
 }
 
-int RunDecode(DecodeOptions& options, std::ostream& out, std::ostream& err) {
+int RunDecode(DecodeOptions& options, CliContext& context) {
+    std::ostream& out = context.out;
+    std::ostream& err = context.err;
     int status = CheckCombination(&options, err);
     if (status != CliSuccess) return status;
+    // Frames are drawn by the picture code, which a lean program hands on.
+    if (options.render && !context.media) return HandOff(context);
     StandardInputFile input;
     std::string problem;
     options.hexFile = input.PathFor(options.hexPath, &problem);
@@ -73,7 +76,7 @@ int RunDecode(DecodeOptions& options, std::ostream& out, std::ostream& err) {
         (status = ExtractPatterns(file, options.extractDirectory, options.force, out, err)) != CliSuccess)
         return status;
     if (options.render)
-        status = RenderDecodedFrames(file, options.renderDirectory, options.scale, options.force, out, err);
+        status = context.media->renderDecodedFrames(file, options.renderDirectory, options.scale, options.force, out, err);
     return status;
 }
 
@@ -97,5 +100,5 @@ void AddDecodeCommand(CLI::App& program, CliContext& context) {
     AddScaleOption(command, options->scale, "pixels a LED for --render, 1 to 64 (default 8)")
         ->each([options](const std::string&) { options->haveScale = true; });
     command->add_flag("--force", options->force, "replaces files already in DIR");
-    SetAction(command, context, [options, &context]() { return RunDecode(*options, context.out, context.err); });
+    SetAction(command, context, [options, &context]() { return RunDecode(*options, context); });
 }
