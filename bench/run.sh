@@ -8,14 +8,17 @@
 #   bench/run.sh [CLI]      CLI defaults to build/native/bin/lumigrid-cli;
 #                           run-timer is taken from beside it
 #
-# Three display lists, all Scroll patterns with random pixels:
+# First start-up alone: lumigrid-cli --version against objcopy --version
+# (case version). Then display lists, all Scroll patterns with random pixels:
+#   small    five patterns of 16 frames of 16 x 16, an image of 2,574 bytes,
+#            as most lists are: its time is almost all start-up;
 #   16x16    15 patterns of 2048 frames and one of 2046, an image of
 #            1,048,548 bytes, just under the 1 MiB the 20-bit format can address;
 #   64x64    one pattern of 2046 frames, an image of 1,047,556 bytes;
 #   255x255  the largest pattern, 2048 frames of 255 x 255, an image of
 #            16,648,196 bytes (32-bit format only).
 # Each program runs RUNS times (15 by default), the three in turn, and its
-# median counts. CASES chooses the lists (all three by default).
+# median counts. CASES chooses the cases (all five by default).
 #
 # It runs twice: in a directory on disk (bench-files/ in the CLI's build
 # tree, beside CMake's own bench/, which it must not touch),
@@ -52,6 +55,23 @@ make_pattern() {
     head -c $((frames * rows * row_bytes)) /dev/urandom >> "$name"
 }
 
+# lumigrid-cli --version against objcopy --version.
+measure_version() {
+    local ours=() ours_cpu=() objcopy_wall=() objcopy_cpu=()
+    for _ in $(seq 1 "$runs"); do
+        timed ours ours_cpu "$cli" --version
+        timed objcopy_wall objcopy_cpu objcopy --version
+    done
+    awk -v a="$(median "${ours[@]}")" -v ac="$(median "${ours_cpu[@]}")" \
+        -v b="$(median "${objcopy_wall[@]}")" -v bc="$(median "${objcopy_cpu[@]}")" 'BEGIN {
+        printf "start-up: --version\n"
+        printf "                                        wall        CPU\n"
+        printf "  lumigrid-cli --version             %7.2f ms %7.2f ms\n", a / 1e6, ac / 1e3
+        printf "  objcopy --version                  %7.2f ms %7.2f ms\n", b / 1e6, bc / 1e3
+        printf "  ratio lumigrid-cli / objcopy:  wall %.2f  CPU %.2f\n", a / b, (bc ? ac / bc : 0)
+    }'
+}
+
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
 
 # Runs a command once; appends its wall time (ns) and CPU time (us) to the
@@ -60,7 +80,7 @@ timed() {
     local -n walls=$1 cpus=$2
     shift 2
     local wall user system
-    read -r wall user system < <("$timer" "$@")
+    read -r wall user system < <("$timer" "$@" | tail -n 1)
     walls+=("$wall")
     cpus+=($((user + system)))
 }
@@ -99,6 +119,11 @@ prepare() {
     rm -f ./*.led list.ll
     : > list.ll
     case $2 in
+    small)
+        for i in $(seq 1 5); do
+            make_pattern "p$i.led" 16 16 16
+            printf '%s\r\n' "$PWD/p$i.led" >> list.ll
+        done ;;
     16x16)
         for i in $(seq 1 16); do
             make_pattern "p$i.led" $([ "$i" -lt 16 ] && echo 2048 || echo 2046) 16 16
@@ -125,7 +150,11 @@ run_case() {
     return 0
 }
 
-for name in ${CASES:-16x16 64x64 255x255}; do
+for name in ${CASES:-version small 16x16 64x64 255x255}; do
+    if [ "$name" = version ]; then
+        measure_version
+        continue
+    fi
     run_case "$name" "$disk" "on disk ($(realpath "$disk"))"
     [ -n "$memory" ] && run_case "$name" "$memory" "in memory ($memory)"
 done

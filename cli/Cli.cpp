@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -154,31 +155,39 @@ const CommandDefinition* FindCommand(const char* name) {
     return nullptr;
 }
 
-// The program's settings and the command only, or every command when only
-// is null.
-void DefineProgram(CLI::App& program, CliContext& context, const CommandDefinition* only) {
+// The program's settings and the commands from first to last.
+void DefineProgram(CLI::App& program, CliContext& context, const CommandDefinition* first,
+                   const CommandDefinition* last) {
     program.name(ProgramName);
     // Set before the commands are added, which take them over.
     program.formatter(std::make_shared<CommandHelpFormatter>());
     SetCommonSettings(program);
     program.set_version_flag("-V,--version", std::string(ProgramName) + " " + LUMIGRID_VERSION, "prints the version");
     program.require_subcommand(1, 1);
-    for (const CommandDefinition& command : Commands)
-        if (!only || only == &command) command.add(program, context);
+    for (const CommandDefinition* command = first; command != last; ++command) command->add(program, context);
     // Only the program's help ends with it; the commands do not inherit it.
     program.footer(ProgramFooter);
 }
 
 }  // namespace
 
-void DefineCommands(CLI::App& program, CliContext& context) { DefineProgram(program, context, nullptr); }
+void DefineCommands(CLI::App& program, CliContext& context) {
+    DefineProgram(program, context, std::begin(Commands), std::end(Commands));
+}
 
 int RunCommands(int argc, const char* const argv[], CliContext& context) {
     CLI::App program;
-    // Only the command named is defined: defining every command's options
-    // would cost each run more than a small build takes.
+    // Only the command named is defined, and none for --version: defining
+    // every command's options would cost each run more than a small build
+    // takes. The program's help and its usage errors list them all.
     const CommandDefinition* named = argc > 1 ? FindCommand(argv[1]) : nullptr;
-    DefineProgram(program, context, named);
+    const bool versionOnly = argc == 2 && (std::strcmp(argv[1], "-V") == 0 || std::strcmp(argv[1], "--version") == 0);
+    if (named)
+        DefineProgram(program, context, named, named + 1);
+    else if (versionOnly)
+        DefineProgram(program, context, nullptr, nullptr);
+    else
+        DefineCommands(program, context);
 
     std::ostream& out = context.out;
     if (argc == 2 && std::string(argv[1]) == "help") {
