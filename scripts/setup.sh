@@ -26,6 +26,7 @@ packages=(
     rapidjson-dev                               # export: reading exported JSON back (header-only, all trees)
     gcc-avr avr-libc binutils-avr python3       # export tests: exported C built for an ATmega328P, Python run
     rustc                                       # export tests: exported Rust built and run
+    strace                                      # lumigrid-cli test: the files a command opens (no shared library)
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The releases as people get them, each in a scratch folder outside the build
 # trees, with one fresh Wine prefix for all the Windows steps (the launcher's):
-#   1. make install DESTDIR=...: lumigrid-cli runs from there and its man page
-#      reads; the lumigrid launcher prepares its own prefix and starts the editor;
+#   1. make install DESTDIR=...: lumigrid-cli runs from there, the commands
+#      that draw through lumigrid-cli-media, and its man page reads; the
+#      lumigrid launcher prepares its own prefix and starts the editor;
 #      make uninstall leaves nothing behind.
 #   2. The win64 zip, unpacked: the editor starts, lumigrid-cli.exe tells its
 #      version, and the README's line makes the examples' list. A DLL that
@@ -84,12 +85,17 @@ python3 "$repo/tests/packaging/docs_links.py" "$repo" || fail "links in README.m
 echo "-- make install"
 make -C "$repo" --no-print-directory install DESTDIR="$root" >/dev/null
 usr="$root/usr/local"
-expect_files "$usr/bin/lumigrid-cli" "$usr/lib/libPanekit.so" "$usr/share/man/man1/lumigrid-cli.1" \
+expect_files "$usr/bin/lumigrid-cli" "$usr/lib/lumigrid/lumigrid-cli-media" "$usr/lib/libPanekit.so" \
+    "$usr/share/man/man1/lumigrid-cli.1" \
     "$usr/bin/lumigrid" "$usr/lib/lumigrid/lumigrid.exe" "$usr/lib/lumigrid/Panekit.dll" \
     "$usr/share/applications/lumigrid.desktop" "$usr/share/icons/hicolor/48x48/apps/lumigrid.png"
 guide_whole "$usr/share/doc/lumigrid/user-guide.html"
 [ "$("$usr/bin/lumigrid-cli" --version)" = "lumigrid-cli $version" ] || fail "installed lumigrid-cli --version"
-readelf -d "$usr/bin/lumigrid-cli" | grep -q 'R.*PATH.*\[\$ORIGIN/\.\./lib\]' || fail "lumigrid-cli's RPATH is not \$ORIGIN/../lib"
+! readelf -d "$usr/bin/lumigrid-cli" | grep -q 'NEEDED\|R.*PATH' || fail "lumigrid-cli needs shared libraries"
+readelf -d "$usr/lib/lumigrid/lumigrid-cli-media" | grep -q 'R.*PATH.*\[\$ORIGIN/\.\./\.\./lib\]' \
+    || fail "lumigrid-cli-media's RPATH is not \$ORIGIN/../../lib"
+"$usr/bin/lumigrid-cli" render "$repo/examples/patterns/heart.led" -o "$scratch/heart.png" \
+    || fail "the installed lumigrid-cli does not render through lumigrid-cli-media"
 page=$(MANWIDTH=100 man -l "$usr/share/man/man1/lumigrid-cli.1" 2>&1 | tr -s ' ')
 grep -q '^SYNOPSIS' <<<"$page" && grep -q 'lumigrid-cli build LIST.ll -o OUT.hex' <<<"$page" \
     || fail "the man page lacks the synopsis: $page"
