@@ -10,15 +10,16 @@ const char HexDigits[] = "0123456789ABCDEF";
 const unsigned MaxValuesPerLine = 16;
 const unsigned LitPerLine = 16;
 
-// "#" for lit, "." for dark, eight LEDs a byte.
+// "#" for lit, "." for dark, eight LEDs a byte; made by the compiler, so
+// that no program start pays for it.
 struct ArtBytes {
-    char text[256][8];
-    ArtBytes() {
+    char text[256][8] = {};
+    constexpr ArtBytes() {
         for (unsigned value = 0; value < 256; ++value)
             for (unsigned bit = 0; bit < 8; ++bit) text[value][bit] = (value & (0x80u >> bit)) ? '#' : '.';
     }
 };
-const ArtBytes Art;
+constexpr ArtBytes Art;
 
 std::size_t DecimalDigits(std::uint64_t value) {
     std::size_t digits = 1;

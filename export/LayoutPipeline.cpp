@@ -123,10 +123,10 @@ std::vector<CellIndex> PackUnits(const ExportLayout& layout, const ScanUnits& un
 
 namespace {
 
-// Every byte value with its bits in the opposite order.
+// Every byte value with its bits in the opposite order, made by the compiler.
 struct ReversedBytes {
-    std::uint8_t value[256];
-    ReversedBytes() {
+    std::uint8_t value[256] = {};
+    constexpr ReversedBytes() {
         for (unsigned byte = 0; byte < 256; ++byte) {
             unsigned reversed = 0;
             for (unsigned bit = 0; bit < 8; ++bit)
@@ -135,7 +135,7 @@ struct ReversedBytes {
         }
     }
 };
-const ReversedBytes Reversed;
+constexpr ReversedBytes Reversed;
 
 }  // namespace
 

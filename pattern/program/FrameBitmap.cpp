@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Transposes an 8 x 8 bit block held one row per byte, row 0 in the most
@@ -66,6 +70,33 @@ private:
     std::size_t length_;
 };
 
+#if defined(__SSE2__)
+// The columnsHere columns of one row byte over sixteen rows, each stored as
+// two whole column bytes at column (rows 0-7, then 8-15), the next column
+// columnBytes further: a byte's top bit is its first column, and each
+// step moves the next one there, for the processor to gather all sixteen.
+void StoreSixteenRows(const std::uint8_t* row, std::size_t rowBytes, unsigned columnsHere, std::uint8_t* column,
+                      unsigned columnBytes) {
+    const std::size_t r = rowBytes;
+    // Row 0 in the last byte: its bit is the mask's top one.
+    __m128i rows = _mm_set_epi8(static_cast<char>(row[0]), static_cast<char>(row[r]), static_cast<char>(row[2 * r]),
+                                static_cast<char>(row[3 * r]), static_cast<char>(row[4 * r]), static_cast<char>(row[5 * r]),
+                                static_cast<char>(row[6 * r]), static_cast<char>(row[7 * r]), static_cast<char>(row[8 * r]),
+                                static_cast<char>(row[9 * r]), static_cast<char>(row[10 * r]),
+                                static_cast<char>(row[11 * r]), static_cast<char>(row[12 * r]),
+                                static_cast<char>(row[13 * r]), static_cast<char>(row[14 * r]),
+                                static_cast<char>(row[15 * r]));
+    for (unsigned j = 0; j < columnsHere; ++j) {
+        // Lit is 0 in the bitmap.
+        const unsigned bits = ~static_cast<unsigned>(_mm_movemask_epi8(rows));
+        column[0] = static_cast<std::uint8_t>(bits >> 8);
+        column[1] = static_cast<std::uint8_t>(bits);
+        column += columnBytes;
+        rows = _mm_add_epi8(rows, rows);
+    }
+}
+#endif
+
 }  // namespace
 
 std::uint32_t FrameProgramBytes(std::uint8_t columns, std::uint8_t rows) {
@@ -94,7 +125,14 @@ std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, st
     for (std::size_t groupByte = 0; groupByte < rowBytes; ++groupByte) {
         const unsigned firstColumn = static_cast<unsigned>(groupByte) * 8;
         const unsigned columnsHere = columns - firstColumn < 8 ? columns - firstColumn : 8;
-        for (unsigned block = 0; block < columnBytes; ++block) {
+        unsigned block = 0;
+#if defined(__SSE2__)
+        if (aligned)
+            for (; block + 2 <= columnBytes; block += 2)
+                StoreSixteenRows(frame + block * 8 * rowBytes + groupByte, rowBytes, columnsHere,
+                                 bitmap + static_cast<std::size_t>(firstColumn) * columnBytes + block, columnBytes);
+#endif
+        for (; block < columnBytes; ++block) {
             const unsigned top = block * 8;
             const unsigned rowsHere = rows - top < 8 ? rows - top : 8;
             const std::uint8_t* row = frame + top * rowBytes + groupByte;
