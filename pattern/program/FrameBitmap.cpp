@@ -60,7 +60,12 @@ public:
 
 private:
     void Store(std::uint64_t word) {
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        word = __builtin_bswap64(word);
+        std::memcpy(out_ + length_, &word, sizeof word);
+#else
         for (unsigned i = 0; i < 8; ++i) out_[length_ + i] = BlockByte(word, i);
+#endif
         length_ += 8;
     }
 
@@ -127,10 +132,15 @@ std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, st
         const unsigned columnsHere = columns - firstColumn < 8 ? columns - firstColumn : 8;
         unsigned block = 0;
 #if defined(__SSE2__)
-        if (aligned)
-            for (; block + 2 <= columnBytes; block += 2)
-                StoreSixteenRows(frame + block * 8 * rowBytes + groupByte, rowBytes, columnsHere,
+        // Sixteen whole rows at a time, into their place or into the group.
+        for (; (block + 2) * 8 <= rows; block += 2) {
+            const std::uint8_t* row = frame + block * 8 * rowBytes + groupByte;
+            if (aligned)
+                StoreSixteenRows(row, rowBytes, columnsHere,
                                  bitmap + static_cast<std::size_t>(firstColumn) * columnBytes + block, columnBytes);
+            else
+                StoreSixteenRows(row, rowBytes, columnsHere, &group[0][block], sizeof group[0]);
+        }
 #endif
         for (; block < columnBytes; ++block) {
             const unsigned top = block * 8;
