@@ -3,14 +3,14 @@
 #   make test   install what is missing, build every tree, run every test
 #   make run    install what is missing, build, start the editor under Wine
 #   make fuzz   run the libFuzzer targets longer (FUZZ_SECONDS each, default 300)
-#   make bench  time lumigrid-cli build against objcopy and srec_cat, the
+#   make bench  time lumigrid-cli's start-up and build against objcopy and srec_cat, the
 #               editor's repaint (make bench-repaint: that one alone) and
 #               Create Hex File's build at scale (make bench-export)
 #   make bench-text  time lumigrid-cli text on 20 characters of Unifont
 #   make bench-export-code  time and peak memory of exporting the largest
 #               pattern as code, in every language
 #   make dist   the Windows releases in dist/: the win64 and win32 zips, the win64 installer
-#   make install [PREFIX=/usr/local] [DESTDIR=...]   lumigrid-cli, its man page, and the
+#   make install [PREFIX=/usr/local] [DESTDIR=...]   lumigrid-cli (and lumigrid-cli-media), its man page, and the
 #               editor with its Wine launcher when the win64 tree is built
 #   make uninstall [DESTDIR=...]   removes what make install put in place
 #
@@ -89,7 +89,7 @@ dist: setup
 
 install: setup
 	@$(call configure,native)
-	@cmake --build build/native --target lumigrid-cli Panekit man desktop-icons user-guide
+	@cmake --build build/native --target lumigrid-cli lumigrid-cli-media Panekit man desktop-icons user-guide
 	@DESTDIR="$(DESTDIR)" cmake --install build/native --prefix "$(PREFIX)"
 
 uninstall:

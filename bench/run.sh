@@ -18,7 +18,8 @@
 #   255x255  the largest pattern, 2048 frames of 255 x 255, an image of
 #            16,648,196 bytes (32-bit format only).
 # Each program runs RUNS times (15 by default), the three in turn, and its
-# median counts. CASES chooses the cases (all five by default).
+# median counts; start-up and the small list, whose runs are short and
+# scattered more, SMALL_RUNS times (four times RUNS by default). CASES chooses the cases (all five by default).
 #
 # It runs twice: in a directory on disk (bench-files/ in the CLI's build
 # tree, beside CMake's own bench/, which it must not touch),
@@ -30,6 +31,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cli=$(realpath "${1:-$here/../build/native/bin/lumigrid-cli}")
 timer="$(dirname "$cli")/run-timer"
 runs=${RUNS:-15}
+small_runs=${SMALL_RUNS:-$((runs * 4))}
 for tool in objcopy srec_cat; do
     command -v "$tool" >/dev/null || { echo "bench: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
@@ -58,7 +60,7 @@ make_pattern() {
 # lumigrid-cli --version against objcopy --version.
 measure_version() {
     local ours=() ours_cpu=() objcopy_wall=() objcopy_cpu=()
-    for _ in $(seq 1 "$runs"); do
+    for _ in $(seq 1 "$small_runs"); do
         timed ours ours_cpu "$cli" --version
         timed objcopy_wall objcopy_cpu objcopy --version
     done
@@ -90,10 +92,12 @@ measure() {
     cd "$where"
     "$cli" build list.ll -o lumigrid.hex --format "$format"
     local ours=() ours_cpu=() objcopy_wall=() objcopy_cpu=() srec_wall=() srec_cpu=()
+    local count=$runs
+    [ "$(stat -c %s image.bin)" -lt 65536 ] && count=$small_runs
     # Each program starts with no other program's writes still pending: on
     # ext4 a data sync commits the journal, which first writes out the data
     # of every file that the other two have just written and not synced.
-    for _ in $(seq 1 "$runs"); do
+    for _ in $(seq 1 "$count"); do
         sync; timed ours ours_cpu "$cli" build list.ll -o lumigrid.hex --format "$format"
         sync; timed objcopy_wall objcopy_cpu objcopy -I binary -O ihex image.bin objcopy.hex
         sync; timed srec_wall srec_cpu srec_cat image.bin -Binary -o srec.hex -Intel
