@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "pattern/document/PatternFrameReader.h"
 #include "pattern/program/ProgramFormat.h"
 
 namespace {
@@ -37,9 +38,9 @@ public:
         std::memcpy(bytes_.get() + length_, command.bytes, CommandWordSize);
         length_ += CommandWordSize;
     }
-    void Frame(const LedPattern& pattern, std::uint32_t frame) {
+    void Frame(const LedPattern& pattern, const std::uint8_t* frame) {
         MakeRoom(MaxFrameProgramBytes);
-        length_ += WriteFrameBitmap(pattern.Frame(frame), pattern.columns, pattern.rows, bytes_.get() + length_);
+        length_ += WriteFrameBitmap(frame, pattern.columns, pattern.rows, bytes_.get() + length_);
     }
     void Flush() {
         if (stopped_ || length_ == 0) return;
@@ -64,9 +65,10 @@ private:
     bool stopped_;
 };
 
-// False when the progress hook stopped it.
-bool EmitPattern(const LedPattern& pattern, HexImageWriter& writer, const BuildProgressHook& report,
-                 BuildProgress& progress) {
+// False when the progress hook stopped it. The frames come in order from
+// frames, the rest from the pattern.
+bool EmitPattern(const LedPattern& pattern, PatternFrameReader& frames, HexImageWriter& writer,
+                 const BuildProgressHook& report, BuildProgress& progress) {
     const std::uint32_t pairs = pattern.header.FrameCount() / 2;
     const std::uint8_t controlCode = EmittedControlCode(pattern.header);
     const std::uint8_t wait = EmittedWait(pattern.header);
@@ -75,14 +77,14 @@ bool EmitPattern(const LedPattern& pattern, HexImageWriter& writer, const BuildP
     if (controlCode == ControlScroll) {
         stage.Command(BlockWord(ScrollBlockCommand, pairs));
         for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
-            stage.Frame(pattern, 2 * i);
-            stage.Frame(pattern, 2 * i + 1);
+            stage.Frame(pattern, frames.NextFrame());
+            stage.Frame(pattern, frames.NextFrame());
         }
     } else {
         for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
             stage.Command(PictureWord(PictureCommandFor(controlCode), wait));
-            stage.Frame(pattern, 2 * i);
-            stage.Frame(pattern, 2 * i + 1);
+            stage.Frame(pattern, frames.NextFrame());
+            stage.Frame(pattern, frames.NextFrame());
         }
     }
     stage.Flush();
@@ -166,11 +168,12 @@ bool BuildDisplayProgram(const DisplayList& list, HexImageWriter& writer, const 
             writer.PushBytes(reset.bytes, sizeof reset.bytes);
             plan = PlanEntry(entry->text.get());
         } else {
-            PatternLoadResult loaded = ReadPatternFile(entry->text.get());
+            PatternFrameReader frames;
+            PatternLoadResult loaded = frames.Open(entry->text.get());
             plan = PlanLoaded(loaded);
             progress.entryBytes = plan.bytes;
             if (plan.kind == EntryKind::Pattern || plan.skipReason == SkipReason::NoFramePair)
-                going = EmitPattern(*loaded.pattern, writer, report, progress);
+                going = EmitPattern(*loaded.pattern, frames, writer, report, progress);
         }
         if (going && observe) observe(index, *entry, plan);
     }
