@@ -1,0 +1,76 @@
+#include "pattern/document/PatternFrameReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/support/ScratchDirectory.h"
+
+namespace {
+
+typedef std::vector<unsigned char> Bytes;
+
+// 16 x 16, frame count 5, Normal, wait 7.
+const Bytes FiveFrameHeader = {0x4C, 0x45, 0x44, 0x31, 0x00, 0x07, 0x05, 0x00, 0x10, 0x02, 0x10, 0x00};
+const std::size_t FrameBytes = 32;
+
+// Five frames whose bytes are all different: 0x10 * (frame + 1) + byte.
+Bytes FiveFrameFile() {
+    Bytes file = FiveFrameHeader;
+    for (int frame = 0; frame < 5; ++frame)
+        for (std::size_t byte = 0; byte < FrameBytes; ++byte) file.push_back(static_cast<unsigned char>(0x10 * (frame + 1) + byte));
+    return file;
+}
+
+class PatternFrameReaderTest : public ::testing::Test {
+protected:
+    ScratchDirectory scratch;
+
+    // The reader's frames against the whole read's, frame by frame, with
+    // the same status, header and file name.
+    void ExpectSameAsWholeRead(const Bytes& bytes) {
+        const std::string path = scratch.File("in.led");
+        ScratchDirectory::Write(path, bytes);
+        const PatternLoadResult whole = ReadPatternFile(path.c_str());
+        PatternFrameReader reader;
+        const PatternLoadResult streamed = reader.Open(path.c_str());
+        ASSERT_EQ(whole.status, streamed.status);
+        ASSERT_EQ(whole.framesRead, streamed.framesRead);
+        ASSERT_EQ(whole.pattern == nullptr, streamed.pattern == nullptr);
+        if (!whole.pattern) return;
+        EXPECT_EQ(0, std::memcmp(&whole.pattern->header, &streamed.pattern->header, LedFileHeader::Size));
+        EXPECT_STREQ(whole.pattern->fileName.get(), streamed.pattern->fileName.get());
+        for (std::uint32_t frame = 0; frame < whole.pattern->header.FrameCount(); ++frame) {
+            const Bytes expected(whole.pattern->Frame(frame), whole.pattern->Frame(frame) + FrameBytes);
+            const std::uint8_t* got = reader.NextFrame();
+            EXPECT_EQ(expected, Bytes(got, got + FrameBytes)) << "frame " << frame;
+        }
+    }
+};
+
+TEST_F(PatternFrameReaderTest, GivesTheFramesHeaderAndStatusOfTheWholeRead) {
+    const Bytes file = FiveFrameFile();
+    ExpectSameAsWholeRead(file);
+    // Bytes after the last frame are no part of the pattern.
+    Bytes longer = file;
+    longer.push_back(0xEE);
+    ExpectSameAsWholeRead(longer);
+}
+
+TEST_F(PatternFrameReaderTest, ShortAndRefusedFilesFollowTheWholeReadsRules) {
+    const Bytes file = FiveFrameFile();
+    // Cut inside frame 2: its surviving bytes, then frame 1's; frames 3 and 4 blank.
+    ExpectSameAsWholeRead(Bytes(file.begin(), file.end() - 2 * FrameBytes - 5));
+    ExpectSameAsWholeRead(Bytes(file.begin(), file.begin() + 12 + 7));   // inside frame 0
+    ExpectSameAsWholeRead(Bytes(file.begin(), file.begin() + 12));       // the header alone
+    ExpectSameAsWholeRead(Bytes(file.begin(), file.begin() + 7));        // not even that
+    Bytes wrongRowBytes = file;
+    wrongRowBytes[9] = 3;
+    ExpectSameAsWholeRead(wrongRowBytes);
+    PatternFrameReader reader;
+    EXPECT_EQ(PatternLoadStatus::CannotOpen, reader.Open(scratch.File("missing.led").c_str()).status);
+}
+
+}  // namespace
