@@ -5,6 +5,9 @@
 
 namespace {
 
+// About this much of the file is read at a time.
+const std::size_t ChunkBytes = 64 * 1024;
+
 // Reads until count bytes are in or the file yields nothing more.
 std::size_t ReadFully(CFile& file, std::uint8_t* into, std::size_t count) {
     std::size_t done = 0;
@@ -18,7 +21,8 @@ std::size_t ReadFully(CFile& file, std::uint8_t* into, std::size_t count) {
 
 }  // namespace
 
-PatternFrameReader::PatternFrameReader() : file_(PatternFileFilter), pattern_(nullptr), frameSize_(0), next_(0) {}
+PatternFrameReader::PatternFrameReader()
+    : file_(PatternFileFilter), pattern_(nullptr), frameSize_(0), next_(0), left_(0), held_(0), taken_(0) {}
 
 PatternLoadResult PatternFrameReader::Open(const char* path) {
     LedFileHeader header;
@@ -35,9 +39,9 @@ PatternLoadResult PatternFrameReader::Open(const char* path) {
     if (pattern) {
         pattern->Create(header.columns, header.rows);
         frameSize_ = pattern->FrameSize();
-        frame_.reset(new (std::nothrow) std::uint8_t[frameSize_ ? frameSize_ : 1]);
+        frames_.reset(new (std::nothrow) std::uint8_t[ChunkFrames() * (frameSize_ ? frameSize_ : 1)]);
     }
-    if (!pattern || !frame_ || size < LedFileHeader::Size + frames) {
+    if (!pattern || !frames_ || size < LedFileHeader::Size + frames) {
         // Refused, short, or of no size that can be told: the whole read
         // decides, as it always has.
         file_.Close();
@@ -53,14 +57,26 @@ PatternLoadResult PatternFrameReader::Open(const char* path) {
     pattern->header.wait = header.wait;
     pattern->SetFileName(file_.GetFilename());
     pattern->modified = false;
+    left_ = count;
     return PatternLoadResult{std::move(pattern), PatternLoadStatus::Loaded, header, count, false};
+}
+
+std::uint32_t PatternFrameReader::ChunkFrames() const {
+    return frameSize_ == 0 || frameSize_ >= ChunkBytes ? 1 : static_cast<std::uint32_t>(ChunkBytes / frameSize_);
 }
 
 const std::uint8_t* PatternFrameReader::NextFrame() {
     const std::uint32_t frame = next_++;
     if (pattern_) return pattern_->Frame(frame);
-    // A file cut short while it is read leaves the rest of the frame blank.
-    const std::size_t got = ReadFully(file_, frame_.get(), frameSize_);
-    if (got < frameSize_) std::memset(frame_.get() + got, 0, frameSize_ - got);
-    return frame_.get();
+    if (taken_ == held_) {
+        held_ = left_ < ChunkFrames() ? left_ : ChunkFrames();
+        if (held_ == 0) held_ = 1;   // past the last frame: a blank one
+        left_ -= left_ < held_ ? left_ : held_;
+        taken_ = 0;
+        // A file cut short while it is read leaves the rest blank.
+        const std::size_t wanted = held_ * frameSize_;
+        const std::size_t got = ReadFully(file_, frames_.get(), wanted);
+        if (got < wanted) std::memset(frames_.get() + got, 0, wanted - got);
+    }
+    return frames_.get() + (taken_++) * frameSize_;
 }

@@ -26,11 +26,18 @@ public:
     const std::uint8_t* NextFrame();
 
 private:
+    std::uint32_t ChunkFrames() const;
+
     CFile file_;
     const LedPattern* pattern_;           // the frames, when the file was read whole
-    std::unique_ptr<std::uint8_t[]> frame_;
+    // Whole frames, read some at a time: a read of each 32-byte frame would
+    // cost a system call each.
+    std::unique_ptr<std::uint8_t[]> frames_;
     std::size_t frameSize_;
     std::uint32_t next_;
+    std::uint32_t left_;                  // frames not yet read from the file
+    std::uint32_t held_;                  // frames in frames_
+    std::uint32_t taken_;                 // of those, handed out
 };
 
 #endif
