@@ -15,7 +15,7 @@ const char HexFileExtension[] = "hex";
 namespace {
 
 const char EndOfFileRecord[] = ":00000001FF\r\n";
-const char UpperDigits[] = "0123456789ABCDEF";
+constexpr char UpperDigits[] = "0123456789ABCDEF";
 
 // The two digits of every byte value, high nibble first; made by the
 // compiler, so that no program start pays for it.
