@@ -69,6 +69,9 @@ public:
     // The image ends after size bytes: true when the program is whole and
     // nothing follows its end word.
     bool Finish(std::uint64_t size);
+    // The same verdict without the reason, for a caller that tries
+    // thousands of frame lengths and needs none.
+    bool ReadsWhole(std::uint64_t size) const { return !failed_ && ended_ && size - endOffset_ <= CommandWordSize; }
     bool Ended() const { return ended_; }
     bool Failed() const { return failed_; }
     const ProgramReadError& Error() const { return error_; }

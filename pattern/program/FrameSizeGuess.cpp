@@ -8,10 +8,13 @@ std::vector<std::size_t> FrameBytesThatRead(ImageSource& source, const std::vect
         std::size_t frameBytes;
         ProgramWalker walker;
     };
+    // Thousands of walks: made in place, never moved.
     std::vector<Walk> walks;
+    walks.reserve(candidates.size());
     for (std::size_t frameBytes : candidates) walks.push_back(Walk{frameBytes, ProgramWalker(frameBytes)});
     // Walks still taking words; the others only wait for the end.
     std::vector<Walk*> live;
+    live.reserve(walks.size());
     for (Walk& walk : walks) live.push_back(&walk);
     std::vector<std::uint8_t> piece(64 * 1024);
     std::uint64_t base = 0;   // offset of piece[0]
@@ -40,7 +43,7 @@ std::vector<std::size_t> FrameBytesThatRead(ImageSource& source, const std::vect
     }
     std::vector<std::size_t> reading;
     for (Walk& walk : walks)
-        if (walk.walker.Finish(base)) reading.push_back(walk.frameBytes);
+        if (walk.walker.ReadsWhole(base)) reading.push_back(walk.frameBytes);
     return reading;
 }
 
