@@ -23,8 +23,12 @@ namespace {
 // editor's default.
 const FrameSizeName FrameSizes[] = {{16, 16}, {5, 7}, {8, 8}, {1, 1}, {3, 3}, {32, 16}, {12, 10}, {7, 13}};
 
-// The largest image the guess over every frame length is tried on.
-const std::size_t GuessLimit = 512;
+// The guess is tried with frame lengths 1 to GuessedLengths (past every
+// size above) on every input, checked against each length walked alone up to
+// AloneLimit bytes, and with every length on images up to GuessLimit.
+const std::size_t GuessedLengths = 80;
+const std::size_t AloneLimit = 1024;
+const std::size_t GuessLimit = 64;
 
 // An image handed out in pieces of uneven lengths, as a HEX file's records
 // hand it on.
@@ -143,22 +147,41 @@ void CheckPlay(const std::uint8_t* image, std::size_t size, const ProgramListing
     FUZZ_REQUIRE(ticks == playback.ticks);
 }
 
-// The guess finds this frame length exactly when the program reads at it,
-// and a common size only when the program reads at that size.
+// Each length walked alone, word by word, as the reader walks it.
+std::vector<std::size_t> LengthsReadAlone(const std::uint8_t* image, std::size_t size,
+                                          const std::vector<std::size_t>& candidates) {
+    std::vector<std::size_t> reading;
+    for (std::size_t frameBytes : candidates) {
+        ProgramWalker walker(frameBytes);
+        ProgramItem item;
+        while (!walker.Ended() && !walker.Failed() && walker.NextWord() + CommandWordSize <= size) {
+            const std::size_t at = static_cast<std::size_t>(walker.NextWord());
+            walker.TakeWord(static_cast<std::uint16_t>(image[at] << 8 | image[at + 1]), &item);
+        }
+        if (walker.Finish(size)) reading.push_back(frameBytes);
+    }
+    return reading;
+}
+
+// The guess, which walks many lengths at once, finds the lengths that read
+// walked alone: this frame length exactly when the program reads at it, and
+// a common size only when the program reads at that size.
 void CheckGuess(const std::uint8_t* image, std::size_t size, std::size_t frameBytes, bool reads, bool everyLength) {
-    std::vector<std::size_t> candidates = {1, frameBytes, frameBytes + 1};
+    std::vector<std::size_t> candidates;
+    for (std::size_t length = 1; length <= GuessedLengths; ++length) candidates.push_back(length);
     for (std::size_t i = 0; i < CommonFrameSizeCount; ++i)
         candidates.push_back(FrameProgramBytes(CommonFrameSizes[i].columns, CommonFrameSizes[i].rows));
     MemoryImageSource source(image, size);
     const std::vector<std::size_t> found = FrameBytesThatRead(source, candidates);
     FUZZ_REQUIRE((std::find(found.begin(), found.end(), frameBytes) != found.end()) == reads);
+    if (size <= AloneLimit) FUZZ_REQUIRE(found == LengthsReadAlone(image, size, candidates));
     for (const FrameSizeName& common : CommonSizesAmong(found)) {
         ProgramListing listing;
         ProgramReadError error;
         FUZZ_REQUIRE(ReadDisplayProgram(image, size, common.columns, common.rows, &listing, &error));
     }
-    // Every length from 1 up, for one input in 32 (a first byte below 8)
-    // and modest images only: it walks the image thousands of times.
+    // Every length from 1 to that of 255 x 255, for about one input in 256
+    // and small images only: thousands of walks.
     if (!everyLength || size > GuessLimit) return;
     const std::size_t smallest = SmallestFrameBytesThatRead(image, size, 0);
     FUZZ_REQUIRE(!reads || (smallest != 0 && smallest <= frameBytes));
@@ -174,7 +197,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ProgramListing listing;
     ProgramReadError error;
     const bool reads = ReadDisplayProgram(image, size, frame.columns, frame.rows, &listing, &error);
-    CheckGuess(image, size, FrameProgramBytes(frame.columns, frame.rows), reads, data[0] < 8);
+    CheckGuess(image, size, FrameProgramBytes(frame.columns, frame.rows), reads, data[0] < 8 && size % 8 == 0);
     if (!reads) {
         FUZZ_REQUIRE(!error.what.empty() && error.offset <= size);
         PiecemealSource source(image, size, data[0]);

@@ -56,6 +56,12 @@ struct ProgramReadError {
     std::string what;
 };
 
+// What a command word stands for, whatever the frame size: its kind,
+// control code, wait and pair count in item (its offset and first frame are
+// the caller's). False when the program may not have the word there (first:
+// at its start), with why not when why is given.
+bool ReadCommandWord(std::uint16_t word, bool first, ProgramItem* item, std::string* why);
+
 // The rules of the program's items, one command word at a time: says where
 // the next word lies and what each word is. The image's end comes last.
 class ProgramWalker {
@@ -69,9 +75,6 @@ public:
     // The image ends after size bytes: true when the program is whole and
     // nothing follows its end word.
     bool Finish(std::uint64_t size);
-    // The same verdict without the reason, for a caller that tries
-    // thousands of frame lengths and needs none.
-    bool ReadsWhole(std::uint64_t size) const { return !failed_ && ended_ && size - endOffset_ <= CommandWordSize; }
     bool Ended() const { return ended_; }
     bool Failed() const { return failed_; }
     const ProgramReadError& Error() const { return error_; }
