@@ -6,7 +6,7 @@
 # (defaults build/native, for lumigrid-cli, and build/native-fuzz, for
 # recovery_seed_maker). The patterns are imported from pictures of the
 # image_import seeds. Each target's seeds go to fuzz/corpus/<target>/; seeds
-# kept there from findings are left alone.
+# kept there from findings (finding-*) are left alone.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 cli=$(realpath "${1:-build/native}/bin/lumigrid-cli")
