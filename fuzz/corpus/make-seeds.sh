@@ -80,7 +80,7 @@ code rust strip-8x8.rs animation-8x8 --layout ws2812-progressive --rotate 270 --
 # Binary has no text to say its layout: the target takes five bytes first,
 # the preset's index, the transform (bit 0 one plane, bits 1-2 the rotation
 # in quarter turns, bits 3-4 the mirror, bit 5 inverted, bit 6 little-endian),
-# the exported frame's width - 1 and height - 1, and the packing (its own
+# the exported frame's width - 1 and height - 1 (below 64), and the packing (its own
 # when bit 7 is set, as the target reads it).
 # binary NAME PATTERN PRESET-INDEX TRANSFORM WIDTH HEIGHT OPTIONS...
 binary() {
