@@ -180,9 +180,13 @@ bool FillShortBmpPalette(const std::uint8_t* bytes, std::size_t size, std::vecto
 #define LUMIGRID_NOINLINE
 #endif
 
+// Filled in one call, through a pointer the compiler cannot see through, so
+// that the stores are neither dropped as dead nor made one by one.
+void* (*const volatile FillBytes)(void*, int, std::size_t) = std::memset;
+
 LUMIGRID_NOINLINE void FillStackBelow(std::uint8_t value) {
-    volatile std::uint8_t area[64 * 1024];
-    for (std::size_t i = 0; i < sizeof area; ++i) area[i] = value;
+    std::uint8_t area[64 * 1024];
+    FillBytes(area, value, sizeof area);
 }
 
 struct Pixels {

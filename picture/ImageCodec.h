@@ -49,7 +49,14 @@ ImageDecodeResult DecodeImage(const std::uint8_t* bytes, std::size_t size, int m
 // side, and 16 million pixels (4096 x 4096), so that a hostile GIF, whose
 // last frames are kept, cannot ask for more than a few hundred MiB.
 constexpr int MaxImageSide = 16384;
+#ifdef LUMIGRID_FUZZ_IMAGE_PIXELS
+// The fuzz tree's readers take small pictures only: their faults show at any
+// size, and one picture of millions of pixels costs the search as much time
+// as thousands of small ones.
+constexpr long long MaxImagePixels = LUMIGRID_FUZZ_IMAGE_PIXELS;
+#else
 constexpr long long MaxImagePixels = 16ll * 1024 * 1024;
+#endif
 
 // The most bytes DecodeImage takes: it indexes its input with int.
 constexpr std::size_t MaxImageBytes = 256u * 1024 * 1024;

@@ -35,7 +35,6 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>* bytes, Im
         CFile& file;
         ~Closer() { file.Close(); }
     } closer{file};
-    const unsigned long chunk = 64 * 1024;
     try {
         for (;;) {
             if (bytes->size() > MaxImageBytes) {
@@ -43,6 +42,8 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>* bytes, Im
                 return false;
             }
             const std::size_t had = bytes->size();
+            // Small reads while the file is small: most pictures of signs are.
+            const unsigned long chunk = had < 64 * 1024 ? 4 * 1024 : 64 * 1024;
             bytes->resize(had + chunk);
             unsigned long got = file.Read(bytes->data() + had, chunk);
             bytes->resize(had + got);

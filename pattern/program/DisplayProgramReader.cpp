@@ -35,54 +35,63 @@ bool ProgramWalker::Fail(std::uint64_t offset, const std::string& what) {
     return false;
 }
 
+bool ReadCommandWord(std::uint16_t word, bool first, ProgramItem* item, std::string* why) {
+    *item = ProgramItem{ProgramItemKind::Start, 0, word, 0, 0, 0, 0};
+    if (first) {
+        if (word == StartWord) return true;
+        if (why) *why = "the image begins with " + Word(word) + ", not with the start word F000";
+        return false;
+    }
+    const unsigned command = CommandOf(word);
+    switch (command) {
+    case EndCommand:
+        item->kind = ProgramItemKind::End;
+        if (word == EndWord) return true;
+        if (why) *why = "the word " + Word(word) + " is not the end word 0000";
+        return false;
+    case NormalPictureCommand:
+    case OnOffPictureCommand:
+        item->kind = ProgramItemKind::Picture;
+        item->controlCode = command == NormalPictureCommand ? ControlNormal : ControlOnOff;
+        item->wait = static_cast<std::uint8_t>(word & PictureWaitMask);
+        item->pairs = 1;
+        if (!(word & PictureReservedMask)) return true;
+        if (why)
+            *why = "the picture command " + Word(word) + " has " + Word(word).substr(1, 1) + " where a picture command has 0";
+        return false;
+    case ScrollBlockCommand:
+    case AnimationBlockCommand:
+        item->kind = command == ScrollBlockCommand ? ProgramItemKind::ScrollBlock : ProgramItemKind::AnimationBlock;
+        item->controlCode = command == ScrollBlockCommand ? ControlScroll : ControlAnimation;
+        item->wait = static_cast<std::uint8_t>(word & PictureWaitMask);
+        item->pairs = word & BlockPairsMask;
+        return true;
+    case ResetCommand:
+        item->kind = ProgramItemKind::Reset;
+        item->wait = static_cast<std::uint8_t>(word & PictureWaitMask);
+        if (word == ResetWord) return true;
+        if (why) *why = "the word " + Word(word) + " is not the reset word 6000";
+        return false;
+    default:
+        if (why)
+            *why = "unknown command " + Word(word) + " (its first nibble " + Word(word).substr(0, 1) +
+                   " is none of 0, 1, 2, 3, 4, 6)";
+        return false;
+    }
+}
+
 bool ProgramWalker::TakeWord(std::uint16_t word, ProgramItem* item) {
     if (ended_ || failed_) return false;
     const std::uint64_t at = next_;
-    if (words_++ == 0) {
-        if (word != StartWord)
-            return Fail(0, "the image begins with " + Word(word) + ", not with the start word F000");
-        last_ = ProgramItem{ProgramItemKind::Start, 0, word, 0, 0, 0, 0};
-        next_ = CommandWordSize;
-        *item = last_;
-        return true;
-    }
-    const unsigned command = CommandOf(word);
-    std::uint32_t pairs = 0;
-    ProgramItemKind kind;
-    std::uint8_t controlCode = 0;
-    switch (command) {
-    case EndCommand:
-        if (word != EndWord) return Fail(at, "the word " + Word(word) + " is not the end word 0000");
-        kind = ProgramItemKind::End;
-        break;
-    case NormalPictureCommand:
-    case OnOffPictureCommand:
-        if (word & PictureReservedMask)
-            return Fail(at, "the picture command " + Word(word) + " has " + Word(word).substr(1, 1) +
-                                " where a picture command has 0");
-        kind = ProgramItemKind::Picture;
-        controlCode = command == NormalPictureCommand ? ControlNormal : ControlOnOff;
-        pairs = 1;
-        break;
-    case ScrollBlockCommand:
-    case AnimationBlockCommand:
-        kind = command == ScrollBlockCommand ? ProgramItemKind::ScrollBlock : ProgramItemKind::AnimationBlock;
-        controlCode = command == ScrollBlockCommand ? ControlScroll : ControlAnimation;
-        pairs = word & BlockPairsMask;
-        break;
-    case ResetCommand:
-        if (word != ResetWord) return Fail(at, "the word " + Word(word) + " is not the reset word 6000");
-        kind = ProgramItemKind::Reset;
-        break;
-    default:
-        return Fail(at, "unknown command " + Word(word) + " (its first nibble " + Word(word).substr(0, 1) +
-                            " is none of 0, 1, 2, 3, 4, 6)");
-    }
-    last_ = ProgramItem{kind, static_cast<std::size_t>(at), word, controlCode,
-                        static_cast<std::uint8_t>(word & PictureWaitMask), pairs, static_cast<std::size_t>(frames_)};
-    frames_ += 2 * static_cast<std::uint64_t>(pairs);
-    next_ = at + CommandWordSize + 2 * static_cast<std::uint64_t>(pairs) * frameBytes_;
-    if (kind == ProgramItemKind::End) {
+    std::string why;
+    ProgramItem read;
+    if (!ReadCommandWord(word, words_++ == 0, &read, &why)) return Fail(at, why);
+    last_ = read;
+    last_.offset = static_cast<std::size_t>(at);
+    last_.firstFrame = static_cast<std::size_t>(frames_);
+    frames_ += 2 * static_cast<std::uint64_t>(last_.pairs);
+    next_ = at + CommandWordSize + 2 * static_cast<std::uint64_t>(last_.pairs) * frameBytes_;
+    if (last_.kind == ProgramItemKind::End) {
         ended_ = true;
         endOffset_ = at;
     }

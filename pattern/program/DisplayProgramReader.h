@@ -56,6 +56,12 @@ struct ProgramReadError {
     std::string what;
 };
 
+// What a command word stands for, whatever the frame size: its kind,
+// control code, wait and pair count in item (its offset and first frame are
+// the caller's). False when the program may not have the word there (first:
+// at its start), with why not when why is given.
+bool ReadCommandWord(std::uint16_t word, bool first, ProgramItem* item, std::string* why);
+
 // The rules of the program's items, one command word at a time: says where
 // the next word lies and what each word is. The image's end comes last.
 class ProgramWalker {
