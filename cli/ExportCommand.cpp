@@ -87,13 +87,8 @@ int Export(const ExportArguments& arguments, std::ostream& err) {
     std::string problem;
     const ExportOptions options = OptionsOf(arguments, &problem);
     if (!problem.empty()) return PrintUsageError(err, "export: " + problem);
-    StandardInputFile input;
-    const std::string file = input.PathFor(arguments.pattern, &problem);
-    if (file.empty()) return PrintFailure(err, problem);
-    PatternLoadResult loaded = ReadPatternFile(file.c_str());
-    if (!loaded.pattern)
-        return PrintFailure(err, "cannot load " + QuotedName(arguments.pattern) + ": " +
-                                     DescribePatternLoadStatus(loaded.status));
+    const PatternLoadResult loaded = LoadPatternArgument(arguments.pattern, err);
+    if (!loaded.pattern) return CliFailure;
     const ExportResult result = WriteExportFile(*loaded.pattern, options, arguments.output.c_str());
     if (result.writeFailed) return PrintFailure(err, CannotWrite(arguments.output));
     if (!result.Made()) return PrintFailure(err, "export: " + result.error + "; nothing is written");

@@ -12,14 +12,8 @@
 
 int RunRender(const RenderArguments& arguments, std::ostream& err) {
     const std::string& patternPath = arguments.pattern;
-    StandardInputFile input;
-    std::string problem;
-    const std::string file = input.PathFor(patternPath, &problem);
-    if (file.empty()) return PrintFailure(err, problem);
-    PatternLoadResult loaded = ReadPatternFile(file.c_str());
-    if (!loaded.pattern)
-        return PrintFailure(err, "cannot load " + QuotedName(patternPath) + ": " +
-                                     DescribePatternLoadStatus(loaded.status));
+    const PatternLoadResult loaded = LoadPatternArgument(patternPath, err);
+    if (!loaded.pattern) return CliFailure;
     const LedPattern& pattern = *loaded.pattern;
     if (pattern.frameCount == 0) return PrintFailure(err, QuotedName(patternPath) + " has no frames");
     if (pattern.columns == 0 || pattern.rows == 0)
@@ -51,4 +45,3 @@ int RunRender(const RenderArguments& arguments, std::ostream& err) {
     }
     return CliSuccess;
 }
-

@@ -29,13 +29,8 @@ void PrintFrame(std::ostream& out, const LedPattern& pattern, std::uint32_t fram
 }
 
 int Show(const std::string& path, std::ostream& out, std::ostream& err) {
-    StandardInputFile input;
-    std::string problem;
-    const std::string file = input.PathFor(path, &problem);
-    if (file.empty()) return PrintFailure(err, problem);
-    PatternLoadResult loaded = ReadPatternFile(file.c_str());
-    if (!loaded.pattern)
-        return PrintFailure(err, "cannot load " + QuotedName(path) + ": " + DescribePatternLoadStatus(loaded.status));
+    const PatternLoadResult loaded = LoadPatternArgument(path, err);
+    if (!loaded.pattern) return CliFailure;
     const LedPattern& pattern = *loaded.pattern;
     out << "file: " << path << "\n"
         << "control code: " << ControlCodeText(pattern.header.controlCode) << "\n"

@@ -51,3 +51,17 @@ std::string StandardInputFile::Shown(const std::string& text) const {
         shown.replace(at, copy_.size(), Name);
     return shown;
 }
+
+PatternLoadResult LoadPatternArgument(const std::string& name, std::ostream& err) {
+    StandardInputFile input;
+    std::string problem;
+    const std::string file = input.PathFor(name, &problem);
+    if (file.empty()) {
+        PrintFailure(err, problem);
+        return PatternLoadResult{nullptr, PatternLoadStatus::CannotOpen, LedFileHeader{}, 0, false};
+    }
+    PatternLoadResult loaded = ReadPatternFile(file.c_str());
+    if (!loaded.pattern)
+        PrintFailure(err, "cannot load " + QuotedName(name) + ": " + DescribePatternLoadStatus(loaded.status));
+    return loaded;
+}

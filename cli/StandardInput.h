@@ -5,7 +5,10 @@
 #ifndef LUMIGRID_CLI_STANDARDINPUT_H
 #define LUMIGRID_CLI_STANDARDINPUT_H
 
+#include <ostream>
 #include <string>
+
+#include "pattern/document/LedFile.h"
 
 class StandardInputFile {
 public:
@@ -26,5 +29,9 @@ public:
 private:
     std::string copy_;
 };
+
+// The pattern file a command names ("-" for the standard input), read; its
+// pattern is null after the failure is printed on err.
+PatternLoadResult LoadPatternArgument(const std::string& name, std::ostream& err);
 
 #endif
