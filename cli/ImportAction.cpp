@@ -77,4 +77,3 @@ int RunImport(const ImportArguments& arguments, std::ostream& err) {
                            ": a dark frame is added after the last, as the display program shows frames in pairs");
     return CliSuccess;
 }
-

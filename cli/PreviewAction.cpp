@@ -78,4 +78,3 @@ int RunPreview(const PreviewArguments& arguments, std::ostream& out, std::ostrea
             << static_cast<unsigned>(playback.listing.rows) << "\n";
     return CliSuccess;
 }
-

@@ -100,4 +100,3 @@ int RunText(TextArguments& parsed, std::ostream& err) {
         return PrintFailure(err, CannotWrite(parsed.output));
     return CliSuccess;
 }
-

@@ -149,4 +149,3 @@ std::size_t SmallestFrameBytesThatRead(const std::uint8_t* image, std::size_t si
     const std::vector<std::size_t> reading = FrameBytesThatRead(source, CandidateFrameBytes(excludedFrameBytes));
     return reading.empty() ? 0 : reading.front();
 }
-
