@@ -11,7 +11,8 @@ typedef std::vector<std::uint8_t> Bytes;
 
 const struct {
     std::uint8_t columns, rows;
-} Sizes[] = {{1, 1}, {5, 7}, {8, 8}, {9, 17}, {16, 16}, {255, 255}, {7, 1}, {1, 9}, {64, 3}, {3, 64}};
+} Sizes[] = {{1, 1}, {5, 7}, {8, 8}, {9, 17}, {16, 16}, {255, 255}, {7, 1}, {1, 9}, {64, 3}, {3, 64},
+             {16, 33}, {40, 24}, {255, 16}, {13, 48}};
 
 bool LitInRows(const Bytes& rows, unsigned columns, unsigned x, unsigned y) {
     return rows[y * ((columns + 7) / 8) + x / 8] & (0x80 >> (x & 7));

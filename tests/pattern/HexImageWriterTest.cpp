@@ -185,6 +185,28 @@ TEST_F(HexImageWriterTest, NibblesAreUppercaseDigits) {
     EXPECT_EQ(":07000000F000ABCDEF0000A2\r\n" + EndRecord, Written());
 }
 
+// Whole records are written sixteen bytes at once, the rest byte by byte:
+// every byte value, in images that end at every place in a record, reads
+// back with uppercase digits and sound checksums in every format.
+TEST_F(HexImageWriterTest, EveryByteValueReadsBackWholeRecordsAndTails) {
+    std::vector<std::uint8_t> values(256);
+    for (unsigned i = 0; i < values.size(); ++i) values[i] = static_cast<std::uint8_t>(i * 167 + 13);
+    for (HexFormat format : {HexFormat::SixteenBit, HexFormat::Linear32}) {
+        for (std::size_t length : {std::size_t(16), std::size_t(255), std::size_t(256)}) {
+            HexImageWriter writer;
+            ASSERT_TRUE(writer.Open(path.c_str(), HexOptions::ForFormat(format)));
+            writer.PushBytes(values.data(), length);
+            ASSERT_TRUE(writer.Close());
+            const IntelHexImage image = ReadIntelHex(Written());
+            ASSERT_EQ("", image.problem) << length;
+            std::vector<std::uint8_t> expected = {0xF0, 0x00};
+            expected.insert(expected.end(), values.begin(), values.begin() + length);
+            expected.insert(expected.end(), {0x00, 0x00});
+            EXPECT_EQ(expected, image.bytes) << length;
+        }
+    }
+}
+
 TEST_F(HexImageWriterTest, ImagesThatOutgrowSixteenBitAddressesAreNotWritten) {
     HexImageWriter writer;
     ASSERT_TRUE(writer.Open(path.c_str(), HexOptions::ForFormat(HexFormat::SixteenBit)));
