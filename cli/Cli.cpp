@@ -29,8 +29,6 @@
 
 namespace {
 
-const char ProgramName[] = "lumigrid-cli";
-
 const char ProgramFooter[] =
     "Files: - as an input file reads standard input, and -o - writes to\n"
     "standard output (lists that are edited must be files). -- ends the\n"

@@ -7,7 +7,11 @@
 #include <functional>
 #include <ostream>
 
-#include "cli/CommandLine.h"
+#include "cli/CommandContext.h"
+
+namespace CLI {
+class App;
+}
 
 // Exit statuses.
 enum CliStatus { CliSuccess = 0, CliFailure = 1, CliUsageError = 2 };

@@ -4,7 +4,6 @@
 
 namespace {
 
-const char ProgramName[] = "lumigrid-cli";
 // Usage lines are broken before this width, their continuations indented.
 const std::size_t UsageWidth = 100;
 const char UsageContinuation[] = "               ";

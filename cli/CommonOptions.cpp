@@ -3,17 +3,29 @@
 namespace {
 
 // The display modes by the names options take.
-const Choice<ControlCode> Modes = {
-    {"normal", ControlNormal}, {"animation", ControlAnimation}, {"scroll", ControlScroll}, {"onoff", ControlOnOff}};
+const Choice<ControlCode>& Modes() {
+    static const Choice<ControlCode> choice = {
+        {"normal", ControlNormal}, {"animation", ControlAnimation}, {"scroll", ControlScroll}, {"onoff", ControlOnOff}};
+    return choice;
+}
 
-const Choice<HexFormat> HexFormats = {{"8bit", HexFormat::EightBit},
-                                      {"16bit", HexFormat::SixteenBit},
-                                      {"20bit", HexFormat::SegmentAddress20},
-                                      {"32bit", HexFormat::Linear32}};
+const Choice<HexFormat>& HexFormats() {
+    static const Choice<HexFormat> choice = {{"8bit", HexFormat::EightBit},
+                                             {"16bit", HexFormat::SixteenBit},
+                                             {"20bit", HexFormat::SegmentAddress20},
+                                             {"32bit", HexFormat::Linear32}};
+    return choice;
+}
 
-const Choice<RenderStyle> Styles = {{"sign", RenderStyle::Sign}, {"editor", RenderStyle::Editor}};
+const Choice<RenderStyle>& Styles() {
+    static const Choice<RenderStyle> choice = {{"sign", RenderStyle::Sign}, {"editor", RenderStyle::Editor}};
+    return choice;
+}
 
-const Choice<Planes> PlaneCounts = {{"one", Planes::One}, {"two", Planes::Two}};
+const Choice<Planes>& PlaneCounts() {
+    static const Choice<Planes> choice = {{"one", Planes::One}, {"two", Planes::Two}};
+    return choice;
+}
 
 }  // namespace
 
@@ -34,7 +46,7 @@ CLI::Option* AddScaleOption(CLI::App* command, unsigned& scale, const std::strin
 }
 
 CLI::Option* AddModeOption(CLI::App* command, ControlCode& mode, std::initializer_list<ControlCode> order) {
-    const Choice<ControlCode> modes = Modes.InOrder(order);
+    const Choice<ControlCode> modes = Modes().InOrder(order);
     return AddChoiceOption(command, "--mode", mode, modes, "the display mode (default " + modes.NameOf(mode) + ")");
 }
 
@@ -43,15 +55,15 @@ CLI::Option* AddWaitOption(CLI::App* command, unsigned long& wait) {
 }
 
 CLI::Option* AddStyleOption(CLI::App* command, RenderStyle& style) {
-    return AddChoiceOption(command, "--style", style, Styles,
+    return AddChoiceOption(command, "--style", style, Styles(),
                            "sign (round LEDs lit on a dark ground, the\ndefault) or editor (the editor's grid)");
 }
 
 CLI::Option* AddHexFormatOption(CLI::App* command, HexFormat& format, const std::string& help) {
-    return AddChoiceOption(command, "--format", format, HexFormats, help + " (default " + HexFormats.NameOf(format) + ")");
+    return AddChoiceOption(command, "--format", format, HexFormats(), help + " (default " + HexFormats().NameOf(format) + ")");
 }
 
 CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes, const std::string& help) {
     planes = Planes::Two;
-    return AddChoiceOption(command, "--planes", planes, PlaneCounts, help);
+    return AddChoiceOption(command, "--planes", planes, PlaneCounts(), help);
 }

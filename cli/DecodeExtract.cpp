@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "cli/CommandLine.h"
+#include "cli/CommandContext.h"
 #include "cli/OutputFolder.h"
 #include "panekit/File.h"
 #include "pattern/document/LedFile.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "cli/CommandLine.h"
+#include "cli/CommandContext.h"
 #include "pattern/hex/HexImageStream.h"
 #include "pattern/program/FrameBitmap.h"
 #include "pattern/program/FrameSizeGuess.h"

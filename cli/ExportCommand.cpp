@@ -24,10 +24,17 @@ const char ExportHelp[] =
     "written. The bytes a frame, the total and, with --mcu, the share of\n"
     "that controller's flash go to standard error.";
 
-const Choice<CodeLanguage> Languages = {
-    {"c", CodeLanguage::C},       {"python", CodeLanguage::Python}, {"json", CodeLanguage::Json}, {"xbm", CodeLanguage::Xbm},
-    {"rust", CodeLanguage::Rust}, {"binary", CodeLanguage::Binary}, {"hex", CodeLanguage::Hex}};
-const Choice<NumberBase> Bases = {{"hex", NumberBase::Hex}, {"dec", NumberBase::Dec}, {"bin", NumberBase::Bin}};
+const Choice<CodeLanguage>& Languages() {
+    static const Choice<CodeLanguage> choice = {
+        {"c", CodeLanguage::C},       {"python", CodeLanguage::Python}, {"json", CodeLanguage::Json}, {"xbm", CodeLanguage::Xbm},
+        {"rust", CodeLanguage::Rust}, {"binary", CodeLanguage::Binary}, {"hex", CodeLanguage::Hex}};
+    return choice;
+}
+
+const Choice<NumberBase>& Bases() {
+    static const Choice<NumberBase> choice = {{"hex", NumberBase::Hex}, {"dec", NumberBase::Dec}, {"bin", NumberBase::Bin}};
+    return choice;
+}
 
 struct ExportArguments {
     std::string pattern, output, name, pictures;
@@ -98,7 +105,7 @@ int Export(const ExportArguments& arguments, std::ostream& err) {
 }
 
 void AddOutputOptions(CLI::App* command, ExportArguments& arguments) {
-    arguments.languageOption = AddChoiceOption(command, "--language", arguments.language, Languages,
+    arguments.languageOption = AddChoiceOption(command, "--language", arguments.language, Languages(),
                                                "the output's language (default: by -o's extension)");
     command->add_option("--name", arguments.name, "the name the code uses (default: the pattern's\nfile name), made an identifier")
         ->type_name("NAME")
@@ -106,7 +113,7 @@ void AddOutputOptions(CLI::App* command, ExportArguments& arguments) {
     command->add_option("--pictures", arguments.pictures, "the pictures to export, from 0 (default all)")
         ->type_name("N|FIRST-LAST")
         ->check(PictureRangeText());
-    AddChoiceOption(command, "--base", arguments.base, Bases, "how values are written (default hex; bin needs\nC++14 or GNU C)");
+    AddChoiceOption(command, "--base", arguments.base, Bases(), "how values are written (default hex; bin needs\nC++14 or GNU C)");
     AddNumberOption(command, "--tick", arguments.tick, 1, 65535, "milliseconds of a wait step, 1 to 65535 (default 100)")
         ->type_name("MS");
     arguments.controllerOption = AddChoiceOption(command, "--mcu", arguments.controller, ControllerChoice(),

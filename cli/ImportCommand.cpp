@@ -33,18 +33,28 @@ const char ImportHelp[] =
     "need --layout (and the options that change it) and --size, the size\n"
     "of a frame of the data.";
 
-const Choice<PictureFit> Fits = {{"contain", PictureFit::Contain},
-                                 {"cover", PictureFit::Cover},
-                                 {"stretch", PictureFit::Stretch},
-                                 {"none", PictureFit::None}};
+const Choice<PictureFit>& Fits() {
+    static const Choice<PictureFit> choice = {
+        {"contain", PictureFit::Contain}, {"cover", PictureFit::Cover}, {"stretch", PictureFit::Stretch},
+        {"none", PictureFit::None}};
+    return choice;
+}
+
 // centre, and center too.
-const Choice<Alignment> Alignments = {
-    {"top-left", Alignment::TopLeft},       {"top", Alignment::Top},       {"top-right", Alignment::TopRight},
-    {"left", Alignment::Left},              {"centre", Alignment::Centre}, {"right", Alignment::Right},
-    {"bottom-left", Alignment::BottomLeft}, {"bottom", Alignment::Bottom}, {"bottom-right", Alignment::BottomRight},
-    {"center", Alignment::Centre}};
-const Choice<Dither> Dithers = {
-    {"none", Dither::None}, {"floyd-steinberg", Dither::FloydSteinberg}, {"ordered", Dither::Ordered}};
+const Choice<Alignment>& PictureAlignments() {
+    static const Choice<Alignment> choice = {
+        {"top-left", Alignment::TopLeft},       {"top", Alignment::Top},       {"top-right", Alignment::TopRight},
+        {"left", Alignment::Left},              {"centre", Alignment::Centre}, {"right", Alignment::Right},
+        {"bottom-left", Alignment::BottomLeft}, {"bottom", Alignment::Bottom}, {"bottom-right", Alignment::BottomRight},
+        {"center", Alignment::Centre}};
+    return choice;
+}
+
+const Choice<Dither>& Dithers() {
+    static const Choice<Dither> choice = {
+        {"none", Dither::None}, {"floyd-steinberg", Dither::FloydSteinberg}, {"ordered", Dither::Ordered}};
+    return choice;
+}
 
 
 // X,Y,W,H in a picture's pixels, W and H at least 1.
@@ -92,17 +102,17 @@ void AddImportCommand(CLI::App& program, CliContext& context) {
     CLI::Option* size = AddSizeOption(command, arguments->size,
                                       "the frames' columns x rows, 1 to 255 each; every\npicture is fitted to its "
                                       "planes (default: the\npictures' own size)");
-    AddChoiceOption(command, "--fit", arguments->fit, Fits,
-                    "how a picture fits the size (default " + Fits.NameOf(arguments->fit) + ")")
+    AddChoiceOption(command, "--fit", arguments->fit, Fits(),
+                    "how a picture fits the size (default " + Fits().NameOf(arguments->fit) + ")")
         ->needs(size);
-    AddChoiceOption(command, "--align", arguments->align, Alignments,
-                    "where the picture, or the part kept, sits\n(default " + Alignments.NameOf(arguments->align) + ")",
+    AddChoiceOption(command, "--align", arguments->align, PictureAlignments(),
+                    "where the picture, or the part kept, sits\n(default " + PictureAlignments().NameOf(arguments->align) + ")",
                     "POSITION")
         ->needs(size);
     CLI::Option* crop = command->add_option("--crop", arguments->crop, "the part of each picture to use, in its pixels")
                             ->type_name("X,Y,W,H")
                             ->check(CropText());
-    AddChoiceOption(command, "--dither", arguments->dither, Dithers,
+    AddChoiceOption(command, "--dither", arguments->dither, Dithers(),
                     "none (the threshold), floyd-steinberg (photos) or\nordered (animations); default none");
     CLI::Option* threshold = AddNumberOption(command, "--threshold", arguments->threshold, 0, 255,
                                              "the luminance from which a pixel is lit,\n0 to 255 (default 128)");

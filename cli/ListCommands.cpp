@@ -178,7 +178,7 @@ int Remove(const std::string& path, unsigned long index, std::ostream& err) {
     return SaveEdit(list, false, err);
 }
 
-int Show(const std::string& path, std::ostream& out, std::ostream& err) {
+int ShowList(const std::string& path, std::ostream& out, std::ostream& err) {
     StandardInputFile input;
     std::string problem;
     const std::string file = input.PathFor(path, &problem);
@@ -260,5 +260,5 @@ void AddListCommands(CLI::App& program, CliContext& context) {
     command->add_option("LIST.ll", *shown, "the display list; - reads standard input")
         ->required()
         ->check(NotEmpty("a list file"));
-    SetAction(command, context, [shown, &context]() { return Show(*shown, context.out, context.err); });
+    SetAction(command, context, [shown, &context]() { return ShowList(*shown, context.out, context.err); });
 }

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "cli/Cli.h"
-#include "cli/CommandLine.h"
+#include "cli/CommandContext.h"
 
 extern char** environ;
 

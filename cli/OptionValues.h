@@ -49,6 +49,9 @@ CLI::Validator FrameSizeText();
 // A choice among names, each standing for a value of the option's variable,
 // in the order the help offers them. A value's first name is the one
 // offered; a later one for the same value is taken too (center for centre).
+// Commands keep theirs in functions that make them on first use: a run
+// defines only the command named, and tables at namespace scope would all
+// be made before main.
 template <typename Value>
 class Choice {
 public:

@@ -1,6 +1,6 @@
 #include "cli/OutputFolder.h"
 
-#include "cli/CommandLine.h"
+#include "cli/CommandContext.h"
 #include "panekit/File.h"
 
 std::string OutputFolder::Prepare(const std::string& folder, const std::vector<std::string>& files, bool force) {

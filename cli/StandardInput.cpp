@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "cli/CommandLine.h"
+#include "cli/CommandContext.h"
 #include "panekit/File.h"
 
 const char StandardInputFile::Name[] = "-";

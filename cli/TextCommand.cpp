@@ -31,9 +31,16 @@ const unsigned long MaxPixels = 255;
 
 std::vector<std::string> unicodeArguments;
 
-const Choice<TextAlign> Alignments = {
-    {"left", TextAlign::Left}, {"center", TextAlign::Center}, {"right", TextAlign::Right}};
-const Choice<bool> Missing = {{"skip", true}};
+const Choice<TextAlign>& TextAlignments() {
+    static const Choice<TextAlign> choice = {
+        {"left", TextAlign::Left}, {"center", TextAlign::Center}, {"right", TextAlign::Right}};
+    return choice;
+}
+
+const Choice<bool>& Missing() {
+    static const Choice<bool> choice = {{"skip", true}};
+    return choice;
+}
 
 // --spacing: -1 (a column taken from between characters) to 255, for CLI11
 // to convert in plain digits.
@@ -85,7 +92,7 @@ void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
     AddNumberOption(command, "--line-spacing", parsed.lineSpacing, 0, TextStyle::MaxLineSpacing,
                     "empty rows between lines, 0 to 255 (default 0)");
     AddNumberOption(command, "--offset", parsed.offset, 0, 254, "the row of the text's top (default: centred)");
-    AddChoiceOption(command, "--align", parsed.align, Alignments,
+    AddChoiceOption(command, "--align", parsed.align, TextAlignments(),
                     "each line within the screens: left, center or right\n"
                     "(default left; right for right-to-left text)");
     AddSizeOption(command, parsed.size, "frame columns x rows, 1 to 255 each (default 16x16)");
@@ -95,7 +102,7 @@ void DefineTextArguments(CLI::App* command, TextArguments& parsed) {
     AddPlanesOption(command, parsed.planes,
                     "a screen: two frames side by side (two, the\ndefault) or one frame (one); scroll mode: one");
     command->add_flag("--invert", parsed.invert, "lights the background instead of the text");
-    AddChoiceOption(command, "--missing", parsed.skipMissing, Missing,
+    AddChoiceOption(command, "--missing", parsed.skipMissing, Missing(),
                     "skip leaves out characters the font lacks (else an error)");
 }
 

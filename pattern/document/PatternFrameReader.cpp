@@ -39,7 +39,9 @@ PatternLoadResult PatternFrameReader::Open(const char* path) {
     if (pattern) {
         pattern->Create(header.columns, header.rows);
         frameSize_ = pattern->FrameSize();
-        frames_.reset(new (std::nothrow) std::uint8_t[ChunkFrames() * (frameSize_ ? frameSize_ : 1)]);
+        // No more frames than the pattern has: most are far smaller than a chunk.
+        const std::uint32_t held = count != 0 && count < ChunkFrames() ? count : ChunkFrames();
+        frames_.reset(new (std::nothrow) std::uint8_t[held * (frameSize_ ? frameSize_ : 1)]);
     }
     if (!pattern || !frames_ || size < LedFileHeader::Size + frames) {
         // Refused, short, or of no size that can be told: the whole read
