@@ -28,13 +28,6 @@ const char BuildHelp[] =
 // Entries left out that build names one by one; a count tells the rest.
 const std::size_t MaxNamedOmissions = 20;
 
-struct BuildArguments {
-    std::string list, output;
-    HexFormat format = HexFormat::EightBit;
-    std::uint32_t start = 0;
-    bool strict = false;
-};
-
 int Build(const BuildArguments& arguments, std::ostream& err) {
     const HexFormat format = arguments.format;
     const std::uint32_t startAddress = arguments.start;
@@ -101,13 +94,49 @@ int Build(const BuildArguments& arguments, std::ostream& err) {
 void AddBuildCommand(CLI::App& program, CliContext& context) {
     auto arguments = std::make_shared<BuildArguments>();
     CLI::App* command = program.add_subcommand("build", BuildHelp);
-    command->add_option("LIST.ll", arguments->list, "the display list; - reads standard input")->required()->check(NotEmpty("a list file"));
-    AddOutputOption(command, arguments->output, "OUT.hex", "the HEX file to write; - writes standard output",
+    DefineBuildOptions(command, *arguments);
+    SetAction(command, context, [arguments, &context]() { return Build(*arguments, context.err); });
+}
+
+void DefineBuildOptions(CLI::App* command, BuildArguments& arguments) {
+    command->add_option("LIST.ll", arguments.list, "the display list; - reads standard input")
+        ->required()
+        ->check(NotEmpty("a list file"));
+    AddOutputOption(command, arguments.output, "OUT.hex", "the HEX file to write; - writes standard output",
                     "the output file");
-    AddHexFormatOption(command, arguments->format, "the record format");
-    command->add_option("--start", arguments->start, "the start address; 0 means none")
+    AddHexFormatOption(command, arguments.format, "the record format");
+    command->add_option("--start", arguments.start, "the start address; 0 means none")
         ->type_name("ADDRESS")
         ->transform(AddressText());
-    command->add_flag("--strict", arguments->strict, "skipped entries are an error: nothing is written");
-    SetAction(command, context, [arguments, &context]() { return Build(*arguments, context.err); });
+    command->add_flag("--strict", arguments.strict, "skipped entries are an error: nothing is written");
+}
+
+const PlainShape& BuildShape() {
+    static const PlainShape shape = {{{"-o,--output", true}, {"--format", true}, {"--start", true}, {"--strict", false}},
+                                     1};
+    return shape;
+}
+
+bool ReadPlainBuild(int argc, const char* const argv[], BuildArguments* arguments) {
+    PlainCommandLine line;
+    if (!line.Read(argc, argv, BuildShape())) return false;
+    const std::string* output = line.Value("-o,--output");
+    const std::string* format = line.Value("--format");
+    const std::string* start = line.Value("--start");
+    BuildArguments read;
+    read.list = line.Positionals()[0];
+    if (read.list.empty() || !output || output->empty()) return false;
+    read.output = *output;
+    if (format && !ParseHexFormat(*format, &read.format)) return false;
+    if (start && !ParseAddress(*start, &read.start)) return false;
+    read.strict = line.Given("--strict");
+    *arguments = read;
+    return true;
+}
+
+bool RunPlainBuild(int argc, const char* const argv[], CliContext& context, int* status) {
+    BuildArguments arguments;
+    if (!ReadPlainBuild(argc, argv, &arguments)) return false;
+    *status = Build(arguments, context.err);
+    return true;
 }

@@ -135,16 +135,26 @@ int ReportUsageError(const CLI::App& program, const CLI::ParseError& error, std:
 }
 
 // Each command by its name, in the order the help lists them, with the
-// function that defines it.
+// function that defines it, and the one that carries out its plain command
+// lines without CLI11 where it has one (PlainCommandLine.h).
 struct CommandDefinition {
     const char* name;
     void (*add)(CLI::App& program, CliContext& context);
+    bool (*runPlain)(int argc, const char* const argv[], CliContext& context, int* status);
 };
 
 const CommandDefinition Commands[] = {
-    {"build", AddBuildCommand},   {"show", AddShowCommand},     {"check", AddCheckCommand}, {"import", AddImportCommand},
-    {"export", AddExportCommand}, {"render", AddRenderCommand}, {"list", AddListCommands},  {"decode", AddDecodeCommand},
-    {"text", AddTextCommand},     {"effect", AddEffectCommand}, {"preview", AddPreviewCommand},
+    {"build", AddBuildCommand, RunPlainBuild},
+    {"show", AddShowCommand, nullptr},
+    {"check", AddCheckCommand, nullptr},
+    {"import", AddImportCommand, nullptr},
+    {"export", AddExportCommand, nullptr},
+    {"render", AddRenderCommand, nullptr},
+    {"list", AddListCommands, nullptr},
+    {"decode", AddDecodeCommand, nullptr},
+    {"text", AddTextCommand, nullptr},
+    {"effect", AddEffectCommand, nullptr},
+    {"preview", AddPreviewCommand, nullptr},
 };
 
 const CommandDefinition* FindCommand(const char* name) {
@@ -174,11 +184,13 @@ void DefineCommands(CLI::App& program, CliContext& context) {
 }
 
 int RunCommands(int argc, const char* const argv[], CliContext& context) {
+    const CommandDefinition* named = argc > 1 ? FindCommand(argv[1]) : nullptr;
+    int status = CliSuccess;
+    if (named && named->runPlain && named->runPlain(argc, argv, context, &status)) return status;
     CLI::App program;
     // Only the command named is defined, and none for --version: defining
     // every command's options would cost each run more than a small build
     // takes. The program's help and its usage errors list them all.
-    const CommandDefinition* named = argc > 1 ? FindCommand(argv[1]) : nullptr;
     const bool versionOnly = argc == 2 && (std::strcmp(argv[1], "-V") == 0 || std::strcmp(argv[1], "--version") == 0);
     if (named)
         DefineProgram(program, context, named, named + 1);

@@ -63,6 +63,8 @@ CLI::Option* AddHexFormatOption(CLI::App* command, HexFormat& format, const std:
     return AddChoiceOption(command, "--format", format, HexFormats(), help + " (default " + HexFormats().NameOf(format) + ")");
 }
 
+bool ParseHexFormat(const std::string& name, HexFormat* format) { return HexFormats().ValueOf(name, format); }
+
 CLI::Option* AddPlanesOption(CLI::App* command, Planes& planes, const std::string& help) {
     planes = Planes::Two;
     return AddChoiceOption(command, "--planes", planes, PlaneCounts(), help);

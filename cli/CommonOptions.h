@@ -29,6 +29,8 @@ CLI::Option* AddWaitOption(CLI::App* command, unsigned long& wait);
 // --format 8bit|16bit|20bit|32bit: an Intel HEX record format; help is
 // followed by its default.
 CLI::Option* AddHexFormatOption(CLI::App* command, HexFormat& format, const std::string& help);
+// The format a name of --format stands for; false when it names none.
+bool ParseHexFormat(const std::string& name, HexFormat* format);
 // --style sign|editor, of the commands that draw LEDs.
 CLI::Option* AddStyleOption(CLI::App* command, RenderStyle& style);
 // --planes one|two, of the commands that make or show pictures (text,

@@ -87,19 +87,26 @@ public:
             if (name.second == value) return name.first;
         return std::string();
     }
+    // The value that text names; false when it names none.
+    bool ValueOf(const std::string& text, Value* value) const {
+        for (const auto& name : names_)
+            if (text == name.first) {
+                *value = name.second;
+                return true;
+            }
+        return false;
+    }
     // Takes one of the names and hands CLI11 its value to convert, as its
     // Transformer does, but only the names: a value's number is no name.
     CLI::Validator Converter() const {
-        const Names names = names_;
+        const Choice choice = *this;
         const std::string problem = "takes " + InWords();
         return CLI::Validator(
-            [names, problem](std::string& text) {
-                for (const auto& name : names)
-                    if (text == name.first) {
-                        text = std::to_string(static_cast<long long>(name.second));
-                        return std::string();
-                    }
-                return problem;
+            [choice, problem](std::string& text) {
+                Value value;
+                if (!choice.ValueOf(text, &value)) return problem;
+                text = std::to_string(static_cast<long long>(value));
+                return std::string();
             },
             std::string());
     }
