@@ -29,6 +29,8 @@
 
 namespace {
 
+const char VersionText[] = "lumigrid-cli " LUMIGRID_VERSION;
+
 const char ProgramFooter[] =
     "Files: - as an input file reads standard input, and -o - writes to\n"
     "standard output (lists that are edited must be files). -- ends the\n"
@@ -170,7 +172,7 @@ void DefineProgram(CLI::App& program, CliContext& context, const CommandDefiniti
     // Set before the commands are added, which take them over.
     program.formatter(std::make_shared<CommandHelpFormatter>());
     SetCommonSettings(program);
-    program.set_version_flag("-V,--version", std::string(ProgramName) + " " + LUMIGRID_VERSION, "prints the version");
+    program.set_version_flag("-V,--version", VersionText, "prints the version");
     program.require_subcommand(1, 1);
     for (const CommandDefinition* command = first; command != last; ++command) command->add(program, context);
     // Only the program's help ends with it; the commands do not inherit it.
@@ -187,15 +189,17 @@ int RunCommands(int argc, const char* const argv[], CliContext& context) {
     const CommandDefinition* named = argc > 1 ? FindCommand(argv[1]) : nullptr;
     int status = CliSuccess;
     if (named && named->runPlain && named->runPlain(argc, argv, context, &status)) return status;
+    // The version alone needs no parser.
+    if (argc == 2 && (std::strcmp(argv[1], "-V") == 0 || std::strcmp(argv[1], "--version") == 0)) {
+        context.out << VersionText << "\n";
+        return CliSuccess;
+    }
     CLI::App program;
-    // Only the command named is defined, and none for --version: defining
-    // every command's options would cost each run more than a small build
-    // takes. The program's help and its usage errors list them all.
-    const bool versionOnly = argc == 2 && (std::strcmp(argv[1], "-V") == 0 || std::strcmp(argv[1], "--version") == 0);
+    // Only the command named is defined: defining every command's options
+    // would cost each run more than a small build takes. The program's help
+    // and its usage errors list them all.
     if (named)
         DefineProgram(program, context, named, named + 1);
-    else if (versionOnly)
-        DefineProgram(program, context, nullptr, nullptr);
     else
         DefineCommands(program, context);
 

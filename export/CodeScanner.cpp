@@ -10,10 +10,11 @@ bool IsNameStart(char c) {
 }
 bool IsNamePart(char c) { return IsNameStart(c) || IsDigit(c); }
 
-// Every character's value as a digit, 99 for those that are none.
+// Every character's value as a digit, 99 for those that are none; made by
+// the compiler, not before main.
 struct DigitValues {
-    std::uint8_t value[256];
-    DigitValues() {
+    std::uint8_t value[256] = {};
+    constexpr DigitValues() {
         for (unsigned c = 0; c < 256; ++c)
             value[c] = c >= '0' && c <= '9'   ? static_cast<std::uint8_t>(c - '0')
                        : c >= 'a' && c <= 'z' ? static_cast<std::uint8_t>(c - 'a' + 10)
@@ -21,7 +22,7 @@ struct DigitValues {
                                               : 99;
     }
 };
-const DigitValues Digits;
+constexpr DigitValues Digits;
 
 int DigitValue(char c) { return Digits.value[static_cast<unsigned char>(c)]; }
 
