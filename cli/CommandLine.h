@@ -1,6 +1,6 @@
 // What the commands of lumigrid-cli share: their place on the one argument
-// parser (CLI11), the settings they take from the program, and their error
-// lines. Every error is one line on stderr, "lumigrid-cli: ...".
+// parser (CLI11) and the settings they take from the program. What they
+// reach while they run and their error lines are in CommandContext.h.
 //
 // A command lives in a file of its own with one Add...Command function that
 // defines its arguments and its action; Cli.cpp calls each of them once. The
