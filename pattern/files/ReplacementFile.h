@@ -52,6 +52,8 @@ public:
         return ReserveAfterFlush(count);
     }
     void Advance(std::size_t count) { buffered_ += count; }
+    // Bytes that Reserve gives now without writing the buffer out.
+    std::size_t Room() const { return BufferSize - buffered_; }
     // Writes what is pending and puts the file in the target's place. On any
     // failure the new file is deleted and the target left alone.
     bool Commit();

@@ -112,6 +112,37 @@ private:
     std::uint8_t sum_;
 };
 
+// The extended address record of a segment (20-bit format) or bank (32-bit).
+void FormatExtendedAddress(RecordLine& line, std::uint32_t addressLimit, std::uint16_t extendedAddress) {
+    line.Byte(2);
+    line.Word(0);
+    line.Byte(addressLimit == ExtendedAddressLimit ? ExtendedSegmentAddressRecordType : ExtendedLinearAddressRecordType);
+    line.Word(extendedAddress);
+    line.Finish();
+}
+
+// One data record of 16 bytes at a 16-bit address, in 45 characters: the
+// line RecordLine would build, with its fixed fields written as they are.
+constexpr std::size_t WholeRecordLength = 1 + 2 * (4 + 16 + 1) + 2;
+
+char* FormatWholeRecord(char* text, std::uint16_t address, const std::uint8_t* bytes) {
+    const std::uint8_t high = static_cast<std::uint8_t>(address >> 8), low = static_cast<std::uint8_t>(address);
+    text[0] = ':';
+    std::memcpy(text + 1, Pairs.text[16], 2);
+    std::memcpy(text + 3, Pairs.text[high], 2);
+    std::memcpy(text + 5, Pairs.text[low], 2);
+    std::memcpy(text + 7, Pairs.text[DataRecordType], 2);
+#if defined(__SSE2__)
+    const std::uint8_t sum = WriteSixteenDigits(text + 9, bytes);
+#else
+    const std::uint8_t sum = WriteDigits(text + 9, bytes, 16);
+#endif
+    std::memcpy(text + 41, Pairs.text[static_cast<std::uint8_t>(-(16 + high + low + DataRecordType + sum))], 2);
+    text[43] = '\r';
+    text[44] = '\n';
+    return text + WholeRecordLength;
+}
+
 }  // namespace
 
 HexImageWriter::HexImageWriter()
@@ -211,11 +242,10 @@ void HexImageWriter::PushBytes(const std::uint8_t* bytes, std::size_t count) {
             continue;
         }
         if (pendingDigits == 0 && recordEnd_ == RecordDigits && count >= RecordBytes) {
-            // A whole record goes straight to the file.
-            WriteDataRecord(nullptr, bytes, RecordBytes);
-            pushedNibbles_ += RecordDigits;
-            bytes += RecordBytes;
-            count -= RecordBytes;
+            // Whole records go straight to the file.
+            const std::size_t taken = WriteWholeRecords(bytes, count / RecordBytes) * RecordBytes;
+            bytes += taken;
+            count -= taken;
             continue;
         }
         // As many whole bytes as the pending record has room for.
@@ -268,15 +298,64 @@ void HexImageWriter::WriteDataRecord(const char* digits, const std::uint8_t* byt
     }
 }
 
+// As many whole records as the file's buffer has room for (at least one),
+// each as WriteDataRecord would write it, with the extended address records
+// that fall due, and the buffer written out at the same lines as one record
+// at a time would; returns how many were taken.
+std::size_t HexImageWriter::WriteWholeRecords(const std::uint8_t* bytes, std::size_t records) {
+    const bool extended = addressLimit >= ExtendedAddressLimit;
+    if (!extended && recordAddress > SixteenBitAddressEnd) {
+        // Refused before the buffer is touched.
+        pushedNibbles_ += RecordDigits;
+        Fail(HexExportError::ImageTooLarge);
+        return 1;
+    }
+    char* text = output_.Reserve(RecordLine::MaxLength);
+    char* end = text;
+    char* limit = text + output_.Room();
+    std::size_t done = 0;
+    while (done < records && text) {
+        if (done > 0 && limit - end < static_cast<std::ptrdiff_t>(RecordLine::MaxLength)) break;
+        ++done;
+        pushedNibbles_ += RecordDigits;
+        if (!extended && recordAddress > SixteenBitAddressEnd) {
+            Fail(HexExportError::ImageTooLarge);
+            break;
+        }
+        end = FormatWholeRecord(end, static_cast<std::uint16_t>(recordAddress), bytes);
+        bytes += RecordBytes;
+        recordAddress += RecordBytes;
+        if (!extended || recordAddress != wrapDistance) continue;
+        if (extendedAddress == 0xFFFF) {
+            Fail(HexExportError::ImageTooLarge);
+            break;
+        }
+        ++extendedAddress;
+        recordAddress = 0;
+        if (limit - end < static_cast<std::ptrdiff_t>(RecordLine::MaxLength)) {
+            output_.Advance(static_cast<std::size_t>(end - text));
+            text = end = output_.Reserve(RecordLine::MaxLength);
+            if (!text) break;
+            limit = text + output_.Room();
+        }
+        RecordLine line(end);
+        FormatExtendedAddress(line, addressLimit, extendedAddress);
+        end += line.Length();
+    }
+    if (!text) {
+        if (done == 0) pushedNibbles_ += RecordDigits;
+        Fail(HexExportError::WriteFailed);
+        return done ? done : 1;
+    }
+    output_.Advance(static_cast<std::size_t>(end - text));
+    return done;
+}
+
 void HexImageWriter::WriteExtendedAddress() {
     char* text = output_.Reserve(RecordLine::MaxLength);
     if (!text) return Fail(HexExportError::WriteFailed);
     RecordLine line(text);
-    line.Byte(2);
-    line.Word(0);
-    line.Byte(addressLimit == ExtendedAddressLimit ? ExtendedSegmentAddressRecordType : ExtendedLinearAddressRecordType);
-    line.Word(extendedAddress);
-    line.Finish();
+    FormatExtendedAddress(line, addressLimit, extendedAddress);
     output_.Advance(line.Length());
 }
 
