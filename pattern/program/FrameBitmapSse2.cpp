@@ -18,26 +18,25 @@ namespace {
 // high byte rows 8-15, as a column's two bytes are stored.
 constexpr unsigned LaneRow(unsigned lane) { return lane < 8 ? 7 - lane : 23 - lane; }
 
-// Sixteen vectors of sixteen bytes turned about: byte c of vector i becomes
-// byte i of vector c.
-inline void TransposeBytes(__m128i v[16]) {
-    __m128i pairs[16], quads[16], octets[16];
-#pragma GCC unroll 8
-    for (int k = 0; k < 8; ++k) {
-        // Word c: byte c of vectors 2k and 2k + 1.
-        pairs[k] = _mm_unpacklo_epi8(v[2 * k], v[2 * k + 1]);
-        pairs[k + 8] = _mm_unpackhi_epi8(v[2 * k], v[2 * k + 1]);
-    }
+// The last three steps of turning sixteen vectors of Bytes bytes (8 or 16)
+// about, from pairs, where word c of pairs[k] (of pairs[k + 8] for bytes
+// 8-15) is byte c of vectors 2k and 2k + 1: byte c of vector i becomes byte
+// i of v[c].
+template <int Bytes>
+inline void TransposeFromPairs(const __m128i pairs[16], __m128i v[16]) {
+    __m128i quads[16], octets[16];
 #pragma GCC unroll 4
     for (int m = 0; m < 4; ++m) {
         // Double word c: byte c of vectors 4m to 4m + 3, for bytes 0-3, 4-7, 8-11, 12-15.
         quads[4 * m] = _mm_unpacklo_epi16(pairs[2 * m], pairs[2 * m + 1]);
         quads[4 * m + 1] = _mm_unpackhi_epi16(pairs[2 * m], pairs[2 * m + 1]);
-        quads[4 * m + 2] = _mm_unpacklo_epi16(pairs[2 * m + 8], pairs[2 * m + 9]);
-        quads[4 * m + 3] = _mm_unpackhi_epi16(pairs[2 * m + 8], pairs[2 * m + 9]);
+        if (Bytes == 16) {
+            quads[4 * m + 2] = _mm_unpacklo_epi16(pairs[2 * m + 8], pairs[2 * m + 9]);
+            quads[4 * m + 3] = _mm_unpackhi_epi16(pairs[2 * m + 8], pairs[2 * m + 9]);
+        }
     }
 #pragma GCC unroll 4
-    for (int group = 0; group < 4; ++group) {
+    for (int group = 0; group < Bytes / 4; ++group) {
         // Quad word c: byte 4 group + c of vectors 0-7, then of vectors 8-15.
         octets[2 * group] = _mm_unpacklo_epi32(quads[group], quads[group + 4]);
         octets[2 * group + 1] = _mm_unpackhi_epi32(quads[group], quads[group + 4]);
@@ -45,10 +44,22 @@ inline void TransposeBytes(__m128i v[16]) {
         octets[2 * group + 9] = _mm_unpackhi_epi32(quads[group + 8], quads[group + 12]);
     }
 #pragma GCC unroll 8
-    for (int pair = 0; pair < 8; ++pair) {
+    for (int pair = 0; pair < Bytes / 2; ++pair) {
         v[2 * pair] = _mm_unpacklo_epi64(octets[pair], octets[pair + 8]);
         v[2 * pair + 1] = _mm_unpackhi_epi64(octets[pair], octets[pair + 8]);
     }
+}
+
+// Sixteen vectors of sixteen bytes turned about: byte c of vector i becomes
+// byte i of vector c.
+inline void TransposeBytes(__m128i v[16]) {
+    __m128i pairs[16];
+#pragma GCC unroll 8
+    for (int k = 0; k < 8; ++k) {
+        pairs[k] = _mm_unpacklo_epi8(v[2 * k], v[2 * k + 1]);
+        pairs[k + 8] = _mm_unpackhi_epi8(v[2 * k], v[2 * k + 1]);
+    }
+    TransposeFromPairs<16>(pairs, v);
 }
 
 // Stores the columns of one row-byte vector: sixteen rows (two bytes) a
@@ -124,6 +135,23 @@ void StoreRowBlock(const FrameGeometry& g, const std::uint8_t* frame, unsigned t
     }
 }
 
+// Sixteen whole rows of eight row bytes, two rows a load.
+void StoreEightByteRows(const FrameGeometry& g, const std::uint8_t* block, std::uint8_t* pieces, std::size_t stride) {
+    __m128i pairs[16], v[16];
+#pragma GCC unroll 8
+    for (int k = 0; k < 8; ++k) {
+        // Rows LaneRow(2k) and LaneRow(2k) - 1, an odd row and the even one before it, are one load.
+        const __m128i two = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 8 * (LaneRow(2 * k) - 1)));
+        pairs[k] = _mm_unpacklo_epi8(_mm_srli_si128(two, 8), two);
+    }
+    TransposeFromPairs<8>(pairs, v);
+    for (unsigned b = 0; b < 8; ++b) {
+        const unsigned firstColumn = b * 8;
+        StoreColumns(v[b], g.columns - firstColumn < 8 ? g.columns - firstColumn : 8, pieces + firstColumn * stride,
+                     stride);
+    }
+}
+
 // Sixteen whole rows of one or two row bytes, from one or two loads.
 void StoreNarrowRowBlock(const FrameGeometry& g, const std::uint8_t* block, std::uint8_t* pieces,
                          std::size_t stride) {
@@ -156,6 +184,8 @@ std::size_t WriteFrameBitmapsSse2(const FrameGeometry& g, const std::uint8_t* fr
             // Each column's bytes for these rows are its bytes top / 8 and on.
             if (g.rowBytes <= 2 && g.rows - top >= 16)
                 StoreNarrowRowBlock(g, frames + top * g.rowBytes, columns + top / 8, stride);
+            else if (g.rowBytes == 8 && g.rows - top >= 16)
+                StoreEightByteRows(g, frames + top * 8, columns + top / 8, stride);
             else
                 StoreRowBlock(g, frames, top, columns + top / 8, stride);
         }
