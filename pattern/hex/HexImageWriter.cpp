@@ -33,7 +33,7 @@ constexpr DigitPairs Pairs;
 #if defined(__SSE2__)
 // The 32 digits of 16 bytes at once; returns the low 8 bits of their sum.
 // A record of a large image is 16 bytes: this is most of the writing.
-std::uint8_t WriteSixteenDigits(char* text, const std::uint8_t* bytes) {
+inline std::uint8_t WriteSixteenDigits(char* text, const std::uint8_t* bytes) {
     const __m128i data = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
     const __m128i nibble = _mm_set1_epi8(0x0F);
     const __m128i high = _mm_and_si128(_mm_srli_epi16(data, 4), nibble);
@@ -311,43 +311,52 @@ std::size_t HexImageWriter::WriteWholeRecords(const std::uint8_t* bytes, std::si
         return 1;
     }
     char* text = output_.Reserve(RecordLine::MaxLength);
+    if (!text) {
+        pushedNibbles_ += RecordDigits;
+        Fail(HexExportError::WriteFailed);
+        return 1;
+    }
     char* end = text;
     char* limit = text + output_.Room();
+    // In locals, which the text written cannot be taken to change.
+    std::uint32_t address = recordAddress;
+    const std::uint32_t wrap = extended ? wrapDistance : 0;
     std::size_t done = 0;
-    while (done < records && text) {
+    HexExportError failure = HexExportError::None;
+    while (done < records) {
         if (done > 0 && limit - end < static_cast<std::ptrdiff_t>(RecordLine::MaxLength)) break;
         ++done;
-        pushedNibbles_ += RecordDigits;
-        if (!extended && recordAddress > SixteenBitAddressEnd) {
-            Fail(HexExportError::ImageTooLarge);
+        if (!extended && address > SixteenBitAddressEnd) {
+            failure = HexExportError::ImageTooLarge;
             break;
         }
-        end = FormatWholeRecord(end, static_cast<std::uint16_t>(recordAddress), bytes);
+        end = FormatWholeRecord(end, static_cast<std::uint16_t>(address), bytes);
         bytes += RecordBytes;
-        recordAddress += RecordBytes;
-        if (!extended || recordAddress != wrapDistance) continue;
+        address += RecordBytes;
+        if (address != wrap) continue;
         if (extendedAddress == 0xFFFF) {
-            Fail(HexExportError::ImageTooLarge);
+            failure = HexExportError::ImageTooLarge;
             break;
         }
         ++extendedAddress;
-        recordAddress = 0;
+        address = 0;
         if (limit - end < static_cast<std::ptrdiff_t>(RecordLine::MaxLength)) {
             output_.Advance(static_cast<std::size_t>(end - text));
             text = end = output_.Reserve(RecordLine::MaxLength);
-            if (!text) break;
+            if (!text) {
+                failure = HexExportError::WriteFailed;
+                break;
+            }
             limit = text + output_.Room();
         }
         RecordLine line(end);
         FormatExtendedAddress(line, addressLimit, extendedAddress);
         end += line.Length();
     }
-    if (!text) {
-        if (done == 0) pushedNibbles_ += RecordDigits;
-        Fail(HexExportError::WriteFailed);
-        return done ? done : 1;
-    }
-    output_.Advance(static_cast<std::size_t>(end - text));
+    recordAddress = address;
+    pushedNibbles_ += static_cast<std::uint64_t>(done) * RecordDigits;
+    if (text) output_.Advance(static_cast<std::size_t>(end - text));
+    if (failure != HexExportError::None) Fail(failure);
     return done;
 }
 
