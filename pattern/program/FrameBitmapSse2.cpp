@@ -110,17 +110,25 @@ void StoreRowBlock(const FrameGeometry& g, const std::uint8_t* frame, unsigned t
     for (std::size_t first = 0; first < g.rowBytes; first += 16) {
         const std::size_t from = g.rowBytes < 16 ? 0 : (first < g.rowBytes - 16 ? first : g.rowBytes - 16);
         __m128i v[16];
-        for (unsigned lane = 0; lane < 16; ++lane) {
-            const unsigned row = LaneRow(lane);
-            const std::size_t start = (top + row) * g.rowBytes + from;
-            if (row >= rowsHere) {
-                v[lane] = _mm_setzero_si128();
-            } else if (start + 16 <= g.frameBytes) {
-                v[lane] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(frame + start));
-            } else {
-                alignas(16) std::uint8_t tail[16] = {};
-                std::memcpy(tail, frame + start, g.frameBytes - start);
-                v[lane] = _mm_load_si128(reinterpret_cast<const __m128i*>(tail));
+        const std::uint8_t* block = frame + top * g.rowBytes + from;
+        if (rowsHere == 16 && (top + 15) * g.rowBytes + from + 16 <= g.frameBytes) {
+            // All sixteen rows whole: no row to test.
+#pragma GCC unroll 16
+            for (unsigned lane = 0; lane < 16; ++lane)
+                v[lane] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + LaneRow(lane) * g.rowBytes));
+        } else {
+            for (unsigned lane = 0; lane < 16; ++lane) {
+                const unsigned row = LaneRow(lane);
+                const std::size_t start = (top + row) * g.rowBytes + from;
+                if (row >= rowsHere) {
+                    v[lane] = _mm_setzero_si128();
+                } else if (start + 16 <= g.frameBytes) {
+                    v[lane] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(frame + start));
+                } else {
+                    alignas(16) std::uint8_t tail[16] = {};
+                    std::memcpy(tail, frame + start, g.frameBytes - start);
+                    v[lane] = _mm_load_si128(reinterpret_cast<const __m128i*>(tail));
+                }
             }
         }
         TransposeBytes(v);
