@@ -127,11 +127,11 @@ constexpr std::size_t WholeRecordLength = 1 + 2 * (4 + 16 + 1) + 2;
 
 char* FormatWholeRecord(char* text, std::uint16_t address, const std::uint8_t* bytes) {
     const std::uint8_t high = static_cast<std::uint8_t>(address >> 8), low = static_cast<std::uint8_t>(address);
-    text[0] = ':';
-    std::memcpy(text + 1, Pairs.text[16], 2);
+    static_assert(DataRecordType == 0, "the record type is written as 00");
+    std::memcpy(text, ":10", 3);
     std::memcpy(text + 3, Pairs.text[high], 2);
     std::memcpy(text + 5, Pairs.text[low], 2);
-    std::memcpy(text + 7, Pairs.text[DataRecordType], 2);
+    std::memcpy(text + 7, "00", 2);
 #if defined(__SSE2__)
     const std::uint8_t sum = WriteSixteenDigits(text + 9, bytes);
 #else
@@ -323,16 +323,26 @@ std::size_t HexImageWriter::WriteWholeRecords(const std::uint8_t* bytes, std::si
     const std::uint32_t wrap = extended ? wrapDistance : 0;
     std::size_t done = 0;
     HexExportError failure = HexExportError::None;
+    constexpr std::ptrdiff_t Longest = RecordLine::MaxLength;
     while (done < records) {
-        if (done > 0 && limit - end < static_cast<std::ptrdiff_t>(RecordLine::MaxLength)) break;
-        ++done;
+        // As one record at a time would: the buffer is written out when it
+        // has no room for the longest record.
+        if (done > 0 && limit - end < Longest) break;
         if (!extended && address > SixteenBitAddressEnd) {
+            ++done;
             failure = HexExportError::ImageTooLarge;
             break;
         }
-        end = FormatWholeRecord(end, static_cast<std::uint16_t>(address), bytes);
-        bytes += RecordBytes;
-        address += RecordBytes;
+        // Records up to the buffer's end, the last address of the format or
+        // the next extended address record, with nothing to test between.
+        std::size_t run = static_cast<std::size_t>(limit - end - Longest) / WholeRecordLength + 1;
+        if (run > records - done) run = records - done;
+        const std::uint32_t toEnd = extended ? wrap - address : SixteenBitAddressEnd + RecordBytes - address;
+        if ((extended ? address < wrap && toEnd % RecordBytes == 0 : true) && toEnd / RecordBytes < run)
+            run = toEnd / RecordBytes;
+        for (std::size_t i = 0; i < run; ++i, bytes += RecordBytes, address += RecordBytes)
+            end = FormatWholeRecord(end, static_cast<std::uint16_t>(address), bytes);
+        done += run;
         if (address != wrap) continue;
         if (extendedAddress == 0xFFFF) {
             failure = HexExportError::ImageTooLarge;
