@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-
 namespace {
 
 // Transposes an 8 x 8 bit block held one row per byte, row 0 in the most
