@@ -68,17 +68,32 @@ std::uint32_t PatternFrameReader::ChunkFrames() const {
 }
 
 const std::uint8_t* PatternFrameReader::NextFrame() {
-    const std::uint32_t frame = next_++;
-    if (pattern_) return pattern_->Frame(frame);
+    std::uint32_t got;
+    return NextFrames(1, &got);
+}
+
+const std::uint8_t* PatternFrameReader::NextFrames(std::uint32_t wanted, std::uint32_t* got) {
+    if (wanted == 0) wanted = 1;
+    const std::uint32_t frame = next_;
+    if (pattern_) {
+        const std::uint32_t held = frame < pattern_->frameCount ? pattern_->frameCount - frame : 0;
+        *got = held == 0 || wanted < held ? wanted : held;
+        next_ += *got;
+        return pattern_->Frame(frame);
+    }
     if (taken_ == held_) {
         held_ = left_ < ChunkFrames() ? left_ : ChunkFrames();
         if (held_ == 0) held_ = 1;   // past the last frame: a blank one
         left_ -= left_ < held_ ? left_ : held_;
         taken_ = 0;
         // A file cut short while it is read leaves the rest blank.
-        const std::size_t wanted = held_ * frameSize_;
-        const std::size_t got = ReadFully(file_, frames_.get(), wanted);
-        if (got < wanted) std::memset(frames_.get() + got, 0, wanted - got);
+        const std::size_t bytes = held_ * frameSize_;
+        const std::size_t read = ReadFully(file_, frames_.get(), bytes);
+        if (read < bytes) std::memset(frames_.get() + read, 0, bytes - read);
     }
-    return frames_.get() + (taken_++) * frameSize_;
+    *got = held_ - taken_ < wanted ? held_ - taken_ : wanted;
+    const std::uint8_t* frames = frames_.get() + taken_ * frameSize_;
+    taken_ += *got;
+    next_ += *got;
+    return frames;
 }

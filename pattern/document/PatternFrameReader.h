@@ -24,6 +24,10 @@ public:
     PatternLoadResult Open(const char* path);
     // The next frame, FrameSize() bytes, as ReadPatternFile would hold it.
     const std::uint8_t* NextFrame();
+    // The next frames, from one to wanted of them (*got says how many), one
+    // after another, as NextFrame would give them one by one; null for
+    // frames that the pattern does not hold, which are blank.
+    const std::uint8_t* NextFrames(std::uint32_t wanted, std::uint32_t* got);
 
 private:
     std::uint32_t ChunkFrames() const;

@@ -107,14 +107,19 @@ bool ReplacementFile::CreateSibling(const std::string& resolved, bool replacesFi
     return false;
 }
 
-bool ReplacementFile::FlushBuffer() {
+bool ReplacementFile::FlushBuffer(bool whole) {
     if (buffered_ == 0) return true;
-    unsigned long count = static_cast<unsigned long>(buffered_);
+    // Whole pieces where it can: each write then fills whole pages of the
+    // file, which the system can take in large blocks.
+    const std::size_t kept = !whole && buffered_ >= WritePiece ? buffered_ - WritePiece : 0;
+    unsigned long count = static_cast<unsigned long>(buffered_ - kept);
     buffered_ = 0;
     if (file_.Write(buffer_.get(), count) != count) {
         failed_ = true;
         return false;
     }
+    std::memmove(buffer_.get(), buffer_.get() + count, kept);
+    buffered_ = kept;
     unsynced_ += count;
     if (unsynced_ >= SyncStep) {
         file_.StartDataSync();
@@ -127,7 +132,7 @@ bool ReplacementFile::Write(const void* bytes, std::size_t count) {
     if (!created_ || failed_) return false;
     const char* from = static_cast<const char*>(bytes);
     while (count > 0) {
-        if (buffered_ == BufferSize && !FlushBuffer()) return false;
+        if (buffered_ == BufferSize && !FlushBuffer(false)) return false;
         std::size_t room = BufferSize - buffered_;
         std::size_t piece = count < room ? count : room;
         std::memcpy(buffer_.get() + buffered_, from, piece);
@@ -140,14 +145,14 @@ bool ReplacementFile::Write(const void* bytes, std::size_t count) {
 
 char* ReplacementFile::ReserveAfterFlush(std::size_t count) {
     if (!created_ || failed_ || count > BufferSize) return nullptr;
-    if (BufferSize - buffered_ < count && !FlushBuffer()) return nullptr;
+    if (BufferSize - buffered_ < count && !FlushBuffer(BufferSize - WritePiece < count)) return nullptr;
     return buffer_.get() + buffered_;
 }
 
 bool ReplacementFile::Commit() {
     if (!created_) return false;
     // A pipe or a device has no data of its own to make durable.
-    if (failed_ || !FlushBuffer() || (!direct_ && !file_.SyncData())) {
+    if (failed_ || !FlushBuffer(true) || (!direct_ && !file_.SyncData())) {
         failed_ = true;
         Discard();
         return false;

@@ -33,7 +33,7 @@ constexpr DigitPairs Pairs;
 #if defined(__SSE2__)
 // The 32 digits of 16 bytes at once; returns the low 8 bits of their sum.
 // A record of a large image is 16 bytes: this is most of the writing.
-std::uint8_t WriteSixteenDigits(char* text, const std::uint8_t* bytes) {
+inline std::uint8_t WriteSixteenDigits(char* text, const std::uint8_t* bytes) {
     const __m128i data = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
     const __m128i nibble = _mm_set1_epi8(0x0F);
     const __m128i high = _mm_and_si128(_mm_srli_epi16(data, 4), nibble);
@@ -111,6 +111,37 @@ private:
     std::size_t length_;
     std::uint8_t sum_;
 };
+
+// The extended address record of a segment (20-bit format) or bank (32-bit).
+void FormatExtendedAddress(RecordLine& line, std::uint32_t addressLimit, std::uint16_t extendedAddress) {
+    line.Byte(2);
+    line.Word(0);
+    line.Byte(addressLimit == ExtendedAddressLimit ? ExtendedSegmentAddressRecordType : ExtendedLinearAddressRecordType);
+    line.Word(extendedAddress);
+    line.Finish();
+}
+
+// One data record of 16 bytes at a 16-bit address, in 45 characters: the
+// line RecordLine would build, with its fixed fields written as they are.
+constexpr std::size_t WholeRecordLength = 1 + 2 * (4 + 16 + 1) + 2;
+
+char* FormatWholeRecord(char* text, std::uint16_t address, const std::uint8_t* bytes) {
+    const std::uint8_t high = static_cast<std::uint8_t>(address >> 8), low = static_cast<std::uint8_t>(address);
+    static_assert(DataRecordType == 0, "the record type is written as 00");
+    std::memcpy(text, ":10", 3);
+    std::memcpy(text + 3, Pairs.text[high], 2);
+    std::memcpy(text + 5, Pairs.text[low], 2);
+    std::memcpy(text + 7, "00", 2);
+#if defined(__SSE2__)
+    const std::uint8_t sum = WriteSixteenDigits(text + 9, bytes);
+#else
+    const std::uint8_t sum = WriteDigits(text + 9, bytes, 16);
+#endif
+    std::memcpy(text + 41, Pairs.text[static_cast<std::uint8_t>(-(16 + high + low + DataRecordType + sum))], 2);
+    text[43] = '\r';
+    text[44] = '\n';
+    return text + WholeRecordLength;
+}
 
 }  // namespace
 
@@ -211,11 +242,10 @@ void HexImageWriter::PushBytes(const std::uint8_t* bytes, std::size_t count) {
             continue;
         }
         if (pendingDigits == 0 && recordEnd_ == RecordDigits && count >= RecordBytes) {
-            // A whole record goes straight to the file.
-            WriteDataRecord(nullptr, bytes, RecordBytes);
-            pushedNibbles_ += RecordDigits;
-            bytes += RecordBytes;
-            count -= RecordBytes;
+            // Whole records go straight to the file.
+            const std::size_t taken = WriteWholeRecords(bytes, count / RecordBytes) * RecordBytes;
+            bytes += taken;
+            count -= taken;
             continue;
         }
         // As many whole bytes as the pending record has room for.
@@ -268,15 +298,83 @@ void HexImageWriter::WriteDataRecord(const char* digits, const std::uint8_t* byt
     }
 }
 
+// As many whole records as the file's buffer has room for (at least one),
+// each as WriteDataRecord would write it, with the extended address records
+// that fall due, and the buffer written out at the same lines as one record
+// at a time would; returns how many were taken.
+std::size_t HexImageWriter::WriteWholeRecords(const std::uint8_t* bytes, std::size_t records) {
+    const bool extended = addressLimit >= ExtendedAddressLimit;
+    if (!extended && recordAddress > SixteenBitAddressEnd) {
+        // Refused before the buffer is touched.
+        pushedNibbles_ += RecordDigits;
+        Fail(HexExportError::ImageTooLarge);
+        return 1;
+    }
+    char* text = output_.Reserve(RecordLine::MaxLength);
+    if (!text) {
+        pushedNibbles_ += RecordDigits;
+        Fail(HexExportError::WriteFailed);
+        return 1;
+    }
+    char* end = text;
+    char* limit = text + output_.Room();
+    // In locals, which the text written cannot be taken to change.
+    std::uint32_t address = recordAddress;
+    const std::uint32_t wrap = extended ? wrapDistance : 0;
+    std::size_t done = 0;
+    HexExportError failure = HexExportError::None;
+    constexpr std::ptrdiff_t Longest = RecordLine::MaxLength;
+    while (done < records) {
+        // As one record at a time would: the buffer is written out when it
+        // has no room for the longest record.
+        if (done > 0 && limit - end < Longest) break;
+        if (!extended && address > SixteenBitAddressEnd) {
+            ++done;
+            failure = HexExportError::ImageTooLarge;
+            break;
+        }
+        // Records up to the buffer's end, the last address of the format or
+        // the next extended address record, with nothing to test between.
+        std::size_t run = static_cast<std::size_t>(limit - end - Longest) / WholeRecordLength + 1;
+        if (run > records - done) run = records - done;
+        const std::uint32_t toEnd = extended ? wrap - address : SixteenBitAddressEnd + RecordBytes - address;
+        if ((extended ? address < wrap && toEnd % RecordBytes == 0 : true) && toEnd / RecordBytes < run)
+            run = toEnd / RecordBytes;
+        for (std::size_t i = 0; i < run; ++i, bytes += RecordBytes, address += RecordBytes)
+            end = FormatWholeRecord(end, static_cast<std::uint16_t>(address), bytes);
+        done += run;
+        if (address != wrap) continue;
+        if (extendedAddress == 0xFFFF) {
+            failure = HexExportError::ImageTooLarge;
+            break;
+        }
+        ++extendedAddress;
+        address = 0;
+        if (limit - end < static_cast<std::ptrdiff_t>(RecordLine::MaxLength)) {
+            output_.Advance(static_cast<std::size_t>(end - text));
+            text = end = output_.Reserve(RecordLine::MaxLength);
+            if (!text) {
+                failure = HexExportError::WriteFailed;
+                break;
+            }
+            limit = text + output_.Room();
+        }
+        RecordLine line(end);
+        FormatExtendedAddress(line, addressLimit, extendedAddress);
+        end += line.Length();
+    }
+    recordAddress = address;
+    pushedNibbles_ += static_cast<std::uint64_t>(done) * RecordDigits;
+    if (text) output_.Advance(static_cast<std::size_t>(end - text));
+    if (failure != HexExportError::None) Fail(failure);
+    return done;
+}
+
 void HexImageWriter::WriteExtendedAddress() {
     char* text = output_.Reserve(RecordLine::MaxLength);
     if (!text) return Fail(HexExportError::WriteFailed);
     RecordLine line(text);
-    line.Byte(2);
-    line.Word(0);
-    line.Byte(addressLimit == ExtendedAddressLimit ? ExtendedSegmentAddressRecordType : ExtendedLinearAddressRecordType);
-    line.Word(extendedAddress);
-    line.Finish();
+    FormatExtendedAddress(line, addressLimit, extendedAddress);
     output_.Advance(line.Length());
 }
 

@@ -101,6 +101,7 @@ public:
 private:
     void PushNibble(unsigned nibble);
     void WriteDataRecord(const char* digits, const std::uint8_t* bytes, std::uint8_t count);
+    std::size_t WriteWholeRecords(const std::uint8_t* bytes, std::size_t records);
     void WriteExtendedAddress();
     void WriteLine(const char* line, std::size_t length);
     void Fail(HexExportError error);

@@ -38,9 +38,19 @@ public:
         std::memcpy(bytes_.get() + length_, command.bytes, CommandWordSize);
         length_ += CommandWordSize;
     }
-    void Frame(const LedPattern& pattern, const std::uint8_t* frame) {
-        MakeRoom(MaxFrameProgramBytes);
-        length_ += WriteFrameBitmap(frame, pattern.columns, pattern.rows, bytes_.get() + length_);
+    // The bitmaps of count frames that lie one after another (all blank
+    // when frames is null).
+    void Frames(const FrameBitmapWriter& bitmaps, const std::uint8_t* frames, std::uint32_t count) {
+        const std::size_t each = bitmaps.BitmapBytes();
+        if (each == 0) return;
+        while (count > 0 && Going()) {
+            MakeRoom(each);
+            const std::size_t fit = (Capacity - length_) / each;
+            const std::uint32_t now = fit < count ? static_cast<std::uint32_t>(fit) : count;
+            length_ += bitmaps.Write(frames, now, bytes_.get() + length_);
+            if (frames) frames += now * bitmaps.FrameBytes();
+            count -= now;
+        }
     }
     void Flush() {
         if (stopped_ || length_ == 0) return;
@@ -74,17 +84,24 @@ bool EmitPattern(const LedPattern& pattern, PatternFrameReader& frames, HexImage
     const std::uint8_t wait = EmittedWait(pattern.header);
     if (!HasItems(controlCode)) return true;
     ProgramStage stage(writer, report, progress);
+    const FrameBitmapWriter bitmaps(pattern.columns, pattern.rows);
+    // Frames in runs as the reader holds them: a list of small frames has
+    // tens of thousands.
+    const auto emitFrames = [&](std::uint32_t count) {
+        while (count > 0 && stage.Going()) {
+            std::uint32_t got;
+            const std::uint8_t* run = frames.NextFrames(count, &got);
+            stage.Frames(bitmaps, run, got);
+            count -= got;
+        }
+    };
     if (controlCode == ControlScroll) {
         stage.Command(BlockWord(ScrollBlockCommand, pairs));
-        for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
-            stage.Frame(pattern, frames.NextFrame());
-            stage.Frame(pattern, frames.NextFrame());
-        }
+        emitFrames(2 * pairs);
     } else {
         for (std::uint32_t i = 0; i < pairs && stage.Going(); ++i) {
             stage.Command(PictureWord(PictureCommandFor(controlCode), wait));
-            stage.Frame(pattern, frames.NextFrame());
-            stage.Frame(pattern, frames.NextFrame());
+            emitFrames(2);
         }
     }
     stage.Flush();

@@ -2,10 +2,6 @@
 
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace {
 
 // Transposes an 8 x 8 bit block held one row per byte, row 0 in the most
@@ -51,6 +47,12 @@ public:
         pending_ = held_ ? bits << (64 - held_) : 0;
         held_ = held_ + count - 64;
     }
+    // All 64 bits of bits: the same as Put(bits, 64), with nothing to test.
+    void PutWhole(std::uint64_t bits) {
+        Store(pending_ | bits >> held_);
+        // bits << (64 - held_), which is none of them when nothing is held.
+        pending_ = (bits << 1) << (63 - held_);
+    }
     // Writes the bytes still held, zeros below the last bit; returns the length.
     std::size_t Finish() {
         for (unsigned i = 0; i < held_; i += 8) out_[length_++] = static_cast<std::uint8_t>(pending_ >> (56 - i));
@@ -75,53 +77,42 @@ private:
     std::size_t length_;
 };
 
-#if defined(__SSE2__)
-// The columnsHere columns of one row byte over sixteen rows, each stored as
-// two whole column bytes at column (rows 0-7, then 8-15), the next column
-// columnBytes further: a byte's top bit is its first column, and each
-// step moves the next one there, for the processor to gather all sixteen.
-void StoreSixteenRows(const std::uint8_t* row, std::size_t rowBytes, unsigned columnsHere, std::uint8_t* column,
-                      unsigned columnBytes) {
-    const std::size_t r = rowBytes;
-    // Row 0 in the last byte: its bit is the mask's top one.
-    __m128i rows = _mm_set_epi8(static_cast<char>(row[0]), static_cast<char>(row[r]), static_cast<char>(row[2 * r]),
-                                static_cast<char>(row[3 * r]), static_cast<char>(row[4 * r]), static_cast<char>(row[5 * r]),
-                                static_cast<char>(row[6 * r]), static_cast<char>(row[7 * r]), static_cast<char>(row[8 * r]),
-                                static_cast<char>(row[9 * r]), static_cast<char>(row[10 * r]),
-                                static_cast<char>(row[11 * r]), static_cast<char>(row[12 * r]),
-                                static_cast<char>(row[13 * r]), static_cast<char>(row[14 * r]),
-                                static_cast<char>(row[15 * r]));
-    for (unsigned j = 0; j < columnsHere; ++j) {
-        // Lit is 0 in the bitmap.
-        const unsigned bits = ~static_cast<unsigned>(_mm_movemask_epi8(rows));
-        column[0] = static_cast<std::uint8_t>(bits >> 8);
-        column[1] = static_cast<std::uint8_t>(bits);
-        column += columnBytes;
-        rows = _mm_add_epi8(rows, rows);
+// One column held as whole bytes from the top, eight bytes at a time, the
+// last piece cut to the rows.
+inline void PutColumn(BitWriter& out, const std::uint8_t* column, unsigned rows) {
+    unsigned left = rows;
+    for (unsigned piece = 0; left > 0; piece += 8) {
+        const std::uint64_t word = BigEndianWord(column + piece);
+        const unsigned count = left < 64 ? left : 64;
+        out.Put(count < 64 ? word & ~(~0ull >> count) : word, count);
+        left -= count;
     }
 }
-#endif
 
-}  // namespace
-
-std::uint32_t FrameProgramBytes(std::uint8_t columns, std::uint8_t rows) {
-    return columns == 0 ? 0 : (static_cast<std::uint32_t>(columns) * rows + 7) / 8;
+FrameGeometry GeometryOf(std::uint8_t columns, std::uint8_t rows) {
+    FrameGeometry g;
+    g.columns = columns;
+    g.rows = rows;
+    g.rowBytes = (columns + 7u) / 8;
+    g.columnBytes = (rows + 7u) / 8;
+    g.frameBytes = g.rowBytes * rows;
+    g.bitmapBytes = FrameProgramBytes(columns, rows);
+    g.aligned = rows % 8 == 0;
+    return g;
 }
 
-std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, std::uint8_t rows,
-                             std::uint8_t* bitmap) {
-    const std::size_t length = FrameProgramBytes(columns, rows);
-    if (length == 0) return 0;
-    if (!frame) {
-        std::memset(bitmap, 0xFF, length);
-        const unsigned tail = (static_cast<unsigned>(columns) * rows) % 8;
-        if (tail) bitmap[length - 1] = static_cast<std::uint8_t>(0xFF << (8 - tail));
-        return length;
-    }
-    const std::size_t rowBytes = (columns + 7u) / 8;
-    const unsigned columnBytes = (rows + 7u) / 8;
-    // Whole bytes a column: each block's columns go straight to their place.
-    const bool aligned = rows % 8 == 0;
+std::size_t WriteBlankBitmap(const FrameGeometry& g, std::uint8_t* bitmap) {
+    std::memset(bitmap, 0xFF, g.bitmapBytes);
+    const unsigned tail = (g.columns * g.rows) % 8;
+    if (tail) bitmap[g.bitmapBytes - 1] = static_cast<std::uint8_t>(0xFF << (8 - tail));
+    return g.bitmapBytes;
+}
+
+// One frame, eight rows at a time, with no vector unit.
+std::size_t WritePortableBitmap(const FrameGeometry& g, const std::uint8_t* frame, std::uint8_t* bitmap) {
+    const unsigned columns = g.columns, rows = g.rows, columnBytes = g.columnBytes;
+    const std::size_t rowBytes = g.rowBytes;
+    const bool aligned = g.aligned;
     // Otherwise the columns of one row byte, each as whole bytes from the
     // top, are packed after; the bytes past the last row stay 0.
     std::uint8_t group[8][32];
@@ -130,19 +121,7 @@ std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, st
     for (std::size_t groupByte = 0; groupByte < rowBytes; ++groupByte) {
         const unsigned firstColumn = static_cast<unsigned>(groupByte) * 8;
         const unsigned columnsHere = columns - firstColumn < 8 ? columns - firstColumn : 8;
-        unsigned block = 0;
-#if defined(__SSE2__)
-        // Sixteen whole rows at a time, into their place or into the group.
-        for (; (block + 2) * 8 <= rows; block += 2) {
-            const std::uint8_t* row = frame + block * 8 * rowBytes + groupByte;
-            if (aligned)
-                StoreSixteenRows(row, rowBytes, columnsHere,
-                                 bitmap + static_cast<std::size_t>(firstColumn) * columnBytes + block, columnBytes);
-            else
-                StoreSixteenRows(row, rowBytes, columnsHere, &group[0][block], sizeof group[0]);
-        }
-#endif
-        for (; block < columnBytes; ++block) {
+        for (unsigned block = 0; block < columnBytes; ++block) {
             const unsigned top = block * 8;
             const unsigned rowsHere = rows - top < 8 ? rows - top : 8;
             const std::uint8_t* row = frame + top * rowBytes + groupByte;
@@ -169,18 +148,55 @@ std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, st
         }
         if (aligned) continue;
         // Each column, eight bytes at a time, the last piece cut to the rows.
-        for (unsigned j = 0; j < columnsHere; ++j) {
-            unsigned left = rows;
-            for (unsigned piece = 0; left > 0; piece += 8) {
-                const std::uint64_t word = BigEndianWord(&group[j][piece]);
-                const unsigned count = left < 64 ? left : 64;
-                out.Put(count < 64 ? word & ~(~0ull >> count) : word, count);
-                left -= count;
-            }
-        }
+        for (unsigned j = 0; j < columnsHere; ++j) PutColumn(out, group[j], rows);
     }
-    if (aligned) return length;
+    if (aligned) return g.bitmapBytes;
     return out.Finish();
+}
+
+}  // namespace
+
+std::uint32_t FrameProgramBytes(std::uint8_t columns, std::uint8_t rows) {
+    return columns == 0 ? 0 : (static_cast<std::uint32_t>(columns) * rows + 7) / 8;
+}
+
+std::size_t PackColumns(const std::uint8_t* columnBuffer, const FrameGeometry& geometry, std::uint8_t* bitmap) {
+    BitWriter out(bitmap);
+    // Whole words of 64 rows, then the rest (never none: the rows are no whole bytes).
+    const unsigned words = geometry.rows / 64, rest = geometry.rows % 64;
+    const std::uint64_t restMask = ~(~0ull >> rest);
+    for (unsigned j = 0; j < geometry.columns; ++j) {
+        const std::uint8_t* column = columnBuffer + j * ColumnStride;
+        for (unsigned word = 0; word < words; ++word) out.PutWhole(BigEndianWord(column + 8 * word));
+        out.Put(BigEndianWord(column + 8 * words) & restMask, rest);
+    }
+    return out.Finish();
+}
+
+FrameBitmapWriter::FrameBitmapWriter(std::uint8_t columns, std::uint8_t rows, Method method)
+    : geometry_(GeometryOf(columns, rows)), vector_(method == Method::Fastest) {}
+
+std::size_t FrameBitmapWriter::Write(const std::uint8_t* frames, std::size_t count, std::uint8_t* bitmaps) const {
+    std::size_t length = 0;
+    if (geometry_.bitmapBytes == 0) return 0;
+    if (!frames) {
+        for (std::size_t i = 0; i < count; ++i) length += WriteBlankBitmap(geometry_, bitmaps + length);
+        return length;
+    }
+#if defined(__SSE2__)
+    if (vector_) {
+        alignas(16) std::uint8_t columnBuffer[ColumnBufferBytes];
+        return WriteFrameBitmapsSse2(geometry_, frames, count, bitmaps, columnBuffer);
+    }
+#endif
+    for (std::size_t i = 0; i < count; ++i, frames += geometry_.frameBytes)
+        length += WritePortableBitmap(geometry_, frames, bitmaps + length);
+    return length;
+}
+
+std::size_t WriteFrameBitmap(const std::uint8_t* frame, std::uint8_t columns, std::uint8_t rows,
+                             std::uint8_t* bitmap) {
+    return FrameBitmapWriter(columns, rows).Write(frame, 1, bitmap);
 }
 
 void ReadFrameBitmap(const std::uint8_t* bitmap, std::uint8_t columns, std::uint8_t rows, std::uint8_t* frame) {

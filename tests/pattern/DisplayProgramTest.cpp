@@ -122,6 +122,34 @@ TEST_F(DisplayProgramTest, ALongScrollBlockCountsItsPairsInTwelveBits) {
     EXPECT_EQ(0x00, program[3]);
 }
 
+TEST_F(DisplayProgramTest, ManyFramesGiveEachFramesBitmapInTurn) {
+    // More frames than one read or one piece of the program holds, an odd
+    // count (its last frame dropped), and of sizes that run in frames.
+    std::mt19937 random(99);
+    const auto randomFrames = [&](LedPattern& pattern) {
+        for (std::uint32_t i = 0; i < pattern.frameCount; ++i)
+            for (std::size_t byte = 0; byte < pattern.FrameSize(); ++byte)
+                pattern.frames[i * pattern.FrameSize() + byte] = static_cast<std::uint8_t>(random());
+    };
+    for (std::uint8_t code : {ControlScroll, ControlNormal})
+        for (const auto& size : {std::make_pair(16, 16), std::make_pair(64, 64), std::make_pair(37, 11)}) {
+            const std::string path = SavePattern(static_cast<std::uint8_t>(size.first), static_cast<std::uint8_t>(size.second),
+                                                 2047, code, 4, randomFrames);
+            const PatternLoadResult loaded = ReadPatternFile(path.c_str());
+            const LedPattern& pattern = *loaded.pattern;
+            Bytes expected = Start;
+            if (code == ControlScroll) expected.insert(expected.end(), {0x33, 0xFF});   // 1023 pairs
+            for (std::uint32_t frame = 0; frame < 2046; ++frame) {
+                if (code == ControlNormal && frame % 2 == 0) expected.insert(expected.end(), {0x10, 0x04});
+                Bytes bitmap(FrameProgramBytes(pattern.columns, pattern.rows));
+                WriteFrameBitmap(pattern.Frame(frame), pattern.columns, pattern.rows, bitmap.data());
+                expected.insert(expected.end(), bitmap.begin(), bitmap.end());
+            }
+            expected.insert(expected.end(), End.begin(), End.end());
+            EXPECT_EQ(expected, Program({path})) << size.first << " x " << size.second << ", code " << int(code);
+        }
+}
+
 TEST_F(DisplayProgramTest, EntriesThatCannotBeEmittedAreSkipped) {
     std::string pattern = SavePattern(16, 16, 2, ControlNormal, 5);
     std::string unknownCode = SavePattern(16, 16, 2, 7, 5);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -205,6 +206,32 @@ TEST_F(HexImageWriterTest, EveryByteValueReadsBackWholeRecordsAndTails) {
             EXPECT_EQ(expected, image.bytes) << length;
         }
     }
+}
+
+TEST_F(HexImageWriterTest, BytesPushedInPiecesGiveTheLinesOfBytePushes) {
+    std::vector<std::uint8_t> values(200000);
+    for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<std::uint8_t>(i * 2654435761u >> 13);
+    // Programs across banks, segments and buffer loads; data images from a
+    // load address off a record's start.
+    for (HexFormat format : {HexFormat::SixteenBit, HexFormat::SegmentAddress20, HexFormat::Linear32})
+        for (std::uint32_t load : {0u, 0x1u, 0xFFF7u}) {
+            const std::size_t length = format != HexFormat::SixteenBit ? values.size() : load ? 0x10000 - load : 0xFFFB;
+            const auto write = [&](bool inPieces) {
+                HexImageWriter writer;
+                const HexOptions options = HexOptions::ForFormat(format);
+                EXPECT_TRUE(load ? writer.OpenData(path.c_str(), options, load) : writer.Open(path.c_str(), options));
+                if (!inPieces)
+                    for (std::size_t at = 0; at < length; ++at) writer.Push(values[at], 8);
+                // Pieces of 1, 8, 57, 400, 2801 ... bytes.
+                for (std::size_t at = 0, piece = 1; inPieces && at < length; at += piece, piece = piece * 7 % 4099 + 1)
+                    writer.PushBytes(values.data() + at, std::min(piece, length - at));
+                EXPECT_TRUE(writer.Close());
+                return Written();
+            };
+            const std::string byBytes = write(false);
+            EXPECT_EQ(byBytes, write(true)) << static_cast<int>(format) << " from " << load;
+            EXPECT_EQ("", ReadIntelHex(byBytes).problem);
+        }
 }
 
 TEST_F(HexImageWriterTest, ImagesThatOutgrowSixteenBitAddressesAreNotWritten) {

@@ -59,6 +59,33 @@ TEST_F(PatternFrameReaderTest, GivesTheFramesHeaderAndStatusOfTheWholeRead) {
     ExpectSameAsWholeRead(longer);
 }
 
+TEST_F(PatternFrameReaderTest, RunsOfFramesAreTheFramesOneByOne) {
+    // 2048 frames of 32 x 32, four reads' worth, each frame's bytes from its number.
+    const std::size_t frameBytes = 128;
+    Bytes file = {0x4C, 0x45, 0x44, 0x31, 0x02, 0x00, 0x00, 0x08, 0x20, 0x04, 0x20, 0x00};
+    for (unsigned frame = 0; frame < 2048; ++frame) file.insert(file.end(), frameBytes, static_cast<unsigned char>(frame * 7));
+    const std::string path = scratch.File("long.led");
+    // Whole, and cut (read whole, its missing frames blank).
+    for (const Bytes& bytes : {file, Bytes(file.begin(), file.end() - 100 * frameBytes)}) {
+        ScratchDirectory::Write(path, bytes);
+        PatternFrameReader reader;
+        const PatternLoadResult opened = reader.Open(path.c_str());   // holds a whole read's frames
+        ASSERT_TRUE(opened.pattern);
+        const std::size_t held = (bytes.size() - 12) / frameBytes;
+        std::uint32_t next = 0;
+        for (std::uint32_t wanted = 1; next < 2048; wanted = wanted * 3 % 1001) {
+            std::uint32_t got = 0;
+            const std::uint8_t* run = reader.NextFrames(wanted, &got);
+            ASSERT_TRUE(got >= 1 && got <= wanted);
+            for (std::uint32_t i = 0; i < got && next + i < 2048; ++i)
+                ASSERT_EQ(Bytes(frameBytes, next + i < held ? (next + i) * 7 & 0xFF : 0),
+                          Bytes(run + i * frameBytes, run + (i + 1) * frameBytes))
+                    << "frame " << next + i;
+            next += got;
+        }
+    }
+}
+
 TEST_F(PatternFrameReaderTest, ShortAndRefusedFilesFollowTheWholeReadsRules) {
     const Bytes file = FiveFrameFile();
     // Cut inside frame 2: its surviving bytes, then frame 1's; frames 3 and 4 blank.
