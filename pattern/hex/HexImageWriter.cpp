@@ -112,15 +112,6 @@ private:
     std::uint8_t sum_;
 };
 
-// The extended address record of a segment (20-bit format) or bank (32-bit).
-void FormatExtendedAddress(RecordLine& line, std::uint32_t addressLimit, std::uint16_t extendedAddress) {
-    line.Byte(2);
-    line.Word(0);
-    line.Byte(addressLimit == ExtendedAddressLimit ? ExtendedSegmentAddressRecordType : ExtendedLinearAddressRecordType);
-    line.Word(extendedAddress);
-    line.Finish();
-}
-
 // One data record of 16 bytes at a 16-bit address, in 45 characters: the
 // line RecordLine would build, with its fixed fields written as they are.
 constexpr std::size_t WholeRecordLength = 1 + 2 * (4 + 16 + 1) + 2;
@@ -298,83 +289,52 @@ void HexImageWriter::WriteDataRecord(const char* digits, const std::uint8_t* byt
     }
 }
 
-// As many whole records as the file's buffer has room for (at least one),
-// each as WriteDataRecord would write it, with the extended address records
-// that fall due, and the buffer written out at the same lines as one record
-// at a time would; returns how many were taken.
+// Whole records from the record address, each as WriteDataRecord would
+// write it, as many as the file's buffer has room for before it is written
+// out (where one record at a time would write it out too); returns how many.
+// A record that brings an extended address record, or that the format cannot
+// address, goes through WriteDataRecord, as does one that cannot be written.
 std::size_t HexImageWriter::WriteWholeRecords(const std::uint8_t* bytes, std::size_t records) {
-    const bool extended = addressLimit >= ExtendedAddressLimit;
-    if (!extended && recordAddress > SixteenBitAddressEnd) {
-        // Refused before the buffer is touched.
-        pushedNibbles_ += RecordDigits;
-        Fail(HexExportError::ImageTooLarge);
-        return 1;
+    std::size_t run = records;
+    if (addressLimit >= ExtendedAddressLimit) {
+        // Those before the one that ends at the next extended address.
+        const std::uint32_t toWrap = wrapDistance - recordAddress;
+        if (recordAddress < wrapDistance && toWrap % RecordBytes == 0 && toWrap / RecordBytes - 1 < run)
+            run = toWrap / RecordBytes - 1;
+    } else {
+        // Those that start within 16 bits.
+        const std::size_t within =
+            recordAddress > SixteenBitAddressEnd ? 0 : (SixteenBitAddressEnd - recordAddress) / RecordBytes + 1;
+        if (within < run) run = within;
     }
-    char* text = output_.Reserve(RecordLine::MaxLength);
+    char* text = run > 0 ? output_.Reserve(RecordLine::MaxLength) : nullptr;
     if (!text) {
+        WriteDataRecord(nullptr, bytes, RecordBytes);
         pushedNibbles_ += RecordDigits;
-        Fail(HexExportError::WriteFailed);
         return 1;
     }
-    char* end = text;
-    char* limit = text + output_.Room();
-    // In locals, which the text written cannot be taken to change.
+    const std::size_t fit = (output_.Room() - RecordLine::MaxLength) / WholeRecordLength + 1;
+    if (fit < run) run = fit;
+    // In a local, which the text written cannot be taken to change.
     std::uint32_t address = recordAddress;
-    const std::uint32_t wrap = extended ? wrapDistance : 0;
-    std::size_t done = 0;
-    HexExportError failure = HexExportError::None;
-    constexpr std::ptrdiff_t Longest = RecordLine::MaxLength;
-    while (done < records) {
-        // As one record at a time would: the buffer is written out when it
-        // has no room for the longest record.
-        if (done > 0 && limit - end < Longest) break;
-        if (!extended && address > SixteenBitAddressEnd) {
-            ++done;
-            failure = HexExportError::ImageTooLarge;
-            break;
-        }
-        // Records up to the buffer's end, the last address of the format or
-        // the next extended address record, with nothing to test between.
-        std::size_t run = static_cast<std::size_t>(limit - end - Longest) / WholeRecordLength + 1;
-        if (run > records - done) run = records - done;
-        const std::uint32_t toEnd = extended ? wrap - address : SixteenBitAddressEnd + RecordBytes - address;
-        if ((extended ? address < wrap && toEnd % RecordBytes == 0 : true) && toEnd / RecordBytes < run)
-            run = toEnd / RecordBytes;
-        for (std::size_t i = 0; i < run; ++i, bytes += RecordBytes, address += RecordBytes)
-            end = FormatWholeRecord(end, static_cast<std::uint16_t>(address), bytes);
-        done += run;
-        if (address != wrap) continue;
-        if (extendedAddress == 0xFFFF) {
-            failure = HexExportError::ImageTooLarge;
-            break;
-        }
-        ++extendedAddress;
-        address = 0;
-        if (limit - end < static_cast<std::ptrdiff_t>(RecordLine::MaxLength)) {
-            output_.Advance(static_cast<std::size_t>(end - text));
-            text = end = output_.Reserve(RecordLine::MaxLength);
-            if (!text) {
-                failure = HexExportError::WriteFailed;
-                break;
-            }
-            limit = text + output_.Room();
-        }
-        RecordLine line(end);
-        FormatExtendedAddress(line, addressLimit, extendedAddress);
-        end += line.Length();
-    }
+    char* end = text;
+    for (std::size_t i = 0; i < run; ++i, bytes += RecordBytes, address += RecordBytes)
+        end = FormatWholeRecord(end, static_cast<std::uint16_t>(address), bytes);
+    output_.Advance(static_cast<std::size_t>(end - text));
     recordAddress = address;
-    pushedNibbles_ += static_cast<std::uint64_t>(done) * RecordDigits;
-    if (text) output_.Advance(static_cast<std::size_t>(end - text));
-    if (failure != HexExportError::None) Fail(failure);
-    return done;
+    pushedNibbles_ += static_cast<std::uint64_t>(run) * RecordDigits;
+    return run;
 }
 
 void HexImageWriter::WriteExtendedAddress() {
     char* text = output_.Reserve(RecordLine::MaxLength);
     if (!text) return Fail(HexExportError::WriteFailed);
     RecordLine line(text);
-    FormatExtendedAddress(line, addressLimit, extendedAddress);
+    line.Byte(2);
+    line.Word(0);
+    line.Byte(addressLimit == ExtendedAddressLimit ? ExtendedSegmentAddressRecordType : ExtendedLinearAddressRecordType);
+    line.Word(extendedAddress);
+    line.Finish();
     output_.Advance(line.Length());
 }
 

@@ -77,15 +77,15 @@ private:
     std::size_t length_;
 };
 
-// One column held as whole bytes from the top, eight bytes at a time, the
-// last piece cut to the rows.
-inline void PutColumn(BitWriter& out, const std::uint8_t* column, unsigned rows) {
-    unsigned left = rows;
-    for (unsigned piece = 0; left > 0; piece += 8) {
-        const std::uint64_t word = BigEndianWord(column + piece);
-        const unsigned count = left < 64 ? left : 64;
-        out.Put(count < 64 ? word & ~(~0ull >> count) : word, count);
-        left -= count;
+// Columns of rows that are no whole bytes, each held as whole bytes from the
+// top, ColumnStride apart (the bits past the last row are not looked at), one
+// after another: whole words of 64 rows, then the rest (never none).
+void PutColumns(BitWriter& out, const std::uint8_t* column, unsigned columns, unsigned rows) {
+    const unsigned words = rows / 64, rest = rows % 64;
+    const std::uint64_t restMask = ~(~0ull >> rest);
+    for (unsigned j = 0; j < columns; ++j, column += ColumnStride) {
+        for (unsigned word = 0; word < words; ++word) out.PutWhole(BigEndianWord(column + 8 * word));
+        out.Put(BigEndianWord(column + 8 * words) & restMask, rest);
     }
 }
 
@@ -115,7 +115,7 @@ std::size_t WritePortableBitmap(const FrameGeometry& g, const std::uint8_t* fram
     const bool aligned = g.aligned;
     // Otherwise the columns of one row byte, each as whole bytes from the
     // top, are packed after; the bytes past the last row stay 0.
-    std::uint8_t group[8][32];
+    std::uint8_t group[8][ColumnStride];
     if (!aligned) std::memset(group, 0, sizeof group);
     BitWriter out(bitmap);
     for (std::size_t groupByte = 0; groupByte < rowBytes; ++groupByte) {
@@ -140,15 +140,12 @@ std::size_t WritePortableBitmap(const FrameGeometry& g, const std::uint8_t* fram
             if (aligned) {
                 std::uint8_t* column = bitmap + static_cast<std::size_t>(firstColumn) * columnBytes + block;
                 for (unsigned j = 0; j < columnsHere; ++j) column[j * columnBytes] = BlockByte(x, j);
-            } else if (columnsHere == 8) {
-                for (unsigned j = 0; j < 8; ++j) group[j][block] = BlockByte(x, j);
             } else {
                 for (unsigned j = 0; j < columnsHere; ++j) group[j][block] = BlockByte(x, j);
             }
         }
         if (aligned) continue;
-        // Each column, eight bytes at a time, the last piece cut to the rows.
-        for (unsigned j = 0; j < columnsHere; ++j) PutColumn(out, group[j], rows);
+        PutColumns(out, group[0], columnsHere, rows);
     }
     if (aligned) return g.bitmapBytes;
     return out.Finish();
@@ -162,14 +159,7 @@ std::uint32_t FrameProgramBytes(std::uint8_t columns, std::uint8_t rows) {
 
 std::size_t PackColumns(const std::uint8_t* columnBuffer, const FrameGeometry& geometry, std::uint8_t* bitmap) {
     BitWriter out(bitmap);
-    // Whole words of 64 rows, then the rest (never none: the rows are no whole bytes).
-    const unsigned words = geometry.rows / 64, rest = geometry.rows % 64;
-    const std::uint64_t restMask = ~(~0ull >> rest);
-    for (unsigned j = 0; j < geometry.columns; ++j) {
-        const std::uint8_t* column = columnBuffer + j * ColumnStride;
-        for (unsigned word = 0; word < words; ++word) out.PutWhole(BigEndianWord(column + 8 * word));
-        out.Put(BigEndianWord(column + 8 * words) & restMask, rest);
-    }
+    PutColumns(out, columnBuffer, geometry.columns, geometry.rows);
     return out.Finish();
 }
 
