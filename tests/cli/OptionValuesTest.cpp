@@ -70,6 +70,18 @@ TEST(OptionValuesTest, AChoiceTakesItsNamesOnlyAndOffersEachValueOnce) {
     for (const char* refused : {"2", "Light", "", "lightish"})
         EXPECT_NE(std::string::npos, Parse(define, "--shade", refused).find("takes dark, centre or light")) << refused;
 
+    // The plain command lines read choices without CLI11, by the same names.
+    const std::vector<std::pair<const char*, Shade>> named = {
+        {"dark", Shade::Dark}, {"centre", Shade::Middle}, {"center", Shade::Middle}, {"light", Shade::Light}};
+    for (const auto& name : named) {
+        Shade read = name.second == Shade::Light ? Shade::Dark : Shade::Light;
+        ASSERT_TRUE(Shades.ValueOf(name.first, &read)) << name.first;
+        EXPECT_EQ(name.second, read) << name.first;
+    }
+    Shade untouched = Shade::Dark;
+    for (const char* refused : {"2", "Light", "", "lightish"}) EXPECT_FALSE(Shades.ValueOf(refused, &untouched));
+    EXPECT_EQ(Shade::Dark, untouched);
+
     EXPECT_EQ("dark|centre|light", Shades.Alternatives());
     EXPECT_EQ("centre", Shades.NameOf(Shade::Middle));
     EXPECT_EQ("light, centre or dark", Shades.InOrder({Shade::Light, Shade::Middle, Shade::Dark}).InWords());

@@ -36,6 +36,22 @@ if [ "$linking" = static ]; then
     done
 fi
 
+echo "-- build's plain command lines, read without CLI11, as CLI11 reads the others"
+"$cli" build list.ll -o plain.hex --format 20bit --start 0x100 --strict
+"$cli" build --strict list.ll --output=parsed.hex --format=20bit --start=256
+cmp -s plain.hex parsed.hex || fail "a plain build line and its '=' form wrote different files"
+# A value the plain reading refuses goes to CLI11, which says what is wrong
+# as it does for the '=' form.
+for option in format=24bit start=0x100000000; do
+    run "$cli" build list.ll -o bad.hex "--${option%%=*}" "${option#*=}"
+    cp err plain.err
+    plain_status=$status
+    run "$cli" build list.ll -o bad.hex "--$option"
+    [ "$plain_status" = 2 ] && [ "$status" = 2 ] && cmp -s plain.err err \
+        || fail "--$option: $plain_status $(cat plain.err) / $status $(cat err)"
+    [ ! -e bad.hex ] || fail "--$option wrote bad.hex"
+done
+
 echo "-- the commands that draw, through $(basename "$media")"
 run "$cli" render "$examples/heart.led" -o heart.png
 [ "$status" = 0 ] || fail "render: status $status: $(cat err)"

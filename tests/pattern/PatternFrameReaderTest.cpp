@@ -86,6 +86,24 @@ TEST_F(PatternFrameReaderTest, RunsOfFramesAreTheFramesOneByOne) {
     }
 }
 
+TEST_F(PatternFrameReaderTest, APatternSmallerThanAReadComesInOneRunThenBlankFrames) {
+    const std::string path = scratch.File("small.led");
+    ScratchDirectory::Write(path, FiveFrameFile());
+    PatternFrameReader reader;
+    ASSERT_TRUE(reader.Open(path.c_str()).pattern);
+    std::uint32_t got = 0;
+    const std::uint8_t* run = reader.NextFrames(100, &got);
+    ASSERT_EQ(5u, got);
+    const Bytes frames = FiveFrameFile();
+    EXPECT_EQ(Bytes(frames.begin() + 12, frames.end()), Bytes(run, run + 5 * FrameBytes));
+    // Past the last frame: one blank frame a call, however many are asked for.
+    for (int call = 0; call < 3; ++call) {
+        run = reader.NextFrames(4, &got);
+        ASSERT_EQ(1u, got);
+        EXPECT_EQ(Bytes(FrameBytes, 0), Bytes(run, run + FrameBytes));
+    }
+}
+
 TEST_F(PatternFrameReaderTest, ShortAndRefusedFilesFollowTheWholeReadsRules) {
     const Bytes file = FiveFrameFile();
     // Cut inside frame 2: its surviving bytes, then frame 1's; frames 3 and 4 blank.
